@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Brennick and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENNICK_TESTS=OFF
+cmake --build build/release
+
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+    echo "No display found: starting Brennick in a virtual X server (xvfb-run)."
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" build/release/bin/brennick
+fi
+exec build/release/bin/brennick

@@ -1,0 +1,34 @@
+#include "app/BrennickApplication.h"
+
+#include "app/MessageBoxes.h"
+#include "app/TextCodec.h"
+
+#include <QFont>
+
+#include <exception>
+
+BrennickApplication::BrennickApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    ConfigureApplication(*this);
+}
+
+bool BrennickApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& failure) {
+        ShowFailure(activeWindow(), ToQ(failure.what()));
+    } catch (...) {
+        ShowFailure(activeWindow(), QStringLiteral("Unknown failure"));
+    }
+    return false;
+}
+
+void ConfigureApplication(QApplication& application) {
+    // The pictures are compiled into the static UI library, which does not
+    // register them by itself.
+    Q_INIT_RESOURCE(brennick);
+    application.setApplicationName(kApplicationTitle);
+    application.setStyle(QStringLiteral("Fusion"));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(8);
+    application.setFont(font);
+}
