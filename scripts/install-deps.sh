@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build pkg-config dpkg-dev file
+    g++ cmake ninja-build pkg-config dpkg-dev file python3
     qt6-base-dev libgl-dev libjpeg62-turbo-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
