@@ -33,9 +33,15 @@ QJsonObject rectOf(const QWidget* widget, const QRect& local) {
     return {{"x", topLeft.x()}, {"y", topLeft.y()}, {"w", local.width()}, {"h", local.height()}};
 }
 
-QWidget* findWidget(const QString& name) {
+// "Button2" finds a control in any window; "Form4/SpinEdit6" only in the window named Form4.
+QWidget* findWidget(const QString& path) {
+    const QString window = path.contains('/') ? path.section('/', 0, 0) : QString();
+    const QString name = path.section('/', -1);
     QWidget* hidden = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!window.isEmpty() && top->objectName() != window) {
+            continue;
+        }
         QList<QWidget*> candidates = top->findChildren<QWidget*>(name);
         if (top->objectName() == name) {
             candidates.prepend(top);
@@ -85,6 +91,7 @@ QJsonObject describe(QWidget* widget) {
     result["enabled"] = widget->isEnabled();
     result["text"] = textOf(widget);
     result["title"] = widget->window()->windowTitle();
+    result["window"] = QString::number(widget->window()->winId());
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         result["checked"] = button->isChecked();
     }

@@ -240,3 +240,21 @@ class BrennickTestCase(unittest.TestCase):
     def read_bytes(path):
         with open(path, "rb") as handle:
             return handle.read()
+
+
+def drag(app, rect, start, end):
+    """Presses the left button at start, moves in steps to end and releases (offsets inside rect)."""
+    sx, sy = rect["x"] + start[0], rect["y"] + start[1]
+    ex, ey = rect["x"] + end[0], rect["y"] + end[1]
+    app.xdotool("mousemove", "--sync", str(sx), str(sy))
+    time.sleep(0.1)
+    app.xdotool("mousedown", "1")
+    time.sleep(0.1)
+    steps = 5
+    for step in range(1, steps + 1):
+        x = sx + (ex - sx) * step // steps
+        y = sy + (ey - sy) * step // steps
+        app.xdotool("mousemove", "--sync", str(x), str(y))
+        time.sleep(0.05)
+    app.xdotool("mouseup", "1")
+    time.sleep(0.2)

@@ -1,0 +1,64 @@
+import os
+import subprocess
+import unittest
+
+from brennick_e2e import BrennickTestCase, drag
+
+DATA = os.path.join(os.path.dirname(__file__), "..", "data", "e2e-spawns")
+NAMES = os.path.join(os.path.dirname(__file__), "..", "..", "examples", "MonsterName.txt")
+
+
+class SpawnCycleTest(BrennickTestCase):
+    def test_load_edit_add_by_drag_and_save(self):
+        app = self.app
+        app.click("Form1/Button1")
+        app.answer_file_dialog(os.path.join(DATA, "GenMonster.txt"), title="Select GenMonster")
+        app.answer_message("&Yes")
+        app.answer_file_dialog(NAMES)
+        monsters = app.wait_for("ListBox3", lambda w: len(w["items"]) == 2)
+        self.assertEqual([item["text"] for item in monsters["items"]], ["Giant Rat", "Hill Goblin"])
+
+        app.click_item("ListBox3", "Hill Goblin")
+        areas = app.wait_for("ListBox4", lambda w: len(w["items"]) == 2)
+        self.assertEqual([item["text"] for item in areas["items"]], ["7", "9"])
+        app.click_item("ListBox4", "7")
+        self.assertEqual(app.wait_for("Form1/SpinEdit8", lambda w: w["text"] == "224000")["text"], "224000")
+        self.assertFalse(app.find("Form1/SpinEdit10")["enabled"])
+        app.type_into("Form1/SpinEdit6", "8")
+        app.click("CheckBox13")
+        app.screenshot("spawn-page")
+
+        app.click("ans")
+        app.wait_for("Form4", lambda w: w["visible"])
+        app.click("Form4/ComboBox1")
+        app.type_text("Cave Spider")
+        app.key("Return")
+        app.type_into("Form4/SpinEdit6", "3")
+        app.type_into("Form4/SpinEdit7", "500")
+        app.click("Form4/Button3")
+        box = app.answer_message("OK")
+        self.assertEqual(box["title"], "Information")
+        picture = app.wait_for("Form3/Image1", lambda w: w["visible"] and w["w"] >= 150 and w["h"] >= 260)
+        viewer = app.find("Form3")
+        # Make the viewer large enough to show the part of the minimap the drag crosses.
+        subprocess.run(["xdotool", "windowsize", viewer["window"], "700", "700"], env=app.env, check=True)
+        picture = app.wait_for("Form3/Image1", lambda w: w["visible"])
+        app.screenshot("minimap-armed")
+        drag(app, picture, (100, 200), (150, 260))
+        self.assertEqual(app.wait_for("Form4/SpinEdit8", lambda w: w["text"] == "219322")["text"], "219322")
+        self.assertEqual(app.find("Form4/SpinEdit9")["text"], "311040")
+        self.assertEqual(app.find("Form4/SpinEdit10")["text"], "222522")
+        self.assertEqual(app.find("Form4/SpinEdit11")["text"], "314880")
+        app.screenshot("add-spawn-dialog")
+        app.click("Form4/Button1")
+        app.wait_for("Form4", lambda w: not w["visible"])
+
+        target = self.scratch("GenMonster.txt")
+        app.click("SGM")
+        app.answer_file_dialog(target)
+        app.wait_for("StatusBar1", lambda w: w["text"] == "GenMonster saved! in: " + target)
+        self.assertEqual(self.read_bytes(target), self.read_bytes(os.path.join(DATA, "expected.txt")))
+
+
+if __name__ == "__main__":
+    unittest.main()
