@@ -59,15 +59,17 @@ class Brennick:
         while time.time() < deadline:
             if self.program.poll() is not None:
                 raise ProgramEnded("the program ended during start-up")
+            connection = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
             try:
-                connection = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
                 connection.connect(self.socket_path)
                 return connection.makefile("rw")
             except OSError:
+                connection.close()
                 time.sleep(0.1)
         raise RuntimeError("the probe did not answer")
 
     def close(self):
+        self.connection.close()
         if self.program.poll() is None:
             self.program.kill()
             self.program.wait()
@@ -137,7 +139,7 @@ class Brennick:
 
     def type_text(self, text):
         if text:
-            self.xdotool("type", "--delay", "15", text)
+            self.xdotool("type", "--delay", "15", "--", text)
         time.sleep(0.1)
 
     def key(self, *keys):
