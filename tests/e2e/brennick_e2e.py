@@ -115,11 +115,16 @@ class Brennick:
                 raise AssertionError(f"no dialog appeared: {dialog}")
             time.sleep(0.05)
 
-    def wait_no_modal(self, timeout=TIMEOUT):
+    def wait_closed(self, dialog, timeout=TIMEOUT):
+        """Waits until this dialog is no longer the one in front (another one may follow it)."""
         deadline = time.time() + timeout
-        while self.modal().get("found"):
+        while True:
+            now = self.modal()
+            if not now.get("found") or (now["name"], now["class"], now.get("text")) != (
+                    dialog["name"], dialog["class"], dialog.get("text")):
+                return
             if time.time() > deadline:
-                raise AssertionError("a dialog stayed open")
+                raise AssertionError(f"the dialog stayed open: {now}")
             time.sleep(0.05)
 
     # --- real input ---------------------------------------------------------
@@ -199,13 +204,13 @@ class Brennick:
         self.key("BackSpace")
         self.type_text(path)
         self.key("Return")
-        self.wait_no_modal()
+        self.wait_closed(dialog)
         return dialog
 
     def cancel_file_dialog(self):
         dialog = self.wait_modal(lambda m: "fileNameEdit" in m)
         self.key("Escape")
-        self.wait_no_modal()
+        self.wait_closed(dialog)
         return dialog
 
     def answer_message(self, button):
@@ -214,7 +219,7 @@ class Brennick:
         if entry is None:
             raise AssertionError(f"no button {button!r} in {box}")
         self.click_at(entry)
-        self.wait_no_modal()
+        self.wait_closed(box)
         return box
 
     def screenshot(self, name):
