@@ -195,8 +195,10 @@ class Brennick:
         raise AssertionError("no menu opened")
 
     # --- dialogs ------------------------------------------------------------
-    def answer_file_dialog(self, path, title=None):
+    def answer_file_dialog(self, path, title=None, shot=None):
         dialog = self.wait_modal(lambda m: "fileNameEdit" in m)
+        if shot:
+            self.screenshot(shot)
         if title is not None and dialog["title"] != title:
             raise AssertionError(f"file dialog titled {dialog['title']!r}, expected {title!r}")
         self.click_at(dialog["fileNameEdit"])
@@ -213,8 +215,10 @@ class Brennick:
         self.wait_closed(dialog)
         return dialog
 
-    def answer_message(self, button):
+    def answer_message(self, button, shot=None):
         box = self.wait_modal(lambda m: "buttons" in m)
+        if shot:
+            self.screenshot(shot)
         entry = next((b for b in box["buttons"] if b["text"] == button), None)
         if entry is None:
             raise AssertionError(f"no button {button!r} in {box}")

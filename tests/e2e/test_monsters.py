@@ -12,8 +12,8 @@ class MonsterCycleTest(BrennickTestCase):
         app = self.app
         app.click_tab("PageControl1", "Monster")
         app.click("Button2")
-        app.answer_file_dialog(os.path.join(DATA, "InitMonster.txt"), title="Select InitMonster")
-        box = app.answer_message("&Yes")
+        app.answer_file_dialog(os.path.join(DATA, "InitMonster.txt"), title="Select InitMonster", shot="open-dialog")
+        box = app.answer_message("&Yes", shot="names-question")
         self.assertEqual((box["title"], box["text"]), ("Confirm", "Do you want to load Monsters Name?"))
         app.answer_file_dialog(NAMES, title="Select file with monsters name")
         listed = app.wait_for("ListBox2", lambda w: len(w["items"]) == 3)
@@ -37,7 +37,7 @@ class MonsterCycleTest(BrennickTestCase):
 
         target = self.scratch("InitMonster.txt")
         app.click("Button6")
-        app.answer_file_dialog(target)
+        app.answer_file_dialog(target, shot="save-dialog")
         app.wait_for("StatusBar1", lambda w: w["text"] == "InitMonster saved! in: " + target)
         self.assertEqual(self.read_bytes(target), self.read_bytes(os.path.join(DATA, "expected.txt")))
 

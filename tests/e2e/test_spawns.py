@@ -11,6 +11,13 @@ NAMES = os.path.join(os.path.dirname(__file__), "..", "..", "examples", "Monster
 class SpawnCycleTest(BrennickTestCase):
     def test_load_edit_add_by_drag_and_save(self):
         app = self.app
+        app.click("mapa")
+        warning = app.answer_message("OK", shot="warning-select-area")
+        self.assertEqual((warning["title"], warning["text"]), ("Warning", "Please select Area"))
+        app.click("ans")
+        warning = app.answer_message("OK")
+        self.assertEqual(warning["text"], "Please load GenMonster and Monsters name")
+
         app.click("Form1/Button1")
         app.answer_file_dialog(os.path.join(DATA, "GenMonster.txt"), title="Select GenMonster")
         app.answer_message("&Yes")
@@ -27,6 +34,17 @@ class SpawnCycleTest(BrennickTestCase):
         app.type_into("Form1/SpinEdit6", "8")
         app.click("CheckBox13")
         app.screenshot("spawn-page")
+
+        app.click("mapa")
+        viewer = app.wait_for("Form3", lambda w: w["visible"])
+        app.wait_for("Form3/area7", lambda w: w["visible"])
+        subprocess.run(["xdotool", "windowsize", viewer["window"], "640", "480"], env=app.env, check=True)
+        marker = app.wait_for("Form3/area7", lambda w: w["visible"])
+        app.xdotool("mousemove", "--sync", str(marker["x"] + marker["w"] // 2), str(marker["y"] + marker["h"] // 2))
+        info = app.wait_for("Form3/Label1", lambda w: w["visible"])
+        self.assertEqual(info["text"], "Hill Goblin  area: 7")
+        self.assertTrue(app.find("Form3")["title"].startswith("Map    Coordinates   X: "))
+        app.screenshot("area-viewer")
 
         app.click("ans")
         app.wait_for("Form4", lambda w: w["visible"])
