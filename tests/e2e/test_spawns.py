@@ -38,7 +38,7 @@ class SpawnCycleTest(BrennickTestCase):
         app.click("mapa")
         viewer = app.wait_for("Form3", lambda w: w["visible"])
         app.wait_for("Form3/area7", lambda w: w["visible"])
-        subprocess.run(["xdotool", "windowsize", viewer["window"], "640", "480"], env=app.env, check=True)
+        subprocess.run(["xdotool", "windowsize", viewer["window"], "560", "760"], env=app.env, check=True)
         marker = app.wait_for("Form3/area7", lambda w: w["visible"])
         app.xdotool("mousemove", "--sync", str(marker["x"] + marker["w"] // 2), str(marker["y"] + marker["h"] // 2))
         info = app.wait_for("Form3/Label1", lambda w: w["visible"])
