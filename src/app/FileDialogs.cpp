@@ -1,6 +1,7 @@
 #include "app/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QLineEdit>
 
 void SetDialogFilter(QFileDialog* dialog, const QString& pairs) {
     const QStringList parts = pairs.split('|');
@@ -20,6 +21,11 @@ QFileDialog* makeDialog(QWidget* parent, const QString& objectName) {
     dialog->setObjectName(objectName);
     dialog->setOption(QFileDialog::DontUseNativeDialog, true);
     dialog->setModal(true);
+    // The name field's completion list can outlive the dialog on screen and
+    // then swallows the next click on the main window: names are typed whole.
+    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        name->setCompleter(nullptr);
+    }
     return dialog;
 }
 } // namespace
