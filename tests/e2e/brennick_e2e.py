@@ -230,6 +230,8 @@ class Brennick:
         os.makedirs(SHOTS, exist_ok=True)
         target = os.path.join(SHOTS, name + ".png")
         subprocess.run(["import", "-window", "root", target], env=self.env, check=True)
+        # Cut the empty screen around the windows.
+        subprocess.run(["convert", target, "-trim", "+repage", target], check=True)
         return target
 
 
