@@ -1,16 +1,49 @@
 #pragma once
 
+#include "portals/PortalFields.h"
+#include "portals/PortalTable.h"
+
 #include <QObject>
 
+class QListWidget;
+class QPushButton;
 class QWidget;
 class TForm1;
 
+// The "Portals" sub-page of the "Map" page: the portal list, a viewer of the
+// selected portal's fields (nothing typed there reaches the table), and the
+// buttons that load Etc.txt, open the add-portal dialog and save Etc.txt.
+// It owns PortalTable and GotoTable.
 class PortalPage : public QObject {
     Q_OBJECT
 
-public:
+  public:
     PortalPage(TForm1& form, QWidget* sheet);
 
-private:
+    PortalTable& portals() { return portals_; }
+    GotoTable& gotos() { return gotos_; }
+
+    void letcClick();
+    void LoadEtc();
+    void ListPortals();
+    void ListBox5Click();
+    void SpinEdit13Change();
+    void SpinEdit14Change();
+    void SpinEdit15Change();
+    void SpinEdit16Change();
+    void addnewportalClick();
+    void setcClick();
+    void SaveEtc();
+
+  private:
     TForm1& form_;
+    PortalTable portals_;
+    GotoTable gotos_;
+
+    QListWidget* ListBox5 = nullptr;
+    QPushButton* PortalShow = nullptr;
+    PortalFields fields_;
+    QPushButton* letc = nullptr;
+    QPushButton* addnewportal = nullptr;
+    QPushButton* setc = nullptr;
 };
