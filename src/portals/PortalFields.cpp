@@ -13,9 +13,9 @@
 
 namespace {
 constexpr int kMargin = 6;
-constexpr int kCaptionTop = 16;
+constexpr int kCaptionTop = 19;
 constexpr int kCaptionHeight = 14;
-constexpr int kSpinTop = 31;
+constexpr int kSpinTop = 34;
 constexpr int kSpinHeight = 22;
 constexpr int kMapColumnWidth = 50;
 constexpr int kGap = 4;
@@ -70,7 +70,7 @@ PortalFields BuildPortalFields(QWidget* parent, const QRect& geometry) {
             QRect(columnX(column, columnWidth), kSpinTop + kSpinHeight + 2, columnWidth, kCaptionHeight));
     }
 
-    auto* to = makeGroup(fields.GroupBox17, "GroupBox19", "To", QRect(kMargin, 102, innerWidth, 58));
+    auto* to = makeGroup(fields.GroupBox17, "GroupBox19", "To", QRect(kMargin, 100, innerWidth, 60));
     fields.SpinEdit22 = makeColumn(to, 0, columnWidth, "SpinEdit22", "Map");
     const std::array<const char*, 3> destinationCaptions{"X", "Y", "Z"};
     for (std::size_t i = 0; i < 3; ++i) {
@@ -81,10 +81,10 @@ PortalFields BuildPortalFields(QWidget* parent, const QRect& geometry) {
     }
 
     auto* comment =
-        makeGroup(fields.GroupBox17, "GroupBox20", "Comment", QRect(kMargin, 164, innerWidth, 40));
+        makeGroup(fields.GroupBox17, "GroupBox20", "Comment", QRect(kMargin, 162, innerWidth, 42));
     fields.Edit3 = new QLineEdit(comment);
     fields.Edit3->setObjectName("Edit3");
-    fields.Edit3->setGeometry(kMargin + 2, 15, innerWidth - 2 * (kMargin + 2), 20);
+    fields.Edit3->setGeometry(kMargin + 2, 18, innerWidth - 2 * (kMargin + 2), 20);
     return fields;
 }
 

@@ -12,6 +12,7 @@
 #include "records/IntegerText.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -59,7 +60,13 @@ PortalPage::PortalPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(for
             ListBox5Click();
         }
     });
-    connect(ListBox5, &QListWidget::itemClicked, this, &PortalPage::ListBox5Click);
+    // A click on the line already selected fills the fields again.
+    ListBox5->viewport()->installEventFilter(this);
+    connect(ListBox5, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (ListBox5->row(item) == rowAtPress_) {
+            ListBox5Click();
+        }
+    });
     fields_.onCornerChanged([this](std::size_t corner) {
         switch (corner) {
         case 0:
@@ -79,6 +86,13 @@ PortalPage::PortalPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(for
     connect(letc, &QPushButton::clicked, this, &PortalPage::letcClick);
     connect(addnewportal, &QPushButton::clicked, this, &PortalPage::addnewportalClick);
     connect(setc, &QPushButton::clicked, this, &PortalPage::setcClick);
+}
+
+bool PortalPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListBox5->viewport() && event->type() == QEvent::MouseButtonPress) {
+        rowAtPress_ = ListBox5->currentRow();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void PortalPage::letcClick() {

@@ -35,6 +35,9 @@ class PortalPage : public QObject {
     void setcClick();
     void SaveEtc();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     TForm1& form_;
     PortalTable portals_;
@@ -46,4 +49,7 @@ class PortalPage : public QObject {
     QPushButton* letc = nullptr;
     QPushButton* addnewportal = nullptr;
     QPushButton* setc = nullptr;
+    // The list's current line when the last mouse press on it began: a click
+    // that changed the line has already filled the fields.
+    int rowAtPress_ = -1;
 };

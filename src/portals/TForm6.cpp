@@ -43,7 +43,7 @@ TForm6::TForm6(TForm1& form) : QWidget(nullptr, Qt::Tool), form_(form) {
 
     // The two wide buttons share what the two short ones leave.
     const int top = kClientHeight - kMargin - kButtonHeight;
-    const int shortWidth = 56;
+    const int shortWidth = 50;
     const int wideWidth = (kClientWidth - 2 * kMargin - 2 * shortWidth - 3 * kMargin) / 2;
     int x = kMargin;
     for (QPushButton* button : {Button3, Button4, Button1, Button2}) {
