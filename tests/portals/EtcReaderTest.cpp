@@ -44,8 +44,7 @@ const std::string kPortalFields = "|0|2|3|1|2|3|4|5|6|7|8|";
 INSTANTIATE_TEST_SUITE_P(
     CommentedMark, EtcReaderTest,
     ::testing::Values(ReadCase{"SemicolonDirectlyBefore", ";" + kPortal, {"P|1" + kPortalFields}},
-                      ReadCase{"SemicolonThenSpace", "; " + kPortal, {"P|0" + kPortalFields}},
-                      ReadCase{"FirstByteOfFile", kPortal, {"P|0" + kPortalFields}}),
+                      ReadCase{"SemicolonThenSpace", "; " + kPortal, {"P|0" + kPortalFields}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -158,14 +157,6 @@ TEST(EtcReader, CommentCutByTheByteLimitIsNotStored) {
     EXPECT_EQ(tables.dump(), (std::vector<std::string>{"G|0|1|2|3|4|5|"}));
 }
 
-TEST(EtcReader, LoadingReplacesBothTables) {
-    Tables tables;
-    tables.read("(goto 1 2 3 4 5)\r\n" + kPortal + "\r\n" + kPortal);
-    tables.read("(goto 7 7 7 7 7) ; x");
-    EXPECT_EQ(tables.dump(), (std::vector<std::string>{"G|0|7|7|7|7|7| x"}));
-    EXPECT_EQ(EtcLoadWarning(EtcLoad{}), "");
-}
-
 class EtcFileTest : public ::testing::Test {
   protected:
     std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "etc-file-test";
@@ -208,10 +199,4 @@ TEST_F(EtcFileTest, MissingFileLeavesTheTablesAsTheyWere) {
     EXPECT_EQ(tables.dump(), (std::vector<std::string>{"G|0|1|2|3|4|5|"}));
 }
 
-TEST_F(EtcFileTest, ReadOnlyFileLoads) {
-    const std::string path = write("readonly.txt", "(goto 1 2 3 4 5)\r\n");
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-    Tables tables;
-    EXPECT_EQ(LoadEtcFile(path, *tables.portals, *tables.gotos).gotosStored, 1U);
-}
 } // namespace
