@@ -61,7 +61,8 @@ PortalPage::PortalPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(for
         }
     });
     // A click on the line already selected fills the fields again.
-    ListBox5->viewport()->installEventFilter(this);
+    listViewport_ = ListBox5->viewport();
+    listViewport_->installEventFilter(this);
     connect(ListBox5, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         if (ListBox5->row(item) == rowAtPress_) {
             ListBox5Click();
@@ -89,7 +90,8 @@ PortalPage::PortalPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(for
 }
 
 bool PortalPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ListBox5->viewport() && event->type() == QEvent::MouseButtonPress) {
+    // The pointer comparison alone: the filter also sees events while the list is being destroyed.
+    if (event->type() == QEvent::MouseButtonPress && watched == listViewport_) {
         rowAtPress_ = ListBox5->currentRow();
     }
     return QObject::eventFilter(watched, event);

@@ -52,4 +52,5 @@ class PortalPage : public QObject {
     // The list's current line when the last mouse press on it began: a click
     // that changed the line has already filled the fields.
     int rowAtPress_ = -1;
+    QWidget* listViewport_ = nullptr;
 };
