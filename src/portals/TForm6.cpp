@@ -138,7 +138,9 @@ void TForm6::SpinEdit16Change() {
 
 void TForm6::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        Button1->click();
+        // A button with the focus answers Enter itself, like in a dialog.
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused != nullptr ? focused : Button1)->click();
         return;
     }
     QWidget::keyPressEvent(event);
