@@ -1,6 +1,189 @@
 #include "portals/PortalPage.h"
 
+#include "app/FileDialogs.h"
+#include "app/MessageBoxes.h"
 #include "app/TForm1.h"
+#include "app/TextCodec.h"
+#include "portals/EtcReader.h"
+#include "portals/EtcWriter.h"
+#include "portals/PortalList.h"
+#include "portals/PortalUnits.h"
+#include "portals/TForm6.h"
+#include "records/IntegerText.h"
 
-PortalPage::PortalPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(form) { Q_UNUSED(sheet); }
+#include <QCheckBox>
+#include <QEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 
+namespace {
+constexpr int kLeft = 2;
+constexpr int kListWidth = 377;
+constexpr int kButtonHeight = 24;
+
+QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption,
+                        const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setGeometry(geometry);
+    return button;
+}
+} // namespace
+
+PortalPage::PortalPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(form) {
+    ListBox5 = new QListWidget(sheet);
+    ListBox5->setObjectName("ListBox5");
+    ListBox5->setGeometry(kLeft, 2, kListWidth, 153);
+
+    PortalShow =
+        makeButton(sheet, "PortalShow", "Show me [Not working yet]", QRect(kLeft, 157, kListWidth, 23));
+    PortalShow->setEnabled(false);
+
+    fields_ = BuildPortalFields(sheet, QRect(kLeft, 182, kListWidth, 208));
+
+    const int buttonTop = 392;
+    const int buttonWidth = 110;
+    letc = makeButton(sheet, "letc", "Load Etc", QRect(kLeft, buttonTop, buttonWidth, kButtonHeight));
+    addnewportal =
+        makeButton(sheet, "addnewportal", "Add new portal",
+                   QRect(kLeft + (kListWidth - buttonWidth) / 2, buttonTop, buttonWidth, kButtonHeight));
+    setc = makeButton(sheet, "setc", "Save Etc",
+                      QRect(kLeft + kListWidth - buttonWidth, buttonTop, buttonWidth, kButtonHeight));
+
+    connect(ListBox5, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            ListBox5Click();
+        }
+    });
+    // A click on the line already selected fills the fields again.
+    listViewport_ = ListBox5->viewport();
+    listViewport_->installEventFilter(this);
+    connect(ListBox5, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (ListBox5->row(item) == rowAtPress_) {
+            ListBox5Click();
+        }
+    });
+    fields_.onCornerChanged([this](std::size_t corner) {
+        switch (corner) {
+        case 0:
+            SpinEdit13Change();
+            break;
+        case 1:
+            SpinEdit14Change();
+            break;
+        case 2:
+            SpinEdit15Change();
+            break;
+        default:
+            SpinEdit16Change();
+            break;
+        }
+    });
+    connect(letc, &QPushButton::clicked, this, &PortalPage::letcClick);
+    connect(addnewportal, &QPushButton::clicked, this, &PortalPage::addnewportalClick);
+    connect(setc, &QPushButton::clicked, this, &PortalPage::setcClick);
+}
+
+bool PortalPage::eventFilter(QObject* watched, QEvent* event) {
+    // The pointer comparison alone: the filter also sees events while the list is being destroyed.
+    if (event->type() == QEvent::MouseButtonPress && watched == listViewport_) {
+        rowAtPress_ = ListBox5->currentRow();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PortalPage::letcClick() {
+    LoadEtc();
+}
+
+void PortalPage::LoadEtc() {
+    // OpenDialog3 is shared with the GenMonster reader: only the filter is
+    // ours, the title stays whatever was set last.
+    QFileDialog* dialog = form_.dialog("OpenDialog3");
+    SetDialogFilter(dialog, "Etc|Etc.txt|All .txt|*.txt|ALL|*.*");
+    const std::optional<QString> path = RunFileDialog(dialog);
+    if (!path) {
+        return;
+    }
+    const EtcLoad load = LoadEtcFile(QFile::encodeName(*path).toStdString(), portals_, gotos_);
+    ListPortals();
+    form_.PostStatus("Etc.txt loaded!");
+    if (load.leftOutAnything()) {
+        Warning(&form_, ToQ(EtcLoadWarning(load)));
+    }
+}
+
+void PortalPage::ListPortals() {
+    const QSignalBlocker blocker(ListBox5);
+    ListBox5->clear();
+    for (const std::string& line : PortalListLines(portals_)) {
+        ListBox5->addItem(ToQ(line));
+    }
+}
+
+void PortalPage::ListBox5Click() {
+    const int row = ListBox5->currentRow();
+    if (row < 0) {
+        return;
+    }
+    const PortalRecord& portal = portals_[static_cast<std::size_t>(row)];
+    fields_.CheckBox12->setChecked(portal[PortalRecord::commented] == "0");
+    const std::array<std::size_t, 4> corners{PortalRecord::x1, PortalRecord::y1, PortalRecord::x2,
+                                             PortalRecord::y2};
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        fields_.corners[i]->setValue(MapToWorld(portal[corners[i]]));
+        // An unchanged value emits nothing, yet the label may show the text
+        // typed before.
+        fields_.showMapUnits(i);
+    }
+    fields_.SpinEdit17->setValue(StrToInt(portal[PortalRecord::fromMap]));
+    fields_.destination[0]->setValue(StrToInt(portal[PortalRecord::toX]));
+    fields_.destination[1]->setValue(StrToInt(portal[PortalRecord::toY]));
+    fields_.destination[2]->setValue(StrToInt(portal[PortalRecord::toZ]));
+    fields_.SpinEdit22->setValue(StrToInt(portal[PortalRecord::toMap]));
+    fields_.Edit3->setText(ToQ(portal[PortalRecord::comment]));
+}
+
+void PortalPage::SpinEdit13Change() {
+    fields_.showMapUnits(0);
+}
+void PortalPage::SpinEdit14Change() {
+    fields_.showMapUnits(1);
+}
+void PortalPage::SpinEdit15Change() {
+    fields_.showMapUnits(2);
+}
+void PortalPage::SpinEdit16Change() {
+    fields_.showMapUnits(3);
+}
+
+void PortalPage::addnewportalClick() {
+    TForm6& dialog = form_.form6();
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
+
+void PortalPage::setcClick() {
+    SaveEtc();
+}
+
+void PortalPage::SaveEtc() {
+    LineBuffer& lines = form_.lines();
+    lines.Clear();
+    for (const std::string& line : EtcLines(gotos_, portals_)) {
+        lines.Append(line);
+    }
+    QFileDialog* dialog = form_.dialog("SaveDialog3");
+    SetDialogFilter(dialog, "Etc|Etc.txt|All txt|*.txt|ALL|*.*");
+    dialog->setDefaultSuffix("txt");
+    if (const std::optional<QString> path = RunFileDialog(dialog)) {
+        lines.SaveToFile(*path);
+    }
+    lines.Clear();
+}

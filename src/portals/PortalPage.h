@@ -1,16 +1,56 @@
 #pragma once
 
+#include "portals/PortalFields.h"
+#include "portals/PortalTable.h"
+
 #include <QObject>
 
+class QListWidget;
+class QPushButton;
 class QWidget;
 class TForm1;
 
+// The "Portals" sub-page of the "Map" page: the portal list, a viewer of the
+// selected portal's fields (nothing typed there reaches the table), and the
+// buttons that load Etc.txt, open the add-portal dialog and save Etc.txt.
+// It owns PortalTable and GotoTable.
 class PortalPage : public QObject {
     Q_OBJECT
 
-public:
+  public:
     PortalPage(TForm1& form, QWidget* sheet);
 
-private:
+    PortalTable& portals() { return portals_; }
+    GotoTable& gotos() { return gotos_; }
+
+    void letcClick();
+    void LoadEtc();
+    void ListPortals();
+    void ListBox5Click();
+    void SpinEdit13Change();
+    void SpinEdit14Change();
+    void SpinEdit15Change();
+    void SpinEdit16Change();
+    void addnewportalClick();
+    void setcClick();
+    void SaveEtc();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
     TForm1& form_;
+    PortalTable portals_;
+    GotoTable gotos_;
+
+    QListWidget* ListBox5 = nullptr;
+    QPushButton* PortalShow = nullptr;
+    PortalFields fields_;
+    QPushButton* letc = nullptr;
+    QPushButton* addnewportal = nullptr;
+    QPushButton* setc = nullptr;
+    // The list's current line when the last mouse press on it began: a click
+    // that changed the line has already filled the fields.
+    int rowAtPress_ = -1;
+    QWidget* listViewport_ = nullptr;
 };

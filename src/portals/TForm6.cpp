@@ -1,8 +1,147 @@
 #include "portals/TForm6.h"
 
+#include "app/MessageBoxes.h"
 #include "app/TForm1.h"
+#include "app/TextCodec.h"
+#include "portals/PortalPage.h"
+#include "portals/PortalUnits.h"
+#include "records/IntegerText.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace {
+constexpr int kClientWidth = 378;
+constexpr int kClientHeight = 245;
+constexpr int kMargin = 4;
+constexpr int kButtonHeight = 25;
+
+QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    return button;
+}
+} // namespace
 
 TForm6::TForm6(TForm1& form) : QWidget(nullptr, Qt::Tool), form_(form) {
     setObjectName("Form6");
     setWindowTitle("Add new portal");
+    setFixedSize(kClientWidth, kClientHeight);
+
+    fields_ = BuildPortalFields(this, QRect(kMargin, 2, kClientWidth - 2 * kMargin, 208));
+
+    Button3 = makeButton(this, "Button3", "Select enter on map");
+    Button4 = makeButton(this, "Button4", "Select exit on map");
+    Button1 = makeButton(this, "Button1", "ADD");
+    Button2 = makeButton(this, "Button2", "Cancel");
+    Button3->setEnabled(false);
+    Button4->setEnabled(false);
+    Button1->setDefault(true);
+
+    // The two wide buttons share what the two short ones leave.
+    const int top = kClientHeight - kMargin - kButtonHeight;
+    const int shortWidth = 50;
+    const int wideWidth = (kClientWidth - 2 * kMargin - 2 * shortWidth - 3 * kMargin) / 2;
+    int x = kMargin;
+    for (QPushButton* button : {Button3, Button4, Button1, Button2}) {
+        const int width = button == Button3 || button == Button4 ? wideWidth : shortWidth;
+        button->setGeometry(x, top, width, kButtonHeight);
+        x += width + kMargin;
+    }
+
+    fields_.onCornerChanged([this](std::size_t corner) {
+        switch (corner) {
+        case 0:
+            SpinEdit13Change();
+            break;
+        case 1:
+            SpinEdit14Change();
+            break;
+        case 2:
+            SpinEdit15Change();
+            break;
+        default:
+            SpinEdit16Change();
+            break;
+        }
+    });
+    connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm6::Button2Click);
+}
+
+void TForm6::Button1Click() {
+    AddPortal();
+}
+
+void TForm6::Button2Click() {
+    hide();
+    fields_.CheckBox12->setChecked(false);
+    for (QSpinBox* spin : fields_.corners) {
+        spin->setValue(0);
+    }
+    fields_.SpinEdit17->setValue(0);
+    for (QSpinBox* spin : fields_.destination) {
+        spin->setValue(0);
+    }
+    fields_.SpinEdit22->setValue(0);
+    fields_.showAllMapUnits();
+    fields_.Edit3->clear();
+}
+
+void TForm6::AddPortal() {
+    PortalPage& page = form_.portalPage();
+    PortalTable& portals = page.portals();
+    const std::optional<std::size_t> free = portals.firstFree();
+    if (!free) {
+        Warning(this,
+                QStringLiteral("The portal table is full: it holds %1 portals. The new portal was not added.")
+                    .arg(PortalTable::kCapacity));
+        return;
+    }
+    PortalRecord& portal = portals[*free];
+    portal[PortalRecord::commented] = fields_.CheckBox12->isChecked() ? "0" : "1";
+    portal[PortalRecord::country1] = "0";
+    portal[PortalRecord::country2] = "2";
+    portal[PortalRecord::fromMap] = IntToStr(SpinValue(fields_.SpinEdit17));
+    const std::array<std::size_t, 4> corners{PortalRecord::x1, PortalRecord::y1, PortalRecord::x2,
+                                             PortalRecord::y2};
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        portal[corners[i]] = IntToStr(WorldToMap(SpinValue(fields_.corners[i])));
+    }
+    portal[PortalRecord::toMap] = IntToStr(SpinValue(fields_.SpinEdit22));
+    portal[PortalRecord::toX] = IntToStr(SpinValue(fields_.destination[0]));
+    portal[PortalRecord::toY] = IntToStr(SpinValue(fields_.destination[1]));
+    portal[PortalRecord::toZ] = IntToStr(SpinValue(fields_.destination[2]));
+    // A line break would end the record's line in Etc.txt and cut the comment.
+    std::string comment = FromQ(fields_.Edit3->text());
+    std::erase_if(comment, [](char c) { return c == '\r' || c == '\n'; });
+    portal[PortalRecord::comment] = comment;
+    page.ListPortals();
+    hide();
+}
+
+void TForm6::SpinEdit13Change() {
+    fields_.showMapUnits(0);
+}
+void TForm6::SpinEdit14Change() {
+    fields_.showMapUnits(1);
+}
+void TForm6::SpinEdit15Change() {
+    fields_.showMapUnits(2);
+}
+void TForm6::SpinEdit16Change() {
+    fields_.showMapUnits(3);
+}
+
+void TForm6::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // A button with the focus answers Enter itself, like in a dialog.
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused != nullptr ? focused : Button1)->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

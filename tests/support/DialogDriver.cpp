@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 
 DialogDriver::DialogDriver() {
@@ -54,6 +56,11 @@ DialogDriver::Answer DialogDriver::chooseFile(const QString& path) {
         auto* dialog = qobject_cast<QFileDialog*>(widget);
         Q_ASSERT(dialog);
         dialog->selectFile(path);
+        // selectFile leaves the name field alone while that field has the
+        // focus, and accepting would then open the folder instead.
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
+            name->setText(QFileInfo(path).fileName());
+        }
         static_cast<QDialog*>(dialog)->accept();
     };
 }

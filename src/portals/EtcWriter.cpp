@@ -1,0 +1,48 @@
+#include "portals/EtcWriter.h"
+
+namespace {
+constexpr const char* kGotoBanner = "; goto -----------------------------------";
+constexpr const char* kPortalBanner = "; portal -----------------------------------";
+
+std::string commentMark(const std::string& commented) {
+    return commented == "0" ? "" : ";";
+}
+
+// The fields first to last, each after one space.
+template <typename Record>
+std::string spacedFields(const Record& record, std::size_t first, std::size_t last) {
+    std::string text;
+    for (std::size_t field = first; field <= last; ++field) {
+        text += ' ';
+        text += record[field];
+    }
+    return text;
+}
+} // namespace
+
+std::string GotoLine(const GotoRecord& record) {
+    return commentMark(record[GotoRecord::commented]) + "(goto" +
+           spacedFields(record, GotoRecord::value1, GotoRecord::value5) + ") ;" + record[GotoRecord::comment];
+}
+
+std::string PortalLine(const PortalRecord& record) {
+    using R = PortalRecord;
+    return commentMark(record[R::commented]) + "(portal (country" +
+           spacedFields(record, R::country1, R::country2) + ") (from" +
+           spacedFields(record, R::fromMap, R::y2) + ") (to" + spacedFields(record, R::toMap, R::toZ) +
+           ")) ;" + record[R::comment];
+}
+
+std::vector<std::string> EtcLines(const GotoTable& gotos, const PortalTable& portals) {
+    std::vector<std::string> lines;
+    lines.reserve(2 + gotos.walkLength() + portals.walkLength());
+    lines.emplace_back(kGotoBanner);
+    for (std::size_t position = 0; position < gotos.walkLength(); ++position) {
+        lines.push_back(GotoLine(gotos[position]));
+    }
+    lines.emplace_back(kPortalBanner);
+    for (std::size_t position = 0; position < portals.walkLength(); ++position) {
+        lines.push_back(PortalLine(portals[position]));
+    }
+    return lines;
+}

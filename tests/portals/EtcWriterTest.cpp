@@ -1,0 +1,159 @@
+#include "portals/EtcWriter.h"
+#include "portals/EtcReader.h"
+#include "portals/PortalList.h"
+
+#include "portals/EtcTableDump.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+template <typename Record> Record makeRecord(const std::vector<std::string>& fields) {
+    Record record;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        record[i] = fields[i];
+    }
+    return record;
+}
+
+struct LineCase {
+    const char* name;
+    std::vector<std::string> fields;
+    std::string expected;
+};
+
+class GotoLineTest : public ::testing::TestWithParam<LineCase> {};
+class PortalLineTest : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(GotoLineTest, WritesTheFieldsAsStored) {
+    EXPECT_EQ(GotoLine(makeRecord<GotoRecord>(GetParam().fields)), GetParam().expected);
+}
+
+TEST_P(PortalLineTest, WritesTheFieldsAsStored) {
+    EXPECT_EQ(PortalLine(makeRecord<PortalRecord>(GetParam().fields)), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, GotoLineTest,
+    ::testing::Values(
+        LineCase{"Active", {"0", "1", "2", "3", "4", "5", " town gate"}, "(goto 1 2 3 4 5) ; town gate"},
+        LineCase{"CommentedWithoutComment", {"1", "1", "2", "3", "4", "5", ""}, ";(goto 1 2 3 4 5) ;"},
+        LineCase{"AnythingButZeroIsCommented",
+                 {"x", "-1", "\"a\"", "", "4", "5", ";;"},
+                 ";(goto -1 \"a\"  4 5) ;;;"},
+        LineCase{"Empty", {}, ";(goto     ) ;"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, PortalLineTest,
+    ::testing::Values(LineCase{"Active",
+                               {"0", "0", "2", "3", "1200", "800", "1260", "840", "5", "300", "400", "0",
+                                " gate"},
+                               "(portal (country 0 2) (from 3 1200 800 1260 840) (to 5 300 400 0)) ; gate"},
+                      LineCase{"MissingSecondCountryKeepsItsSpace",
+                               {"1", "1", "", "3", "1", "2", "3", "4", "5", "6", "7", "8", ""},
+                               ";(portal (country 1 ) (from 3 1 2 3 4) (to 5 6 7 8)) ;"},
+                      LineCase{"Empty", {}, ";(portal (country  ) (from     ) (to    )) ;"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EtcWriter, EmptyTablesGiveBannersAndOneLineEach) {
+    auto gotos = std::make_unique<GotoTable>();
+    auto portals = std::make_unique<PortalTable>();
+    EXPECT_EQ(EtcLines(*gotos, *portals),
+              (std::vector<std::string>{"; goto -----------------------------------", ";(goto     ) ;",
+                                        "; portal -----------------------------------",
+                                        ";(portal (country  ) (from     ) (to    )) ;"}));
+    EXPECT_EQ(PortalListLines(*portals), (std::vector<std::string>{"Portal from map:  to map:  "}));
+}
+
+TEST(EtcWriter, SectionsStopAtTheFirstAbsentRecordAndAtCapacity) {
+    auto gotos = std::make_unique<GotoTable>();
+    auto portals = std::make_unique<PortalTable>();
+    for (std::size_t i = 0; i < GotoTable::kCapacity; ++i) {
+        (*gotos)[i] = makeRecord<GotoRecord>({"0", std::to_string(i), "0", "0", "0", "0", ""});
+    }
+    (*portals)[0] =
+        makeRecord<PortalRecord>({"0", "0", "2", "3", "1", "2", "3", "4", "5", "6", "7", "8", " a"});
+    (*portals)[1] =
+        makeRecord<PortalRecord>({"1", "0", "2", "9", "1", "2", "3", "4", "5", "6", "7", "8", ""});
+    (*portals)[3] = (*portals)[0]; // after a gap: never reached
+
+    const std::vector<std::string> lines = EtcLines(*gotos, *portals);
+    ASSERT_EQ(lines.size(), 1 + 101 + 1 + 2U);
+    EXPECT_EQ(lines[101], "(goto 100 0 0 0 0) ;");
+    EXPECT_EQ(lines[102], "; portal -----------------------------------");
+    EXPECT_EQ(lines[104], ";(portal (country 0 2) (from 9 1 2 3 4) (to 5 6 7 8)) ;");
+    EXPECT_EQ(PortalListLines(*portals),
+              (std::vector<std::string>{"Portal from map: 3 to map:5   a", "Portal from map: 9 to map:5  "}));
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+// Values without spaces, parentheses or line breaks; comments of any other
+// bytes, ";" and parentheses included.
+class TableGenerator {
+  public:
+    explicit TableGenerator(unsigned seed) : random_(seed) {}
+
+    std::string value() { return pick(1, 6, "0123456789-+abcXYZ\"';.\t\xE9"); }
+    std::string comment() { return pick(0, 20, " abcdefgh;()-_.\"\xF6"); }
+    std::string commented() { return random_() % 3 == 0 ? "1" : "0"; }
+
+    template <typename Record> Record record() {
+        Record record;
+        record[Record::commented] = commented();
+        for (std::size_t field = 1; field + 1 < Record::kFieldCount; ++field) {
+            record[field] = value();
+        }
+        record[Record::kFieldCount - 1] = comment();
+        return record;
+    }
+
+  private:
+    std::string pick(std::size_t minLength, std::size_t maxLength, std::string_view alphabet) {
+        const std::size_t length = minLength + random_() % (maxLength - minLength + 1);
+        std::string text;
+        for (std::size_t i = 0; i < length; ++i) {
+            text += alphabet[random_() % alphabet.size()];
+        }
+        return text;
+    }
+
+    std::mt19937 random_;
+};
+
+TEST(EtcRoundTrip, WrittenTablesReadBackPositionByPosition) {
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        TableGenerator generate(seed);
+        auto gotos = std::make_unique<GotoTable>();
+        auto portals = std::make_unique<PortalTable>();
+        // Seeds 1 and 2 fill both tables to the last position.
+        const std::size_t gotoCount = seed <= 2 ? GotoTable::kCapacity : 1 + seed % 12;
+        const std::size_t portalCount = seed <= 2 ? PortalTable::kCapacity : 1 + seed * 7 % 9;
+        for (std::size_t i = 0; i < gotoCount; ++i) {
+            (*gotos)[i] = generate.record<GotoRecord>();
+        }
+        for (std::size_t i = 0; i < portalCount; ++i) {
+            (*portals)[i] = generate.record<PortalRecord>();
+        }
+        const std::string bytes = joinLines(EtcLines(*gotos, *portals));
+
+        auto readGotos = std::make_unique<GotoTable>();
+        auto readPortals = std::make_unique<PortalTable>();
+        const EtcLoad load = ReadEtc(bytes, true, *readPortals, *readGotos);
+        EXPECT_FALSE(load.leftOutAnything()) << "seed " << seed;
+        EXPECT_EQ(DumpTables(*readGotos, *readPortals), DumpTables(*gotos, *portals)) << "seed " << seed;
+        EXPECT_EQ(joinLines(EtcLines(*readGotos, *readPortals)), bytes) << "seed " << seed;
+    }
+}
+} // namespace

@@ -1,0 +1,149 @@
+#include "support/AppFixture.h"
+
+#include "portals/PortalPage.h"
+
+#include "portals/PortalWidgetTestSupport.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+namespace {
+class AddPortalTest : public AppFixture {
+  protected:
+    template <typename T> T* field(const QString& name) const {
+        T* found = form6->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+
+    void type(const QString& spin, const QString& text) {
+        auto* box = field<QSpinBox>(spin);
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+
+    void fill(bool on, const QStringList& values, const QString& comment) {
+        form6->show();
+        field<QCheckBox>("CheckBox12")->setChecked(on);
+        const QStringList spins{"SpinEdit17", "SpinEdit13", "SpinEdit14", "SpinEdit15", "SpinEdit16",
+                                "SpinEdit22", "SpinEdit18", "SpinEdit19", "SpinEdit20"};
+        for (int i = 0; i < spins.size(); ++i) {
+            type(spins[i], values[i]);
+        }
+        field<QLineEdit>("Edit3")->setText(comment);
+    }
+
+    void add() { QTest::mouseClick(field<QPushButton>("Button1"), Qt::LeftButton); }
+
+    PortalTable& portals() { return form1->portalPage().portals(); }
+    QString listLine(int row) const { return form1->findChild<QListWidget*>("ListBox5")->item(row)->text(); }
+};
+
+TEST_F(AddPortalTest, AddStoresMapUnitsAtTheFirstFreePosition) {
+    struct Case {
+        bool on;
+        QStringList typed; // from map, x1, y1, x2, y2, to map, x, y, z
+        QString comment;
+        std::vector<std::string> stored;
+        QString line;
+    };
+    const std::vector<Case> cases{
+        {false,
+         {"3", "6400", "6431", "-40", "-33", "5", "300", "-400", "0"},
+         " gate",
+         {"1", "0", "2", "3", "200", "200", "-1", "-1", "5", "300", "-400", "0", " gate"},
+         "Portal from map: 3 to map:5   gate"},
+        {true,
+         {"12", "31", "32", "", "-", "7", "1", "2", "3"},
+         "(west) ; cave",
+         {"0", "0", "2", "12", "0", "1", "0", "0", "7", "1", "2", "3", "(west) ; cave"},
+         "Portal from map: 12 to map:7  (west) ; cave"},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        fill(cases[i].on, cases[i].typed, cases[i].comment);
+        add();
+        EXPECT_FALSE(form6->isVisible());
+        EXPECT_EQ(std::vector<std::string>(portals()[i].fields.begin(), portals()[i].fields.end()),
+                  cases[i].stored)
+            << i;
+        EXPECT_EQ(listLine(static_cast<int>(i)), cases[i].line);
+    }
+    EXPECT_FALSE(portals()[2].present());
+}
+
+TEST_F(AddPortalTest, FieldsStayForTheNextAddAndCancelResetsThem) {
+    fill(true, {"1", "64", "96", "128", "160", "2", "3", "4", "5"}, "twice");
+    EXPECT_EQ(field<QLabel>("Label38")->text(), "5");
+    add();
+    // "Add new portal" shows the dialog without waiting for it.
+    QTest::mouseClick(form1->findChild<QPushButton*>("addnewportal"), Qt::LeftButton);
+    EXPECT_TRUE(form6->isVisible());
+    EXPECT_FALSE(form6->isModal());
+    EXPECT_EQ(field<QSpinBox>("SpinEdit16")->text(), "160");
+    add();
+    EXPECT_EQ(portals()[0].fields, portals()[1].fields);
+    EXPECT_EQ(form1->findChild<QListWidget*>("ListBox5")->count(), 2);
+
+    form6->show();
+    QTest::mouseClick(field<QPushButton>("Button2"), Qt::LeftButton);
+    EXPECT_FALSE(form6->isVisible());
+    EXPECT_FALSE(field<QCheckBox>("CheckBox12")->isChecked());
+    for (const QString name : {"SpinEdit13", "SpinEdit14", "SpinEdit15", "SpinEdit16", "SpinEdit17",
+                               "SpinEdit18", "SpinEdit19", "SpinEdit20", "SpinEdit22"}) {
+        EXPECT_EQ(field<QSpinBox>(name)->text(), "0") << name.toStdString();
+    }
+    for (const QString name : {"Label34", "Label36", "Label37", "Label38"}) {
+        EXPECT_EQ(field<QLabel>(name)->text(), "0") << name.toStdString();
+    }
+    EXPECT_EQ(field<QLineEdit>("Edit3")->text(), "");
+    EXPECT_FALSE(portals()[2].present());
+}
+
+TEST_F(AddPortalTest, EnterInAFieldPressesAdd) {
+    form6->show();
+    type("SpinEdit17", "9");
+    QTest::keyClick(field<QSpinBox>("SpinEdit17"), Qt::Key_Return);
+    EXPECT_EQ(portals()[0][PortalRecord::fromMap], "9");
+    EXPECT_FALSE(form6->isVisible());
+}
+
+TEST_F(AddPortalTest, FullTableWarnsAndStoresNothing) {
+    for (std::size_t i = 0; i < PortalTable::kCapacity; ++i) {
+        portals()[i][PortalRecord::commented] = "0";
+        portals()[i][PortalRecord::fromMap] = std::to_string(i);
+    }
+    dialogs.then(DialogDriver::press("OK"));
+    fill(true, {"99", "1", "2", "3", "4", "5", "6", "7", "8"}, "one too many");
+    add();
+    EXPECT_EQ(
+        dialogs.messages(),
+        QStringList{"Warning: The portal table is full: it holds 51 portals. The new portal was not added."});
+    EXPECT_TRUE(form6->isVisible());
+    EXPECT_EQ(portals()[50][PortalRecord::fromMap], "50");
+}
+
+TEST_F(AddPortalTest, NewPortalIsSavedWithTheOthers) {
+    fill(false, {"3", "1200", "800", "1260", "840", "5", "300", "400", "0"}, " gate");
+    add();
+    dialogs.then(DialogDriver::chooseFile(scratchFile("Etc.txt")));
+    form1->portalPage().setcClick();
+    EXPECT_EQ(readBytes(scratchFile("Etc.txt")),
+              "; goto -----------------------------------\r\n"
+              ";(goto     ) ;\r\n"
+              "; portal -----------------------------------\r\n"
+              ";(portal (country 0 2) (from 3 37 25 39 26) (to 5 300 400 0)) ; gate\r\n");
+}
+
+TEST_F(AddPortalTest, DialogFitsItsClientArea) {
+    fill(true, {"3", "204800", "-166400", "211200", "172800", "5", "300", "400", "0"}, "a comment");
+    EXPECT_EQ(form6->size(), QSize(378, 245));
+    ExpectWholeAndInside(form6.get());
+    SaveScreenshot(form6.get(), "add-portal");
+}
+} // namespace
