@@ -50,8 +50,15 @@ std::span<std::string> fieldRange(Record& record, std::size_t first, std::size_t
     return std::span<std::string>(record.fields).subspan(first, count);
 }
 
-// Which stored record a trailing comment on the current line belongs to.
-enum class CommentOwner { None, Goto, Portal, LeftOut };
+// Which records read on the current line a trailing comment belongs to: the
+// goto stored last, the portal stored last, or both when both stand on the
+// line. A record left out for lack of room takes its comment with it.
+struct CommentOwners {
+    bool gotoRecord = false;
+    bool portalRecord = false;
+    bool leftOut = false;
+    bool any() const { return gotoRecord || portalRecord || leftOut; }
+};
 
 class EtcScanner {
   public:
@@ -98,13 +105,13 @@ class EtcScanner {
         }
         if (depth_ > 0) {
             group_ += c;
-        } else if (c == ';' && owner_ != CommentOwner::None) {
+        } else if (c == ';' && owners_.any()) {
             inComment_ = true;
             comment_.clear();
             return;
         }
         if (isLineEnd(c)) {
-            owner_ = CommentOwner::None;
+            owners_ = CommentOwners{};
         }
     }
 
@@ -113,19 +120,21 @@ class EtcScanner {
         if (text.substr(1, 4) == "goto") {
             if (load_.gotosStored == GotoTable::kCapacity) {
                 ++load_.gotosLeftOut;
-                owner_ = CommentOwner::LeftOut;
+                owners_.gotoRecord = false;
+                owners_.leftOut = true;
                 return;
             }
             storeGoto(gotos_[load_.gotosStored++]);
-            owner_ = CommentOwner::Goto;
+            owners_.gotoRecord = true;
         } else if (text.substr(1, 6) == "portal") {
             if (load_.portalsStored == PortalTable::kCapacity) {
                 ++load_.portalsLeftOut;
-                owner_ = CommentOwner::LeftOut;
+                owners_.portalRecord = false;
+                owners_.leftOut = true;
                 return;
             }
             storePortal(portals_[load_.portalsStored++]);
-            owner_ = CommentOwner::Portal;
+            owners_.portalRecord = true;
         }
     }
 
@@ -147,14 +156,15 @@ class EtcScanner {
     }
 
     void storeComment() {
-        if (owner_ == CommentOwner::Goto) {
+        if (owners_.gotoRecord) {
             gotos_[load_.gotosStored - 1][GotoRecord::comment] = comment_;
-        } else if (owner_ == CommentOwner::Portal) {
+        }
+        if (owners_.portalRecord) {
             portals_[load_.portalsStored - 1][PortalRecord::comment] = comment_;
         }
         inComment_ = false;
         comment_.clear();
-        owner_ = CommentOwner::None;
+        owners_ = CommentOwners{};
     }
 
     PortalTable& portals_;
@@ -165,7 +175,7 @@ class EtcScanner {
     bool commented_ = false;
     bool inComment_ = false;
     std::string comment_;
-    CommentOwner owner_ = CommentOwner::None;
+    CommentOwners owners_;
 };
 
 std::string countText(std::size_t count, const char* one, const char* many) {
