@@ -53,6 +53,11 @@ DialogDriver::Answer DialogDriver::chooseFile(const QString& path) {
     return [path](QWidget* widget) {
         auto* dialog = qobject_cast<QFileDialog*>(widget);
         Q_ASSERT(dialog);
+        // A shown dialog whose name field has the focus ignores selectFile for
+        // that field, and would return the name proposed before it was shown.
+        if (QWidget* focused = dialog->focusWidget()) {
+            focused->clearFocus();
+        }
         dialog->selectFile(path);
         static_cast<QDialog*>(dialog)->accept();
     };
