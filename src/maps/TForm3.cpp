@@ -59,7 +59,8 @@ TForm3::TForm3(TForm1& form) : QWidget(nullptr, Qt::Tool), form_(form) {
     Shape1->setObjectName("Shape1");
     Shape1->setKind(MarkerShape::Kind::Rectangle);
     Shape1->setFillStyle(Qt::DiagCrossPattern);
-    Shape1->setFillColor(Qt::black);
+    // White drawn in XOR mode inverts the picture, so band and hatch show on any picture.
+    Shape1->setFillColor(Qt::white);
     Shape1->setPenWidth(2);
     Shape1->setPenMode(MarkerShape::PenMode::Xor);
     Shape1->setPenColor(Qt::white);

@@ -133,11 +133,4 @@ TEST(MapGeometryTest, PicturePathsTakeThePlainMapText) {
     }
 }
 
-TEST(MapGeometryTest, InfoTextNamesMonsterAndArea) {
-    EXPECT_EQ(AreaOfMarkerName("area7"), "7");
-    EXPECT_EQ(AreaOfMarkerName("area123456"), "123456");
-    EXPECT_EQ(AreaOfMarkerName("area"), "");
-    EXPECT_EQ(MarkerInfoText("Giant Rat", "7"), "Giant Rat  area: 7");
-    EXPECT_EQ(MarkerInfoText("", "9"), "  area: 9");
-}
 } // namespace

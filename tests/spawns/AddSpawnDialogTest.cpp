@@ -49,25 +49,6 @@ TEST_F(AddSpawnDialogTest, OpensWithTheMonsterNamesAndNoChoice) {
     EXPECT_EQ(monsters->maxVisibleItems(), 16);
 }
 
-TEST_F(AddSpawnDialogTest, CornerLabelsShowMapUnits) {
-    struct Case {
-        const char* field;
-        const char* label;
-        int value;
-        const char* shown;
-    };
-    for (const Case c :
-         {Case{"SpinEdit8", "Label2", 100, "3"}, Case{"SpinEdit9", "Label3", -33, "-1"},
-          Case{"SpinEdit10", "Label4", 31, "0"}, Case{"SpinEdit11", "Label5", 314880, "9840"}}) {
-        dialogControl<QSpinBox>(c.field)->setValue(c.value);
-        EXPECT_EQ(dialogControl<QLabel>(c.label)->text(), c.shown) << c.field;
-    }
-    auto* x1 = dialogControl<QSpinBox>("SpinEdit8");
-    x1->clear();
-    QTest::keyClicks(x1, "12345678");
-    EXPECT_EQ(x1->value(), 123456);
-}
-
 TEST_F(AddSpawnDialogTest, AddStoresTheNewSpawnAfterTheLastOne) {
     form1->spawnPage().ansClick();
     dialogControl<QComboBox>("ComboBox1")->setCurrentIndex(2);
@@ -83,16 +64,6 @@ TEST_F(AddSpawnDialogTest, AddStoresTheNewSpawnAfterTheLastOne) {
     const SpawnRecord expected{"0", "17", "2", "42", "4", "120", "100", "200", "150", "250", "", ""};
     EXPECT_EQ(spawns()[10], expected);
     EXPECT_FALSE(form4->isVisible());
-
-    // A spawn point takes its first corner twice, whatever the greyed fields hold.
-    form1->spawnPage().ansClick();
-    dialogControl<QComboBox>("ComboBox1")->setCurrentIndex(0);
-    dialogControl<RadioGroup>("RadioGroup4")->setItemIndex(0);
-    EXPECT_FALSE(dialogControl<QSpinBox>("SpinEdit10")->isEnabled());
-    press("Button1");
-    EXPECT_EQ(spawns()[11][kArea], "43");
-    EXPECT_EQ(spawns()[11][kX2], "100");
-    EXPECT_EQ(spawns()[11][kY2], "200");
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 

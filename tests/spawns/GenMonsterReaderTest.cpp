@@ -144,16 +144,6 @@ TEST(GenMonsterReaderTest, RecordsBeyondTheCapacityAreCountedNotStored) {
     EXPECT_NE(GenMonsterLeftOutWarning(load, false).find("4 spawns"), std::string::npos);
 }
 
-TEST(GenMonsterReaderTest, LeftOutWarningNamesWhatWasLeftOut) {
-    EXPECT_EQ(GenMonsterLeftOutWarning({10, 0}, false), "");
-    const std::string bytes = GenMonsterLeftOutWarning({10, 0}, true);
-    EXPECT_NE(bytes.find("500,000 bytes"), std::string::npos);
-    EXPECT_NE(bytes.find("A save will not contain"), std::string::npos);
-    const std::string both = GenMonsterLeftOutWarning({SpawnTable::kCapacity, 2}, true);
-    EXPECT_NE(both.find("2 spawns"), std::string::npos);
-    EXPECT_NE(both.find("500,000 bytes"), std::string::npos);
-}
-
 TEST(GenMonsterReaderTest, TheSampleFileFillsMapsZeroToFour) {
     const FilePrefix file = ReadFilePrefix(BRENNICK_EXAMPLES "/GenMonster.txt", kGenMonsterReadLimit);
     SpawnTable table;

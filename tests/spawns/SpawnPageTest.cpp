@@ -231,6 +231,9 @@ TEST_F(SpawnPageTest, CaptionsAreWholeAndControlsStayOnThePage) {
                 << button->objectName().toStdString();
         }
     }
-    sheet->grab().save(QStringLiteral(BRENNICK_SCREENSHOTS "/spawn-page.png"));
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    clickArea("Giant Rat", "7");
+    form1->grab().save(QStringLiteral(BRENNICK_SCREENSHOTS "/spawn-page.png"));
 }
 } // namespace
