@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -71,7 +72,7 @@ void TForm4::build() {
     add->setObjectName("Button1");
     add->setGeometry(208, 225, 75, 22);
     add->setDefault(true);
-    add->setAutoDefault(true);
+    Button1 = add;
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName("Button2");
     cancel->setGeometry(296, 225, 75, 22);
@@ -80,6 +81,14 @@ void TForm4::build() {
     connect(select, &QPushButton::clicked, this, &TForm4::Button3Click);
     connect(add, &QPushButton::clicked, this, &TForm4::Button1Click);
     connect(cancel, &QPushButton::clicked, this, &TForm4::Button2Click);
+}
+
+void TForm4::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Button1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TForm4::Open() {

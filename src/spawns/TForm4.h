@@ -30,6 +30,10 @@ class TForm4 : public QWidget {
     void Button1Click();
     void Button2Click();
 
+  protected:
+    // Enter presses "ADD", the dialog's default button.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void build();
     void cornerChanged(int corner);
@@ -42,4 +46,5 @@ class TForm4 : public QWidget {
     RadioGroup* RadioGroup4 = nullptr;
     QSpinBox* corners_[4] = {};    // SpinEdit8 to SpinEdit11: X1, Y1, X2, Y2
     QLabel* cornerLabels_[4] = {}; // Label2 to Label5
+    QPushButton* Button1 = nullptr;
 };

@@ -70,7 +70,7 @@ TEST_F(AddSpawnDialogTest, AddStoresTheNewSpawnAfterTheLastOne) {
 TEST_F(AddSpawnDialogTest, AddWithoutAMonsterWarnsAndKeepsTheDialogOpen) {
     form1->spawnPage().ansClick();
     dialogs.then(DialogDriver::press("OK"));
-    press("Button1");
+    QTest::keyClick(dialogControl<QSpinBox>("SpinEdit7"), Qt::Key_Return);
     EXPECT_EQ(dialogs.messages(), QStringList{"Warning: Please choose a monster from the list"});
     EXPECT_TRUE(form4->isVisible());
     EXPECT_EQ(spawns()[10][kIndex], "");
