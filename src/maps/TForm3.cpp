@@ -1,8 +1,282 @@
 #include "maps/TForm3.h"
 
 #include "app/TForm1.h"
+#include "app/TextCodec.h"
+#include "maps/MapGeometry.h"
+#include "maps/MapImageStore.h"
+#include "maps/MarkerShape.h"
+#include "maps/PictureBox.h"
+#include "records/IntegerText.h"
+#include "spawns/SpawnPage.h"
+#include "spawns/TForm4.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+const QColor kNavy(0, 0, 128);
+const QColor kLime(0, 255, 0);
+const QColor kWhite(255, 255, 255);
+const QString kMarkerPrefix = QStringLiteral("area");
+
+// Keeps a far-off rectangle within what a widget's geometry can hold.
+int ToPixels(std::int64_t value) {
+    constexpr std::int64_t limit = 1 << 24;
+    return static_cast<int>(std::clamp<std::int64_t>(value, -limit, limit));
+}
+} // namespace
 
 TForm3::TForm3(TForm1& form) : QWidget(nullptr, Qt::Tool), form_(form) {
     setObjectName("Form3");
     setWindowTitle("Form3");
+    resize(256, 159);
+    move(688, 231);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName("ViewerScroll");
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(false);
+    layout->addWidget(scroll_);
+
+    canvas_ = new QWidget;
+    canvas_->setObjectName("ViewerCanvas");
+    canvas_->resize(1, 1);
+    scroll_->setWidget(canvas_);
+
+    Image1 = new PictureBox(canvas_);
+    Image1->setObjectName("Image1");
+    Image1->move(0, 0);
+
+    Shape1 = new MarkerShape(canvas_);
+    Shape1->setObjectName("Shape1");
+    Shape1->setKind(MarkerShape::Kind::Rectangle);
+    Shape1->setFillStyle(Qt::DiagCrossPattern);
+    // White drawn in XOR mode inverts the picture, so band and hatch show on any picture.
+    Shape1->setFillColor(Qt::white);
+    Shape1->setPenWidth(2);
+    Shape1->setPenMode(MarkerShape::PenMode::Xor);
+    Shape1->setPenColor(Qt::white);
+    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Shape1->hide();
+
+    Label1 = new QLabel(QStringLiteral("aaa"), this);
+    Label1->setObjectName("Label1");
+    Label1->setAutoFillBackground(true);
+    QPalette palette = Label1->palette();
+    palette.setColor(QPalette::Window, Qt::yellow);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    Label1->setPalette(palette);
+    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label1->hide();
+
+    connect(Image1, &PictureBox::pointerMoved, this, &TForm3::onPictureMove);
+    connect(Image1, &PictureBox::pressed, this, [this](const QPoint& pixel) {
+        if (armed_) {
+            Image1MouseDown(pixel);
+        }
+    });
+    connect(Image1, &PictureBox::released, this, [this](const QPoint& pixel) {
+        if (armed_) {
+            Image1MouseUp(pixel);
+        }
+    });
+}
+
+void TForm3::LoadPicture(const QString& path) {
+    const QImage image = MapImageStore::LoadBitmap(path);
+    Image1->setPixmap(QPixmap::fromImage(image));
+    Image1->resize(image.size());
+    canvas_->resize(std::max(image.width(), 1), std::max(image.height(), 1));
+}
+
+MarkerShape* TForm3::marker(const QString& areaText) const {
+    return canvas_->findChild<MarkerShape*>(kMarkerPrefix + areaText, Qt::FindDirectChildrenOnly);
+}
+
+MarkerShape* TForm3::markerFor(const QString& name) {
+    auto* shape = canvas_->findChild<MarkerShape*>(name, Qt::FindDirectChildrenOnly);
+    if (shape == nullptr) {
+        shape = new MarkerShape(canvas_);
+        shape->setObjectName(name);
+        shape->setPenColor(kNavy);
+        shape->setFillColor(kWhite);
+        connect(shape, &MarkerShape::pointerMoved, this, &TForm3::ShapeMouseMove);
+    }
+    return shape;
+}
+
+void TForm3::ShowSelectedAreas(const std::vector<std::string>& selectedAreas) {
+    show();
+    raise();
+    SpawnTable& spawns = form_.spawnPage().spawns();
+    std::optional<std::int32_t> currentMap;
+    for (const std::string& area : selectedAreas) {
+        std::optional<std::size_t> found;
+        for (std::size_t position = 0; position < SpawnTable::kCapacity && !found; ++position) {
+            if (spawns[position][kArea] == area) {
+                found = position;
+            }
+        }
+        if (found) {
+            SpawnRecord& record = spawns[*found];
+            if (!currentMap) {
+                currentMap = StrToInt(record[kMap]);
+                LoadPicture(MapImageStore::MapPicturePath(record[kMap]));
+            }
+            if (record[kMap] == IntToStr(*currentMap)) {
+                const PictureRect rect = MapRectToPicture(
+                    *currentMap, StrToInt(record[kX1]), StrToInt(record[kX2]), StrToInt(record[kY1]),
+                    StrToInt(record[kY2]), Image1->y(), Image1->x(), Image1->height());
+                const Marker shape = ApplyMarkerRule(rect);
+                MarkerShape* widget = markerFor(kMarkerPrefix + ToQ(area));
+                widget->setGeometry(ToPixels(shape.rect.left), ToPixels(shape.rect.top),
+                                    ToPixels(shape.rect.width), ToPixels(shape.rect.height));
+                const bool circle = shape.kind == MarkerKind::Circle;
+                widget->setKind(circle ? MarkerShape::Kind::Circle : MarkerShape::Kind::Rectangle);
+                widget->setPenMode(circle ? MarkerShape::PenMode::NotXor : MarkerShape::PenMode::Xor);
+                widget->show();
+                record[kMarkerShown] = "1";
+            }
+        }
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+}
+
+void TForm3::setStatusText(int px, int py) {
+    setWindowTitle(ToQ(CoordinatesTitle(px, py)));
+}
+
+void TForm3::onPictureMove(const QPoint& pixel) {
+    if (armed_) {
+        Image2MouseMove(pixel);
+    } else {
+        Image1MouseMove(pixel);
+    }
+}
+
+void TForm3::resetMarkerFills() {
+    for (MarkerShape* shape : canvas_->findChildren<MarkerShape*>(Qt::FindDirectChildrenOnly)) {
+        if (shape != Shape1) {
+            shape->setFillColor(kWhite);
+        }
+    }
+}
+
+void TForm3::Image1MouseMove(const QPoint& pixel) {
+    Label1->hide();
+    setStatusText(pixel.x(), pixel.y());
+    // Back on the picture after a hover: the hovered marker returns to its normal fill.
+    if (hoverActive_) {
+        hoverActive_ = false;
+        lastHoveredMarker_ = nullptr;
+        resetMarkerFills();
+    }
+}
+
+void TForm3::ShapeMouseMove(MarkerShape* shape, const QPoint& position, const QPoint& globalPosition) {
+    setStatusText(shape->x() + position.x() - Image1->x(), shape->y() + position.y() - Image1->y());
+    if (lastHoveredMarker_ != nullptr && lastHoveredMarker_ != shape) {
+        lastHoveredMarker_->setFillColor(kWhite);
+    }
+    Info(shape->objectName(), globalPosition);
+    hoverActive_ = true;
+    lastHoveredMarker_ = shape;
+}
+
+void TForm3::Info(const QString& markerName, const QPoint& globalPosition) {
+    const std::string area = AreaOfMarkerName(FromQ(markerName));
+    std::string name;
+    const SpawnTable& spawns = form_.spawnPage().spawns();
+    if (const std::optional<std::size_t> found = spawns.FindArea(area)) {
+        if (const std::optional<std::int32_t> index = TryStrToInt(spawns[*found][kIndex])) {
+            name = form_.state().monsterNames.MonsterNameFor(*index);
+        }
+    }
+    if (auto* shape = canvas_->findChild<MarkerShape*>(markerName, Qt::FindDirectChildrenOnly)) {
+        shape->setFillColor(kLime);
+    }
+    // Placed from the window's outer corner, so the label stands just below the pointer.
+    const QPoint corner = frameGeometry().topLeft();
+    Label1->setText(ToQ(MarkerInfoText(name, area)));
+    Label1->adjustSize();
+    Label1->move(globalPosition.x() - corner.x(), globalPosition.y() - corner.y());
+    Label1->show();
+    Label1->raise();
+}
+
+void TForm3::ArmSelection() {
+    armed_ = true;
+    band_ = QRect(0, 0, 1, 1);
+    applyBandGeometry();
+    Shape1->show();
+    Shape1->raise();
+    show();
+    raise();
+}
+
+void TForm3::DisarmSelection() {
+    armed_ = false;
+    selecting_ = false;
+    Shape1->hide();
+}
+
+void TForm3::applyBandGeometry() {
+    // A band dragged up or to the left has a negative size and shows nothing.
+    const int width = std::max(band_.width(), 0);
+    const int height = std::max(band_.height(), 0);
+    Shape1->setGeometry(Image1->x() + band_.x(), Image1->y() + band_.y(), width, height);
+}
+
+void TForm3::sizeBandTo(const QPoint& pixel) {
+    band_.setWidth(pixel.x() - band_.x());
+    band_.setHeight(pixel.y() - band_.y());
+    applyBandGeometry();
+}
+
+void TForm3::Image1MouseDown(const QPoint& pixel) {
+    selecting_ = true;
+    const WorldPoint world = PictureToWorld(pixel.x(), pixel.y());
+    form_.form4().SetSelectionStart(static_cast<int>(world.x), static_cast<int>(world.y));
+    band_.moveTopLeft(pixel);
+    applyBandGeometry();
+}
+
+void TForm3::Image2MouseMove(const QPoint& pixel) {
+    setStatusText(pixel.x(), pixel.y());
+    if (selecting_) {
+        sizeBandTo(pixel);
+    }
+}
+
+void TForm3::Image1MouseUp(const QPoint& pixel) {
+    selecting_ = false;
+    const WorldPoint world = PictureToWorld(pixel.x(), pixel.y());
+    form_.form4().SetSelectionEnd(static_cast<int>(world.x), static_cast<int>(world.y));
+    sizeBandTo(pixel);
+    form_.form4().ShowAfterSelection();
+}
+
+void TForm3::FormClose() {
+    // Every marker is hidden, also those left from an earlier load; each is shown again by "Show area".
+    for (MarkerShape* shape : canvas_->findChildren<MarkerShape*>(Qt::FindDirectChildrenOnly)) {
+        if (shape != Shape1) {
+            shape->hide();
+        }
+    }
+    Label1->hide();
+    hoverActive_ = false;
+    lastHoveredMarker_ = nullptr;
+}
+
+void TForm3::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
 }

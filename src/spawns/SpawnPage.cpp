@@ -1,6 +1,282 @@
 #include "spawns/SpawnPage.h"
 
+#include "app/Controls.h"
+#include "app/FileDialogs.h"
+#include "app/MessageBoxes.h"
 #include "app/TForm1.h"
+#include "app/TextCodec.h"
+#include "maps/TForm3.h"
+#include "monsters/MonsterPage.h"
+#include "records/FileBytes.h"
+#include "records/IntegerText.h"
+#include "spawns/GenMonsterFile.h"
+#include "spawns/SpawnEditing.h"
+#include "spawns/TForm4.h"
+#include "spawns/WrappedButton.h"
 
-SpawnPage::SpawnPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(form) { Q_UNUSED(sheet); }
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
 
+SpawnPage::SpawnPage(TForm1& form, QWidget* sheet)
+    : QObject(&form), form_(form), spawns_(std::make_unique<SpawnTable>()) {
+    build(sheet);
+}
+
+SpawnPage::~SpawnPage() = default;
+
+void SpawnPage::build(QWidget* sheet) {
+    MakeLabel(sheet, "Label18", "Monsters name:", QRect(0, 0, 200, 16));
+    ListBox3 = new QListWidget(sheet);
+    ListBox3->setObjectName("ListBox3");
+    ListBox3->setGeometry(0, 16, 201, 193);
+    MakeLabel(sheet, "Label19", "Area", QRect(208, 0, 120, 16));
+    ListBox4 = new QListWidget(sheet);
+    ListBox4->setObjectName("ListBox4");
+    ListBox4->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListBox4->setGeometry(208, 16, 121, 193);
+    auto* mapa = new WrappedButton(QStringLiteral("Show area"), sheet);
+    mapa->setObjectName("mapa");
+    mapa->setGeometry(336, 16, 41, 193);
+
+    Label35 = MakeLabel(sheet, "Label35", QString(), QRect(16, 214, 337, 18));
+    Label35->setAlignment(Qt::AlignCenter);
+    QFont bold = Label35->font();
+    bold.setBold(true);
+    Label35->setFont(bold);
+    QPalette red = Label35->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    Label35->setPalette(red);
+
+    MakeLabel(sheet, "Label24", "Map", QRect(4, 236, 28, 22))->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SpinEdit12 = MakeSpinEdit(sheet, "SpinEdit12", QRect(30, 236, 46, 22));
+    QLabel* maxLabel = MakeLabel(sheet, "Label13", "Max no of monsters", QRect(80, 232, 62, 30));
+    maxLabel->setWordWrap(true);
+    SpinEdit6 = MakeSpinEdit(sheet, "SpinEdit6", QRect(142, 236, 52, 22));
+    MakeLabel(sheet, "Label14", "Cycle", QRect(198, 236, 32, 22))
+        ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SpinEdit7 = MakeSpinEdit(sheet, "SpinEdit7", QRect(230, 236, 62, 22));
+    CheckBox13 = new QCheckBox(QStringLiteral("Avalible"), sheet);
+    CheckBox13->setObjectName("CheckBox13");
+    CheckBox13->setGeometry(298, 236, 80, 22);
+
+    auto* group = new QGroupBox(QStringLiteral("Coordinates"), sheet);
+    group->setObjectName("GroupBox15");
+    group->setGeometry(0, 262, 377, 124);
+    RadioGroup4 = new RadioGroup(group, "RadioGroup4", "Type of spawn", {"Spawn Point", "Spawn Area"}, 2);
+    RadioGroup4->setGeometry(8, 16, 361, 38);
+    const char* titles[4] = {"X1", "Y1", "X2", "Y2"};
+    const char* titleNames[4] = {"Label12", "Label15", "Label16", "Label17"};
+    const int columns[4] = {8, 98, 188, 278};
+    for (int i = 0; i < 4; ++i) {
+        MakeLabel(group, titleNames[i], titles[i], QRect(columns[i], 56, 85, 16));
+        corners_[i] =
+            MakeSpinEdit(group, QStringLiteral("SpinEdit%1").arg(8 + i), QRect(columns[i], 72, 88, 22));
+        corners_[i]->setSingleStep(i == 0 ? 10 : 1);
+        cornerLabels_[i] =
+            MakeLabel(group, QStringLiteral("Label%1").arg(20 + i), "0", QRect(columns[i], 98, 85, 16));
+    }
+
+    auto* load = new QPushButton(QStringLiteral("Load GenMonster"), sheet);
+    load->setObjectName("Button1");
+    load->setGeometry(0, 392, 116, 22);
+    auto* ans = new QPushButton(QStringLiteral("Add new spawn"), sheet);
+    ans->setObjectName("ans");
+    ans->setGeometry(130, 392, 110, 22);
+    auto* save = new QPushButton(QStringLiteral("Save GenMonster"), sheet);
+    save->setObjectName("SGM");
+    save->setGeometry(256, 392, 121, 22);
+
+    connect(ListBox3, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            ListBox3Click();
+        }
+    });
+    connect(ListBox3, &QListWidget::itemClicked, this, &SpawnPage::ListBox3Click);
+    connect(ListBox4, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            ListBox4Click();
+        }
+    });
+    connect(ListBox4, &QListWidget::itemClicked, this, &SpawnPage::ListBox4Click);
+    connect(RadioGroup4, &RadioGroup::itemIndexChanged, this, &SpawnPage::RadioGroup4Click);
+    for (QSpinBox* field :
+         {SpinEdit6, SpinEdit7, SpinEdit12, corners_[0], corners_[1], corners_[2], corners_[3]}) {
+        connect(field, &QSpinBox::valueChanged, this, &SpawnPage::SpinEditChange);
+    }
+    connect(CheckBox13, &QCheckBox::toggled, this, &SpawnPage::CheckBox13Click);
+    connect(mapa, &QPushButton::clicked, this, &SpawnPage::mapaClick);
+    connect(ans, &QPushButton::clicked, this, &SpawnPage::ansClick);
+    connect(load, &QPushButton::clicked, this, &SpawnPage::GenMonster1Click);
+    connect(save, &QPushButton::clicked, this, &SpawnPage::SGMClick);
+}
+
+void SpawnPage::GenMonster1Click() {
+    AppState& state = form_.state();
+    if (!LoadGenMonster()) {
+        form_.PostStatus(QStringLiteral("GenMonster NOT Loaded!"));
+        return;
+    }
+    form_.PostStatus(QStringLiteral("GenMonster Loaded!"));
+    state.GenMonsterLoaded = true;
+    if (!state.NamesLoaded && Confirm(&form_, QStringLiteral("Do you want to load Monsters Name?"))) {
+        form_.monsterPage().MonsterName1Click();
+    }
+    if (state.GenMonsterLoaded && state.NamesLoaded) {
+        BuildSpawnMonsterList();
+    }
+}
+
+bool SpawnPage::LoadGenMonster() {
+    QFileDialog* dialog = form_.dialog(QStringLiteral("OpenDialog3"));
+    dialog->setWindowTitle(QStringLiteral("Select GenMonster"));
+    SetDialogFilter(dialog, QStringLiteral("GenMonster|GenMonster.txt|All txt|*.txt|ALL |*.*"));
+    const std::optional<QString> path = RunFileDialog(dialog);
+    if (!path) {
+        return false;
+    }
+    const FilePrefix file = ReadFilePrefix(QFile::encodeName(*path).toStdString(), kGenMonsterReadLimit);
+    const GenMonsterLoad load = ParseGenMonster(file.bytes, *spawns_);
+    const std::string warning = GenMonsterLeftOutWarning(load, file.truncated);
+    if (!warning.empty()) {
+        Warning(&form_, ToQ(warning));
+    }
+    return true;
+}
+
+void SpawnPage::BuildSpawnMonsterList() {
+    const MonsterNameTable& names = form_.state().monsterNames;
+    if (!CanBuildSpawnMonsterList(*spawns_, names)) {
+        return;
+    }
+    const QSignalBlocker blocker(ListBox3);
+    ListBox3->clear();
+    ::BuildSpawnMonsterList(*spawns_, names,
+                            [this](const std::string& name) { ListBox3->addItem(ToQ(name)); });
+}
+
+void SpawnPage::ListBox3Click() {
+    const int entry = ListBox3->currentRow();
+    if (entry < 0) {
+        return;
+    }
+    const QSignalBlocker blocker(ListBox4);
+    ListBox4->clear();
+    for (const std::string& area : AreasOfMonster(*spawns_, entry)) {
+        ListBox4->addItem(ToQ(area));
+    }
+}
+
+std::optional<std::size_t> SpawnPage::shownSpawn() const {
+    QListWidgetItem* current = ListBox4->currentItem();
+    if (current == nullptr) {
+        return std::nullopt;
+    }
+    return spawns_->FindArea(FromQ(current->text()));
+}
+
+void SpawnPage::ListBox4Click() {
+    // Stays set when a value is not a number, so that no edit is stored until a spawn shows whole.
+    spawnFieldsLoading_ = true;
+    const std::optional<std::size_t> position = shownSpawn();
+    if (position) {
+        const SpawnRecord& record = (*spawns_)[*position];
+        const ShownSpawn shown = ReadShownSpawn(record);
+        const QSignalBlocker blockTick(CheckBox13);
+        CheckBox13->setChecked(shown.available);
+        Label35->setText(ToQ(form_.state().monsterNames.MonsterNameFor(StrToInt(record[kIndex]))));
+        SpinEdit12->setValue(shown.map);
+        SpinEdit6->setValue(shown.max);
+        SpinEdit7->setValue(shown.cycle);
+        RadioGroup4->setItemIndex(shown.point ? 0 : 1);
+        const std::int32_t world[4] = {shown.x1, shown.y1, shown.x2, shown.y2};
+        const std::size_t fields[4] = {kX1, kY1, kX2, kY2};
+        for (int i = 0; i < 4; ++i) {
+            corners_[i]->setValue(world[i]);
+            cornerLabels_[i]->setText(ToQ(record[fields[i]]));
+        }
+    }
+    spawnFieldsLoading_ = false;
+}
+
+void SpawnPage::RadioGroup4Click() {
+    const int choice = RadioGroup4->itemIndex();
+    if (choice == 0) {
+        corners_[2]->setEnabled(false);
+        corners_[3]->setEnabled(false);
+    } else if (choice == 1) {
+        corners_[2]->setEnabled(true);
+        corners_[3]->setEnabled(true);
+    }
+}
+
+void SpawnPage::SpinEditChange() {
+    if (spawnFieldsLoading_) {
+        return;
+    }
+    const std::optional<std::size_t> position = shownSpawn();
+    if (!position) {
+        return;
+    }
+    EditedSpawn values;
+    values.map = SpinEdit12->value();
+    values.max = SpinEdit6->value();
+    values.cycle = SpinEdit7->value();
+    values.x1 = corners_[0]->value();
+    values.y1 = corners_[1]->value();
+    values.x2 = corners_[2]->value();
+    values.y2 = corners_[3]->value();
+    StoreEditedSpawn(values, (*spawns_)[*position]);
+}
+
+void SpawnPage::CheckBox13Click() {
+    if (spawnFieldsLoading_) {
+        return;
+    }
+    if (const std::optional<std::size_t> position = shownSpawn()) {
+        (*spawns_)[*position][kCommented] = CheckBox13->isChecked() ? "0" : "1";
+    }
+}
+
+void SpawnPage::mapaClick() {
+    if (ListBox4->currentItem() == nullptr) {
+        Warning(&form_, QStringLiteral("Please select Area"));
+        return;
+    }
+    std::vector<std::string> selected;
+    for (int row = 0; row < ListBox4->count(); ++row) {
+        if (ListBox4->item(row)->isSelected()) {
+            selected.push_back(FromQ(ListBox4->item(row)->text()));
+        }
+    }
+    form_.form3().ShowSelectedAreas(selected);
+}
+
+void SpawnPage::ansClick() {
+    const AppState& state = form_.state();
+    if (state.NamesLoaded && state.GenMonsterLoaded) {
+        form_.form4().Open();
+    } else {
+        Warning(&form_, QStringLiteral("Please load GenMonster and Monsters name"));
+    }
+}
+
+void SpawnPage::SGMClick() {
+    LineBuffer& lines = form_.lines();
+    lines.Clear();
+    for (const std::string& line : GenMonsterLines(*spawns_)) {
+        lines.Append(line);
+    }
+    const std::optional<QString> path = RunFileDialog(form_.dialog(QStringLiteral("SaveDialog2")));
+    if (path) {
+        lines.SaveToFile(*path);
+        form_.PostStatus(QStringLiteral("GenMonster saved! in: ") + *path);
+    } else {
+        // The status line is cleared three seconds later in either case.
+        form_.PostStatus(form_.statusText());
+    }
+}

@@ -1,8 +1,180 @@
 #include "spawns/TForm4.h"
 
+#include "app/Controls.h"
+#include "app/MessageBoxes.h"
 #include "app/TForm1.h"
+#include "app/TextCodec.h"
+#include "maps/MapImageStore.h"
+#include "maps/TForm3.h"
+#include "spawns/SpawnEditing.h"
+#include "spawns/SpawnPage.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+constexpr int kClientWidth = 386;
+constexpr int kClientHeight = 250;
+} // namespace
 
 TForm4::TForm4(TForm1& form) : QWidget(nullptr, Qt::Tool), form_(form) {
     setObjectName("Form4");
     setWindowTitle("Create new spawn area");
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    move(354, 221);
+    build();
+}
+
+void TForm4::build() {
+    MakeLabel(this, "Label1", "Monster", QRect(8, 6, 120, 16));
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName("ComboBox1");
+    ComboBox1->setEditable(false);
+    ComboBox1->setMaxVisibleItems(16);
+    ComboBox1->setGeometry(8, 24, 369, 22);
+
+    MakeLabel(this, "Label24", "Map", QRect(16, 64, 30, 22))->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SpinEdit12 = MakeSpinEdit(this, "SpinEdit12", QRect(48, 64, 57, 22));
+    QLabel* maxLabel = MakeLabel(this, "Label13", "Max no of monsters", QRect(114, 58, 60, 34));
+    maxLabel->setWordWrap(true);
+    SpinEdit6 = MakeSpinEdit(this, "SpinEdit6", QRect(176, 64, 57, 22));
+    MakeLabel(this, "Label14", "Cycle", QRect(250, 64, 36, 22))
+        ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SpinEdit7 = MakeSpinEdit(this, "SpinEdit7", QRect(288, 64, 89, 22));
+
+    auto* group = new QGroupBox(QStringLiteral("Coordinates"), this);
+    group->setObjectName("GroupBox15");
+    group->setGeometry(8, 96, 369, 124);
+    RadioGroup4 = new RadioGroup(group, "RadioGroup4", "Type of spawn", {"Spawn Point", "Spawn Area"}, 2);
+    RadioGroup4->setGeometry(8, 16, 353, 38);
+    const char* titles[4] = {"X1", "Y1", "X2", "Y2"};
+    const char* titleNames[4] = {"Label12", "Label15", "Label16", "Label17"};
+    const int columns[4] = {6, 94, 182, 270};
+    for (int i = 0; i < 4; ++i) {
+        MakeLabel(group, titleNames[i], titles[i], QRect(columns[i], 56, 81, 16));
+        corners_[i] =
+            MakeSpinEdit(group, QStringLiteral("SpinEdit%1").arg(8 + i), QRect(columns[i], 72, 85, 22));
+        corners_[i]->setSingleStep(100);
+        corners_[i]->findChild<QLineEdit*>()->setMaxLength(6);
+        cornerLabels_[i] =
+            MakeLabel(group, QStringLiteral("Label%1").arg(2 + i), "0", QRect(columns[i], 98, 81, 16));
+        connect(corners_[i], &QSpinBox::valueChanged, this, [this, i] { cornerChanged(i); });
+    }
+
+    auto* select = new QPushButton(QStringLiteral("Select on map"), this);
+    select->setObjectName("Button3");
+    select->setGeometry(8, 225, 97, 22);
+    auto* add = new QPushButton(QStringLiteral("ADD"), this);
+    add->setObjectName("Button1");
+    add->setGeometry(208, 225, 75, 22);
+    add->setDefault(true);
+    Button1 = add;
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName("Button2");
+    cancel->setGeometry(296, 225, 75, 22);
+
+    connect(RadioGroup4, &RadioGroup::itemIndexChanged, this, &TForm4::RadioGroup4Click);
+    connect(select, &QPushButton::clicked, this, &TForm4::Button3Click);
+    connect(add, &QPushButton::clicked, this, &TForm4::Button1Click);
+    connect(cancel, &QPushButton::clicked, this, &TForm4::Button2Click);
+}
+
+void TForm4::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Button1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TForm4::Open() {
+    ComboBox1->clear();
+    const MonsterNameTable& names = form_.state().monsterNames;
+    for (std::size_t position = 0; position < MonsterNameTable::kCapacity; ++position) {
+        if (names[position].displayName.empty()) {
+            break;
+        }
+        ComboBox1->addItem(ToQ(names[position].displayName));
+    }
+    ComboBox1->setCurrentIndex(-1);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm4::cornerChanged(int corner) {
+    cornerLabels_[corner]->setText(QString::number(WorldToMap(corners_[corner]->value())));
+}
+
+void TForm4::SetSelectionStart(int x1, int y2) {
+    corners_[0]->setValue(x1);
+    corners_[3]->setValue(y2);
+}
+
+void TForm4::SetSelectionEnd(int x2, int y1) {
+    corners_[2]->setValue(x2);
+    corners_[1]->setValue(y1);
+}
+
+void TForm4::ShowAfterSelection() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm4::RadioGroup4Click() {
+    const int choice = RadioGroup4->itemIndex();
+    if (choice == 0) {
+        corners_[2]->setEnabled(false);
+        corners_[3]->setEnabled(false);
+    } else if (choice == 1) {
+        corners_[2]->setEnabled(true);
+        corners_[3]->setEnabled(true);
+    }
+}
+
+void TForm4::Button3Click() {
+    if (SpinEdit12->value() == 0) {
+        form_.form3().LoadPicture(MapImageStore::MinimapPath());
+    }
+    Information(this,
+                QStringLiteral("To select area click left mouse button on map and hold it, move mouse to "
+                               "select area and release it."));
+    form_.form3().ArmSelection();
+}
+
+void TForm4::Button1Click() {
+    NewSpawn spawn;
+    spawn.monsterName = FromQ(ComboBox1->currentText());
+    spawn.point = RadioGroup4->itemIndex() == 0;
+    spawn.map = SpinEdit12->value();
+    spawn.max = SpinEdit6->value();
+    spawn.cycle = SpinEdit7->value();
+    spawn.x1 = corners_[0]->value();
+    spawn.y1 = corners_[1]->value();
+    spawn.x2 = corners_[2]->value();
+    spawn.y2 = corners_[3]->value();
+    switch (AddSpawn(form_.spawnPage().spawns(), form_.state().monsterNames, spawn)) {
+    case AddSpawnResult::NoMonster:
+        Warning(this, QStringLiteral("Please choose a monster from the list"));
+        return;
+    case AddSpawnResult::TableFull:
+        Warning(this, QStringLiteral("The spawn table is full: no more spawns can be added"));
+        return;
+    case AddSpawnResult::Added:
+        break;
+    }
+    form_.form3().DisarmSelection();
+    form_.form3().hide();
+    hide();
+}
+
+void TForm4::Button2Click() {
+    form_.form3().DisarmSelection();
+    form_.form3().close();
+    close();
 }

@@ -2,14 +2,49 @@
 
 #include <QWidget>
 
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class RadioGroup;
 class TForm1;
 
+// The add-spawn dialog: a monster by name, map, maximum, cycle and the
+// rectangle, typed in world units or dragged on the world minimap.
 class TForm4 : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TForm4(TForm1& form);
 
-private:
+    // Opens the dialog with its monster list filled from the monster names.
+    void Open();
+
+    // The area viewer's drag: the press gives X1 and Y2, the release X2 and Y1 (world units).
+    void SetSelectionStart(int x1, int y2);
+    void SetSelectionEnd(int x2, int y1);
+    void ShowAfterSelection();
+
+    void RadioGroup4Click();
+    void Button3Click();
+    void Button1Click();
+    void Button2Click();
+
+  protected:
+    // Enter presses "ADD", the dialog's default button.
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void build();
+    void cornerChanged(int corner);
+
     TForm1& form_;
+    QComboBox* ComboBox1 = nullptr;
+    QSpinBox* SpinEdit12 = nullptr;
+    QSpinBox* SpinEdit6 = nullptr;
+    QSpinBox* SpinEdit7 = nullptr;
+    RadioGroup* RadioGroup4 = nullptr;
+    QSpinBox* corners_[4] = {};    // SpinEdit8 to SpinEdit11: X1, Y1, X2, Y2
+    QLabel* cornerLabels_[4] = {}; // Label2 to Label5
+    QPushButton* Button1 = nullptr;
 };

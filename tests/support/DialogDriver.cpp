@@ -55,6 +55,11 @@ DialogDriver::Answer DialogDriver::chooseFile(const QString& path) {
     return [path](QWidget* widget) {
         auto* dialog = qobject_cast<QFileDialog*>(widget);
         Q_ASSERT(dialog);
+        // A shown dialog whose name field has the focus ignores selectFile for
+        // that field, and would return the name proposed before it was shown.
+        if (QWidget* focused = dialog->focusWidget()) {
+            focused->clearFocus();
+        }
         dialog->selectFile(path);
         // selectFile leaves the name field alone while that field has the
         // focus, and accepting would then open the folder instead.

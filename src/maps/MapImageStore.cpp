@@ -1,0 +1,58 @@
+#include "maps/MapImageStore.h"
+
+#include "app/TextCodec.h"
+#include "maps/MapGeometry.h"
+#include "records/Errors.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <cerrno>
+
+namespace {
+QString& ProgramFolderOverride() {
+    static QString folder;
+    return folder;
+}
+} // namespace
+
+QString MapImageStore::ProgramFolder() {
+    const QString& folder = ProgramFolderOverride();
+    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+}
+
+void MapImageStore::SetProgramFolder(const QString& folder) {
+    ProgramFolderOverride() = folder;
+}
+
+QString MapImageStore::MapPicturePath(const std::string& mapText) {
+    const std::optional<std::string> relative = MapPictureRelativePath(mapText);
+    if (!relative) {
+        throw InOutError::fromErrno(ENOENT);
+    }
+    return QDir(ProgramFolder()).filePath(ToQ(*relative));
+}
+
+QString MapImageStore::MinimapPath() {
+    return QDir(ProgramFolder()).filePath(ToQ(kMinimapFileName));
+}
+
+QImage MapImageStore::LoadBitmap(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile()) {
+        throw InOutError::fromErrno(ENOENT);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw InOutError::fromErrno(EACCES);
+    }
+    QImageReader reader(&file, "BMP");
+    QImage image = reader.read();
+    if (image.isNull()) {
+        throw BrennickError("Bitmap image is not valid");
+    }
+    return image;
+}

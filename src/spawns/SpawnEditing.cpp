@@ -1,0 +1,119 @@
+#include "spawns/SpawnEditing.h"
+
+#include "records/Errors.h"
+#include "records/IntegerText.h"
+
+#include <limits>
+
+namespace {
+std::int32_t ToWorld(const std::string& mapUnits) {
+    const std::int64_t world = std::int64_t{StrToInt(mapUnits)} * kWorldUnitsPerMapUnit;
+    if (world < std::numeric_limits<std::int32_t>::min() ||
+        world > std::numeric_limits<std::int32_t>::max()) {
+        throw ConvertError(mapUnits);
+    }
+    return static_cast<std::int32_t>(world);
+}
+
+const MonsterNameEntry* FindMonsterByName(const MonsterNameTable& names, std::string_view name) {
+    if (name.empty()) {
+        return nullptr;
+    }
+    for (std::size_t position = 0; position < MonsterNameTable::kCapacity; ++position) {
+        if (names[position].displayName == name) {
+            return &names[position];
+        }
+    }
+    return nullptr;
+}
+} // namespace
+
+bool CanBuildSpawnMonsterList(const SpawnTable& table, const MonsterNameTable& names) {
+    return !table[0][kIndex].empty() && names.hasNames();
+}
+
+void BuildSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names,
+                           const std::function<void(const std::string&)>& append) {
+    const std::size_t live = table.LiveCount();
+    int entries = 0;
+    for (std::size_t a = 0; a < live; ++a) {
+        if (!table[a][kListPosition].empty()) {
+            continue;
+        }
+        append(names.MonsterNameFor(StrToInt(table[a][kIndex])));
+        const std::string entry = IntToStr(entries++);
+        const std::string index = table[a][kIndex];
+        for (std::size_t b = 0; b < live; ++b) {
+            if (table[b][kIndex] == index && table[b][kListPosition].empty()) {
+                table[b][kListPosition] = entry;
+            }
+        }
+    }
+}
+
+std::vector<std::string> AreasOfMonster(const SpawnTable& table, int listEntry) {
+    std::vector<std::string> areas;
+    const std::string entry = IntToStr(listEntry);
+    const std::size_t end = std::min(table.LiveCount(), SpawnTable::kCapacity - 1);
+    for (std::size_t position = 0; position < end; ++position) {
+        if (table[position][kListPosition] == entry) {
+            areas.push_back(table[position][kArea]);
+        }
+    }
+    return areas;
+}
+
+ShownSpawn ReadShownSpawn(const SpawnRecord& record) {
+    ShownSpawn shown;
+    shown.available = record[kCommented] == "0";
+    shown.map = StrToInt(record[kMap]);
+    shown.max = StrToInt(record[kMax]);
+    shown.cycle = StrToInt(record[kCycle]);
+    shown.point = IsSpawnPoint(record);
+    shown.x1 = ToWorld(record[kX1]);
+    shown.y1 = ToWorld(record[kY1]);
+    shown.x2 = ToWorld(record[kX2]);
+    shown.y2 = ToWorld(record[kY2]);
+    return shown;
+}
+
+std::int32_t WorldToMap(std::int32_t world) {
+    return world / kWorldUnitsPerMapUnit;
+}
+
+void StoreEditedSpawn(const EditedSpawn& values, SpawnRecord& record) {
+    record[kMap] = IntToStr(values.map);
+    record[kMax] = IntToStr(values.max);
+    record[kCycle] = IntToStr(values.cycle);
+    record[kX1] = IntToStr(WorldToMap(values.x1));
+    record[kY1] = IntToStr(WorldToMap(values.y1));
+    record[kX2] = IntToStr(WorldToMap(values.x2));
+    record[kY2] = IntToStr(WorldToMap(values.y2));
+}
+
+AddSpawnResult AddSpawn(SpawnTable& table, const MonsterNameTable& names, const NewSpawn& spawn) {
+    const MonsterNameEntry* monster = FindMonsterByName(names, spawn.monsterName);
+    // A spawn without an index would lie outside the live range: never listed, never written.
+    if (monster == nullptr || monster->number.empty()) {
+        return AddSpawnResult::NoMonster;
+    }
+    const std::optional<std::size_t> free = table.FirstFreePosition();
+    if (!free) {
+        return AddSpawnResult::TableFull;
+    }
+    const std::int64_t area = std::int64_t{StrToInt(table[*free - 1][kArea])} + 1;
+
+    SpawnRecord record{};
+    record[kCommented] = "0";
+    record[kIndex] = monster->number;
+    record[kMap] = IntToStr(spawn.map);
+    record[kArea] = IntToStr(area);
+    record[kMax] = IntToStr(spawn.max);
+    record[kCycle] = IntToStr(spawn.cycle);
+    record[kX1] = IntToStr(WorldToMap(spawn.x1));
+    record[kY1] = IntToStr(WorldToMap(spawn.y1));
+    record[kX2] = spawn.point ? record[kX1] : IntToStr(WorldToMap(spawn.x2));
+    record[kY2] = spawn.point ? record[kY1] : IntToStr(WorldToMap(spawn.y2));
+    table[*free] = record;
+    return AddSpawnResult::Added;
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "monsters/MonsterNameTable.h"
+#include "spawns/SpawnTable.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// World units are map units x 32; a world value goes back by division truncating toward zero.
+inline constexpr std::int32_t kWorldUnitsPerMapUnit = 32;
+
+// True when the monster list can be built: record 0 has an index and names are present.
+bool CanBuildSpawnMonsterList(const SpawnTable& table, const MonsterNameTable& names);
+
+// Appends one display name per distinct index text of the live range, in order
+// of first appearance, and sets every record's listPosition to its entry.
+// An index that is not a number throws ConvertError after the entries before it were appended.
+void BuildSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names,
+                           const std::function<void(const std::string&)>& append);
+
+// The area texts of the records whose listPosition is the given list entry.
+std::vector<std::string> AreasOfMonster(const SpawnTable& table, int listEntry);
+
+// The values of a spawn as the page shows them, corners in world units.
+struct ShownSpawn {
+    bool available = false; // commented is "0"
+    bool point = false;
+    std::int32_t map = 0;
+    std::int32_t max = 0;
+    std::int32_t cycle = 0;
+    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// Reads a record for showing; a value that is not a number (or whose world
+// value does not fit a field) throws ConvertError.
+ShownSpawn ReadShownSpawn(const SpawnRecord& record);
+
+// The seven values the page stores on every change, corners in world units.
+struct EditedSpawn {
+    std::int32_t map = 0;
+    std::int32_t max = 0;
+    std::int32_t cycle = 0;
+    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+void StoreEditedSpawn(const EditedSpawn& values, SpawnRecord& record);
+
+std::int32_t WorldToMap(std::int32_t world);
+
+// A new spawn from the add-spawn dialog, corners in world units.
+struct NewSpawn {
+    std::string monsterName; // the display name chosen
+    bool point = false;      // "Spawn Point": the second corner is the first
+    std::int32_t map = 0;
+    std::int32_t max = 0;
+    std::int32_t cycle = 0;
+    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+enum class AddSpawnResult { Added, NoMonster, TableFull };
+
+// Fills the first free position; its area is the previous record's area plus
+// one. Stores nothing when the monster is unknown or the table is full; a
+// previous area that is not a number throws ConvertError with nothing stored.
+AddSpawnResult AddSpawn(SpawnTable& table, const MonsterNameTable& names, const NewSpawn& spawn);

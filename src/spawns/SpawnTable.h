@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The fields of one spawn of GenMonster.txt, bytes exactly as read.
+enum SpawnField : std::size_t {
+    kCommented = 0, // "1" when a ";" stands directly before the record, else "0"
+    kIndex = 1,     // monster number
+    kMap = 2,       // map number
+    kArea = 3,      // area number; the page finds a spawn by this text
+    kMax = 4,       // maximum number of monsters
+    kCycle = 5,     // respawn cycle
+    kX1 = 6,        // corners in map units; (x1, y2) is the upper-left one
+    kY1 = 7,
+    kX2 = 8,
+    kY2 = 9,
+    kListPosition = 10, // entry of the record's monster in the page's monster list
+    kMarkerShown = 11,  // "1" once the area viewer made a marker for the record
+};
+
+using SpawnRecord = std::array<std::string, 12>;
+
+class SpawnTable {
+  public:
+    static constexpr std::size_t kCapacity = 3001;
+    static constexpr std::size_t kFields = 12;
+
+    SpawnRecord& operator[](std::size_t position) { return records_.at(position); }
+    const SpawnRecord& operator[](std::size_t position) const { return records_.at(position); }
+
+    void ClearSpawnTable();
+
+    // Number of records in use: positions 0 to LiveCount() - 1, ended by the
+    // first record from position 1 on whose index is empty.
+    std::size_t LiveCount() const;
+
+    // The first position from 1 on whose index is empty; nothing when the table is full.
+    std::optional<std::size_t> FirstFreePosition() const;
+
+    // The first record of the live range whose area is `area`.
+    std::optional<std::size_t> FindArea(std::string_view area) const;
+
+  private:
+    std::array<SpawnRecord, kCapacity> records_{};
+};
+
+// A spawn point has equal corners, compared as texts.
+bool IsSpawnPoint(const SpawnRecord& record);

@@ -1,0 +1,136 @@
+#include "support/AppFixture.h"
+
+#include "app/Controls.h"
+#include "maps/MapImageStore.h"
+#include "records/Errors.h"
+#include "spawns/SpawnPage.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+namespace {
+class AddSpawnDialogTest : public AppFixture {
+  protected:
+    AddSpawnDialogTest() {
+        MonsterNameTable& names = form1->state().monsterNames;
+        names[0] = {"1", "Giant Rat"};
+        names[1] = {"2", "Hill Goblin"};
+        names[2] = {"17", "Cave Spider"};
+        form1->state().NamesLoaded = true;
+        form1->state().GenMonsterLoaded = true;
+        for (std::size_t i = 0; i < 10; ++i) {
+            spawns()[i] = {"0",    "1", "0", std::to_string(32 + i), "1", "60", "7000", "9000", "7100",
+                           "9100", "",  ""};
+        }
+        MapImageStore::SetProgramFolder(scratch.path());
+    }
+    ~AddSpawnDialogTest() override { MapImageStore::SetProgramFolder(QString()); }
+
+    template <typename T> T* dialogControl(const QString& name) const {
+        T* found = form4->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    SpawnTable& spawns() { return form1->spawnPage().spawns(); }
+    void press(const QString& button) { dialogControl<QPushButton>(button)->click(); }
+};
+
+TEST_F(AddSpawnDialogTest, OpensWithTheMonsterNamesAndNoChoice) {
+    form1->spawnPage().ansClick();
+    EXPECT_TRUE(form4->isVisible());
+    auto* monsters = dialogControl<QComboBox>("ComboBox1");
+    ASSERT_EQ(monsters->count(), 3);
+    EXPECT_EQ(monsters->itemText(2), "Cave Spider");
+    EXPECT_EQ(monsters->currentIndex(), -1);
+    EXPECT_EQ(monsters->maxVisibleItems(), 16);
+}
+
+TEST_F(AddSpawnDialogTest, AddStoresTheNewSpawnAfterTheLastOne) {
+    form1->spawnPage().ansClick();
+    dialogControl<QComboBox>("ComboBox1")->setCurrentIndex(2);
+    dialogControl<QSpinBox>("SpinEdit12")->setValue(2);
+    dialogControl<QSpinBox>("SpinEdit6")->setValue(4);
+    dialogControl<QSpinBox>("SpinEdit7")->setValue(120);
+    dialogControl<RadioGroup>("RadioGroup4")->setItemIndex(1);
+    const int corners[4] = {3200, 6400, 4800, 8000};
+    for (int i = 0; i < 4; ++i) {
+        dialogControl<QSpinBox>(QStringLiteral("SpinEdit%1").arg(8 + i))->setValue(corners[i]);
+    }
+    press("Button1");
+    const SpawnRecord expected{"0", "17", "2", "42", "4", "120", "100", "200", "150", "250", "", ""};
+    EXPECT_EQ(spawns()[10], expected);
+    EXPECT_FALSE(form4->isVisible());
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+TEST_F(AddSpawnDialogTest, AddWithoutAMonsterWarnsAndKeepsTheDialogOpen) {
+    form1->spawnPage().ansClick();
+    dialogs.then(DialogDriver::press("OK"));
+    QTest::keyClick(dialogControl<QSpinBox>("SpinEdit7"), Qt::Key_Return);
+    EXPECT_EQ(dialogs.messages(), QStringList{"Warning: Please choose a monster from the list"});
+    EXPECT_TRUE(form4->isVisible());
+    EXPECT_EQ(spawns()[10][kIndex], "");
+    EXPECT_EQ(spawns()[10][kCommented], "");
+}
+
+TEST_F(AddSpawnDialogTest, AddToAFullTableWarnsAndStoresNothing) {
+    for (std::size_t i = 0; i < SpawnTable::kCapacity; ++i) {
+        spawns()[i][kIndex] = "1";
+        spawns()[i][kArea] = std::to_string(i);
+    }
+    form1->spawnPage().ansClick();
+    dialogControl<QComboBox>("ComboBox1")->setCurrentIndex(0);
+    dialogs.then(DialogDriver::press("OK"));
+    press("Button1");
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{"Warning: The spawn table is full: no more spawns can be added"});
+    EXPECT_EQ(spawns()[3000][kArea], "3000");
+}
+
+TEST_F(AddSpawnDialogTest, SelectOnMapWithoutTheMinimapFailsBeforeArming) {
+    form1->spawnPage().ansClick();
+    EXPECT_THROW(form4->Button3Click(), InOutError);
+    EXPECT_FALSE(form3->selectionArmed());
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+TEST_F(AddSpawnDialogTest, CancelLeavesTheTableAndClosesTheViewer) {
+    QImage(64, 64, QImage::Format_RGB32).save(scratch.filePath("minimap_outworld.bmp"), "BMP");
+    form1->spawnPage().ansClick();
+    dialogs.then(DialogDriver::press("OK"));
+    press("Button3");
+    EXPECT_EQ(
+        dialogs.messages(),
+        QStringList{"Information: To select area click left mouse button on map and hold it, move mouse to "
+                    "select area and release it."});
+    EXPECT_TRUE(form3->selectionArmed());
+    EXPECT_TRUE(form3->isVisible());
+    press("Button2");
+    EXPECT_FALSE(form3->selectionArmed());
+    EXPECT_FALSE(form3->isVisible());
+    EXPECT_FALSE(form4->isVisible());
+    EXPECT_EQ(spawns()[10][kIndex], "");
+}
+
+TEST_F(AddSpawnDialogTest, CaptionsAreWhole) {
+    for (QWidget* widget : form4->findChildren<QWidget*>()) {
+        const QFontMetrics metrics(widget->font());
+        if (auto* label = qobject_cast<QLabel*>(widget);
+            label && !label->wordWrap() && label->isVisibleTo(form4.get())) {
+            EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width())
+                << label->objectName().toStdString();
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            EXPECT_LE(metrics.horizontalAdvance(button->text()) + 8, button->width())
+                << button->objectName().toStdString();
+        }
+        if (widget->parentWidget() == form4.get()) {
+            EXPECT_TRUE(form4->rect().contains(widget->geometry())) << widget->objectName().toStdString();
+        }
+    }
+    form4->grab().save(QStringLiteral(BRENNICK_SCREENSHOTS "/add-spawn-dialog.png"));
+}
+} // namespace

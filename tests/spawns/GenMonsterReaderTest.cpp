@@ -1,0 +1,162 @@
+#include "records/FileBytes.h"
+#include "spawns/GenMonsterFile.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+std::unique_ptr<SpawnTable> Parse(const std::string& bytes, GenMonsterLoad* load = nullptr) {
+    auto table = std::make_unique<SpawnTable>();
+    const GenMonsterLoad result = ParseGenMonster(bytes, *table);
+    if (load != nullptr) {
+        *load = result;
+    }
+    return table;
+}
+
+// Fields 0 to 9 of a record.
+std::vector<std::string> Fields(const SpawnRecord& record) {
+    return {record.begin(), record.begin() + 10};
+}
+
+struct RecordCase {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> fields; // fields 0 to 9 of record 0
+};
+
+class GenMonsterRecordTest : public ::testing::TestWithParam<RecordCase> {};
+
+TEST_P(GenMonsterRecordTest, ReadsTheFieldsOfTheFirstRecord) {
+    const auto table = Parse(GetParam().bytes);
+    EXPECT_EQ(Fields((*table)[0]), GetParam().fields);
+    EXPECT_EQ((*table)[0][kListPosition], "");
+    EXPECT_EQ((*table)[0][kMarkerShown], "");
+}
+
+const std::string kSpawn =
+    "(genmonster (index 12) (map 0) (area 7) (max 5) (cycle 300) (rect 7000 9000 7100 9100))";
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, GenMonsterRecordTest,
+    ::testing::Values(
+        RecordCase{"Plain", kSpawn, {"0", "12", "0", "7", "5", "300", "7000", "9000", "7100", "9100"}},
+        RecordCase{"CommentedDirectly",
+                   ";" + kSpawn,
+                   {"1", "12", "0", "7", "5", "300", "7000", "9000", "7100", "9100"}},
+        RecordCase{"BlankAfterSemicolon",
+                   "; " + kSpawn,
+                   {"0", "12", "0", "7", "5", "300", "7000", "9000", "7100", "9100"}},
+        RecordCase{"BlankBeforeRectEnd",
+                   "(genmonster (index 1) (map 2) (area 3) (max 4) (cycle 5) (rect 1 2 3 4 ))",
+                   {"0", "1", "2", "3", "4", "5", "1", "2", "3", "4"}},
+        RecordCase{"MissingMax",
+                   "(genmonster (index 1) (map 2) (area 3) (cycle 5) (rect 1 2 3 4))",
+                   {"0", "1", "2", "3", "", "5", "1", "2", "3", "4"}},
+        RecordCase{"KeysOutOfOrder",
+                   "(genmonster (map 2) (index 1) (area 3) (max 4) (cycle 5) (rect 1 2 3 4))",
+                   {"0", "1", "", "3", "4", "5", "1", "2", "3", "4"}},
+        // Two blanks after the key move the value on to the next field, where the map value is appended.
+        RecordCase{"TwoBlanksAfterKey",
+                   "(genmonster (index  12) (map 0) (area 7) (max 5) (cycle 3) (rect 1 2 3 4))",
+                   {"0", "", "120", "7", "5", "3", "1", "2", "3", "4"}},
+        RecordCase{"OtherBytesKept",
+                   "(genmonster (index \"7\") (map -1) (area 0x2) (max 5\t) (cycle 3) (rect -4 2 3 4))",
+                   {"0", "\"7\"", "-1", "0x2", "5\t", "3", "-4", "2", "3", "4"}},
+        RecordCase{
+            "SpreadOverLines",
+            "(genmonster (index 40) (map 0) (area 41)\r\n    (max 1) (cycle 3600)\r\n    (rect 7 9 7 9))",
+            {"0", "40", "0", "41", "1", "3600", "7", "9", "7", "9"}},
+        // Values never go past y2: extra corners are dropped, never stored in listPosition or markerShown.
+        RecordCase{"ExtraRectValuesDropped",
+                   "(genmonster (index 1) (map 2) (area 3) (max 4) (cycle 5) (rect 1 2 3 4 5 6))",
+                   {"0", "1", "2", "3", "4", "5", "1", "2", "3", "4"}},
+        RecordCase{"ValuelessRectRunsToTheEnd",
+                   "(genmonster (index 1) (map 2) (area 3) (max 4) (cycle 5) (rect))",
+                   {"0", "1", "2", "3", "4", "5", ")", "", "", ""}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GenMonsterReaderTest, SkipsCommentsNotesAndGroupsOfOtherKeywords) {
+    const std::string bytes =
+        "; GenMonster (the spawns of every map, version 2)\r\n"
+        "(index 3)\r\n"
+        "(genmonsters (index 9) (map 1) (area 1) (max 1) (cycle 1) (rect 1 1 1 1))\r\n" +
+        kSpawn + "\r\n(note this is a longer parenthesised remark)\r\n" +
+        "(genmonster\t(index 13) (map 1) (area 8) (max 1) (cycle 1) (rect 1 1 1 1))\r\n";
+    GenMonsterLoad load;
+    const auto table = Parse(bytes, &load);
+    EXPECT_EQ(load.stored, 2u);
+    EXPECT_EQ((*table)[0][kIndex], "12");
+    EXPECT_EQ((*table)[1][kIndex], "13");
+    EXPECT_EQ(table->LiveCount(), 2u);
+}
+
+TEST(GenMonsterReaderTest, EmptyAndParenthesisFreeFilesGiveAnEmptyTable) {
+    for (const std::string bytes : {"", "no groups at all\r\n", "((((", ")))"}) {
+        GenMonsterLoad load;
+        const auto table = Parse(bytes, &load);
+        EXPECT_EQ(load.stored, 0u) << bytes;
+        EXPECT_EQ(Fields((*table)[0]), std::vector<std::string>(10)) << bytes;
+    }
+}
+
+TEST(GenMonsterReaderTest, AnUnclosedLastRecordIsDropped) {
+    const auto table =
+        Parse(kSpawn + "\r\n(genmonster (index 5) (map 1) (area 2) (max 1) (cycle 1) (rect 1 1 1");
+    EXPECT_EQ((*table)[0][kIndex], "12");
+    EXPECT_EQ((*table)[1][kIndex], "");
+}
+
+TEST(GenMonsterReaderTest, ASecondLoadLeavesNoTraceOfTheFirst) {
+    SpawnTable table;
+    std::string longer;
+    for (int i = 0; i < 5; ++i) {
+        longer += kSpawn + "\r\n";
+    }
+    ParseGenMonster(longer, table);
+    table[0][kListPosition] = "0";
+    table[1][kMarkerShown] = "1";
+    ParseGenMonster(";" + kSpawn, table);
+    EXPECT_EQ(table[0][kCommented], "1");
+    EXPECT_EQ(table[0][kListPosition], "");
+    EXPECT_EQ(table[1][kMarkerShown], "");
+    EXPECT_EQ(table[1][kIndex], "");
+    EXPECT_EQ(table.LiveCount(), 1u);
+}
+
+TEST(GenMonsterReaderTest, RecordsBeyondTheCapacityAreCountedNotStored) {
+    std::string bytes;
+    for (std::size_t i = 0; i < SpawnTable::kCapacity + 4; ++i) {
+        bytes += "(genmonster (index 1) (map 0) (area " + std::to_string(i) +
+                 ") (max 1) (cycle 1) (rect 1 1 1 1))\n";
+    }
+    GenMonsterLoad load;
+    const auto table = Parse(bytes, &load);
+    EXPECT_EQ(load.stored, SpawnTable::kCapacity);
+    EXPECT_EQ(load.leftOut, 4u);
+    EXPECT_EQ((*table)[SpawnTable::kCapacity - 1][kArea], "3000");
+    EXPECT_EQ(table->LiveCount(), SpawnTable::kCapacity);
+    EXPECT_FALSE(table->FirstFreePosition().has_value());
+    EXPECT_NE(GenMonsterLeftOutWarning(load, false).find("4 spawns"), std::string::npos);
+}
+
+TEST(GenMonsterReaderTest, TheSampleFileFillsMapsZeroToFour) {
+    const FilePrefix file = ReadFilePrefix(BRENNICK_EXAMPLES "/GenMonster.txt", kGenMonsterReadLimit);
+    SpawnTable table;
+    const GenMonsterLoad load = ParseGenMonster(file.bytes, table);
+    EXPECT_EQ(load.stored, table.LiveCount());
+    EXPECT_GE(load.stored, 40u);
+    std::set<std::string> maps;
+    for (std::size_t i = 0; i < load.stored; ++i) {
+        maps.insert(table[i][kMap]);
+        const int index = std::stoi(table[i][kIndex]);
+        EXPECT_GE(index, 1);
+        EXPECT_LE(index, 40);
+    }
+    EXPECT_EQ(maps, (std::set<std::string>{"0", "1", "2", "3", "4"}));
+}
+} // namespace

@@ -1,0 +1,114 @@
+#include "spawns/GenMonsterFile.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <string>
+
+namespace {
+SpawnRecord Spawn(std::string commented, std::string index, std::string map, std::string area,
+                  std::string max, std::string cycle, std::string x1, std::string y1, std::string x2,
+                  std::string y2) {
+    return {commented, index, map, area, max, cycle, x1, y1, x2, y2, "", ""};
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+struct LineCase {
+    const char* name;
+    SpawnRecord record;
+    std::string line;
+};
+
+class GenMonsterLineTest : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(GenMonsterLineTest, WritesTheRecordByteForByte) {
+    EXPECT_EQ(GenMonsterLine(GetParam().record), GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, GenMonsterLineTest,
+    ::testing::Values(
+        LineCase{"Active", Spawn("0", "12", "0", "7", "5", "300", "7000", "9000", "7100", "9100"),
+                 "(genmonster (index 12) (map 0) (area 7) (max 5) (cycle 300) (rect 7000 9000 7100 9100))"},
+        LineCase{"Commented", Spawn("1", "3", "2", "8", "1", "60", "5", "6", "5", "6"),
+                 ";(genmonster (index 3) (map 2) (area 8) (max 1) (cycle 60) (rect 5 6 5 6))"},
+        LineCase{"Empty", SpawnRecord{}, "(genmonster (index ) (map ) (area ) (max ) (cycle ) (rect    ))"},
+        // Values are written as the texts they are, never reformatted.
+        LineCase{"TextsKept", Spawn("0", "05", "+1", "-0", "x", "\"q\"", "-7", "0", "1", "2"),
+                 "(genmonster (index 05) (map +1) (area -0) (max x) (cycle \"q\") (rect -7 0 1 2))"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GenMonsterWriterTest, EmptyTableWritesOneLineOfEmptyFields) {
+    SpawnTable table;
+    const auto lines = GenMonsterLines(table);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].size(), 63u);
+}
+
+TEST(GenMonsterWriterTest, StopsBeforeTheFirstEmptyIndex) {
+    SpawnTable table;
+    for (std::size_t i = 0; i < 8; ++i) {
+        table[i] = Spawn("0", std::to_string(i + 1), "1", std::to_string(i), "1", "1", "1", "1", "1", "1");
+    }
+    table[5][kIndex].clear();
+    const auto lines = GenMonsterLines(table);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[4], "(genmonster (index 5) (map 1) (area 4) (max 1) (cycle 1) (rect 1 1 1 1))");
+}
+
+TEST(GenMonsterWriterTest, AFullTableWritesEveryPosition) {
+    SpawnTable table;
+    for (std::size_t i = 0; i < SpawnTable::kCapacity; ++i) {
+        table[i] = Spawn("0", "1", "0", std::to_string(i), "1", "1", "1", "1", "1", "1");
+    }
+    EXPECT_EQ(GenMonsterLines(table).size(), SpawnTable::kCapacity);
+}
+
+TEST(GenMonsterWriterTest, LoadingWhatWasWrittenGivesTheSameFieldsAndBytes) {
+    std::mt19937 random(4);
+    const std::string bytesOf = "0123456789-+\"x\t";
+    auto value = [&](bool allowEmpty) {
+        std::string text;
+        const int length = static_cast<int>(random() % 7) + (allowEmpty ? 0 : 1);
+        for (int i = 0; i < length; ++i) {
+            text += bytesOf[random() % bytesOf.size()];
+        }
+        return text;
+    };
+    for (int round = 0; round < 20; ++round) {
+        auto table = std::make_unique<SpawnTable>();
+        const std::size_t count = 1 + random() % 300;
+        for (std::size_t i = 0; i < count; ++i) {
+            SpawnRecord& record = (*table)[i];
+            record[kCommented] = random() % 4 == 0 ? "1" : "0";
+            record[kIndex] = value(false);
+            for (std::size_t field = kMap; field <= kCycle; ++field) {
+                record[field] = value(true);
+            }
+            // A corner can be empty only after the last given one, as a short rect group loads.
+            const std::size_t corners = random() % 5;
+            for (std::size_t corner = 0; corner < corners; ++corner) {
+                record[kX1 + corner] = value(false);
+            }
+        }
+        const std::string written = Joined(GenMonsterLines(*table));
+        auto loaded = std::make_unique<SpawnTable>();
+        const GenMonsterLoad load = ParseGenMonster(written, *loaded);
+        ASSERT_EQ(load.stored, count);
+        for (std::size_t i = 0; i < count; ++i) {
+            for (std::size_t field = kCommented; field <= kY2; ++field) {
+                ASSERT_EQ((*loaded)[i][field], (*table)[i][field]) << "record " << i << " field " << field;
+            }
+        }
+        EXPECT_EQ(Joined(GenMonsterLines(*loaded)), written);
+    }
+}
+} // namespace

@@ -1,0 +1,239 @@
+#include "support/AppFixture.h"
+
+#include "app/Controls.h"
+#include "monsters/MonsterNameTable.h"
+#include "records/Errors.h"
+#include "records/FileBytes.h"
+#include "spawns/SpawnPage.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+namespace {
+const QString kFolder = QStringLiteral("spawns-page");
+
+class SpawnPageTest : public AppFixture {
+  protected:
+    template <typename T> T* pageControl(const QString& name) const {
+        T* found = control<QWidget>("TabSheet10")->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+
+    SpawnPage& page() { return form1->spawnPage(); }
+    SpawnTable& spawns() { return page().spawns(); }
+
+    void loadNames() {
+        const FilePrefix names = ReadFilePrefix(dataFile(kFolder, "MonsterName.txt").toStdString(), 500000);
+        ParseMonsterNames(names.bytes, form1->state().monsterNames);
+        form1->state().NamesLoaded = true;
+    }
+
+    void loadGenMonster(const QString& path) {
+        dialogs.then(DialogDriver::chooseFile(path));
+        page().GenMonster1Click();
+    }
+
+    void clickArea(const QString& monster, const QString& area) {
+        auto* monsters = pageControl<QListWidget>("ListBox3");
+        monsters->setCurrentItem(monsters->findItems(monster, Qt::MatchExactly).value(0));
+        auto* areas = pageControl<QListWidget>("ListBox4");
+        areas->setCurrentItem(areas->findItems(area, Qt::MatchExactly).value(0));
+    }
+
+    QStringList items(const QString& list) const {
+        QStringList texts;
+        auto* widget = pageControl<QListWidget>(list);
+        for (int row = 0; row < widget->count(); ++row) {
+            texts << widget->item(row)->text();
+        }
+        return texts;
+    }
+};
+
+TEST_F(SpawnPageTest, LoadListsMonstersAndTheirAreas) {
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    EXPECT_EQ(dialogs.fileDialogTitles(), QStringList{"Select GenMonster"});
+    EXPECT_TRUE(form1->dialog("OpenDialog3")->nameFilters().value(0).startsWith("GenMonster"));
+    EXPECT_EQ(form1->statusText(), "GenMonster Loaded!");
+    EXPECT_TRUE(form1->state().GenMonsterLoaded);
+    EXPECT_EQ(items("ListBox3"), (QStringList{"Giant Rat", "Hill Goblin", "Cave Spider"}));
+    clickArea("Giant Rat", "7");
+    EXPECT_EQ(items("ListBox4"), (QStringList{"7", "9", "11"}));
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+TEST_F(SpawnPageTest, ShowingASpawnPointFillsWorldUnitsAndGreysTheSecondCorner) {
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    clickArea("Hill Goblin", "8");
+    EXPECT_EQ(pageControl<QLabel>("Label35")->text(), "Hill Goblin");
+    EXPECT_EQ(pageControl<QSpinBox>("SpinEdit12")->value(), 3);
+    EXPECT_EQ(pageControl<QSpinBox>("SpinEdit6")->value(), 2);
+    EXPECT_EQ(pageControl<QSpinBox>("SpinEdit7")->value(), 60);
+    EXPECT_EQ(pageControl<RadioGroup>("RadioGroup4")->itemIndex(), 0);
+    EXPECT_FALSE(pageControl<QSpinBox>("SpinEdit10")->isEnabled());
+    EXPECT_FALSE(pageControl<QSpinBox>("SpinEdit11")->isEnabled());
+    EXPECT_EQ(pageControl<QSpinBox>("SpinEdit8")->value(), 224000);
+    EXPECT_EQ(pageControl<QSpinBox>("SpinEdit9")->value(), 288000);
+    QStringList labels;
+    for (const char* name : {"Label20", "Label21", "Label22", "Label23"}) {
+        labels << pageControl<QLabel>(name)->text();
+    }
+    EXPECT_EQ(labels, (QStringList{"7000", "9000", "7000", "9000"}));
+    EXPECT_TRUE(pageControl<QCheckBox>("CheckBox13")->isChecked());
+    // Showing a spawn never edits it.
+    EXPECT_EQ(spawns()[1][kMax], "2");
+
+    clickArea("Giant Rat", "9");
+    EXPECT_EQ(pageControl<RadioGroup>("RadioGroup4")->itemIndex(), 1);
+    EXPECT_TRUE(pageControl<QSpinBox>("SpinEdit11")->isEnabled());
+}
+
+TEST_F(SpawnPageTest, EveryChangeStoresAllSevenValues) {
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    clickArea("Hill Goblin", "8");
+    pageControl<QSpinBox>("SpinEdit6")->setValue(8);
+    const SpawnRecord& record = spawns()[1];
+    EXPECT_EQ(record[kMax], "8");
+    EXPECT_EQ(record[kX1], "7000");
+    EXPECT_EQ(record[kY2], "9000");
+
+    auto* x1 = pageControl<QSpinBox>("SpinEdit8");
+    x1->clear();
+    QTest::keyClicks(x1, "224031");
+    EXPECT_EQ(record[kX1], "7000");
+    x1->setValue(-33);
+    EXPECT_EQ(record[kX1], "-1");
+    // The map-unit labels keep the values of the moment the spawn was shown.
+    EXPECT_EQ(pageControl<QLabel>("Label20")->text(), "7000");
+
+    pageControl<QCheckBox>("CheckBox13")->setChecked(false);
+    EXPECT_EQ(record[kCommented], "1");
+    pageControl<QCheckBox>("CheckBox13")->setChecked(true);
+    EXPECT_EQ(record[kCommented], "0");
+}
+
+TEST_F(SpawnPageTest, SaveWritesTheLoadedAndEditedSpawns) {
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    clickArea("Giant Rat", "11");
+    pageControl<QCheckBox>("CheckBox13")->setChecked(false);
+    pageControl<QSpinBox>("SpinEdit7")->setValue(45);
+
+    const QString path = scratchFile("GenMonster.txt");
+    dialogs.then(DialogDriver::chooseFile(path));
+    page().SGMClick();
+    EXPECT_EQ(readBytes(path),
+              "(genmonster (index 1) (map 0) (area 7) (max 5) (cycle 300) (rect 7000 10000 7100 10100))\r\n"
+              "(genmonster (index 2) (map 3) (area 8) (max 2) (cycle 60) (rect 7000 9000 7000 9000))\r\n"
+              "(genmonster (index 1) (map 0) (area 9) (max 3) (cycle 120) (rect 7200 9800 7300 9900))\r\n"
+              ";(genmonster (index 3) (map 1) (area 10) (max 1) (cycle 600) (rect 100 200 104 240))\r\n"
+              ";(genmonster (index 1) (map 1) (area 11) (max 4) (cycle 45) (rect 100 200 300 400))\r\n");
+    EXPECT_EQ(form1->statusText(), "GenMonster saved! in: " + path);
+
+    // Saving again without edits gives the same bytes.
+    const std::string first = readBytes(path);
+    loadGenMonster(path);
+    const QString again = scratchFile("again.txt");
+    dialogs.then(DialogDriver::chooseFile(again));
+    page().SGMClick();
+    EXPECT_EQ(dialogs.pendingAnswers(), 0);
+    EXPECT_EQ(dialogs.fileDialogTitles().size(), 4) << dialogs.fileDialogTitles().join("|").toStdString();
+    EXPECT_EQ(form1->statusText(), "GenMonster saved! in: " + again);
+    EXPECT_EQ(readBytes(again), first);
+}
+
+TEST_F(SpawnPageTest, CancelledDialogsChangeNothing) {
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    dialogs.then(DialogDriver::cancel());
+    page().GenMonster1Click();
+    EXPECT_EQ(form1->statusText(), "GenMonster NOT Loaded!");
+    EXPECT_EQ(spawns()[4][kArea], "11");
+
+    form1->Timer1Timer();
+    dialogs.then(DialogDriver::cancel());
+    page().SGMClick();
+    EXPECT_EQ(form1->statusText(), "");
+    EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
+}
+
+TEST_F(SpawnPageTest, MissingFileFailsAndKeepsTheTable) {
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    dialogs.then(DialogDriver::chooseFile(scratchFile("absent.txt")));
+    try {
+        page().GenMonster1Click();
+        ADD_FAILURE() << "no failure";
+    } catch (const InOutError& error) {
+        EXPECT_STREQ(error.what(), "File not found");
+    }
+    EXPECT_EQ(spawns()[0][kArea], "7");
+}
+
+TEST_F(SpawnPageTest, AskingForNamesAndAnsweringNoLeavesTheMonsterListEmpty) {
+    dialogs.then(DialogDriver::chooseFile(dataFile(kFolder, "GenMonster.txt")));
+    dialogs.then(DialogDriver::press("&No"));
+    page().GenMonster1Click();
+    EXPECT_EQ(dialogs.messages(), QStringList{"Confirm: Do you want to load Monsters Name?"});
+    EXPECT_TRUE(items("ListBox3").isEmpty());
+    EXPECT_EQ(spawns()[0][kListPosition], "");
+}
+
+TEST_F(SpawnPageTest, LeftOutSpawnsAreReportedAfterTheLoad) {
+    loadNames();
+    std::string bytes;
+    for (int i = 0; i < 3003; ++i) {
+        bytes += "(genmonster (index 1) (map 0) (area " + std::to_string(i) +
+                 ") (max 1) (cycle 1) (rect 1 1 1 1))\r\n";
+    }
+    const QString path = scratchFile("big.txt");
+    writeBytes(path, bytes);
+    loadGenMonster(path);
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].startsWith("Warning: "));
+    EXPECT_TRUE(dialogs.messages()[0].contains("2 spawns"));
+    EXPECT_EQ(spawns()[3000][kArea], "3000");
+    EXPECT_EQ(form1->statusText(), "GenMonster Loaded!");
+}
+
+TEST_F(SpawnPageTest, ButtonsWarnWhenTheirPreconditionsAreMissing) {
+    page().mapaClick();
+    page().ansClick();
+    EXPECT_EQ(dialogs.messages(), (QStringList{"Warning: Please select Area",
+                                               "Warning: Please load GenMonster and Monsters name"}));
+    EXPECT_FALSE(form3->isVisible());
+    EXPECT_FALSE(form4->isVisible());
+}
+
+TEST_F(SpawnPageTest, CaptionsAreWholeAndControlsStayOnThePage) {
+    QWidget* sheet = control<QWidget>("TabSheet10");
+    for (QWidget* widget : sheet->findChildren<QWidget*>()) {
+        if (widget->parentWidget() == sheet) {
+            EXPECT_LE(widget->geometry().right(), 381) << widget->objectName().toStdString();
+            EXPECT_LE(widget->geometry().bottom(), 417) << widget->objectName().toStdString();
+        }
+        const QFontMetrics metrics(widget->font());
+        if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap()) {
+            EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width())
+                << label->objectName().toStdString();
+        } else if (auto* button = qobject_cast<QPushButton*>(widget);
+                   button && button->objectName() != "mapa") {
+            EXPECT_LE(metrics.horizontalAdvance(button->text()) + 8, button->width())
+                << button->objectName().toStdString();
+        }
+    }
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    clickArea("Giant Rat", "7");
+    form1->grab().save(QStringLiteral(BRENNICK_SCREENSHOTS "/spawn-page.png"));
+}
+} // namespace
