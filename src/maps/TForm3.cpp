@@ -94,7 +94,19 @@ void TForm3::LoadPicture(const QString& path) {
     const QImage image = MapImageStore::LoadBitmap(path);
     Image1->setPixmap(QPixmap::fromImage(image));
     Image1->resize(image.size());
-    canvas_->resize(std::max(image.width(), 1), std::max(image.height(), 1));
+    fitCanvas();
+}
+
+void TForm3::fitCanvas() {
+    // The scrolled area covers the picture and every shown marker, also one
+    // that lies beyond the picture's edge.
+    QRect covered(0, 0, std::max(Image1->width(), 1), std::max(Image1->height(), 1));
+    for (MarkerShape* shape : canvas_->findChildren<MarkerShape*>(Qt::FindDirectChildrenOnly)) {
+        if (shape != Shape1 && !shape->isHidden()) {
+            covered = covered.united(shape->geometry());
+        }
+    }
+    canvas_->resize(covered.right() + 1, covered.bottom() + 1);
 }
 
 MarkerShape* TForm3::marker(const QString& areaText) const {
@@ -143,6 +155,7 @@ void TForm3::ShowSelectedAreas(const std::vector<std::string>& selectedAreas) {
                 widget->setKind(circle ? MarkerShape::Kind::Circle : MarkerShape::Kind::Rectangle);
                 widget->setPenMode(circle ? MarkerShape::PenMode::NotXor : MarkerShape::PenMode::Xor);
                 widget->show();
+                fitCanvas();
                 record[kMarkerShown] = "1";
             }
         }

@@ -44,6 +44,7 @@ class TForm3 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void fitCanvas();
     void Image1MouseMove(const QPoint& pixel);
     void ShapeMouseMove(MarkerShape* shape, const QPoint& position, const QPoint& globalPosition);
     void Image1MouseDown(const QPoint& pixel);
