@@ -19,7 +19,7 @@ void ReadFileInBlocks(const std::string& path, std::size_t blockSize,
 // with its lookahead, the byte that follows it in the stream (none after the
 // last one), so that where the blocks are cut never changes the result.
 template <typename Step> class LookaheadFeeder {
-public:
+  public:
     explicit LookaheadFeeder(Step& step) : step_(step) {}
 
     void Feed(std::string_view block) {
@@ -38,7 +38,7 @@ public:
         }
     }
 
-private:
+  private:
     Step& step_;
     std::optional<char> pending_;
 };

@@ -60,7 +60,8 @@ void CharacterPage::buildAccountForm(QWidget* sheet) {
     group->setObjectName("GroupBox9");
     group->setGeometry(8, 96, 233, 161);
     MakeLabeledEdit(group, "LabeledEdit6", "Login", QRect(8, 38, 120, 21));
-    MakeLabeledEdit(group, "LabeledEdit22", "Password", QRect(8, 82, 120, 21))->setEchoMode(QLineEdit::Password);
+    MakeLabeledEdit(group, "LabeledEdit22", "Password", QRect(8, 82, 120, 21))
+        ->setEchoMode(QLineEdit::Password);
     const char* const states[] = {"Active", "InActive", "Banned", "Admin"};
     for (int i = 0; i < 4; ++i) {
         auto* choice = new QRadioButton(QString::fromLatin1(states[i]), group);
@@ -74,7 +75,8 @@ void CharacterPage::buildAccountForm(QWidget* sheet) {
 
 void CharacterPage::Button4Click() {
     Memo2->clear();
-    for (const std::string& line : DumpFields(form_.itemPage().items(), FromQ(Edit1->text()), FromQ(Edit2->text()))) {
+    for (const std::string& line :
+         DumpFields(form_.itemPage().items(), FromQ(Edit1->text()), FromQ(Edit2->text()))) {
         Memo2->appendPlainText(ToQ(line));
     }
 }

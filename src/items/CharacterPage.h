@@ -12,12 +12,12 @@ class TForm1;
 class CharacterPage : public QObject {
     Q_OBJECT
 
-public:
+  public:
     CharacterPage(TForm1& form, QWidget* sheet);
 
     void Button4Click();
 
-private:
+  private:
     void buildPictures(QWidget* sheet);
     void buildAccountForm(QWidget* sheet);
 

@@ -71,9 +71,15 @@ constexpr std::array kKeys{
     Key{"protect", KeyAction::Mark, 66},
 };
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isBlank(std::optional<char> c) { return c && isBlank(*c); }
-bool is(std::optional<char> c, char wanted) { return c && *c == wanted; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isBlank(std::optional<char> c) {
+    return c && isBlank(*c);
+}
+bool is(std::optional<char> c, char wanted) {
+    return c && *c == wanted;
+}
 
 // The country fields hold a plain "1" for every country value the item is sold in.
 constexpr std::size_t kFirstCountry = 13;

@@ -10,16 +10,16 @@
 
 // What one InitItem.txt load did beyond filling the table.
 struct InitItemLoad {
-    std::int64_t lastRow = -1;        // the current row after the last byte; -1 without any `item` record
-    std::int64_t recordsLeftOut = 0;  // `item` records past the table's last row
-    std::int64_t valuesLeftOut = 0;   // values met before the first record or past field 70
+    std::int64_t lastRow = -1;       // the current row after the last byte; -1 without any `item` record
+    std::int64_t recordsLeftOut = 0; // `item` records past the table's last row
+    std::int64_t valuesLeftOut = 0;  // values met before the first record or past field 70
 };
 
 // The InitItem.txt scanner: a byte-by-byte state machine that looks one byte
 // ahead. Keys are taken as soon as the bytes after "(" spell one of them,
 // exactly and with case; values are collected in word, quoted or flag mode.
 class InitItemReader {
-public:
+  public:
     explicit InitItemReader(ItemTable& table) : table_(table) {}
 
     // Examines byte b, with a the byte that follows it in the file (none after the last byte).
@@ -27,7 +27,7 @@ public:
 
     const InitItemLoad& result() const { return load_; }
 
-private:
+  private:
     enum class Mode { None, Word, Quoted, Flag };
     enum class StoredBefore { Blank, CloseParen };
 

@@ -11,10 +11,13 @@ std::optional<int> ClassPosition(std::string_view fieldText) {
     return std::nullopt;
 }
 
-bool ClassHasShield(int classPosition) { return classPosition == kClassKnight || classPosition == kClassAll; }
+bool ClassHasShield(int classPosition) {
+    return classPosition == kClassKnight || classPosition == kClassAll;
+}
 
 std::optional<TypeFilter> TypeFilterFor(int typePosition, int classPosition) {
-    static constexpr std::string_view kArmourKeywords[] = {"helmet", "upperarmor", "gauntlet", "lowerarmor", "boots"};
+    static constexpr std::string_view kArmourKeywords[] = {"helmet", "upperarmor", "gauntlet", "lowerarmor",
+                                                           "boots"};
     static constexpr std::string_view kWeaponKeywords[kClassCount] = {"bow", "sword", "wand", "weapon"};
     if (typePosition >= 0 && typePosition < kTypeWeapon) {
         return TypeFilter{std::string(kArmourKeywords[typePosition]), item_field::kKind};
@@ -32,8 +35,8 @@ std::optional<TypeFilter> TypeFilterFor(int typePosition, int classPosition) {
     return std::nullopt;
 }
 
-std::vector<std::string> BuildItemList(const ItemTable& items, ItemNameTable& names, std::string_view classText,
-                                       const TypeFilter& filter) {
+std::vector<std::string> BuildItemList(const ItemTable& items, ItemNameTable& names,
+                                       std::string_view classText, const TypeFilter& filter) {
     for (std::size_t row = 0; row < ItemNameTable::kRows; ++row) {
         names[row].listPosition.clear();
     }
@@ -88,7 +91,8 @@ std::optional<std::size_t> FindItemRow(const ItemTable& items, std::string_view 
     return std::nullopt;
 }
 
-std::optional<std::size_t> ItemRowForEntry(const ItemTable& items, const ItemNameTable& names, std::size_t position) {
+std::optional<std::size_t> ItemRowForEntry(const ItemTable& items, const ItemNameTable& names,
+                                           std::size_t position) {
     const std::optional<std::size_t> nameRow = FindNameRowAtPosition(names, position);
     if (!nameRow) {
         return std::nullopt;

@@ -27,7 +27,7 @@ std::optional<int> ClassPosition(std::string_view fieldText);
 bool ClassHasShield(int classPosition);
 
 struct TypeFilter {
-    std::string keyword;      // compared with field 8 (rule A) and with `field` (rule B)
+    std::string keyword; // compared with field 8 (rule A) and with `field` (rule B)
     std::size_t field = 8;
 };
 
@@ -42,8 +42,8 @@ std::optional<TypeFilter> TypeFilterFor(int typePosition, int classPosition);
 // number, or "No name". No type chosen yet (an empty keyword) lists nothing.
 // The name row found records the entry's position in
 // its list position column; that column is emptied in every row first.
-std::vector<std::string> BuildItemList(const ItemTable& items, ItemNameTable& names, std::string_view classText,
-                                       const TypeFilter& filter);
+std::vector<std::string> BuildItemList(const ItemTable& items, ItemNameTable& names,
+                                       std::string_view classText, const TypeFilter& filter);
 
 // The first name row whose list position is `position`.
 std::optional<std::size_t> FindNameRowAtPosition(const ItemNameTable& names, std::size_t position);
@@ -54,4 +54,5 @@ std::optional<std::size_t> FindItemRow(const ItemTable& items, std::string_view 
 // The item row shown for a list entry: its name row's number read as an
 // integer (throws ConvertError when it is none) and written back in decimal,
 // so "07" finds the item numbered "7".
-std::optional<std::size_t> ItemRowForEntry(const ItemTable& items, const ItemNameTable& names, std::size_t position);
+std::optional<std::size_t> ItemRowForEntry(const ItemTable& items, const ItemNameTable& names,
+                                           std::size_t position);

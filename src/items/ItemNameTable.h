@@ -13,12 +13,12 @@ struct ItemNameEntry {
 // The item names file: row r is the r-th `itemname` record of the last file
 // read. Rows are never cleared; a later load overwrites from row 0 on.
 class ItemNameTable {
-public:
+  public:
     static constexpr std::size_t kRows = 1001;
 
     ItemNameEntry& operator[](std::size_t row) { return rows_.at(row); }
     const ItemNameEntry& operator[](std::size_t row) const { return rows_.at(row); }
 
-private:
+  private:
     std::array<ItemNameEntry, kRows> rows_{};
 };

@@ -3,7 +3,9 @@
 #include "items/BlockReader.h"
 
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 } // namespace
 
 ItemNameEntry* ItemNamesReader::currentRow() {

@@ -18,14 +18,14 @@ struct ItemNamesLoad {
 // lookahead. "(" starts a word, the word "itemname" starts a row, the next
 // word is the name number and the next double-quoted text the display name.
 class ItemNamesReader {
-public:
+  public:
     explicit ItemNamesReader(ItemNameTable& table) : table_(table) {}
 
     void Step(char b, std::optional<char> a);
 
     const ItemNamesLoad& result() const { return load_; }
 
-private:
+  private:
     enum class Mode { None, Word, Quoted };
 
     ItemNameEntry* currentRow();

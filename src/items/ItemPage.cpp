@@ -29,13 +29,13 @@ constexpr int kEditHeight = 20;
 
 // Restores a flag when the scope ends, also when a handler fails.
 class FlagScope {
-public:
+  public:
     explicit FlagScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
     ~FlagScope() { flag_ = saved_; }
     FlagScope(const FlagScope&) = delete;
     FlagScope& operator=(const FlagScope&) = delete;
 
-private:
+  private:
     bool& flag_;
     bool saved_;
 };
@@ -104,37 +104,40 @@ void ItemPage::buildSummary(QWidget* sheet) {
     red.setColor(QPalette::WindowText, Qt::red);
     Label4->setPalette(red);
 
-    RadioGroup1 = new RadioGroup(sheet, "RadioGroup1", "Avalible for:", {"Archer", "Knight", "Mage", "All"}, 1);
-    RadioGroup1->setGeometry(8, 256, 73, 121);
-    GroupBox1 = makeGroup(sheet, "GroupBox1", "Options", QRect(88, 256, 97, 121));
+    RadioGroup1 =
+        new RadioGroup(sheet, "RadioGroup1", "Avalible for:", {"Archer", "Knight", "Mage", "All"}, 1);
+    RadioGroup1->setGeometry(8, 256, 81, 121);
+    GroupBox1 = makeGroup(sheet, "GroupBox1", "Options", QRect(93, 256, 92, 121));
     const struct {
         const char* name;
         const char* caption;
         std::size_t field;
-    } options[] = {{"CheckBox1", "Wear", kWear}, {"CheckBox3", "Use", kUse}, {"CheckBox4", "Plural", kPlural},
+    } options[] = {{"CheckBox1", "Wear", kWear},
+                   {"CheckBox3", "Use", kUse},
+                   {"CheckBox4", "Plural", kPlural},
                    {"CheckBox5", "Pay", kPay}};
     int top = 22;
     for (const auto& option : options) {
-        flags_.push_back({makeCheck(GroupBox1, option.name, option.caption, QRect(10, top, 80, 20)), option.field});
+        flags_.push_back(
+            {makeCheck(GroupBox1, option.name, option.caption, QRect(10, top, 76, 20)), option.field});
         top += 24;
     }
 }
 
 void ItemPage::buildParameters(QWidget* sheet) {
     GroupBox2 = makeGroup(sheet, "GroupBox2", "Parametry", QRect(192, 24, 217, 81));
-    for (QLineEdit* edit : {bindEdit(GroupBox2, "LabeledEdit1", "Grade", QRect(8, 44, 60, kEditHeight), kGrade),
-                            bindEdit(GroupBox2, "LabeledEdit7", "Level limit", QRect(76, 44, 60, kEditHeight),
-                                     kLevelLimit),
-                            bindEdit(GroupBox2, "LabeledEdit9", "Endurance", QRect(144, 44, 64, kEditHeight),
-                                     kEndurance)}) {
+    for (QLineEdit* edit :
+         {bindEdit(GroupBox2, "LabeledEdit1", "Grade", QRect(8, 44, 60, kEditHeight), kGrade),
+          bindEdit(GroupBox2, "LabeledEdit7", "Level limit", QRect(76, 44, 60, kEditHeight), kLevelLimit),
+          bindEdit(GroupBox2, "LabeledEdit9", "Endurance", QRect(144, 44, 64, kEditHeight), kEndurance)}) {
         edit->setMaxLength(3);
     }
 
     GroupBox3 = makeGroup(sheet, "GroupBox3", "Shop", QRect(416, 24, 209, 81));
-    Buy = bindEdit(GroupBox3, "Buy", "Buy", QRect(8, 44, 60, kEditHeight), kBuy);
-    bindEdit(GroupBox3, "Sell", "Sell", QRect(74, 44, 60, kEditHeight), kSell);
-    flags_.push_back({makeCheck(GroupBox3, "CheckBox2", "Avalible", QRect(140, 22, 66, 20)), kAvailable});
-    CheckBox10 = makeCheck(GroupBox3, "CheckBox10", "Can't buy", QRect(140, 46, 66, 20));
+    Buy = bindEdit(GroupBox3, "Buy", "Buy", QRect(8, 44, 52, kEditHeight), kBuy);
+    bindEdit(GroupBox3, "Sell", "Sell", QRect(64, 44, 52, kEditHeight), kSell);
+    flags_.push_back({makeCheck(GroupBox3, "CheckBox2", "Avalible", QRect(120, 22, 86, 20)), kAvailable});
+    CheckBox10 = makeCheck(GroupBox3, "CheckBox10", "Can't buy", QRect(120, 46, 86, 20));
 }
 
 void ItemPage::buildSpecials(QWidget* sheet) {
@@ -145,11 +148,13 @@ void ItemPage::buildSpecials(QWidget* sheet) {
         const char* name;
         const char* caption;
         std::size_t field;
-    } statistics[] = {{"Str", "Str", kStr}, {"Hth", "Hth", kHth}, {"Wis", "Wis", kWis}, {"Dex", "Dex", kDex},
-                      {"Hp", "Hp", kHp},    {"Mp", "Mp", kMp},    {"LabeledEdit2", "Int", kInt}};
+    } statistics[] = {{"Str", "Str", kStr},         {"Hth", "Hth", kHth}, {"Wis", "Wis", kWis},
+                      {"Dex", "Dex", kDex},         {"Hp", "Hp", kHp},    {"Mp", "Mp", kMp},
+                      {"LabeledEdit2", "Int", kInt}};
     int top = 20;
     for (const auto& statistic : statistics) {
-        bindEdit(GroupBox4, statistic.name, statistic.caption, QRect(36, top, 60, kEditHeight), statistic.field, 24);
+        bindEdit(GroupBox4, statistic.name, statistic.caption, QRect(36, top, 60, kEditHeight),
+                 statistic.field, 24);
         top += 24;
     }
 
@@ -158,10 +163,14 @@ void ItemPage::buildSpecials(QWidget* sheet) {
         const char* name;
         const char* caption;
         std::size_t field;
-    } weapon[] = {{"LabeledEdit4", "Attack MAX", kAttackMax},   {"LabeledEdit5", "Attack MIN", kAttackMin},
-                  {"LabeledEdit11", "Magic MAX", kMagicMax},    {"LabeledEdit12", "Magic MIN", kMagicMin},
-                  {"LabeledEdit3", "Atack Speed", kAttackSpeed}, {"LabeledEdit13", "    Hit", kHit},
-                  {"LabeledEdit8", "Range", kRange},            {"LabeledEdit10", "Max Protect", kMaxProtect}};
+    } weapon[] = {{"LabeledEdit4", "Attack MAX", kAttackMax},
+                  {"LabeledEdit5", "Attack MIN", kAttackMin},
+                  {"LabeledEdit11", "Magic MAX", kMagicMax},
+                  {"LabeledEdit12", "Magic MIN", kMagicMin},
+                  {"LabeledEdit3", "Atack Speed", kAttackSpeed},
+                  {"LabeledEdit13", "    Hit", kHit},
+                  {"LabeledEdit8", "Range", kRange},
+                  {"LabeledEdit10", "Max Protect", kMaxProtect}};
     top = 18;
     for (const auto& value : weapon) {
         bindEdit(GroupBox6, value.name, value.caption, QRect(78, top, 52, kEditHeight), value.field, 70);
@@ -185,7 +194,8 @@ void ItemPage::buildSpecials(QWidget* sheet) {
                        {"LabeledEdit21", "Palsy", kResistPalsy}};
     top = 36;
     for (const auto& resistance : resistances) {
-        bindEdit(GroupBox7, resistance.name, resistance.caption, QRect(8, top, 57, kEditHeight), resistance.field);
+        bindEdit(GroupBox7, resistance.name, resistance.caption, QRect(8, top, 57, kEditHeight),
+                 resistance.field);
         top += 39;
     }
 
@@ -243,7 +253,8 @@ void ItemPage::Button5Click() {
     if (!path) {
         return;
     }
-    const InitItemLoad load = ReadInitItem(QFile::encodeName(*path).toStdString(), items_, kItemFileBlockSize);
+    const InitItemLoad load =
+        ReadInitItem(QFile::encodeName(*path).toStdString(), items_, kItemFileBlockSize);
     if (auto* label = form_.findChild<QLabel*>("ost_init")) {
         label->setText(QString::number(load.lastRow));
     }
@@ -264,7 +275,8 @@ void ItemPage::ItemName1Click() {
     if (!path) {
         return;
     }
-    const ItemNamesLoad load = ReadItemNames(QFile::encodeName(*path).toStdString(), names_, kItemFileBlockSize);
+    const ItemNamesLoad load =
+        ReadItemNames(QFile::encodeName(*path).toStdString(), names_, kItemFileBlockSize);
     if (auto* label = form_.findChild<QLabel*>("ost_nazwa")) {
         label->setText(QString::number(load.lastRow));
     }
@@ -280,7 +292,9 @@ void ItemPage::ItemName1Click() {
 void ItemPage::warnLeftOut(const QString& what, std::int64_t records, std::int64_t values) {
     QStringList lines;
     if (records > 0) {
-        lines << QStringLiteral("%1 %2 records past the table's 1001 rows were left out.").arg(records).arg(what);
+        lines << QStringLiteral("%1 %2 records past the table's 1001 rows were left out.")
+                     .arg(records)
+                     .arg(what);
     }
     if (values > 0) {
         lines << QStringLiteral("%1 values outside the table's rows and fields were left out.").arg(values);
@@ -328,8 +342,9 @@ void ItemPage::ComboBox2Change(int typePosition) {
 }
 
 void ItemPage::resetDetailGroups() {
-    for (QWidget* group : std::initializer_list<QWidget*>{RadioGroup1, GroupBox1, GroupBox2, GroupBox3, GroupBox4,
-                                                          GroupBox8, GroupBox6, GroupBox5, GroupBox7}) {
+    for (QWidget* group :
+         std::initializer_list<QWidget*>{RadioGroup1, GroupBox1, GroupBox2, GroupBox3, GroupBox4, GroupBox8,
+                                         GroupBox6, GroupBox5, GroupBox7}) {
         group->setEnabled(false);
     }
     for (QCheckBox* box : {CheckBox6, CheckBox8, CheckBox7, CheckBox9}) {
@@ -338,7 +353,8 @@ void ItemPage::resetDetailGroups() {
 }
 
 void ItemPage::rebuildItemList() {
-    const std::vector<std::string> entries = BuildItemList(items_, names_, FromQ(ComboBox1->currentText()), filter_);
+    const std::vector<std::string> entries =
+        BuildItemList(items_, names_, FromQ(ComboBox1->currentText()), filter_);
     const QSignalBlocker blocker(ComboBox3);
     ComboBox3->clear();
     for (const std::string& entry : entries) {
@@ -351,7 +367,8 @@ void ItemPage::ComboBox3Change(int position) {
     if (position < 0) {
         return;
     }
-    const std::optional<std::size_t> row = ItemRowForEntry(items_, names_, static_cast<std::size_t>(position));
+    const std::optional<std::size_t> row =
+        ItemRowForEntry(items_, names_, static_cast<std::size_t>(position));
     if (!row) {
         clearShownItem();
         return;
@@ -380,8 +397,8 @@ void ItemPage::showItem(std::size_t row, const QString& title) {
     id->setText(ToQ(item[kNameNumber]));
     index->setText(ToQ(item[kIndex]));
 
-    for (QWidget* group : std::initializer_list<QWidget*>{RadioGroup1, GroupBox1, GroupBox2, GroupBox3, GroupBox4,
-                                                          GroupBox8}) {
+    for (QWidget* group : std::initializer_list<QWidget*>{RadioGroup1, GroupBox1, GroupBox2, GroupBox3,
+                                                          GroupBox4, GroupBox8}) {
         group->setEnabled(true);
     }
     setForceOption(CheckBox6, true);

@@ -25,7 +25,7 @@ class TForm1;
 class ItemPage : public QObject {
     Q_OBJECT
 
-public:
+  public:
     ItemPage(TForm1& form, QWidget* sheet);
 
     ItemTable& items() { return items_; }
@@ -40,7 +40,7 @@ public:
     void ItemFieldChange();
     void CheckBox10Click(bool checked);
 
-private:
+  private:
     struct BoundEdit {
         QLineEdit* edit;
         std::size_t field;
@@ -58,10 +58,12 @@ private:
     void buildSummary(QWidget* sheet);
     void buildParameters(QWidget* sheet);
     void buildSpecials(QWidget* sheet);
-    QGroupBox* makeGroup(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry);
-    QLineEdit* bindEdit(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry,
-                        std::size_t field, int labelWidth = 0);
-    QCheckBox* makeCheck(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry);
+    QGroupBox* makeGroup(QWidget* parent, const QString& objectName, const QString& caption,
+                         const QRect& geometry);
+    QLineEdit* bindEdit(QWidget* parent, const QString& objectName, const QString& caption,
+                        const QRect& geometry, std::size_t field, int labelWidth = 0);
+    QCheckBox* makeCheck(QWidget* parent, const QString& objectName, const QString& caption,
+                         const QRect& geometry);
     void addForceOption(QCheckBox* box, QGroupBox* group);
     void setForceOption(QCheckBox* box, bool ticked);
 

@@ -9,7 +9,7 @@
 // record of the last file read, field f a value of one of its key groups.
 // Rows are never cleared; a later load overwrites only what it stores.
 class ItemTable {
-public:
+  public:
     static constexpr std::size_t kRows = 1001;
     static constexpr std::size_t kFields = 71;
     using Row = std::array<std::string, kFields>;
@@ -19,7 +19,7 @@ public:
     Row& operator[](std::size_t row) { return rows_->at(row); }
     const Row& operator[](std::size_t row) const { return rows_->at(row); }
 
-private:
+  private:
     std::unique_ptr<std::array<Row, kRows>> rows_;
 };
 
