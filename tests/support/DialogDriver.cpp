@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 DialogDriver::DialogDriver() {
@@ -53,7 +54,12 @@ DialogDriver::Answer DialogDriver::chooseFile(const QString& path) {
     return [path](QWidget* widget) {
         auto* dialog = qobject_cast<QFileDialog*>(widget);
         Q_ASSERT(dialog);
+        // The file name box takes the whole path: selecting a file of another
+        // folder does not always reach it before the dialog is accepted.
         dialog->selectFile(path);
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
+            name->setText(path);
+        }
         static_cast<QDialog*>(dialog)->accept();
     };
 }
