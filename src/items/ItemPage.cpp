@@ -81,9 +81,14 @@ void ItemPage::buildLists(QWidget* sheet) {
     ComboBox3 = makeList("ComboBox3", "Item:", 136);
     ComboBox3->setMaxVisibleItems(20);
 
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &ItemPage::ComboBox1Change);
-    connect(ComboBox2, &QComboBox::currentIndexChanged, this, &ItemPage::ComboBox2Change);
-    connect(ComboBox3, &QComboBox::currentIndexChanged, this, &ItemPage::ComboBox3Change);
+    // A choice made again in the drop-down list runs its handler again (activated), as does a
+    // change of the chosen entry made any other way (currentIndexChanged).
+    for (const auto& [list, handler] :
+         {std::pair{ComboBox1, &ItemPage::ComboBox1Change}, std::pair{ComboBox2, &ItemPage::ComboBox2Change},
+          std::pair{ComboBox3, &ItemPage::ComboBox3Change}}) {
+        connect(list, &QComboBox::currentIndexChanged, this, handler);
+        connect(list, &QComboBox::activated, this, handler);
+    }
 }
 
 void ItemPage::buildSummary(QWidget* sheet) {

@@ -1,4 +1,4 @@
-#include "support/AppFixture.h"
+#include "items/ItemPageFixture.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -7,7 +7,7 @@
 #include <QLabel>
 
 namespace {
-using PageLayoutTest = AppFixture;
+using PageLayoutTest = ItemPageFixture;
 
 // Every control of the page lies inside its parent, and every caption fits its control.
 void expectWhole(QWidget* page) {
@@ -36,6 +36,9 @@ void expectWhole(QWidget* page) {
 }
 
 TEST_F(PageLayoutTest, ItemAndCharacterPagesFitAndRender) {
+    loadSamples();
+    choose(1, 5);
+    control<QComboBox>("ComboBox3")->setCurrentIndex(1);
     auto* pages = control<QTabWidget>("PageControl1");
     for (const char* name : {"TabSheet2", "TabSheet1"}) {
         QWidget* sheet = control<QWidget>(name);
