@@ -469,11 +469,13 @@ void ItemPage::CheckBox10Click(bool checked) {
         ErrorMessage(&form_, QStringLiteral("Error!\r\nPlease choose Item!"));
         return;
     }
-    Buy->setEnabled(!checked);
     const std::optional<std::size_t> row = FindItemRow(items_, FromQ(id->text()));
     if (!row) {
+        const FlagScope filling(filling_);
+        CheckBox10->setChecked(!checked);
         return;
     }
+    Buy->setEnabled(!checked);
     ItemTable::Row& item = items_[*row];
     if (checked) {
         item[kSavedPrice] = FromQ(Buy->text());

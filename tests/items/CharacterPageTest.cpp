@@ -1,12 +1,11 @@
 #include "items/ItemPageFixture.h"
 
 #include "items/CharacterPage.h"
+#include "records/Errors.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
 
 namespace {
 using CharacterPageTest = ItemPageFixture;
@@ -28,9 +27,12 @@ TEST_F(CharacterPageTest, DumpListsTwoFieldsOfEveryLoadedRow) {
 }
 
 TEST_F(CharacterPageTest, TextThatIsNotANumberStopsTheDump) {
-    dialogs.then(DialogDriver::press("OK"));
-    QTest::mouseClick(control<QPushButton>("Button4"), Qt::LeftButton);
-    EXPECT_EQ(dialogs.messages(), QStringList{"Brennick v1.14a: 'Edit1' is not a valid integer value"});
+    try {
+        form1->characterPage().Button4Click();
+        FAIL();
+    } catch (const ConvertError& error) {
+        EXPECT_STREQ(error.what(), "'Edit1' is not a valid integer value");
+    }
     EXPECT_EQ(control<QPlainTextEdit>("Memo2")->toPlainText(), "");
 }
 

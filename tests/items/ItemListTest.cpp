@@ -37,41 +37,6 @@ struct Tables {
     }
 };
 
-TEST(ItemList, TypeFilters) {
-    struct Case {
-        int type;
-        int classPosition;
-        std::optional<std::pair<std::string, std::size_t>> expected;
-    };
-    const std::vector<Case> cases{
-        {0, 0, {{"helmet", 8}}},     {1, 3, {{"upperarmor", 8}}}, {2, 1, {{"gauntlet", 8}}},
-        {3, 2, {{"lowerarmor", 8}}}, {4, -1, {{"boots", 8}}},     {5, 0, {{"bow", 8}}},
-        {5, 1, {{"sword", 8}}},      {5, 2, {{"wand", 8}}},       {5, 3, {{"weapon", 7}}},
-        {6, 1, {{"shield", 8}}},     {6, 3, {{"shield", 8}}},     {6, 0, std::nullopt},
-        {6, 2, std::nullopt},        {5, -1, std::nullopt},       {7, 1, std::nullopt},
-        {-1, 0, std::nullopt},
-    };
-    for (const Case& test : cases) {
-        const std::optional<TypeFilter> filter = TypeFilterFor(test.type, test.classPosition);
-        ASSERT_EQ(filter.has_value(), test.expected.has_value()) << test.type << "/" << test.classPosition;
-        if (filter) {
-            EXPECT_EQ(filter->keyword, test.expected->first) << test.type << "/" << test.classPosition;
-            EXPECT_EQ(filter->field, test.expected->second) << test.type << "/" << test.classPosition;
-        }
-    }
-}
-
-TEST(ItemList, ClassPositionsAndShields) {
-    EXPECT_EQ(ClassPosition("archer"), 0);
-    EXPECT_EQ(ClassPosition("Knight"), 1);
-    EXPECT_EQ(ClassPosition("mage"), 2);
-    EXPECT_EQ(ClassPosition("all"), 3);
-    EXPECT_EQ(ClassPosition("knight"), std::nullopt);
-    EXPECT_EQ(ClassPosition(""), std::nullopt);
-    EXPECT_EQ((std::vector<bool>{ClassHasShield(0), ClassHasShield(1), ClassHasShield(2), ClassHasShield(3)}),
-              (std::vector<bool>{false, true, false, true}));
-}
-
 TEST(ItemList, RulesAAndB) {
     Tables tables(
         {{"1", "weapon", "bow", "archer"},

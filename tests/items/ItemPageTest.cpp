@@ -19,8 +19,11 @@ TEST_F(ItemPageTest, LoadsAskForTheNamesAndEnableTheClassList) {
     auto* classes = control<QComboBox>("ComboBox1");
     dialogs.then(DialogDriver::cancel());
     page().Button5Click();
+    dialogs.then(DialogDriver::chooseFile(scratchFile("missing.txt")));
+    EXPECT_THROW(page().Button5Click(), InOutError);
     EXPECT_FALSE(form1->state().InitItemLoaded);
     EXPECT_EQ(form1->statusText(), "");
+    EXPECT_EQ(control<QLabel>("ost_init")->text(), "");
 
     dialogs.then(DialogDriver::chooseFile(dataFile("items-sample", "InitItem.txt")));
     dialogs.then(DialogDriver::press("&No"));
@@ -329,7 +332,7 @@ TEST_F(ItemPageTest, NameNumberThatIsNotAnIntegerFailsAndKeepsThePage) {
     choose(kKnight, kBoots);
     ASSERT_EQ(listed(), QStringList{"Guard Boots"});
     try {
-        control<QComboBox>("ComboBox3")->setCurrentIndex(0);
+        page().ComboBox3Change(0);
         FAIL();
     } catch (const ConvertError& error) {
         EXPECT_STREQ(error.what(), "'x12' is not a valid integer value");
