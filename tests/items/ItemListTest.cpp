@@ -7,14 +7,14 @@
 #include <vector>
 
 namespace {
-struct ItemSpec {
+struct ItemRowValues {
     std::string number;
     std::string category; // field 7
     std::string kind;     // field 8
     std::string forClass; // field 22
 };
 
-struct NameSpec {
+struct NameRowValues {
     std::string number;
     std::string name;
 };
@@ -23,7 +23,7 @@ struct Tables {
     ItemTable items;
     ItemNameTable names;
 
-    Tables(const std::vector<ItemSpec>& itemRows, const std::vector<NameSpec>& nameRows) {
+    Tables(const std::vector<ItemRowValues>& itemRows, const std::vector<NameRowValues>& nameRows) {
         for (std::size_t row = 0; row < itemRows.size(); ++row) {
             items[row][1] = itemRows[row].number;
             items[row][7] = itemRows[row].category;
