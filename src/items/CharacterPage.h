@@ -2,15 +2,27 @@
 
 #include <QObject>
 
+class QLineEdit;
+class QPlainTextEdit;
 class QWidget;
 class TForm1;
 
+// The hidden "Character" page: a field dump that lists two chosen fields of
+// every loaded item row, and an account form that has no behaviour.
 class CharacterPage : public QObject {
     Q_OBJECT
 
-public:
+  public:
     CharacterPage(TForm1& form, QWidget* sheet);
 
-private:
+    void Button4Click();
+
+  private:
+    void buildPictures(QWidget* sheet);
+    void buildAccountForm(QWidget* sheet);
+
     TForm1& form_;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;
 };

@@ -1,18 +1,106 @@
 #pragma once
 
+#include "items/ItemList.h"
+#include "items/ItemNameTable.h"
+#include "items/ItemTable.h"
+
 #include <QObject>
 
+#include <cstddef>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class QWidget;
+class RadioGroup;
 class TForm1;
 
+// The "Item" page: loads InitItem.txt and the item names, lists the items of
+// a class and type, shows the chosen one and stores every change into its
+// row at once. Items live in memory only; nothing writes them to a file.
 class ItemPage : public QObject {
     Q_OBJECT
 
-public:
+  public:
     ItemPage(TForm1& form, QWidget* sheet);
 
-    void ItemName1Click();
+    ItemTable& items() { return items_; }
+    ItemNameTable& names() { return names_; }
 
-private:
+    void Button5Click();
+    void ItemName1Click();
+    void ComboBox1Change(int index);
+    void ComboBox2Change(int index);
+    void ComboBox3Change(int index);
+    // Stores the whole page into the shown item's row.
+    void ItemFieldChange();
+    void CheckBox10Click(bool checked);
+
+  private:
+    struct BoundEdit {
+        QLineEdit* edit;
+        std::size_t field;
+    };
+    struct BoundCheck {
+        QCheckBox* box;
+        std::size_t field;
+    };
+    struct ForceOption {
+        QCheckBox* box;
+        QGroupBox* group;
+    };
+
+    void buildLists(QWidget* sheet);
+    void buildSummary(QWidget* sheet);
+    void buildParameters(QWidget* sheet);
+    void buildSpecials(QWidget* sheet);
+    QGroupBox* makeGroup(QWidget* parent, const QString& objectName, const QString& caption,
+                         const QRect& geometry);
+    QLineEdit* bindEdit(QWidget* parent, const QString& objectName, const QString& caption,
+                        const QRect& geometry, std::size_t field, int labelWidth = 0);
+    QCheckBox* makeCheck(QWidget* parent, const QString& objectName, const QString& caption,
+                         const QRect& geometry);
+    void addForceOption(QCheckBox* box, QGroupBox* group);
+    void setForceOption(QCheckBox* box, bool ticked);
+
+    void resetDetailGroups();
+    void rebuildItemList();
+    void showItem(std::size_t row, const QString& title);
+    void clearShownItem();
+    void warnLeftOut(const QString& what, std::int64_t records, std::int64_t values);
+
     TForm1& form_;
+    ItemTable items_;
+    ItemNameTable names_;
+    TypeFilter filter_{std::string(), 0};
+    bool filling_ = false;
+
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* id = nullptr;
+    QLabel* index = nullptr;
+    RadioGroup* RadioGroup1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QGroupBox* GroupBox4 = nullptr;
+    QGroupBox* GroupBox5 = nullptr;
+    QGroupBox* GroupBox6 = nullptr;
+    QGroupBox* GroupBox7 = nullptr;
+    QGroupBox* GroupBox8 = nullptr;
+    QLineEdit* Buy = nullptr;
+    QCheckBox* CheckBox6 = nullptr;
+    QCheckBox* CheckBox7 = nullptr;
+    QCheckBox* CheckBox8 = nullptr;
+    QCheckBox* CheckBox9 = nullptr;
+    QCheckBox* CheckBox10 = nullptr;
+    std::vector<BoundEdit> edits_;
+    std::vector<BoundCheck> flags_;
+    std::vector<ForceOption> forceOptions_;
 };

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The item files are read in blocks of this many bytes.
+inline constexpr std::size_t kItemFileBlockSize = 262144;
+
+// Reads the file in blocks of `blockSize` bytes until a read returns nothing,
+// handing each block to `consume`. A file that cannot be opened or read
+// throws InOutError; blocks handed over before the failure stay consumed.
+void ReadFileInBlocks(const std::string& path, std::size_t blockSize,
+                      const std::function<void(std::string_view)>& consume);
+
+// Hands every byte of a stream that arrives in blocks to a byte step together
+// with its lookahead, the byte that follows it in the stream (none after the
+// last one), so that where the blocks are cut never changes the result.
+template <typename Step> class LookaheadFeeder {
+  public:
+    explicit LookaheadFeeder(Step& step) : step_(step) {}
+
+    void Feed(std::string_view block) {
+        for (const char next : block) {
+            if (pending_) {
+                step_.Step(*pending_, std::optional<char>(next));
+            }
+            pending_ = next;
+        }
+    }
+
+    void Finish() {
+        if (pending_) {
+            step_.Step(*pending_, std::nullopt);
+            pending_.reset();
+        }
+    }
+
+  private:
+    Step& step_;
+    std::optional<char> pending_;
+};

@@ -1,0 +1,25 @@
+#include "items/FieldDump.h"
+
+#include "records/IntegerText.h"
+
+namespace {
+std::string fieldOrEmpty(const ItemTable::Row& row, std::int32_t field) {
+    if (field < 0 || static_cast<std::size_t>(field) >= ItemTable::kFields) {
+        return {};
+    }
+    return row[static_cast<std::size_t>(field)];
+}
+} // namespace
+
+std::vector<std::string> DumpFields(const ItemTable& items, std::string_view first, std::string_view second) {
+    std::vector<std::string> lines;
+    for (std::size_t row = 0; row < ItemTable::kRows; ++row) {
+        const std::int32_t a = StrToInt(first);
+        const std::int32_t b = StrToInt(second);
+        lines.push_back(fieldOrEmpty(items[row], a) + "=" + fieldOrEmpty(items[row], b));
+        if (row + 1 >= ItemTable::kRows || items[row + 1][item_field::kNameNumber].empty()) {
+            break;
+        }
+    }
+    return lines;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "items/ItemTable.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What one InitItem.txt load did beyond filling the table.
+struct InitItemLoad {
+    std::int64_t lastRow = -1;       // the current row after the last byte; -1 without any `item` record
+    std::int64_t recordsLeftOut = 0; // `item` records past the table's last row
+    std::int64_t valuesLeftOut = 0;  // values met before the first record or past field 70
+};
+
+// The InitItem.txt scanner: a byte-by-byte state machine that looks one byte
+// ahead. Keys are taken as soon as the bytes after "(" spell one of them,
+// exactly and with case; values are collected in word, quoted or flag mode.
+class InitItemReader {
+  public:
+    explicit InitItemReader(ItemTable& table) : table_(table) {}
+
+    // Examines byte b, with a the byte that follows it in the file (none after the last byte).
+    void Step(char b, std::optional<char> a);
+
+    const InitItemLoad& result() const { return load_; }
+
+  private:
+    enum class Mode { None, Word, Quoted, Flag };
+    enum class StoredBefore { Blank, CloseParen };
+
+    void valueStep(char b, std::optional<char> a);
+    void wordStep(char b, std::optional<char> a);
+    void keyStep(char b);
+    void store(std::size_t field, const std::string& value);
+    void storeWord(StoredBefore reason);
+    void endGroup();
+
+    ItemTable& table_;
+    InitItemLoad load_;
+    Mode mode_ = Mode::None;
+    bool separatorPassed_ = false;
+    bool open_ = false;
+    std::size_t valueCount_ = 0;
+    std::size_t field_ = 0;
+    std::string key_;
+    std::string value_;
+};
+
+// Fills the table from the bytes of an InitItem.txt, as if read from a file
+// cut into blocks of any size.
+InitItemLoad ParseInitItem(std::string_view bytes, ItemTable& table);
+
+// Fills the table from the named file, read in blocks of `blockSize` bytes.
+// A file that cannot be opened or read throws InOutError; what was stored
+// before the failure stays.
+InitItemLoad ReadInitItem(const std::string& path, ItemTable& table, std::size_t blockSize);

@@ -1,0 +1,76 @@
+#include "items/ItemNamesReader.h"
+
+#include "items/BlockReader.h"
+
+namespace {
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+} // namespace
+
+ItemNameEntry* ItemNamesReader::currentRow() {
+    if (load_.lastRow >= static_cast<std::int64_t>(ItemNameTable::kRows)) {
+        return nullptr; // the whole record is counted as left out
+    }
+    if (load_.lastRow < 0) {
+        ++load_.valuesLeftOut;
+        return nullptr;
+    }
+    return &table_[static_cast<std::size_t>(load_.lastRow)];
+}
+
+void ItemNamesReader::Step(char b, std::optional<char> a) {
+    if (mode_ == Mode::Word && !isBlank(b)) {
+        value_ += b;
+        if (value_ == "itemname") {
+            ++load_.lastRow;
+            if (load_.lastRow >= static_cast<std::int64_t>(ItemNameTable::kRows)) {
+                ++load_.recordsLeftOut;
+            }
+            value_.clear();
+        } else if (a && isBlank(*a)) {
+            if (ItemNameEntry* row = currentRow()) {
+                row->number = value_;
+            }
+            mode_ = Mode::None;
+            value_.clear();
+        }
+    }
+    if (mode_ == Mode::Quoted) {
+        value_ += b;
+        if (a == '"') {
+            if (ItemNameEntry* row = currentRow()) {
+                row->displayName = value_;
+            }
+            mode_ = Mode::None;
+            value_.clear();
+            closedQuote_ = true;
+        }
+    }
+    if (b == '(') {
+        mode_ = Mode::Word;
+    }
+    if (b == '"') {
+        if (closedQuote_) {
+            closedQuote_ = false;
+        } else {
+            mode_ = Mode::Quoted;
+        }
+    }
+}
+
+ItemNamesLoad ParseItemNames(std::string_view bytes, ItemNameTable& table) {
+    ItemNamesReader reader(table);
+    LookaheadFeeder feeder(reader);
+    feeder.Feed(bytes);
+    feeder.Finish();
+    return reader.result();
+}
+
+ItemNamesLoad ReadItemNames(const std::string& path, ItemNameTable& table, std::size_t blockSize) {
+    ItemNamesReader reader(table);
+    LookaheadFeeder feeder(reader);
+    ReadFileInBlocks(path, blockSize, [&feeder](std::string_view block) { feeder.Feed(block); });
+    feeder.Finish();
+    return reader.result();
+}

@@ -1,0 +1,368 @@
+#include "items/ItemPageFixture.h"
+
+#include "app/Controls.h"
+#include "records/Errors.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+using ItemPageTest = ItemPageFixture;
+
+constexpr int kArcher = 0, kKnight = 1, kMage = 2, kAll = 3;
+constexpr int kHelmet = 0, kBoots = 4, kWeapon = 5, kShield = 6;
+
+TEST_F(ItemPageTest, LoadsAskForTheNamesAndEnableTheClassList) {
+    auto* classes = control<QComboBox>("ComboBox1");
+    dialogs.then(DialogDriver::cancel());
+    page().Button5Click();
+    dialogs.then(DialogDriver::chooseFile(scratchFile("missing.txt")));
+    EXPECT_THROW(page().Button5Click(), InOutError);
+    EXPECT_FALSE(form1->state().InitItemLoaded);
+    EXPECT_EQ(form1->statusText(), "");
+    EXPECT_EQ(control<QLabel>("ost_init")->text(), "");
+
+    dialogs.then(DialogDriver::chooseFile(dataFile("items-sample", "InitItem.txt")));
+    dialogs.then(DialogDriver::press("&No"));
+    page().Button5Click();
+    EXPECT_EQ(dialogs.messages(), QStringList{"Confirm: Do you want to load Items Name?"});
+    EXPECT_EQ(form1->statusText(), "InitItem Loaded!");
+    EXPECT_TRUE(form1->state().InitItemLoaded);
+    EXPECT_FALSE(classes->isEnabled());
+    EXPECT_EQ(control<QLabel>("ost_init")->text(), "30");
+
+    dialogs.then(DialogDriver::chooseFile(dataFile("items-sample", "ItemName.txt")));
+    form1->findChild<QAction*>("ItemName1")->trigger();
+    EXPECT_EQ(form1->statusText(), "Items Name Loaded!");
+    EXPECT_EQ(control<QLabel>("ost_nazwa")->text(), "29");
+    EXPECT_TRUE(classes->isEnabled());
+    EXPECT_EQ(page().names()[12].displayName, "Guard Sword");
+
+    // Once the names are loaded, a new InitItem load does not ask again.
+    dialogs.then(DialogDriver::chooseFile(dataFile("items-sample", "InitItem.txt")));
+    page().Button5Click();
+    EXPECT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
+}
+
+TEST_F(ItemPageTest, ShieldIsATypeForKnightAndAllOnly) {
+    loadSamples();
+    auto* classes = control<QComboBox>("ComboBox1");
+    auto* types = control<QComboBox>("ComboBox2");
+    EXPECT_FALSE(types->isEnabled());
+    const std::pair<int, int> steps[] = {{kKnight, 7}, {kAll, 7}, {kArcher, 6},
+                                         {kMage, 6},   {kAll, 7}, {kKnight, 7}};
+    for (const auto& [classPosition, typeCount] : steps) {
+        classes->setCurrentIndex(classPosition);
+        EXPECT_EQ(types->count(), typeCount) << classPosition;
+    }
+    EXPECT_TRUE(types->isEnabled());
+    EXPECT_EQ(types->itemText(kShield), "Shield");
+
+    // Removing the chosen "Shield" leaves no type chosen, and the lists keep comparing with "shield".
+    types->setCurrentIndex(kShield);
+    EXPECT_EQ(listed(), QStringList{"Guard Shield"});
+    classes->setCurrentIndex(kArcher);
+    EXPECT_EQ(types->currentIndex(), -1);
+    EXPECT_EQ(listed(), QStringList{});
+    classes->setCurrentIndex(kAll);
+    EXPECT_EQ(listed(), (QStringList{"Guard Shield", "Common Shield", "Common Shield"}));
+}
+
+TEST_F(ItemPageTest, ItemListsFollowClassAndType) {
+    loadSamples();
+    struct Case {
+        int classPosition;
+        int typePosition;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {kArcher, kWeapon, {"Ranger Bow", "Old Ranger Bow"}},
+        {kKnight, kBoots, {"Guard Boots"}},
+        {kMage, kWeapon, {"Sage Wand", "Old Sage Wand"}},
+        {kAll,
+         kWeapon,
+         {"Ranger Bow", "Old Ranger Bow", "Guard Sword", "Old Guard Sword", "Sage Wand", "Old Sage Wand",
+          "Common Club", "Old Common Club"}},
+        {kAll,
+         kHelmet,
+         {"Ranger Cap", "Guard Cap", "Sage Cap", "Common Cap", "Common Cap", "No name", "No name"}},
+    };
+    for (const Case& test : cases) {
+        choose(test.classPosition, test.typePosition);
+        EXPECT_EQ(listed(), test.expected) << test.classPosition << "/" << test.typePosition;
+        EXPECT_EQ(control<QComboBox>("ComboBox3")->currentIndex(), -1);
+    }
+    // A new class without a new type keeps the type keyword: "mage" is compared with "bow".
+    choose(kArcher, kWeapon);
+    control<QComboBox>("ComboBox1")->setCurrentIndex(kMage);
+    EXPECT_EQ(listed(), QStringList{});
+}
+
+TEST_F(ItemPageTest, ChoosingAnItemFillsThePageWithoutStoring) {
+    loadSamples();
+    form1->Timer1Timer();
+    const ItemTable::Row before = items()[5];
+    choose(kArcher, kWeapon);
+    control<QComboBox>("ComboBox3")->setCurrentIndex(0);
+
+    EXPECT_EQ(items()[5], before);
+    EXPECT_EQ(form1->statusText(), "");
+    EXPECT_EQ(dialogs.messages().size(), 1); // the names question only
+    EXPECT_EQ(control<QLabel>("Label4")->text(), "Ranger Bow");
+    EXPECT_EQ(control<QLabel>("id")->text(), "6");
+    EXPECT_EQ(control<QLabel>("index")->text(), "1006");
+    EXPECT_EQ(control<RadioGroup>("RadioGroup1")->itemIndex(), kArcher);
+    const std::pair<const char*, const char*> shown[] = {
+        {"LabeledEdit1", "7"},   {"LabeledEdit7", "19"}, {"LabeledEdit8", "2"},
+        {"LabeledEdit9", "56"},  {"LabeledEdit10", "2"}, {"Buy", "600"},
+        {"Sell", "150"},         {"Str", "6"},           {"LabeledEdit4", "16"},
+        {"LabeledEdit5", "11"},  {"LabeledEdit11", "6"}, {"LabeledEdit12", "3"},
+        {"LabeledEdit3", "806"}, {"LabeledEdit13", "6"}, {"Hp", ""},
+        {"LabeledEdit14", ""}};
+    for (const auto& [name, text] : shown) {
+        EXPECT_EQ(control<QLineEdit>(name)->text(), text) << name;
+    }
+    for (const char* name : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5"}) {
+        EXPECT_TRUE(control<QCheckBox>(name)->isChecked()) << name;
+    }
+    EXPECT_FALSE(control<QCheckBox>("CheckBox10")->isChecked());
+    for (const char* name :
+         {"RadioGroup1", "GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4", "GroupBox6", "GroupBox8"}) {
+        EXPECT_TRUE(control<QWidget>(name)->isEnabled()) << name;
+    }
+    EXPECT_FALSE(control<QGroupBox>("GroupBox5")->isEnabled());
+    EXPECT_FALSE(control<QGroupBox>("GroupBox7")->isEnabled());
+    EXPECT_TRUE(control<QCheckBox>("CheckBox6")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("CheckBox8")->isChecked());
+
+    // An armour type opens the armour and resistance groups instead.
+    control<QComboBox>("ComboBox2")->setCurrentIndex(kHelmet);
+    EXPECT_FALSE(control<QGroupBox>("GroupBox1")->isEnabled());
+    control<QComboBox>("ComboBox3")->setCurrentIndex(0);
+    EXPECT_EQ(control<QLineEdit>("LabeledEdit14")->text(), "6");
+    EXPECT_FALSE(control<QGroupBox>("GroupBox6")->isEnabled());
+    EXPECT_TRUE(control<QGroupBox>("GroupBox5")->isEnabled());
+    EXPECT_TRUE(control<QGroupBox>("GroupBox7")->isEnabled());
+    EXPECT_FALSE(control<QCheckBox>("CheckBox8")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("CheckBox9")->isChecked());
+    EXPECT_EQ(form1->statusText(), "");
+}
+
+TEST_F(ItemPageTest, EveryChangeStoresTheWholePage) {
+    loadSamples();
+    items()[0][19] = "";
+    choose(kArcher, kHelmet);
+    control<QComboBox>("ComboBox3")->setCurrentIndex(0);
+    EXPECT_FALSE(control<QCheckBox>("CheckBox4")->isChecked());
+
+    const std::pair<const char*, std::size_t> edits[] = {{"LabeledEdit1", 16},
+                                                         {"LabeledEdit7", 23},
+                                                         {"LabeledEdit9", 27},
+                                                         {"Buy", 25},
+                                                         {"Sell", 26},
+                                                         {"Str", 31},
+                                                         {"Hth", 32},
+                                                         {"Wis", 33},
+                                                         {"Dex", 34},
+                                                         {"Hp", 35},
+                                                         {"Mp", 36},
+                                                         {"LabeledEdit2", 67},
+                                                         {"LabeledEdit4", 37},
+                                                         {"LabeledEdit5", 38},
+                                                         {"LabeledEdit11", 39},
+                                                         {"LabeledEdit12", 40},
+                                                         {"LabeledEdit3", 30},
+                                                         {"LabeledEdit13", 41},
+                                                         {"LabeledEdit8", 24},
+                                                         {"LabeledEdit10", 28},
+                                                         {"LabeledEdit14", 42},
+                                                         {"LabeledEdit15", 43},
+                                                         {"LabeledEdit16", 44},
+                                                         {"LabeledEdit17", 45},
+                                                         {"LabeledEdit18", 46},
+                                                         {"LabeledEdit19", 47},
+                                                         {"LabeledEdit20", 48},
+                                                         {"LabeledEdit21", 49}};
+    int n = 0;
+    for (const auto& [name, field] : edits) {
+        const QString text = QString::fromLatin1("%1\xE9").arg(++n);
+        control<QLineEdit>(name)->setText(text);
+        EXPECT_EQ(items()[0][field], std::to_string(n) + "\xE9") << name;
+    }
+    EXPECT_EQ(items()[0][19], "0"); // a flag the file left empty is stored as shown
+    EXPECT_EQ(form1->statusText(), "Saved!");
+
+    const std::pair<const char*, std::size_t> flags[] = {
+        {"CheckBox1", 17}, {"CheckBox3", 18}, {"CheckBox4", 19}, {"CheckBox5", 20}, {"CheckBox2", 15}};
+    for (const auto& [name, field] : flags) {
+        auto* box = control<QCheckBox>(name);
+        const bool ticked = box->isChecked();
+        box->setChecked(!ticked);
+        EXPECT_EQ(items()[0][field], ticked ? "0" : "1") << name;
+    }
+    const char* const classes[] = {"archer", "Knight", "mage", "all"};
+    for (const int choice : {kMage, kAll, kKnight, kArcher}) {
+        control<RadioGroup>("RadioGroup1")->setItemIndex(choice);
+        EXPECT_EQ(items()[0][22], classes[choice]);
+    }
+    EXPECT_EQ(items()[1][16], "3"); // other rows stay as read
+    EXPECT_EQ(dialogs.messages().size(), 1);
+}
+
+TEST_F(ItemPageTest, CantBuyKeepsThePriceInField70) {
+    loadSamples();
+    choose(kArcher, kWeapon);
+    auto* item = control<QComboBox>("ComboBox3");
+    auto* cantBuy = control<QCheckBox>("CheckBox10");
+    auto* buy = control<QLineEdit>("Buy");
+    item->setCurrentIndex(0);
+
+    cantBuy->setChecked(true);
+    EXPECT_FALSE(buy->isEnabled());
+    EXPECT_EQ(buy->text(), "0");
+    EXPECT_EQ(items()[5][25], "0");
+    EXPECT_EQ(items()[5][70], "600");
+    cantBuy->setChecked(false);
+    EXPECT_TRUE(buy->isEnabled());
+    EXPECT_EQ(items()[5][25], "600");
+    EXPECT_EQ(form1->statusText(), "Saved!");
+
+    // A price of "0" in the file ticks the box; unticking it gives the empty price kept in field 70.
+    item->setCurrentIndex(1);
+    EXPECT_TRUE(cantBuy->isChecked());
+    EXPECT_FALSE(buy->isEnabled());
+    EXPECT_EQ(buy->text(), "0");
+    cantBuy->setChecked(false);
+    EXPECT_EQ(buy->text(), "");
+    EXPECT_EQ(items()[6][25], "");
+    EXPECT_EQ(dialogs.messages().size(), 1);
+}
+
+TEST_F(ItemPageTest, ForceOptionsEnableTheirGroups) {
+    loadSamples();
+    choose(kKnight, kWeapon);
+    control<QComboBox>("ComboBox3")->setCurrentIndex(0);
+    const std::pair<const char*, const char*> options[] = {{"CheckBox6", "GroupBox4"},
+                                                           {"CheckBox8", "GroupBox6"},
+                                                           {"CheckBox7", "GroupBox5"},
+                                                           {"CheckBox9", "GroupBox7"}};
+    for (const auto& [box, group] : options) {
+        for (const bool ticked : {true, false, true}) {
+            control<QCheckBox>(box)->setChecked(ticked);
+            EXPECT_EQ(control<QGroupBox>(group)->isEnabled(), ticked) << box;
+        }
+    }
+    const ItemTable::Row before = items()[12];
+    control<QComboBox>("ComboBox2")->setCurrentIndex(kBoots);
+    for (const auto& [box, group] : options) {
+        EXPECT_FALSE(control<QCheckBox>(box)->isChecked()) << box;
+        EXPECT_FALSE(control<QGroupBox>(group)->isEnabled()) << group;
+    }
+    EXPECT_EQ(items()[12], before);
+}
+
+TEST_F(ItemPageTest, ChangeWithNoItemChosenShowsTheErrorAndStoresNothing) {
+    loadSamples();
+    choose(kKnight, kWeapon);
+    control<QComboBox>("ComboBox3")->setCurrentIndex(0);
+    const ItemTable::Row before = items()[12];
+    form1->Timer1Timer();
+
+    // A new class keeps showing the item, but no entry of the new list is chosen.
+    control<QComboBox>("ComboBox1")->setCurrentIndex(kAll);
+    EXPECT_EQ(control<QLabel>("id")->text(), "13");
+    dialogs.then(DialogDriver::press("OK"));
+    control<QLineEdit>("Str")->setText("99");
+    dialogs.then(DialogDriver::press("OK"));
+    control<QCheckBox>("CheckBox10")->setChecked(true);
+    EXPECT_FALSE(control<QCheckBox>("CheckBox10")->isChecked());
+
+    EXPECT_EQ(dialogs.messages().mid(1),
+              (QStringList{"Error: Error!\r\nPlease choose Item!", "Error: Error!\r\nPlease choose Item!"}));
+    EXPECT_EQ(items()[12], before);
+    EXPECT_EQ(form1->statusText(), "");
+}
+
+TEST_F(ItemPageTest, EntriesWithoutAnItemRowShowNothingStale) {
+    loadSamples();
+    choose(kAll, kHelmet);
+    auto* item = control<QComboBox>("ComboBox3");
+    item->setCurrentIndex(4); // the second "Common Cap" entry holds the name row's position
+    EXPECT_EQ(control<QLabel>("id")->text(), "23");
+
+    for (const int entry : {3, 5, 6}) { // the first "Common Cap" entry and both "No name" entries
+        item->setCurrentIndex(entry);
+        EXPECT_EQ(control<QLabel>("id")->text(), "") << entry;
+        EXPECT_EQ(control<QLabel>("Label4")->text(), "") << entry;
+        EXPECT_EQ(control<QLineEdit>("LabeledEdit1")->text(), "") << entry;
+        EXPECT_FALSE(control<QGroupBox>("GroupBox2")->isEnabled()) << entry;
+    }
+    const ItemTable::Row before = items()[22];
+    form1->Timer1Timer();
+    control<QLineEdit>("LabeledEdit1")->setText("5");
+    EXPECT_EQ(items()[22], before);
+    EXPECT_EQ(items()[30][16], "5"); // the unnamed item's own value, untouched
+    EXPECT_EQ(form1->statusText(), "");
+}
+
+TEST_F(ItemPageTest, UnknownClassInField22ShowsNoChoiceAndIsKept) {
+    loadSamples();
+    items()[0][22] = "nobody";
+    choose(kAll, kHelmet);
+    auto* item = control<QComboBox>("ComboBox3");
+    ASSERT_EQ(listed().first(), "Ranger Cap");
+    item->setCurrentIndex(1); // "Guard Cap", a Knight item
+    EXPECT_EQ(control<RadioGroup>("RadioGroup1")->itemIndex(), kKnight);
+    item->setCurrentIndex(0);
+    EXPECT_EQ(control<RadioGroup>("RadioGroup1")->itemIndex(), -1);
+    control<QLineEdit>("LabeledEdit1")->setText("4");
+    EXPECT_EQ(items()[0][16], "4");
+    EXPECT_EQ(items()[0][22], "nobody");
+}
+
+TEST_F(ItemPageTest, NameNumberThatIsNotAnIntegerFailsAndKeepsThePage) {
+    loadSamples();
+    choose(kKnight, kBoots);
+    page().names()[11].number = "x12";
+    page().items()[11][1] = "x12";
+    choose(kKnight, kBoots);
+    ASSERT_EQ(listed(), QStringList{"Guard Boots"});
+    try {
+        page().ComboBox3Change(0);
+        FAIL();
+    } catch (const ConvertError& error) {
+        EXPECT_STREQ(error.what(), "'x12' is not a valid integer value");
+    }
+    EXPECT_FALSE(control<QGroupBox>("GroupBox2")->isEnabled());
+    EXPECT_EQ(control<QLabel>("Label4")->text(), "");
+}
+
+TEST_F(ItemPageTest, OverfullFilesWarnAfterLoading) {
+    std::string items;
+    std::string names;
+    for (int k = 0; k < 1003; ++k) {
+        items += "(item (name " + std::to_string(k) + "))\r\n";
+        names += "(itemname " + std::to_string(k) + " \"N\")\r\n";
+    }
+    writeBytes(scratchFile("InitItem.txt"), items);
+    writeBytes(scratchFile("ItemName.txt"), "(header 1 \"x\")\r\n" + names);
+    dialogs.then(DialogDriver::chooseFile(scratchFile("InitItem.txt")));
+    dialogs.then(DialogDriver::press("&Yes"));
+    dialogs.then(DialogDriver::chooseFile(scratchFile("ItemName.txt")));
+    dialogs.then(DialogDriver::press("OK"));
+    dialogs.then(DialogDriver::press("OK"));
+    page().Button5Click();
+    EXPECT_EQ(dialogs.messages(),
+              (QStringList{"Confirm: Do you want to load Items Name?",
+                           "Warning: 2 itemname records past the table's 1001 rows were left out.\n"
+                           "2 values outside the table's rows and fields were left out.",
+                           "Warning: 2 item records past the table's 1001 rows were left out."}));
+    EXPECT_EQ(control<QLabel>("ost_init")->text(), "1002");
+    EXPECT_TRUE(control<QComboBox>("ComboBox1")->isEnabled());
+    EXPECT_EQ(page().items()[1000][1], "1000");
+}
+} // namespace
