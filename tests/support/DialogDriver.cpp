@@ -53,6 +53,11 @@ DialogDriver::Answer DialogDriver::chooseFile(const QString& path) {
     return [path](QWidget* widget) {
         auto* dialog = qobject_cast<QFileDialog*>(widget);
         Q_ASSERT(dialog);
+        // selectFile() leaves the name field alone while it has the focus,
+        // which it has when the dialog follows another modal window.
+        if (QWidget* focused = dialog->focusWidget()) {
+            focused->clearFocus();
+        }
         dialog->selectFile(path);
         static_cast<QDialog*>(dialog)->accept();
     };
