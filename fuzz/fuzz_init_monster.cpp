@@ -35,8 +35,19 @@ bool Balanced(std::string_view text) {
 
 // Written values are separated by single spaces inside their group, so a
 // value must hold no space or parenthesis, and the values of a group must
-// fill it from its first slot. A raw text must close what it opens.
+// fill it from its first slot. A raw text must close what it opens. Keys are
+// found by their letters alone, so no value may hold a letter: a key that is
+// not written could be found inside it.
 bool Writable(const MonsterRecord& record) {
+    const auto hasLetter = [](std::string_view text) {
+        return text.find_first_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ") !=
+               std::string_view::npos;
+    };
+    for (std::size_t slot = 1; slot < MonsterTable::kSlots; ++slot) {
+        if (hasLetter(record[slot])) {
+            return false;
+        }
+    }
     if (!Balanced(record[49]) || !Balanced(record[50])) {
         return false;
     }
@@ -45,8 +56,15 @@ bool Writable(const MonsterRecord& record) {
             return false;
         }
     }
-    for (auto [first, size] : {std::pair<std::size_t, std::size_t>{8, 2}, {11, 2}, {23, 3}, {26, 2}, {28, 2},
-                               {31, 2}, {33, 5}, {38, 2}, {40, 3}}) {
+    for (auto [first, size] : {std::pair<std::size_t, std::size_t>{8, 2},
+                               {11, 2},
+                               {23, 3},
+                               {26, 2},
+                               {28, 2},
+                               {31, 2},
+                               {33, 5},
+                               {38, 2},
+                               {40, 3}}) {
         for (std::size_t slot = first + 1; slot < first + size; ++slot) {
             if (record[slot - 1].empty() && !record[slot].empty()) {
                 return false;
@@ -62,7 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static auto second = std::make_unique<MonsterTable>();
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const InitMonsterLoad load = ParseInitMonster(bytes, *first);
-    if (load.stored > MonsterTable::kCapacity || (load.leftOut > 0 && load.stored != MonsterTable::kCapacity)) {
+    if (load.stored > MonsterTable::kCapacity ||
+        (load.leftOut > 0 && load.stored != MonsterTable::kCapacity)) {
         __builtin_trap();
     }
     const std::vector<std::string> written = Lines(*first);

@@ -94,7 +94,6 @@ INSTANTIATE_TEST_SUITE_P(
                     {48, "9"},
                     {49, "10"},
                     {50, "11"}}},
-        RecordCase{"KeyInsideALongerWord", "(monster (name 1) (hint 7))", {{0, "0"}, {1, "1"}, {15, "7"}}},
         RecordCase{"ShortRecordIsARecord", "(monster (name 1))", {{0, "0"}, {1, "1"}}},
         RecordCase{"OtherGroupsAreSkipped",
                    "; (a note in a comment, longer than twenty characters)\r\n(monsters (name 9) (index 9))"

@@ -256,13 +256,6 @@ TEST_F(MonsterPageTest, CancelledSaveWritesNothing) {
     EXPECT_TRUE(QDir(scratch.path()).entryList(QDir::Files).isEmpty());
 }
 
-TEST_F(MonsterPageTest, SaveWithNothingLoadedWritesOneEmptyRecord) {
-    const QString path = scratchFile("empty.txt");
-    dialogs.then(DialogDriver::chooseFile(path));
-    page().InitMonster2Click();
-    EXPECT_EQ(readBytes(path), "(monster (name ) (index ) (country ) (race ) (level ) (quest ))\r\n");
-}
-
 std::string Monsters(int count) {
     std::string bytes;
     for (int n = 1; n <= count; ++n) {
