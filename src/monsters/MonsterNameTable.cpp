@@ -8,7 +8,9 @@ const std::string kEmpty;
 constexpr std::string_view kKeyword = "monstername";
 } // namespace
 
-void MonsterNameTable::clear() { entries_.fill(MonsterNameEntry{}); }
+void MonsterNameTable::clear() {
+    entries_.fill(MonsterNameEntry{});
+}
 
 const std::string& MonsterNameTable::MonsterNameFor(long long k) const {
     if (k < 1 || k > static_cast<long long>(kCapacity)) {
@@ -26,8 +28,8 @@ MonsterNameEntry ParseMonsterNameRecord(std::string_view text) {
         // right before the quote is the separating space.
         const std::size_t nextQuote = text.find('"', afterKeyword);
         const std::size_t end = nextQuote == std::string_view::npos ? text.size()
-                                : nextQuote >= afterKeyword + 1 ? nextQuote - 1
-                                                                : afterKeyword;
+                                : nextQuote >= afterKeyword + 1     ? nextQuote - 1
+                                                                    : afterKeyword;
         for (std::size_t i = afterKeyword; i < end; ++i) {
             if (text[i] != ' ') {
                 entry.number += text[i];

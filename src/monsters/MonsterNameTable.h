@@ -12,7 +12,7 @@ struct MonsterNameEntry {
 
 // Display names of the monsters: the k-th record of the names file names the number k.
 class MonsterNameTable {
-public:
+  public:
     static constexpr std::size_t kCapacity = 401;
 
     MonsterNameEntry& operator[](std::size_t position) { return entries_.at(position); }
@@ -26,13 +26,13 @@ public:
     // True when names are present: the entry at position 0 has a display name.
     bool hasNames() const { return !entries_[0].displayName.empty(); }
 
-private:
+  private:
     std::array<MonsterNameEntry, kCapacity> entries_{};
 };
 
 struct MonsterNamesLoad {
-    std::size_t stored = 0;     // records stored from position 0
-    std::size_t leftOut = 0;    // records beyond the table's capacity
+    std::size_t stored = 0;  // records stored from position 0
+    std::size_t leftOut = 0; // records beyond the table's capacity
 };
 
 // Empties the table and fills it from the bytes of a monster names file.

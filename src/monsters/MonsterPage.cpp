@@ -1,7 +1,288 @@
 #include "monsters/MonsterPage.h"
 
+#include "app/Controls.h"
+#include "app/FileDialogs.h"
+#include "app/MessageBoxes.h"
 #include "app/TForm1.h"
+#include "app/TextCodec.h"
+#include "monsters/ExperienceChange.h"
+#include "monsters/InitMonsterReader.h"
+#include "monsters/InitMonsterWriter.h"
+#include "monsters/MonsterSlots.h"
+#include "records/FileBytes.h"
+#include "records/IntegerText.h"
 
-MonsterPage::MonsterPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(form) { Q_UNUSED(sheet); }
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QSpinBox>
 
-void MonsterPage::MonsterName1Click() {}
+#include <algorithm>
+
+namespace {
+namespace Slot = MonsterSlot;
+
+constexpr std::size_t kReadLimit = 500000;
+
+std::string readPrefix(const QString& path, bool& truncated) {
+    FilePrefix prefix = ReadFilePrefix(QFile::encodeName(path).toStdString(), kReadLimit);
+    truncated = prefix.truncated;
+    return std::move(prefix.bytes);
+}
+
+QString truncatedNotice() {
+    return QStringLiteral("The file is longer than %1 bytes: only its first %1 bytes were read, and the rest "
+                          "of the file was left out.")
+        .arg(kReadLimit);
+}
+} // namespace
+
+MonsterPage::MonsterPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(form) {
+    buildControls(sheet);
+    connectHandlers();
+}
+
+MonsterTable& MonsterPage::monsters() {
+    return form_.state().monsters;
+}
+
+void MonsterPage::connectHandlers() {
+    connect(Button2, &QPushButton::clicked, this, &MonsterPage::InitMonster1Click);
+    connect(Button8, &QPushButton::clicked, this, &MonsterPage::Button8Click);
+    connect(Button6, &QPushButton::clicked, this, &MonsterPage::InitMonster2Click);
+    connect(Button7, &QPushButton::clicked, this, &MonsterPage::Button7Click);
+    connect(ListBox2, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            ListBox2Click();
+        }
+    });
+    connect(ListBox2, &QListWidget::itemClicked, this, &MonsterPage::ListBox2Click);
+    connect(CheckBox15, &QCheckBox::toggled, this, &MonsterPage::CheckBox15Click);
+    connect(CheckBox11, &QCheckBox::toggled, this, &MonsterPage::CheckBox11Click);
+    connect(RadioGroup2, &RadioGroup::itemIndexChanged, this, &MonsterPage::RadioGroup2Click);
+    connect(RadioGroup3, &RadioGroup::itemIndexChanged, this, &MonsterPage::RadioGroup3Click);
+    for (const SlotEdit& field : edits_) {
+        connect(field.edit, &QLineEdit::textChanged, this,
+                [this, slot = field.slot](const QString& text) { LabeledEditChange(slot, text); });
+    }
+    for (const SlotSpin& field : spins_) {
+        connect(field.spin, &QSpinBox::valueChanged, this,
+                [this, slot = field.slot](int value) { SpinEditChange(slot, value); });
+    }
+}
+
+void MonsterPage::InitMonster1Click() {
+    if (!ReadInitMonster()) {
+        form_.PostStatus(QStringLiteral("InitMonster NOT Loaded!"));
+        return;
+    }
+    form_.PostStatus(QStringLiteral("InitMonster Loaded!"));
+    AppState& state = form_.state();
+    if (!state.NamesLoaded && Confirm(&form_, QStringLiteral("Do you want to load Monsters Name?"))) {
+        MonsterName1Click();
+    }
+    if (state.NamesLoaded) {
+        Button8Click();
+    }
+}
+
+bool MonsterPage::ReadInitMonster() {
+    const std::optional<QString> path = RunFileDialog(form_.dialog("OpenDialog1"));
+    if (!path) {
+        return false;
+    }
+    bool truncated = false;
+    const std::string bytes = readPrefix(*path, truncated);
+    MonsterTable& table = monsters();
+    const InitMonsterLoad load = ParseInitMonster(bytes, table);
+
+    QStringList notices;
+    if (truncated) {
+        notices << truncatedNotice();
+    }
+    if (load.leftOut > 0) {
+        notices << QStringLiteral("The file holds %1 more monsters than the %2 the table can take: they were "
+                                  "left out.")
+                       .arg(load.leftOut)
+                       .arg(MonsterTable::kCapacity);
+    }
+    if (!notices.isEmpty()) {
+        notices << QStringLiteral("A save will not contain what was left out.");
+    }
+    // A record without a name ends the table for a save.
+    const std::size_t saved = table.LastMonsterIndex() + 1;
+    if (load.stored > saved) {
+        notices << QStringLiteral("Monster %1 of the file has no name, which ends the table: a save will not "
+                                  "contain it or the %2 monsters after it.")
+                       .arg(saved + 1)
+                       .arg(load.stored - saved - 1);
+    }
+    if (!notices.isEmpty()) {
+        Warning(&form_, notices.join('\n'));
+    }
+    return true;
+}
+
+void MonsterPage::MonsterName1Click() {
+    if (!ReadMonsterNames()) {
+        form_.PostStatus(QStringLiteral("Monsters Name NOT Loaded!"));
+        return;
+    }
+    form_.PostStatus(QStringLiteral("Monsters Name Loaded!"));
+    form_.state().NamesLoaded = true;
+    Button8Click();
+}
+
+bool MonsterPage::ReadMonsterNames() {
+    const std::optional<QString> path = RunFileDialog(form_.dialog("OpenDialog2"));
+    if (!path) {
+        return false;
+    }
+    bool truncated = false;
+    const std::string bytes = readPrefix(*path, truncated);
+    const MonsterNamesLoad load = ParseMonsterNames(bytes, form_.state().monsterNames);
+
+    QStringList notices;
+    if (truncated) {
+        notices << truncatedNotice();
+    }
+    if (load.leftOut > 0) {
+        notices << QStringLiteral(
+                       "The file holds %1 more names than the %2 the table can take: they were left "
+                       "out, and monsters with those numbers have no name.")
+                       .arg(load.leftOut)
+                       .arg(MonsterNameTable::kCapacity);
+    }
+    if (!notices.isEmpty()) {
+        Warning(&form_, notices.join('\n'));
+    }
+    return true;
+}
+
+void MonsterPage::Button8Click() {
+    const MonsterTable& table = monsters();
+    const MonsterNameTable& names = form_.state().monsterNames;
+    if (table[0][Slot::Index].empty() || !names.hasNames()) {
+        return;
+    }
+    ListBox2->clear();
+    for (std::size_t position = 0; position < MonsterTable::kCapacity; ++position) {
+        const std::string& index = table[position][Slot::Index];
+        if (index.empty()) {
+            break;
+        }
+        ListBox2->addItem(ToQ(names.MonsterNameFor(StrToInt(index))));
+    }
+}
+
+void MonsterPage::ListBox2Click() {
+    const int selected = ListBox2->currentRow();
+    if (selected < 0 || static_cast<std::size_t>(selected) >= MonsterTable::kCapacity) {
+        return;
+    }
+    const MonsterRecord& record = monsters()[static_cast<std::size_t>(selected)];
+    const QScopedValueRollback<bool> filling(filling_, true);
+
+    Label8->setText(ToQ(form_.state().monsterNames.MonsterNameFor(StrToInt(record[Slot::Name]))));
+    Label7->setText(QStringLiteral("Index: ") + ToQ(record[Slot::Index]));
+    CheckBox15->setChecked(record[Slot::Commented] == "0");
+    CheckBox11->setChecked(record[Slot::Attack] == "1");
+    for (const SlotEdit& field : edits_) {
+        field.edit->setText(ToQ(record[field.slot]));
+    }
+    for (const SlotSpin& field : spins_) {
+        const std::string& value = record[field.slot];
+        field.spin->setValue(value.empty() ? 0 : StrToInt(value));
+    }
+    const std::string& race = record[Slot::Race];
+    RadioGroup2->setItemIndex(race.empty() ? -1 : std::clamp(StrToInt(race), 0, 4));
+    const std::string& ai = record[Slot::Ai];
+    RadioGroup3->setItemIndex(
+        ai.empty() ? -1 : static_cast<int>(std::clamp<std::int64_t>(std::int64_t{StrToInt(ai)} - 1, -1, 1)));
+}
+
+void MonsterPage::store(std::size_t slot, std::string value) {
+    const int selected = ListBox2->currentRow();
+    if (filling_ || selected < 0 || static_cast<std::size_t>(selected) >= MonsterTable::kCapacity) {
+        return;
+    }
+    monsters()[static_cast<std::size_t>(selected)][slot] = std::move(value);
+}
+
+void MonsterPage::CheckBox15Click() {
+    store(Slot::Commented, CheckBox15->isChecked() ? "0" : "1");
+}
+
+void MonsterPage::CheckBox11Click() {
+    store(Slot::Attack, CheckBox11->isChecked() ? "1" : "0");
+}
+
+void MonsterPage::RadioGroup2Click() {
+    if (RadioGroup2->itemIndex() >= 0) {
+        store(Slot::Race, IntToStr(RadioGroup2->itemIndex()));
+    }
+}
+
+void MonsterPage::RadioGroup3Click() {
+    if (RadioGroup3->itemIndex() >= 0) {
+        store(Slot::Ai, IntToStr(RadioGroup3->itemIndex() + 1));
+    }
+}
+
+void MonsterPage::LabeledEditChange(std::size_t slot, const QString& text) {
+    store(slot, FromQ(text));
+}
+
+void MonsterPage::SpinEditChange(std::size_t slot, int value) {
+    store(slot, IntToStr(value));
+}
+
+void MonsterPage::Button7Click() {
+    ExpOperation operation = ExpOperation::None;
+    if (RadioButton1->isChecked()) {
+        operation = ExpOperation::Add;
+    } else if (RadioButton2->isChecked()) {
+        operation = ExpOperation::Subtract;
+    } else if (RadioButton3->isChecked()) {
+        operation = ExpOperation::Multiply;
+    } else if (RadioButton4->isChecked()) {
+        operation = ExpOperation::Divide;
+    }
+    // A spin text that is not a number counts as 0.
+    const std::int32_t amount = SpinEdit5->hasAcceptableInput() ? SpinEdit5->value() : 0;
+    MonsterTable& table = monsters();
+    ApplyExpChange(table, ComputeExpChange(table, operation, amount));
+    form_.PostStatus(QStringLiteral("EXP changed for ALL Monsters!"));
+}
+
+void MonsterPage::InitMonster2Click() {
+    LineBuffer& lines = form_.lines();
+    lines.Clear();
+    const MonsterTable& table = monsters();
+    const std::size_t last = table.LastMonsterIndex();
+    Gauge1->setMaximum(static_cast<int>(last));
+    Gauge1->setValue(0);
+    Label11->show();
+    Gauge1->show();
+    for (std::size_t position = 0; position <= last; ++position) {
+        lines.Append(InitMonsterLine(table[position]));
+        Gauge1->setValue(static_cast<int>(position));
+        // Repaint the gauge, but let no input edit or reload the table meanwhile.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    Gauge1->hide();
+    Label11->hide();
+
+    if (const std::optional<QString> path = RunFileDialog(form_.dialog("SaveDialog1"))) {
+        lines.SaveToFile(*path);
+        form_.PostStatus(QStringLiteral("InitMonster saved! in: ") + *path);
+    }
+    lines.Clear();
+}

@@ -10,7 +10,7 @@
 using MonsterRecord = std::array<std::string, 51>;
 
 class MonsterTable {
-public:
+  public:
     static constexpr std::size_t kCapacity = 501;
     static constexpr std::size_t kSlots = 51;
 
@@ -23,6 +23,6 @@ public:
     // from position 1 on, whose name slot is empty; 0 when position 1 is empty.
     std::size_t LastMonsterIndex() const;
 
-private:
+  private:
     std::array<MonsterRecord, kCapacity> records_{};
 };

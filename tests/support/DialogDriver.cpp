@@ -64,24 +64,16 @@ DialogDriver::Answer DialogDriver::chooseFile(const QString& path) {
     return [path](QWidget* widget) {
         auto* dialog = qobject_cast<QFileDialog*>(widget);
         Q_ASSERT(dialog);
-<<<<<<< HEAD
-        // A shown dialog whose name field has the focus ignores selectFile for
-        // that field, and would return the name proposed before it was shown.
+        // selectFile() leaves the name field alone while it has the focus,
+        // which it has when the dialog follows another modal window; the name
+        // field then takes the whole path, so that a file of another folder is
+        // chosen and not just its folder opened.
         if (QWidget* focused = dialog->focusWidget()) {
             focused->clearFocus();
         }
         dialog->selectFile(path);
-        // selectFile leaves the name field alone while that field has the
-        // focus, and accepting would then open the folder instead.
-        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
-            name->setText(QFileInfo(path).fileName());
-=======
-        // The file name box takes the whole path: selecting a file of another
-        // folder does not always reach it before the dialog is accepted.
-        dialog->selectFile(path);
         if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
             name->setText(path);
->>>>>>> items
         }
         static_cast<QDialog*>(dialog)->accept();
     };

@@ -1,0 +1,319 @@
+#include "support/AppFixture.h"
+
+#include "app/Controls.h"
+#include "monsters/MonsterPage.h"
+#include "monsters/MonsterSlots.h"
+#include "records/Errors.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+namespace {
+namespace Slot = MonsterSlot;
+
+class MonsterPageTest : public AppFixture {
+  protected:
+    MonsterPage& page() { return form1->monsterPage(); }
+    MonsterTable& table() { return form1->state().monsters; }
+    QListWidget* list() { return control<QListWidget>("ListBox2"); }
+    static QString sample(const QString& file) { return dataFile("monsters-sample", file); }
+
+    // Loads the sample InitMonster.txt and, when asked, its names.
+    void loadSample(bool withNames) {
+        dialogs.then(DialogDriver::chooseFile(sample("InitMonster.txt")));
+        if (withNames) {
+            dialogs.then(DialogDriver::press("&Yes"));
+            dialogs.then(DialogDriver::chooseFile(sample("MonsterName.txt")));
+        } else {
+            dialogs.then(DialogDriver::press("&No"));
+        }
+        page().InitMonster1Click();
+        ASSERT_EQ(dialogs.pendingAnswers(), 0);
+    }
+
+    void select(int row) {
+        list()->setCurrentRow(row);
+        ASSERT_EQ(list()->currentRow(), row);
+    }
+
+    QStringList items() {
+        QStringList texts;
+        for (int i = 0; i < list()->count(); ++i) {
+            texts << list()->item(i)->text();
+        }
+        return texts;
+    }
+};
+
+TEST_F(MonsterPageTest, LoadAsksForNamesAndListsTheMonsters) {
+    loadSample(true);
+    EXPECT_EQ(dialogs.fileDialogTitles(),
+              (QStringList{"Select InitMonster", "Select file with monsters name"}));
+    EXPECT_EQ(dialogs.messages(), QStringList{"Confirm: Do you want to load Monsters Name?"});
+    EXPECT_EQ(form1->statusText(), "Monsters Name Loaded!");
+    EXPECT_TRUE(form1->state().NamesLoaded);
+    EXPECT_EQ(items(), (QStringList{"Giant Rat", "Hill Goblin", "Cave Spider", "Marsh Toad"}));
+    EXPECT_EQ(table().LastMonsterIndex(), 3u);
+    EXPECT_EQ(table()[1][Slot::Commented], "1");
+}
+
+TEST_F(MonsterPageTest, LoadWithoutNamesLeavesTheListAlone) {
+    loadSample(false);
+    EXPECT_EQ(form1->statusText(), "InitMonster Loaded!");
+    EXPECT_FALSE(form1->state().NamesLoaded);
+    EXPECT_EQ(list()->count(), 0);
+    page().Button8Click();
+    EXPECT_EQ(list()->count(), 0);
+}
+
+TEST_F(MonsterPageTest, CancelledOrFailedLoadKeepsTheTable) {
+    loadSample(true);
+    dialogs.then(DialogDriver::cancel());
+    page().InitMonster1Click();
+    EXPECT_EQ(form1->statusText(), "InitMonster NOT Loaded!");
+    EXPECT_EQ(table()[3][Slot::Name], "4");
+
+    form1->PostStatus("before");
+    dialogs.then(DialogDriver::chooseFile(scratchFile("missing.txt")));
+    dialogs.then(DialogDriver::press("OK"));
+    QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.messages().last(), "Brennick v1.14a: File not found");
+    EXPECT_EQ(form1->statusText(), "before");
+    EXPECT_EQ(table()[3][Slot::Name], "4");
+
+    dialogs.then(DialogDriver::cancel());
+    page().MonsterName1Click();
+    EXPECT_EQ(form1->statusText(), "Monsters Name NOT Loaded!");
+    EXPECT_TRUE(form1->state().NamesLoaded);
+}
+
+TEST_F(MonsterPageTest, SelectionShowsTheRecordAndWritesNothing) {
+    loadSample(true);
+    select(1); // commented, Range Atk ticked
+    EXPECT_FALSE(control<QCheckBox>("CheckBox15")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("CheckBox11")->isChecked());
+    EXPECT_EQ(control<QLineEdit>("LabeledEdit37")->text(), "20");
+    EXPECT_EQ(control<QLineEdit>("LabeledEdit36")->text(), "30");
+
+    const MonsterRecord third = table()[2];
+    select(2); // race 7, ai 3, sight 10 only, item groups 05 7 / 4 1
+    EXPECT_EQ(control<QLabel>("Label8")->text(), "Cave Spider");
+    EXPECT_EQ(control<QLabel>("Label7")->text(), "Index: 3");
+    EXPECT_TRUE(control<QCheckBox>("CheckBox15")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("CheckBox11")->isChecked());
+    EXPECT_EQ(control<RadioGroup>("RadioGroup2")->itemIndex(), 4);
+    EXPECT_EQ(control<RadioGroup>("RadioGroup3")->itemIndex(), 1);
+    EXPECT_EQ(control<QLineEdit>("LabeledEdit48")->text(), "10");
+    EXPECT_EQ(control<QLineEdit>("LabeledEdit49")->text(), "");
+    const int spins[] = {5, 7, 4, 1};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(control<QSpinBox>(QStringLiteral("SpinEdit%1").arg(i + 1))->value(), spins[i]);
+    }
+    EXPECT_EQ(table()[2], third);
+    EXPECT_EQ(table()[1][Slot::Attack], "1");
+
+    const MonsterRecord fourth = table()[3];
+    select(3); // no item groups, race, ai or attack
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(control<QSpinBox>(QStringLiteral("SpinEdit%1").arg(i))->value(), 0);
+    }
+    EXPECT_EQ(control<RadioGroup>("RadioGroup2")->itemIndex(), -1);
+    EXPECT_EQ(control<RadioGroup>("RadioGroup3")->itemIndex(), -1);
+    EXPECT_EQ(control<QLineEdit>("LabeledEdit46")->text(), "12a");
+    EXPECT_EQ(table()[3], fourth);
+}
+
+TEST_F(MonsterPageTest, EveryFieldStoresIntoItsSlot) {
+    loadSample(true);
+    select(0);
+    const struct {
+        const char* name;
+        std::size_t slot;
+    } fields[] = {{"LabeledEdit46", 5},  {"LabeledEdit47", 10}, {"LabeledEdit27", 18}, {"LabeledEdit28", 19},
+                  {"LabeledEdit24", 13}, {"LabeledEdit25", 14}, {"LabeledEdit29", 15}, {"LabeledEdit26", 16},
+                  {"LabeledEdit23", 17}, {"LabeledEdit37", 24}, {"LabeledEdit36", 25}, {"LabeledEdit33", 26},
+                  {"LabeledEdit38", 27}, {"LabeledEdit30", 28}, {"LabeledEdit40", 29}, {"LabeledEdit32", 30},
+                  {"LabeledEdit34", 20}, {"LabeledEdit39", 7},  {"LabeledEdit31", 31}, {"LabeledEdit35", 21},
+                  {"LabeledEdit41", 33}, {"LabeledEdit42", 34}, {"LabeledEdit43", 35}, {"LabeledEdit44", 36},
+                  {"LabeledEdit45", 37}, {"LabeledEdit48", 8},  {"LabeledEdit49", 9}};
+    for (const auto& field : fields) {
+        const QString typed = QStringLiteral(" %1a\xE9").arg(field.slot);
+        control<QLineEdit>(field.name)->setText(typed);
+        EXPECT_EQ(table()[0][field.slot], " " + std::to_string(field.slot) + "a\xE9") << field.name;
+    }
+    QTest::keyClicks(control<QLineEdit>("LabeledEdit46"), "7");
+    EXPECT_EQ(table()[0][Slot::Level], " 5a\xE9"
+                                       "7");
+
+    control<QCheckBox>("CheckBox15")->setChecked(false);
+    EXPECT_EQ(table()[0][Slot::Commented], "1");
+    control<QCheckBox>("CheckBox11")->setChecked(true);
+    EXPECT_EQ(table()[0][Slot::Attack], "1");
+    control<QCheckBox>("CheckBox11")->setChecked(false);
+    EXPECT_EQ(table()[0][Slot::Attack], "0");
+    control<RadioGroup>("RadioGroup2")->button(3)->click();
+    EXPECT_EQ(table()[0][Slot::Race], "3");
+    control<RadioGroup>("RadioGroup3")->button(1)->click();
+    EXPECT_EQ(table()[0][Slot::Ai], "2");
+    const std::size_t spinSlots[] = {11, 12, 38, 39};
+    for (int i = 0; i < 4; ++i) {
+        control<QSpinBox>(QStringLiteral("SpinEdit%1").arg(i + 1))->setValue(-10 - i);
+        EXPECT_EQ(table()[0][spinSlots[i]], std::to_string(-10 - i));
+    }
+    EXPECT_EQ(table()[1][Slot::Level], "7"); // the other records are untouched
+}
+
+TEST_F(MonsterPageTest, NothingIsStoredWithoutASelection) {
+    loadSample(true);
+    select(0);
+    page().Button8Click(); // rebuilds the list: no item is selected
+    const MonsterRecord first = table()[0];
+    control<QLineEdit>("LabeledEdit46")->setText("99");
+    control<QCheckBox>("CheckBox15")->setChecked(false);
+    control<QSpinBox>("SpinEdit1")->setValue(42);
+    EXPECT_EQ(table()[0], first);
+}
+
+TEST_F(MonsterPageTest, RefreshListsUntilTheFirstEmptyIndex) {
+    loadSample(true);
+    table()[2][Slot::Index].clear();
+    page().Button8Click();
+    EXPECT_EQ(items(), (QStringList{"Giant Rat", "Hill Goblin"}));
+    table()[0][Slot::Index] = "402";
+    table()[1][Slot::Index] = "x";
+    dialogs.then(DialogDriver::press("OK"));
+    QTest::mouseClick(control<QPushButton>("Button8"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.messages().last(), "Brennick v1.14a: 'x' is not a valid integer value");
+    EXPECT_EQ(items(), QStringList{""});
+}
+
+TEST_F(MonsterPageTest, GlobalExpChange) {
+    loadSample(true); // exp 40, 150, 100, 2
+    control<QRadioButton>("RadioButton2")->setChecked(true);
+    control<QSpinBox>("SpinEdit5")->setValue(100);
+    QTest::mouseClick(control<QPushButton>("Button7"), Qt::LeftButton);
+    EXPECT_EQ(form1->statusText(), "EXP changed for ALL Monsters!");
+    const char* afterSubtract[] = {"40", "50", "100", "2"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(table()[i][Slot::Exp], afterSubtract[i]);
+    }
+
+    form1->PostStatus("before");
+    control<QRadioButton>("RadioButton4")->setChecked(true);
+    control<QSpinBox>("SpinEdit5")->setValue(0);
+    dialogs.then(DialogDriver::press("OK"));
+    QTest::mouseClick(control<QPushButton>("Button7"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.messages().last(), "Brennick v1.14a: Division by zero");
+    EXPECT_EQ(form1->statusText(), "before");
+
+    table()[3][Slot::Exp] = "lots";
+    control<QRadioButton>("RadioButton3")->setChecked(true);
+    control<QSpinBox>("SpinEdit5")->setValue(2);
+    dialogs.then(DialogDriver::press("OK"));
+    QTest::mouseClick(control<QPushButton>("Button7"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.messages().last(), "Brennick v1.14a: 'lots' is not a valid integer value");
+    EXPECT_EQ(table()[0][Slot::Exp], "40");
+}
+
+TEST_F(MonsterPageTest, SaveWritesTheLineLayoutByteForByte) {
+    loadSample(true);
+    const QString path = scratchFile("InitMonster.txt");
+    dialogs.then(DialogDriver::chooseFile(path));
+    page().InitMonster2Click();
+    EXPECT_EQ(readBytes(path), readBytes(sample("Expected.txt")));
+    EXPECT_EQ(form1->statusText(), "InitMonster saved! in: " + path);
+    EXPECT_EQ(control<QProgressBar>("Gauge1")->maximum(), 3);
+    EXPECT_EQ(control<QProgressBar>("Gauge1")->value(), 3);
+    EXPECT_TRUE(control<QProgressBar>("Gauge1")->isHidden());
+    EXPECT_TRUE(control<QLabel>("Label11")->isHidden());
+    EXPECT_TRUE(form1->lines().Lines().empty());
+
+    // The saved file loads to the same lines again.
+    dialogs.then(DialogDriver::chooseFile(path));
+    page().InitMonster1Click();
+    const QString again = scratchFile("again.txt");
+    dialogs.then(DialogDriver::chooseFile(again));
+    page().InitMonster2Click();
+    EXPECT_EQ(readBytes(again), readBytes(path));
+}
+
+TEST_F(MonsterPageTest, CancelledSaveWritesNothing) {
+    loadSample(true);
+    form1->PostStatus("before");
+    dialogs.then(DialogDriver::cancel());
+    page().InitMonster2Click();
+    EXPECT_EQ(form1->statusText(), "before");
+    EXPECT_TRUE(form1->lines().Lines().empty());
+    EXPECT_EQ(control<QPlainTextEdit>("Memo1")->toPlainText(), "");
+    EXPECT_TRUE(QDir(scratch.path()).entryList(QDir::Files).isEmpty());
+}
+
+std::string Monsters(int count) {
+    std::string bytes;
+    for (int n = 1; n <= count; ++n) {
+        bytes += "(monster (name " + std::to_string(n) + ") (index " + std::to_string(n) + ") (exp 10))\r\n";
+    }
+    return bytes;
+}
+
+class LoadWarnings : public MonsterPageTest {};
+
+TEST_F(LoadWarnings, TellWhatWasLeftOut) {
+    const struct {
+        const char* dialog; // the reader
+        std::string bytes;
+        QStringList parts;
+    } cases[] = {
+        {"InitMonster", Monsters(503), {"2 more monsters than the 501", "A save will not contain"}},
+        {"InitMonster",
+         Monsters(2) + std::string(500000, ' ') + Monsters(1),
+         {"longer than 500000 bytes", "A save will not contain"}},
+        {"InitMonster",
+         Monsters(3) + "(monster (index 4))" + Monsters(2),
+         {"Monster 4 of the file has no name", "the 2 monsters after it"}},
+        {"MonsterName",
+         [] {
+             std::string names;
+             for (int n = 1; n <= 405; ++n) {
+                 names += "(monstername " + std::to_string(n) + " \"M\")\r\n";
+             }
+             return names;
+         }(),
+         {"4 more names than the 401"}},
+    };
+    for (const auto& c : cases) {
+        const QString path = scratchFile("big.txt");
+        writeBytes(path, c.bytes);
+        dialogs.then(DialogDriver::chooseFile(path));
+        dialogs.then(DialogDriver::press("OK"));
+        if (QString(c.dialog) == "InitMonster") {
+            dialogs.then(DialogDriver::press("&No"));
+            page().InitMonster1Click();
+            EXPECT_EQ(form1->statusText(), "InitMonster Loaded!");
+        } else {
+            page().MonsterName1Click();
+            EXPECT_EQ(form1->statusText(), "Monsters Name Loaded!");
+        }
+        ASSERT_EQ(dialogs.pendingAnswers(), 0) << c.parts.first().toStdString();
+        const QString& warning = dialogs.messages()[dialogs.messages().size() - (c.dialog[0] == 'I' ? 2 : 1)];
+        EXPECT_TRUE(warning.startsWith("Warning: ")) << warning.toStdString();
+        for (const QString& part : c.parts) {
+            EXPECT_TRUE(warning.contains(part)) << warning.toStdString();
+        }
+    }
+    EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
+}
+
+TEST_F(LoadWarnings, NoWarningForAFileThatFits) {
+    loadSample(true);
+    EXPECT_EQ(dialogs.messages(), QStringList{"Confirm: Do you want to load Monsters Name?"});
+}
+} // namespace
