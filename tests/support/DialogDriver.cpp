@@ -3,16 +3,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
-        // A shown dialog whose name field has the focus ignores selectFile for
-        // that field, and would return the name proposed before it was shown;
-        // the name field then takes the whole path, so that a file of another
-        // folder is chosen and not just its folder opened.
-        if (QWidget* focused = dialog->focusWidget()) {
-            focused->clearFocus();
-        }
-        dialog->selectFile(path);
-        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
-            name->setText(path);
 #include <QLineEdit>
 #include <QMessageBox>
 
