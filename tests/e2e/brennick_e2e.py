@@ -41,18 +41,17 @@ class Brennick:
 
     # --- set-up -----------------------------------------------------------
     def _start_x(self):
-        for number in range(90, 140):
-            if os.path.exists(f"/tmp/.X{number}-lock"):
-                continue
-            self.xvfb = subprocess.Popen(
-                ["Xvfb", f":{number}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            for _ in range(50):
-                if os.path.exists(f"/tmp/.X11-unix/X{number}"):
-                    return f":{number}"
-                time.sleep(0.1)
-            self.xvfb.kill()
-        raise RuntimeError("no free X display")
+        # Xvfb picks a free display itself and writes its number to the pipe.
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        return f":{number}"
 
     def _connect(self):
         deadline = time.time() + TIMEOUT
@@ -73,7 +72,7 @@ class Brennick:
         if self.program.poll() is None:
             self.program.kill()
             self.program.wait()
-        self.xvfb.kill()
+        self.xvfb.terminate()
         self.xvfb.wait()
         self.log.close()
 
