@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# A longer fuzz campaign: every libFuzzer target for SECONDS seconds (1800 by
+# default), JOBS targets at a time, each starting from its seed corpus. Prints
+# one line of figures per target; a finding leaves its crash file in the work
+# folder and makes the script fail.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+SECONDS_PER_TARGET=${1:-1800}
+JOBS=${JOBS:-6}
+work=${FUZZ_WORK:-$(mktemp -d /tmp/brennick-fuzz.XXXXXX)}
+
+cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENNICK_FUZZ=ON \
+    -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build build/fuzz >/dev/null
+
+run_target() {
+    local fuzzer=$1 name
+    name=$(basename "$fuzzer")
+    mkdir -p "$work/$name/corpus" "$work/$name/findings"
+    if [[ -d fuzz/corpus/$name ]]; then
+        cp -r fuzz/corpus/"$name"/. "$work/$name/corpus/"
+    fi
+    "$fuzzer" -max_total_time="$SECONDS_PER_TARGET" -rss_limit_mb=4096 -print_final_stats=1 \
+        -artifact_prefix="$work/$name/findings/" "$work/$name/corpus" >"$work/$name/log" 2>&1 || true
+}
+
+running=0
+for fuzzer in build/fuzz/bin/fuzz_*; do
+    run_target "$fuzzer" &
+    running=$((running + 1))
+    if ((running >= JOBS)); then
+        wait -n
+        running=$((running - 1))
+    fi
+done
+wait
+
+failed=0
+printf "%-22s %12s %10s %8s %8s %9s\n" target executions exec/s cov features findings
+for log in "$work"/*/log; do
+    name=$(basename "$(dirname "$log")")
+    executions=$(grep -oP 'stat::number_of_executed_units: \K\d+' "$log" || echo 0)
+    speed=$(grep -oP 'stat::average_exec_per_sec:\s+\K\d+' "$log" || echo 0)
+    last=$(grep -E '^#[0-9]+' "$log" | tail -1)
+    coverage=$(grep -oP 'cov: \K\d+' <<<"$last" || echo 0)
+    features=$(grep -oP 'ft: \K\d+' <<<"$last" || echo 0)
+    findings=$(find "$work/$name/findings" -type f | wc -l)
+    printf "%-22s %12s %10s %8s %8s %9s\n" "$name" "$executions" "$speed" "$coverage" "$features" "$findings"
+    if ((findings > 0)); then
+        failed=1
+    fi
+done
+echo "work folder: $work"
+exit $failed
