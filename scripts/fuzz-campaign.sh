@@ -9,10 +9,11 @@ cd "$(dirname "$0")/.."
 SECONDS_PER_TARGET=${1:-1800}
 JOBS=${JOBS:-6}
 work=${FUZZ_WORK:-$(mktemp -d /tmp/brennick-fuzz.XXXXXX)}
+build=${FUZZ_BUILD:-build/fuzz}
 
-cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENNICK_FUZZ=ON \
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENNICK_FUZZ=ON \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build build/fuzz >/dev/null
+cmake --build "$build" >/dev/null
 
 run_target() {
     local fuzzer=$1 name
@@ -26,7 +27,7 @@ run_target() {
 }
 
 running=0
-for fuzzer in build/fuzz/bin/fuzz_*; do
+for fuzzer in "$build"/bin/fuzz_*; do
     run_target "$fuzzer" &
     running=$((running + 1))
     if ((running >= JOBS)); then
