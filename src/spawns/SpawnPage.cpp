@@ -9,6 +9,7 @@
 #include "monsters/MonsterPage.h"
 #include "records/FileBytes.h"
 #include "records/IntegerText.h"
+#include "spawns/CoordinatesGroup.h"
 #include "spawns/GenMonsterFile.h"
 #include "spawns/SpawnEditing.h"
 #include "spawns/TForm4.h"
@@ -64,21 +65,13 @@ void SpawnPage::build(QWidget* sheet) {
     CheckBox13->setObjectName("CheckBox13");
     CheckBox13->setGeometry(298, 236, 80, 22);
 
-    auto* group = new QGroupBox(QStringLiteral("Coordinates"), sheet);
-    group->setObjectName("GroupBox15");
-    group->setGeometry(0, 262, 377, 124);
-    RadioGroup4 = new RadioGroup(group, "RadioGroup4", "Type of spawn", {"Spawn Point", "Spawn Area"}, 2);
-    RadioGroup4->setGeometry(8, 16, 361, 38);
-    const char* titles[4] = {"X1", "Y1", "X2", "Y2"};
-    const char* titleNames[4] = {"Label12", "Label15", "Label16", "Label17"};
-    const int columns[4] = {8, 98, 188, 278};
-    for (int i = 0; i < 4; ++i) {
-        MakeLabel(group, titleNames[i], titles[i], QRect(columns[i], 56, 85, 16));
-        corners_[i] =
-            MakeSpinEdit(group, QStringLiteral("SpinEdit%1").arg(8 + i), QRect(columns[i], 72, 88, 22));
+    const CoordinatesGroup coordinates =
+        MakeCoordinatesGroup(sheet, {QRect(0, 262, 377, 124), QRect(8, 16, 361, 38), {8, 98, 188, 278}, 88, 20});
+    RadioGroup4 = coordinates.typeOfSpawn;
+    for (std::size_t i = 0; i < 4; ++i) {
+        corners_[i] = coordinates.corners[i];
         corners_[i]->setSingleStep(i == 0 ? 10 : 1);
-        cornerLabels_[i] =
-            MakeLabel(group, QStringLiteral("Label%1").arg(20 + i), "0", QRect(columns[i], 98, 85, 16));
+        cornerLabels_[i] = coordinates.cornerLabels[i];
     }
 
     auto* load = new QPushButton(QStringLiteral("Load GenMonster"), sheet);

@@ -1,5 +1,7 @@
 #include "spawns/TForm4.h"
 
+#include "spawns/CoordinatesGroup.h"
+
 #include "app/Controls.h"
 #include "app/MessageBoxes.h"
 #include "app/TForm1.h"
@@ -46,23 +48,15 @@ void TForm4::build() {
         ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     SpinEdit7 = MakeSpinEdit(this, "SpinEdit7", QRect(288, 64, 89, 22));
 
-    auto* group = new QGroupBox(QStringLiteral("Coordinates"), this);
-    group->setObjectName("GroupBox15");
-    group->setGeometry(8, 96, 369, 124);
-    RadioGroup4 = new RadioGroup(group, "RadioGroup4", "Type of spawn", {"Spawn Point", "Spawn Area"}, 2);
-    RadioGroup4->setGeometry(8, 16, 353, 38);
-    const char* titles[4] = {"X1", "Y1", "X2", "Y2"};
-    const char* titleNames[4] = {"Label12", "Label15", "Label16", "Label17"};
-    const int columns[4] = {6, 94, 182, 270};
-    for (int i = 0; i < 4; ++i) {
-        MakeLabel(group, titleNames[i], titles[i], QRect(columns[i], 56, 81, 16));
-        corners_[i] =
-            MakeSpinEdit(group, QStringLiteral("SpinEdit%1").arg(8 + i), QRect(columns[i], 72, 85, 22));
+    const CoordinatesGroup coordinates =
+        MakeCoordinatesGroup(this, {QRect(8, 96, 369, 124), QRect(8, 16, 353, 38), {6, 94, 182, 270}, 85, 2});
+    RadioGroup4 = coordinates.typeOfSpawn;
+    for (std::size_t i = 0; i < 4; ++i) {
+        corners_[i] = coordinates.corners[i];
         corners_[i]->setSingleStep(100);
         corners_[i]->findChild<QLineEdit*>()->setMaxLength(6);
-        cornerLabels_[i] =
-            MakeLabel(group, QStringLiteral("Label%1").arg(2 + i), "0", QRect(columns[i], 98, 81, 16));
-        connect(corners_[i], &QSpinBox::valueChanged, this, [this, i] { cornerChanged(i); });
+        cornerLabels_[i] = coordinates.cornerLabels[i];
+        connect(corners_[i], &QSpinBox::valueChanged, this, [this, i] { cornerChanged(static_cast<int>(i)); });
     }
 
     auto* select = new QPushButton(QStringLiteral("Select on map"), this);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QSpinBox;
+class QWidget;
+class RadioGroup;
+
+// The "Coordinates" group shared by the spawn page and the add-spawn dialog:
+// "Type of spawn", the titles X1, Y1, X2, Y2 over the four corner fields
+// SpinEdit8 to SpinEdit11 (world units), and a map-unit label under each.
+struct CoordinatesLayout {
+    QRect group;
+    QRect typeOfSpawn;          // inside the group
+    std::array<int, 4> columns; // left edge of each corner column
+    int fieldWidth;
+    int firstCornerLabel; // number of the label under X1
+};
+
+struct CoordinatesGroup {
+    QGroupBox* group = nullptr;
+    RadioGroup* typeOfSpawn = nullptr;
+    std::array<QSpinBox*, 4> corners{};
+    std::array<QLabel*, 4> cornerLabels{};
+};
+
+CoordinatesGroup MakeCoordinatesGroup(QWidget* parent, const CoordinatesLayout& layout);
