@@ -3,6 +3,7 @@
 #include "app/Controls.h"
 
 #include <QGroupBox>
+#include <QSpinBox>
 
 CoordinatesGroup MakeCoordinatesGroup(QWidget* parent, const CoordinatesLayout& layout) {
     CoordinatesGroup made;
@@ -24,4 +25,11 @@ CoordinatesGroup MakeCoordinatesGroup(QWidget* parent, const CoordinatesLayout& 
                       QRect(left, 98, layout.fieldWidth - 3, 16));
     }
     return made;
+}
+
+void ApplyTypeOfSpawn(int choice, const std::array<QSpinBox*, 4>& corners) {
+    if (choice == 0 || choice == 1) {
+        corners[2]->setEnabled(choice == 1);
+        corners[3]->setEnabled(choice == 1);
+    }
 }

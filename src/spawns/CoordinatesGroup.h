@@ -30,3 +30,7 @@ struct CoordinatesGroup {
 };
 
 CoordinatesGroup MakeCoordinatesGroup(QWidget* parent, const CoordinatesLayout& layout);
+
+// "Spawn Point" (0) disables the second corner's fields, "Spawn Area" (1)
+// enables them; no choice leaves them as they are.
+void ApplyTypeOfSpawn(int choice, const std::array<QSpinBox*, 4>& corners);

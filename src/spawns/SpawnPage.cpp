@@ -196,16 +196,7 @@ void SpawnPage::ListBox4Click() {
     spawnFieldsLoading_ = false;
 }
 
-void SpawnPage::RadioGroup4Click() {
-    const int choice = RadioGroup4->itemIndex();
-    if (choice == 0) {
-        corners_[2]->setEnabled(false);
-        corners_[3]->setEnabled(false);
-    } else if (choice == 1) {
-        corners_[2]->setEnabled(true);
-        corners_[3]->setEnabled(true);
-    }
-}
+void SpawnPage::RadioGroup4Click() { ApplyTypeOfSpawn(RadioGroup4->itemIndex(), corners_); }
 
 void SpawnPage::SpinEditChange() {
     if (spawnFieldsLoading_) {

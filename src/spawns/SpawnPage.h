@@ -3,6 +3,7 @@
 #include "spawns/SpawnTable.h"
 
 #include <QObject>
+#include <array>
 
 #include <memory>
 
@@ -56,6 +57,6 @@ class SpawnPage : public QObject {
     QSpinBox* SpinEdit7 = nullptr;
     QCheckBox* CheckBox13 = nullptr;
     RadioGroup* RadioGroup4 = nullptr;
-    QSpinBox* corners_[4] = {};    // SpinEdit8 to SpinEdit11: x1, y1, x2, y2 in world units
-    QLabel* cornerLabels_[4] = {}; // Label20 to Label23: the same in map units, as shown
+    std::array<QSpinBox*, 4> corners_{};    // SpinEdit8 to SpinEdit11: x1, y1, x2, y2 in world units
+    std::array<QLabel*, 4> cornerLabels_{}; // Label20 to Label23: the same in map units, as shown
 };

@@ -120,16 +120,7 @@ void TForm4::ShowAfterSelection() {
     activateWindow();
 }
 
-void TForm4::RadioGroup4Click() {
-    const int choice = RadioGroup4->itemIndex();
-    if (choice == 0) {
-        corners_[2]->setEnabled(false);
-        corners_[3]->setEnabled(false);
-    } else if (choice == 1) {
-        corners_[2]->setEnabled(true);
-        corners_[3]->setEnabled(true);
-    }
-}
+void TForm4::RadioGroup4Click() { ApplyTypeOfSpawn(RadioGroup4->itemIndex(), corners_); }
 
 void TForm4::Button3Click() {
     if (SpinEdit12->value() == 0) {

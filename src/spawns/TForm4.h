@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
 class QComboBox;
 class QLabel;
@@ -44,7 +45,7 @@ class TForm4 : public QWidget {
     QSpinBox* SpinEdit6 = nullptr;
     QSpinBox* SpinEdit7 = nullptr;
     RadioGroup* RadioGroup4 = nullptr;
-    QSpinBox* corners_[4] = {};    // SpinEdit8 to SpinEdit11: X1, Y1, X2, Y2
-    QLabel* cornerLabels_[4] = {}; // Label2 to Label5
+    std::array<QSpinBox*, 4> corners_{};    // SpinEdit8 to SpinEdit11: X1, Y1, X2, Y2
+    std::array<QLabel*, 4> cornerLabels_{}; // Label2 to Label5
     QPushButton* Button1 = nullptr;
 };
