@@ -15,9 +15,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <functional>
-#include <iostream>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -172,7 +172,8 @@ const std::vector<Fault>& faults() {
     return kFaults;
 }
 
-class SaveFaultTest : public AppFixture {
+class SaveFaultTest : public AppFixture,
+                      public ::testing::WithParamInterface<std::tuple<std::size_t, std::size_t>> {
   public:
     void save(const Writer& writer, const QString& target) {
         dialogs.then(DialogDriver::chooseFile(target));
@@ -231,56 +232,59 @@ const std::vector<Writer>& writers() {
 // Every writer, for every way a save can fail: the error box is shown, the
 // earlier file stays byte for byte, no temporary file is left behind, and the
 // next save writes exactly what a save before the failure wrote.
-TEST_F(SaveFaultTest, FailedSavesKeepTheEarlierFileAndLeaveNothingBehind) {
+TEST_P(SaveFaultTest, FailedSaveKeepsTheEarlierFileAndLeavesNothingBehind) {
+    const Writer& writer = writers()[std::get<0>(GetParam())];
+    const Fault& fault = faults()[std::get<1>(GetParam())];
     const std::string earlier = "(earlier file)\r\n";
-    for (const Writer& writer : writers()) {
-        const QString source = scratchFile(QString(writer.name) + "-source.txt");
-        writeBytes(source, writer.source());
-        writer.load(*this, source);
-        const QString referencePath = scratchFile(QString(writer.name) + "-reference.txt");
-        save(writer, referencePath);
-        const std::string reference = readBytes(referencePath);
-        ASSERT_GT(reference.size(), 4096u) << writer.name;
+    const QString source = scratchFile("source.txt");
+    writeBytes(source, writer.source());
+    writer.load(*this, source);
+    const QString referencePath = scratchFile("reference.txt");
+    save(writer, referencePath);
+    const std::string reference = readBytes(referencePath);
+    ASSERT_GT(reference.size(), 4096u);
 
-        for (const Fault& fault : faults()) {
-            SCOPED_TRACE(std::string(writer.name) + " " + fault.name);
-            FaultSite site;
-            site.folder = scratchFile(QString(writer.name) + "-" + fault.name);
-            site.target = site.folder + "/" + writer.name + ".txt";
-            site.earlier = earlier;
-            QDir().mkpath(site.folder);
-            writeBytes(site.target, earlier);
-            if (!fault.afterChoice) {
-                if (const std::optional<std::string> unavailable = fault.prepare(site)) {
-                    std::cout << "[  SKIPPED ] " << writer.name << " " << fault.name << ": " << *unavailable
-                              << "\n";
-                    continue;
-                }
-            }
-            const qsizetype boxes = dialogs.messages().size();
-
-            const QStringList before = saveExpectingFailure(writer, fault, site);
-
-            ASSERT_EQ(dialogs.messages().size(), boxes + 1)
-                << "no error box; target now holds " << readBytes(site.target).size() << " bytes";
-            EXPECT_TRUE(dialogs.messages().last().startsWith("Brennick v1.14a: Cannot create file \"" +
-                                                             site.target + "\". "))
-                << dialogs.messages().last().toStdString();
-            EXPECT_EQ(entries(site.folder), before);
-            if (site.earlierFile) {
-                EXPECT_EQ(readBytes(site.target), earlier);
-            }
-            if (QFileInfo(site.target).isDir()) {
-                EXPECT_EQ(entries(site.target), QStringList{"inside.txt"});
-            }
-            site.undoAll();
-
-            const QString after = scratchFile(QString(writer.name) + "-" + fault.name + "-after.txt");
-            save(writer, after);
-            EXPECT_EQ(readBytes(after), reference);
+    FaultSite site;
+    site.folder = scratchFile("target");
+    site.target = site.folder + "/" + writer.name + ".txt";
+    site.earlier = earlier;
+    QDir().mkpath(site.folder);
+    writeBytes(site.target, earlier);
+    if (!fault.afterChoice) {
+        if (const std::optional<std::string> unavailable = fault.prepare(site)) {
+            GTEST_SKIP() << *unavailable;
         }
     }
+    const qsizetype boxes = dialogs.messages().size();
+
+    const QStringList before = saveExpectingFailure(writer, fault, site);
+
+    ASSERT_EQ(dialogs.messages().size(), boxes + 1)
+        << "no error box; target now holds " << readBytes(site.target).size() << " bytes";
+    EXPECT_TRUE(
+        dialogs.messages().last().startsWith("Brennick v1.14a: Cannot create file \"" + site.target + "\". "))
+        << dialogs.messages().last().toStdString();
+    EXPECT_EQ(entries(site.folder), before);
+    if (site.earlierFile) {
+        EXPECT_EQ(readBytes(site.target), earlier);
+    }
+    if (QFileInfo(site.target).isDir()) {
+        EXPECT_EQ(entries(site.target), QStringList{"inside.txt"});
+    }
+    site.undoAll();
+
+    const QString after = scratchFile("after.txt");
+    save(writer, after);
+    EXPECT_EQ(readBytes(after), reference);
     EXPECT_EQ(dialogs.pendingAnswers(), 0);
     EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryWriterAndFault, SaveFaultTest,
+                         ::testing::Combine(::testing::Range<std::size_t>(0, 3),
+                                            ::testing::Range<std::size_t>(0, 6)),
+                         [](const auto& info) {
+                             return std::string(writers()[std::get<0>(info.param)].name) +
+                                    faults()[std::get<1>(info.param)].name;
+                         });
 } // namespace
