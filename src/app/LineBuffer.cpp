@@ -7,7 +7,16 @@
 #include <QPlainTextEdit>
 #include <QSaveFile>
 
+#include <atomic>
 #include <cerrno>
+
+namespace {
+std::atomic<int> injectedSaveFailure{0};
+} // namespace
+
+void InjectSaveFailureForTests(int error) {
+    injectedSaveFailure = error;
+}
 
 void LineBuffer::Clear() {
     lines_.clear();
@@ -33,7 +42,9 @@ std::string LineBuffer::Text() const {
     return text;
 }
 
-void LineBuffer::SaveToFile(const QString& path) const { SaveFileAtomically(path, Text()); }
+void LineBuffer::SaveToFile(const QString& path) const {
+    SaveFileAtomically(path, Text());
+}
 
 void SaveFileAtomically(const QString& path, const std::string& bytes) {
     const std::string shownPath = FromQ(path);
@@ -44,8 +55,13 @@ void SaveFileAtomically(const QString& path, const std::string& bytes) {
     }
     errno = 0;
     const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (written != static_cast<qint64>(bytes.size())) {
-        const int error = errno != 0 ? errno : EIO;
+    // A small file is only buffered by write(); a failure to write the buffer
+    // out is not seen by commit(), which would then rename a cut-off file over
+    // the target. Flushing here makes the failure visible.
+    const bool flushed = written == static_cast<qint64>(bytes.size()) && file.flush();
+    const int injected = injectedSaveFailure;
+    if (!flushed || injected != 0) {
+        const int error = injected != 0 ? injected : errno != 0 ? errno : EIO;
         file.cancelWriting();
         throw InOutError::cannotCreate(shownPath, error);
     }

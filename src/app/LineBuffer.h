@@ -10,7 +10,7 @@ class QPlainTextEdit;
 // The writers' line buffer: the hidden text `Memo1` shows the lines, and the
 // bytes of every line are kept exactly as appended.
 class LineBuffer {
-public:
+  public:
     explicit LineBuffer(QPlainTextEdit* memo) : memo_(memo) {}
 
     void Clear();
@@ -24,7 +24,7 @@ public:
     // earlier file as it was and throws InOutError.
     void SaveToFile(const QString& path) const;
 
-private:
+  private:
     QPlainTextEdit* memo_;
     std::vector<std::string> lines_;
 };
@@ -32,3 +32,7 @@ private:
 // Writes bytes to a file through a temporary file beside it that is renamed
 // over the target only when everything was written.
 void SaveFileAtomically(const QString& path, const std::string& bytes);
+
+// For tests only: while `error` is not 0, every save fails with that errno
+// value after its temporary file was written, as a full disk would make it.
+void InjectSaveFailureForTests(int error);

@@ -28,6 +28,20 @@ std::string withLineEnds(std::string_view record, std::string_view lineEnd, std:
 }
 } // namespace
 
+std::size_t BigInputBytes() {
+#if defined(__SANITIZE_ADDRESS__)
+    return 8'000'000;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    return 8'000'000;
+#else
+    return 50'000'000;
+#endif
+#else
+    return 50'000'000;
+#endif
+}
+
 std::vector<HostileInput> HostileInputs(std::string_view record) {
     const std::string one(record);
     std::vector<HostileInput> inputs;
@@ -44,11 +58,15 @@ std::vector<HostileInput> HostileInputs(std::string_view record) {
     inputs.push_back({"LfOnly", withLineEnds(one, "\n", 50)});
     inputs.push_back({"MixedLineEnds", withLineEnds(one, "\r\n", 10) + withLineEnds(one, "\n", 10) +
                                            withLineEnds(one, "\r", 10)});
-    inputs.push_back({"FiftyMegabytes", repeat(one + "\r\n", 50'000'000 / (one.size() + 2) + 1)});
-    inputs.push_back({"OneMegabyteRecord", one.substr(0, one.size() - 1) + " (pad " +
-                                               repeat("x", 1'000'000) + "))\r\n" + one});
+    inputs.push_back({"FiftyMegabytes", repeat(one + "\r\n", BigInputBytes() / (one.size() + 2) + 1)});
+    inputs.push_back({"OneMegabyteRecord",
+                      one.substr(0, one.size() - 1) + " (pad " + repeat("x", 1'000'000) + "))\r\n" + one});
     inputs.push_back({"LongValues", "(" + std::string(record.substr(1, record.find(' ') - 1)) + " (index " +
                                         repeat("7", 100000) + ") (name " + repeat("9", 100000) + "))"});
     inputs.push_back({"ManyRecords", repeat(one + "\r\n", 20000)});
     return inputs;
+}
+
+std::size_t BigInputRecords(std::string_view record) {
+    return BigInputBytes() / (record.size() + 2) + 1;
 }

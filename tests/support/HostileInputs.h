@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,3 +14,14 @@ struct HostileInput {
 };
 
 std::vector<HostileInput> HostileInputs(std::string_view record);
+
+// Size of the "FiftyMegabytes" input: 50 MB, or 8 MB in builds with the
+// address sanitizer, which runs the readers many times slower.
+std::size_t BigInputBytes();
+
+// Inputs larger than this are timed once only (against a bound per megabyte),
+// not also doubled.
+inline constexpr std::size_t kDoublingCheckLimit = 4'000'000;
+
+// How many copies of `record` the "FiftyMegabytes" input holds.
+std::size_t BigInputRecords(std::string_view record);

@@ -1,0 +1,61 @@
+#include "items/ItemNamesReader.h"
+#include "support/HostileInputs.h"
+#include "support/LoadTiming.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+constexpr std::string_view kRecord = "(itemname 1 \"Ranger Cap\")";
+
+// How many `itemname` records the scanner meets in each hostile input. A
+// word runs from "(" to the next space or tab, and a "(" met inside a word is
+// part of it, so a record glued to a "(" or ")" before it ("((itemname",
+// ")(itemname") is not one.
+std::int64_t recordsIn(const std::string& input) {
+    static const std::map<std::string, std::int64_t> kRecords{
+        {"Empty", 0},
+        {"OnlyClose", 0},
+        {"OnlyOpen", 0},
+        {"DeepNesting", 0},
+        {"Unbalanced", 0},
+        {"NulBytes", 1},
+        {"RandomBinary", 0},
+        {"ByteOrderMark", 2},
+        {"Latin1", 1},
+        {"CrOnly", 50},
+        {"LfOnly", 50},
+        {"MixedLineEnds", 30},
+        {"OneMegabyteRecord", 2},
+        {"LongValues", 1},
+        {"ManyRecords", 20000},
+    };
+    if (input == "FiftyMegabytes") {
+        return static_cast<std::int64_t>(BigInputRecords(kRecord));
+    }
+    return kRecords.at(input);
+}
+
+TEST(ItemNamesHostile, EveryHostileFileLoadsInLinearTimeWithTheRecordsItHolds) {
+    for (const HostileInput& input : HostileInputs(kRecord)) {
+        SCOPED_TRACE(input.name);
+        auto table = std::make_unique<ItemNameTable>();
+        const ItemNamesLoad load = ParseItemNames(input.bytes, *table);
+        const std::int64_t records = recordsIn(input.name);
+        const auto rows = static_cast<std::int64_t>(ItemNameTable::kRows);
+        EXPECT_EQ(load.lastRow, records - 1);
+        EXPECT_EQ(load.recordsLeftOut, std::max<std::int64_t>(records - rows, 0));
+        if (records > 0 && input.name != "LongValues") {
+            const auto last = static_cast<std::size_t>(std::min(records, rows) - 1);
+            // The pad group's first word is taken as the number of the row it stands in.
+            EXPECT_EQ((*table)[0].number, input.name == "OneMegabyteRecord" ? "pad" : "1");
+            EXPECT_EQ((*table)[last].number, "1");
+            EXPECT_EQ((*table)[last].displayName, "Ranger Cap");
+        }
+        ExpectLinearLoadTime(input, [&](std::string_view bytes) { ParseItemNames(bytes, *table); });
+    }
+}
+} // namespace
