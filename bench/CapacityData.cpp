@@ -1,9 +1,9 @@
 #include "CapacityData.h"
 
-#include "monsters/InitMonsterWriter.h"
-#include "monsters/MonsterSlots.h"
 #include "items/ItemNameTable.h"
 #include "items/ItemTable.h"
+#include "monsters/InitMonsterWriter.h"
+#include "monsters/MonsterSlots.h"
 #include "portals/EtcWriter.h"
 #include "spawns/GenMonsterFile.h"
 
@@ -75,11 +75,20 @@ std::unique_ptr<PortalTable> Portals() {
     auto table = std::make_unique<PortalTable>();
     for (std::size_t k = 0; k < PortalTable::kCapacity; ++k) {
         PortalRecord& portal = (*table)[k];
-        const std::array<std::string, PortalRecord::kFieldCount> fields{
-            k % 8 == 7 ? "1" : "0", num(k % 3),         num(2),         num(k % 5),
-            num(6400 + k),         num(5200 + k),       num(6420 + k),  num(5222 + k),
-            num((k + 1) % 5),      num(2205 + 3 * k),   num(1866 + k),  num(k % 13),
-            " portal " + num(k) + " (to the next map)"};
+        const std::array<std::string, PortalRecord::kFieldCount> fields{k % 8 == 7 ? "1" : "0",
+                                                                        num(k % 3),
+                                                                        num(2),
+                                                                        num(k % 5),
+                                                                        num(6400 + k),
+                                                                        num(5200 + k),
+                                                                        num(6420 + k),
+                                                                        num(5222 + k),
+                                                                        num((k + 1) % 5),
+                                                                        num(2205 + 3 * k),
+                                                                        num(1866 + k),
+                                                                        num(k % 13),
+                                                                        " portal " + num(k) +
+                                                                            " (to the next map)"};
         portal.fields = fields;
     }
     return table;
@@ -89,8 +98,9 @@ std::unique_ptr<GotoTable> Gotos() {
     auto table = std::make_unique<GotoTable>();
     for (std::size_t k = 0; k < GotoTable::kCapacity; ++k) {
         GotoRecord& point = (*table)[k];
-        point.fields = {k % 6 == 5 ? "1" : "0", num(k + 1), num(k % 5), num(6412 + k), num(5230 + k),
-                        num(k % 12),             " goto point " + num(k)};
+        point.fields = {k % 6 == 5 ? "1" : "0", num(k + 1),    num(k % 5),
+                        num(6412 + k),          num(5230 + k), num(k % 12),
+                        " goto point " + num(k)};
     }
     return table;
 }
@@ -130,8 +140,8 @@ std::string EtcBytes(const GotoTable& gotos, const PortalTable& portals) {
 std::string InitItemBytes() {
     static constexpr std::array<std::string_view, 4> kClasses{"archer", "Knight", "mage", "all"};
     static constexpr std::array<std::string_view, 4> kWeapons{"bow", "sword", "wand", "weapon"};
-    static constexpr std::array<std::string_view, 6> kArmour{"helmet", "upperarmor", "gauntlet",
-                                                             "lowerarmor", "boots", "shield"};
+    static constexpr std::array<std::string_view, 6> kArmour{"helmet",     "upperarmor", "gauntlet",
+                                                             "lowerarmor", "boots",      "shield"};
     std::string bytes = "; InitItem.txt at the table's capacity\r\n";
     for (std::size_t k = 0; k < ItemTable::kRows; ++k) {
         const std::size_t classPosition = k / 2 % 4;
@@ -139,20 +149,22 @@ std::string InitItemBytes() {
         const std::string category = weapon ? "weapon" : "defense";
         const std::string kind(weapon ? kWeapons[classPosition] : kArmour[k / 8 % 6]);
         const std::string n = num(k + 1);
-        std::string line = "(item (name " + n + ") (Index " + num(1000 + k) + ") (Image \"items\\" + kind + n +
-                           ".bmp\") (Action 1 " + n + ") (desc " + n + ") (class " + category + " " + kind +
-                           ") (code " + n + " 0 1 0) (country 0 1 2) (level " + num(k % 80 + 1) +
-                           ") (wear 1) (use 1) (plural 0) (pay 1) (cooltime " + num(k % 5) + ") (limit " +
-                           std::string(kClasses[classPosition]) + " " + num(k % 60) + ") (range " +
-                           num(k % 3) + ") (buy " + num(100 * (k + 1)) + ") (sell " + num(25 * (k + 1)) +
-                           ") (endurance " + num(50 + k % 50) + ") (maxprotect " + num(k % 9) + ") (efect " +
-                           num(k % 4) + ") (specialty (aspeed " + num(k % 7) + ") (Str 1) (Hth 2) (Wis 3) (Dex 4) "
-                           "(Int 5) (hp " + num(k % 90) + ") (mp " + num(k % 70) + ") (Attack " + num(k % 30) +
-                           " " + num(k % 30 + 8) + ") (Magic " + num(k % 20) + " " + num(k % 20 + 5) +
-                           ") (hit 6) (defense " + num(k % 40) + ") (dodge 7) (absorb 8) (resistfire 1) "
-                           "(resistice 2) (resistlitning 3) (resistcurse 4) (resistpalsy 5) (refresh hp 30) "
-                           "(buff 3 20 60) (revival 1) (Changeprefix 2) (charming 3) (teleport 4) (mspeed 9) "
-                           "(gstate 2)) (repair) (protect))";
+        std::string line =
+            "(item (name " + n + ") (Index " + num(1000 + k) + ") (Image \"items\\" + kind + n +
+            ".bmp\") (Action 1 " + n + ") (desc " + n + ") (class " + category + " " + kind + ") (code " + n +
+            " 0 1 0) (country 0 1 2) (level " + num(k % 80 + 1) +
+            ") (wear 1) (use 1) (plural 0) (pay 1) (cooltime " + num(k % 5) + ") (limit " +
+            std::string(kClasses[classPosition]) + " " + num(k % 60) + ") (range " + num(k % 3) + ") (buy " +
+            num(100 * (k + 1)) + ") (sell " + num(25 * (k + 1)) + ") (endurance " + num(50 + k % 50) +
+            ") (maxprotect " + num(k % 9) + ") (efect " + num(k % 4) + ") (specialty (aspeed " + num(k % 7) +
+            ") (Str 1) (Hth 2) (Wis 3) (Dex 4) "
+            "(Int 5) (hp " +
+            num(k % 90) + ") (mp " + num(k % 70) + ") (Attack " + num(k % 30) + " " + num(k % 30 + 8) +
+            ") (Magic " + num(k % 20) + " " + num(k % 20 + 5) + ") (hit 6) (defense " + num(k % 40) +
+            ") (dodge 7) (absorb 8) (resistfire 1) "
+            "(resistice 2) (resistlitning 3) (resistcurse 4) (resistpalsy 5) (refresh hp 30) "
+            "(buff 3 20 60) (revival 1) (Changeprefix 2) (charming 3) (teleport 4) (mspeed 9) "
+            "(gstate 2)) (repair) (protect))";
         appendLine(bytes, line);
     }
     return bytes;

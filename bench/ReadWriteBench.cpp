@@ -107,13 +107,14 @@ void registerWriter(const std::string& name, const std::function<std::vector<std
         }
         state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * total));
     });
-    benchmark::RegisterBenchmark(("baseline/write/" + name).c_str(),
-                                 [lengths, source = std::string(longest, 'x'), total](benchmark::State& state) {
-                                     for (auto _ : state) {
-                                         benchmark::DoNotOptimize(WriteSameBytes(lengths, source));
-                                     }
-                                     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * total));
-                                 });
+    benchmark::RegisterBenchmark(
+        ("baseline/write/" + name).c_str(),
+        [lengths, source = std::string(longest, 'x'), total](benchmark::State& state) {
+            for (auto _ : state) {
+                benchmark::DoNotOptimize(WriteSameBytes(lengths, source));
+            }
+            state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * total));
+        });
 }
 
 void registerAll() {
@@ -126,16 +127,21 @@ void registerAll() {
     static auto portalTable = std::make_unique<PortalTable>();
     static auto gotoTable = std::make_unique<GotoTable>();
 
-    registerReader("InitMonster", in.initMonster,
-                   [](std::string_view bytes) { benchmark::DoNotOptimize(ParseInitMonster(bytes, *monsterTable)); });
-    registerReader("MonsterNames", in.monsterNames,
-                   [](std::string_view bytes) { benchmark::DoNotOptimize(ParseMonsterNames(bytes, *nameTable)); });
-    registerReader("InitItem", in.initItem,
-                   [](std::string_view bytes) { benchmark::DoNotOptimize(ParseInitItem(bytes, *itemTable)); });
-    registerReader("ItemNames", in.itemNames,
-                   [](std::string_view bytes) { benchmark::DoNotOptimize(ParseItemNames(bytes, *itemNameTable)); });
-    registerReader("GenMonster", in.genMonster,
-                   [](std::string_view bytes) { benchmark::DoNotOptimize(ParseGenMonster(bytes, *spawnTable)); });
+    registerReader("InitMonster", in.initMonster, [](std::string_view bytes) {
+        benchmark::DoNotOptimize(ParseInitMonster(bytes, *monsterTable));
+    });
+    registerReader("MonsterNames", in.monsterNames, [](std::string_view bytes) {
+        benchmark::DoNotOptimize(ParseMonsterNames(bytes, *nameTable));
+    });
+    registerReader("InitItem", in.initItem, [](std::string_view bytes) {
+        benchmark::DoNotOptimize(ParseInitItem(bytes, *itemTable));
+    });
+    registerReader("ItemNames", in.itemNames, [](std::string_view bytes) {
+        benchmark::DoNotOptimize(ParseItemNames(bytes, *itemNameTable));
+    });
+    registerReader("GenMonster", in.genMonster, [](std::string_view bytes) {
+        benchmark::DoNotOptimize(ParseGenMonster(bytes, *spawnTable));
+    });
     registerReader("Etc", in.etc, [](std::string_view bytes) {
         benchmark::DoNotOptimize(ReadEtc(bytes, true, *portalTable, *gotoTable));
     });
@@ -172,8 +178,8 @@ class SummaryReporter : public benchmark::ConsoleReporter {
             const double ratio = time / baseline->second;
             const bool ok = ratio <= kBound;
             within = within && ok;
-            std::printf("%-24s %14.1f %14.1f %7.1fx%s\n", name.c_str(), time / 1000.0, baseline->second / 1000.0,
-                        ratio, ok ? "" : "  over the bound");
+            std::printf("%-24s %14.1f %14.1f %7.1fx%s\n", name.c_str(), time / 1000.0,
+                        baseline->second / 1000.0, ratio, ok ? "" : "  over the bound");
         }
         std::printf("bound: %.0fx the baseline\n", kBound);
         return within;

@@ -40,8 +40,8 @@ void NestedSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names, st
     }
 }
 
-std::vector<std::string> NestedItemList(const ItemTable& items, ItemNameTable& names, std::string_view classText,
-                                        const TypeFilter& filter) {
+std::vector<std::string> NestedItemList(const ItemTable& items, ItemNameTable& names,
+                                        std::string_view classText, const TypeFilter& filter) {
     for (std::size_t row = 0; row < ItemNameTable::kRows; ++row) {
         names[row].listPosition.clear();
     }
@@ -94,10 +94,7 @@ TEST(LinearListsTest, SpawnMonsterListMatchesTheNestedSearch) {
              t[600][kIndex] = "02";
              t[900][kIndex] = "02";
          }},
-        {"short live range",
-         [](SpawnTable& t) {
-             t[40][kIndex].clear();
-         }},
+        {"short live range", [](SpawnTable& t) { t[40][kIndex].clear(); }},
         {"bad index after a few monsters",
          [](SpawnTable& t) {
              t[700][kIndex] = "x";
@@ -120,7 +117,8 @@ TEST(LinearListsTest, SpawnMonsterListMatchesTheNestedSearch) {
         std::vector<std::string> actualEntries;
         std::string actualError;
         try {
-            BuildSpawnMonsterList(*actual, *names, [&](const std::string& name) { actualEntries.push_back(name); });
+            BuildSpawnMonsterList(*actual, *names,
+                                  [&](const std::string& name) { actualEntries.push_back(name); });
         } catch (const ConvertError& error) {
             actualError = error.what();
         }

@@ -159,14 +159,16 @@ TEST_F(PageTimingTest, EveryOperationAtCapacityFeelsInstant) {
              clearSpawnListPositions();
          },
          [&] { spawns.BuildSpawnMonsterList(); }},
-        {"monster with 500 areas (ListBox3Click)", [&] { selectManyAreas(); }, [&] { spawns.ListBox3Click(); }},
+        {"monster with 500 areas (ListBox3Click)", [&] { selectManyAreas(); },
+         [&] { spawns.ListBox3Click(); }},
         {"Show area, 500 areas (mapaClick)",
          [&] {
              selectManyAreas();
              removeAreaMarkers();
          },
          [&] { spawns.mapaClick(); }},
-        {"item list over 1001 rows (ComboBox2Change)", allWeapons, [&] { items.ComboBox2Change(kTypeWeapon); }},
+        {"item list over 1001 rows (ComboBox2Change)", allWeapons,
+         [&] { items.ComboBox2Change(kTypeWeapon); }},
         {"select an item (ComboBox3Change)",
          [&] {
              allWeapons();
