@@ -17,7 +17,7 @@ struct Key {
     ValueMode mode = ValueMode::Word;
 };
 
-// Compared in this order after every byte of a key; no key text matches two entries.
+// Looked up after every byte of a key (findKey); no key text matches two entries.
 constexpr std::array kKeys{
     Key{"item", KeyAction::NewRecord},
     Key{"name", KeyAction::Field, 1},
@@ -127,6 +127,8 @@ bool is(std::optional<char> c, char wanted) {
 // The country fields hold a plain "1" for every country value the item is sold in.
 constexpr std::size_t kFirstCountry = 13;
 constexpr std::size_t kLastCountry = 15;
+
+// What a country value or a mark stores.
 const std::string kPresent = "1";
 } // namespace
 
@@ -235,7 +237,7 @@ void InitItemReader::keyStep(char b) {
         open_ = false;
         break;
     case KeyAction::Mark:
-        store(key->field, "1");
+        store(key->field, kPresent);
         open_ = false;
         key_.clear();
         break;
