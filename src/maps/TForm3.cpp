@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -26,6 +27,7 @@ const QColor kNavy(0, 0, 128);
 const QColor kLime(0, 255, 0);
 const QColor kWhite(255, 255, 255);
 const QString kMarkerPrefix = QStringLiteral("area");
+constexpr qint64 kFrameMs = 16;
 
 // Keeps a far-off rectangle within what a widget's geometry can hold.
 int ToPixels(std::int64_t value) {
@@ -143,6 +145,8 @@ void TForm3::ShowSelectedAreas(const std::vector<std::string>& selectedAreas) {
             markers.insert(shape->objectName(), shape);
         }
     }
+    QElapsedTimer sincePaint;
+    sincePaint.start();
     std::optional<std::int32_t> currentMap;
     // The canvas grows to take in each marker as it appears, and is fitted to
     // all of them once when the loop ends, also when a failure ends it.
@@ -181,8 +185,13 @@ void TForm3::ShowSelectedAreas(const std::vector<std::string>& selectedAreas) {
                 record[kMarkerShown] = "1";
             }
         }
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // Repainted as the markers appear, at most once a frame, without user input.
+        if (sincePaint.elapsed() >= kFrameMs) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            sincePaint.restart();
+        }
     }
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TForm3::setStatusText(int px, int py) {
