@@ -16,5 +16,5 @@ build/perf/bin/brennick_bench --benchmark_color=false "$@" || status=$?
 echo
 echo "== Page operations at capacity (median of 3 runs)"
 QT_QPA_PLATFORM=offscreen build/perf/bin/performance_widget_test --gtest_brief=1 \
-    --gtest_filter='PageTimingTest.*' | grep -v -e '^This plugin' -e '^\[' || status=$?
+    --gtest_filter='PageTimingTest.*' 2>&1 | grep -v -e '^This plugin' -e '^QStandardPaths' -e '^\[' || status=$?
 exit "$status"
