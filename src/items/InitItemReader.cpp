@@ -2,7 +2,9 @@
 
 #include "items/BlockReader.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace {
 enum class KeyAction { NewRecord, Field, Container, Mark };
@@ -15,7 +17,7 @@ struct Key {
     ValueMode mode = ValueMode::Word;
 };
 
-// Compared in this order after every byte of a key; no key text matches two entries.
+// Looked up after every byte of a key (findKey); no key text matches two entries.
 constexpr std::array kKeys{
     Key{"item", KeyAction::NewRecord},
     Key{"name", KeyAction::Field, 1},
@@ -71,6 +73,47 @@ constexpr std::array kKeys{
     Key{"protect", KeyAction::Mark, 66},
 };
 
+constexpr std::size_t kLongestKey =
+    std::ranges::max(kKeys, {}, [](const Key& key) { return key.text.size(); }).text.size();
+
+// The keys chained by length and last byte: the reader looks for a key after
+// every byte, and compares only the few keys that could match.
+struct KeyIndex {
+    static constexpr std::uint8_t kNone = 0xFF;
+    std::array<std::array<std::uint8_t, 256>, kLongestKey + 1> first{};
+    std::array<std::uint8_t, kKeys.size()> next{};
+};
+static_assert(kKeys.size() < KeyIndex::kNone);
+
+constexpr KeyIndex kKeyIndex = [] {
+    KeyIndex index;
+    for (auto& byLastByte : index.first) {
+        byLastByte.fill(KeyIndex::kNone);
+    }
+    for (std::size_t i = 0; i < kKeys.size(); ++i) {
+        std::uint8_t& head =
+            index.first[kKeys[i].text.size()][static_cast<unsigned char>(kKeys[i].text.back())];
+        index.next[i] = head;
+        head = static_cast<std::uint8_t>(i);
+    }
+    return index;
+}();
+
+const Key* findKey(std::string_view text) {
+    if (text.empty() || text.size() > kLongestKey) {
+        return nullptr;
+    }
+    for (std::uint8_t i = kKeyIndex.first[text.size()][static_cast<unsigned char>(text.back())];
+         i != KeyIndex::kNone; i = kKeyIndex.next[i]) {
+        // Keys are a few bytes long: a plain loop beats a call to memcmp.
+        if (std::equal(text.begin(), text.end(), kKeys[i].text.begin(), kKeys[i].text.end(),
+                       [](char x, char y) { return x == y; })) {
+            return &kKeys[i];
+        }
+    }
+    return nullptr;
+}
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -84,6 +127,9 @@ bool is(std::optional<char> c, char wanted) {
 // The country fields hold a plain "1" for every country value the item is sold in.
 constexpr std::size_t kFirstCountry = 13;
 constexpr std::size_t kLastCountry = 15;
+
+// What a country value or a mark stores.
+const std::string kPresent = "1";
 } // namespace
 
 void InitItemReader::Step(char b, std::optional<char> a) {
@@ -155,7 +201,7 @@ void InitItemReader::storeWord(StoredBefore reason) {
     }
     const bool country = reason == StoredBefore::Blank ? field_ >= kFirstCountry && field_ <= kLastCountry
                                                        : field_ == kLastCountry;
-    store(field_, country ? std::string("1") : value_);
+    store(field_, country ? kPresent : value_);
 }
 
 void InitItemReader::endGroup() {
@@ -167,36 +213,34 @@ void InitItemReader::endGroup() {
 
 void InitItemReader::keyStep(char b) {
     key_ += b;
-    for (const Key& key : kKeys) {
-        if (key_ != key.text) {
-            continue;
-        }
-        switch (key.action) {
-        case KeyAction::NewRecord:
-            key_.clear();
-            open_ = false;
-            ++load_.lastRow;
-            if (load_.lastRow >= static_cast<std::int64_t>(ItemTable::kRows)) {
-                ++load_.recordsLeftOut;
-            }
-            break;
-        case KeyAction::Field:
-            field_ = key.field;
-            mode_ = key.mode == ValueMode::Word     ? Mode::Word
-                    : key.mode == ValueMode::Quoted ? Mode::Quoted
-                                                    : Mode::Flag;
-            break;
-        case KeyAction::Container:
-            key_.clear();
-            open_ = false;
-            break;
-        case KeyAction::Mark:
-            store(key.field, "1");
-            open_ = false;
-            key_.clear();
-            break;
-        }
+    const Key* key = findKey(key_);
+    if (key == nullptr) {
         return;
+    }
+    switch (key->action) {
+    case KeyAction::NewRecord:
+        key_.clear();
+        open_ = false;
+        ++load_.lastRow;
+        if (load_.lastRow >= static_cast<std::int64_t>(ItemTable::kRows)) {
+            ++load_.recordsLeftOut;
+        }
+        break;
+    case KeyAction::Field:
+        field_ = key->field;
+        mode_ = key->mode == ValueMode::Word     ? Mode::Word
+                : key->mode == ValueMode::Quoted ? Mode::Quoted
+                                                 : Mode::Flag;
+        break;
+    case KeyAction::Container:
+        key_.clear();
+        open_ = false;
+        break;
+    case KeyAction::Mark:
+        store(key->field, kPresent);
+        open_ = false;
+        key_.clear();
+        break;
     }
 }
 

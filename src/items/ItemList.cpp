@@ -2,6 +2,8 @@
 
 #include "records/IntegerText.h"
 
+#include <unordered_map>
+
 std::optional<int> ClassPosition(std::string_view fieldText) {
     for (std::size_t i = 0; i < kClassCount; ++i) {
         if (kClassTexts[i] == fieldText) {
@@ -44,16 +46,21 @@ std::vector<std::string> BuildItemList(const ItemTable& items, ItemNameTable& na
     if (filter.keyword.empty()) {
         return entries; // no type chosen yet: an empty keyword would match every unfilled field
     }
+    // The first name row of each number, found once for the whole list.
+    std::unordered_map<std::string_view, std::size_t> rowOfNumber;
+    for (std::size_t row = 0; row < ItemNameTable::kRows; ++row) {
+        rowOfNumber.try_emplace(names[row].number, row);
+    }
     const auto addEntry = [&](const ItemTable::Row& item) {
         const std::string& number = item[item_field::kNameNumber];
-        for (std::size_t row = 0; !number.empty() && row < ItemNameTable::kRows; ++row) {
-            if (names[row].number == number) {
-                names[row].listPosition = IntToStr(static_cast<std::int64_t>(entries.size()));
-                entries.push_back(names[row].displayName);
-                return;
-            }
+        const auto found = number.empty() ? rowOfNumber.end() : rowOfNumber.find(number);
+        if (found == rowOfNumber.end()) {
+            entries.emplace_back("No name");
+            return;
         }
-        entries.emplace_back("No name");
+        ItemNameEntry& name = names[found->second];
+        name.listPosition = IntToStr(static_cast<std::int64_t>(entries.size()));
+        entries.push_back(name.displayName);
     };
     const bool allClasses = classText == kClassTexts[kClassAll];
     const std::size_t ruleBField = filter.field < ItemTable::kFields ? filter.field : item_field::kKind;

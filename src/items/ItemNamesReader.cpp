@@ -2,7 +2,11 @@
 
 #include "items/BlockReader.h"
 
+#include <string_view>
+
 namespace {
+constexpr std::string_view kRecordKeyword = "itemname";
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -22,7 +26,7 @@ ItemNameEntry* ItemNamesReader::currentRow() {
 void ItemNamesReader::Step(char b, std::optional<char> a) {
     if (mode_ == Mode::Word && !isBlank(b)) {
         value_ += b;
-        if (value_ == "itemname") {
+        if (std::string_view(value_) == kRecordKeyword) {
             ++load_.lastRow;
             if (load_.lastRow >= static_cast<std::int64_t>(ItemNameTable::kRows)) {
                 ++load_.recordsLeftOut;

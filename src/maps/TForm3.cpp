@@ -12,18 +12,22 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <limits>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 const QColor kNavy(0, 0, 128);
 const QColor kLime(0, 255, 0);
 const QColor kWhite(255, 255, 255);
 const QString kMarkerPrefix = QStringLiteral("area");
+constexpr qint64 kFrameMs = 16;
 
 // Keeps a far-off rectangle within what a widget's geometry can hold.
 int ToPixels(std::int64_t value) {
@@ -113,8 +117,8 @@ MarkerShape* TForm3::marker(const QString& areaText) const {
     return canvas_->findChild<MarkerShape*>(kMarkerPrefix + areaText, Qt::FindDirectChildrenOnly);
 }
 
-MarkerShape* TForm3::markerFor(const QString& name) {
-    auto* shape = canvas_->findChild<MarkerShape*>(name, Qt::FindDirectChildrenOnly);
+MarkerShape* TForm3::markerFor(const QString& name, QHash<QString, MarkerShape*>& markers) {
+    MarkerShape*& shape = markers[name];
     if (shape == nullptr) {
         shape = new MarkerShape(canvas_);
         shape->setObjectName(name);
@@ -129,16 +133,36 @@ void TForm3::ShowSelectedAreas(const std::vector<std::string>& selectedAreas) {
     show();
     raise();
     SpawnTable& spawns = form_.spawnPage().spawns();
+    // Indexes built once for all the selected areas: the first record of each
+    // area text, and the markers by name (the first child of each name).
+    std::unordered_map<std::string_view, std::size_t> firstOfArea;
+    for (std::size_t position = 0; position < SpawnTable::kCapacity; ++position) {
+        firstOfArea.try_emplace(spawns[position][kArea], position);
+    }
+    QHash<QString, MarkerShape*> markers;
+    for (MarkerShape* shape : canvas_->findChildren<MarkerShape*>(Qt::FindDirectChildrenOnly)) {
+        if (!markers.contains(shape->objectName())) {
+            markers.insert(shape->objectName(), shape);
+        }
+    }
+    QElapsedTimer sincePaint;
+    sincePaint.start();
     std::optional<std::int32_t> currentMap;
-    for (const std::string& area : selectedAreas) {
-        std::optional<std::size_t> found;
-        for (std::size_t position = 0; position < SpawnTable::kCapacity && !found; ++position) {
-            if (spawns[position][kArea] == area) {
-                found = position;
+    // The canvas grows to take in each marker as it appears, and is fitted to
+    // all of them once when the loop ends, also when a failure ends it.
+    struct FitWhenDone {
+        TForm3& viewer;
+        bool markerPlaced = false;
+        ~FitWhenDone() {
+            if (markerPlaced) {
+                viewer.fitCanvas();
             }
         }
-        if (found) {
-            SpawnRecord& record = spawns[*found];
+    } fit{*this};
+    for (const std::string& area : selectedAreas) {
+        const auto found = firstOfArea.find(area);
+        if (found != firstOfArea.end()) {
+            SpawnRecord& record = spawns[found->second];
             if (!currentMap) {
                 currentMap = StrToInt(record[kMap]);
                 LoadPicture(MapImageStore::MapPicturePath(record[kMap]));
@@ -148,19 +172,26 @@ void TForm3::ShowSelectedAreas(const std::vector<std::string>& selectedAreas) {
                     *currentMap, StrToInt(record[kX1]), StrToInt(record[kX2]), StrToInt(record[kY1]),
                     StrToInt(record[kY2]), Image1->y(), Image1->x(), Image1->height());
                 const Marker shape = ApplyMarkerRule(rect);
-                MarkerShape* widget = markerFor(kMarkerPrefix + ToQ(area));
+                MarkerShape* widget = markerFor(kMarkerPrefix + ToQ(area), markers);
                 widget->setGeometry(ToPixels(shape.rect.left), ToPixels(shape.rect.top),
                                     ToPixels(shape.rect.width), ToPixels(shape.rect.height));
                 const bool circle = shape.kind == MarkerKind::Circle;
                 widget->setKind(circle ? MarkerShape::Kind::Circle : MarkerShape::Kind::Rectangle);
                 widget->setPenMode(circle ? MarkerShape::PenMode::NotXor : MarkerShape::PenMode::Xor);
                 widget->show();
-                fitCanvas();
+                const QRect covered = canvas_->rect().united(widget->geometry());
+                canvas_->resize(covered.right() + 1, covered.bottom() + 1);
+                fit.markerPlaced = true;
                 record[kMarkerShown] = "1";
             }
         }
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // Repainted as the markers appear, at most once a frame, without user input.
+        if (sincePaint.elapsed() >= kFrameMs) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            sincePaint.restart();
+        }
     }
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TForm3::setStatusText(int px, int py) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 #include <string>
@@ -53,7 +54,7 @@ class TForm3 : public QWidget {
 
     void onPictureMove(const QPoint& pixel);
     void setStatusText(int px, int py);
-    MarkerShape* markerFor(const QString& name);
+    MarkerShape* markerFor(const QString& name, QHash<QString, MarkerShape*>& markers);
     void resetMarkerFills();
     void sizeBandTo(const QPoint& pixel);
     void applyBandGeometry();

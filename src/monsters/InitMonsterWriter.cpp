@@ -2,30 +2,43 @@
 
 #include "monsters/MonsterSlots.h"
 
+#include <cstring>
 #include <initializer_list>
+#include <string_view>
 
 namespace {
 namespace Slot = MonsterSlot;
 
+// Builds a line in a buffer sized once for the longest line the record can
+// give, copying the short pieces inline: the writer runs over every monster.
 class LineBuilder {
   public:
-    explicit LineBuilder(const MonsterRecord& record) : record_(record) {}
+    explicit LineBuilder(const MonsterRecord& record) : record_(record) {
+        // Keys, parentheses and spaces take at most 276 bytes of a line.
+        constexpr std::size_t kSyntaxBytes = 384;
+        std::size_t longest = kSyntaxBytes;
+        for (const std::string& slot : record) {
+            longest += slot.size();
+        }
+        line_.resize(longest);
+        out_ = line_.data();
+    }
 
     // "(key v1 v2 ...)" followed by `after`, with single spaces between the
     // values, empty ones included.
-    void group(const char* key, std::size_t first, std::size_t count, const char* after = " ") {
-        line_ += '(';
-        line_ += key;
+    void group(std::string_view key, std::size_t first, std::size_t count, std::string_view after = " ") {
+        put('(');
+        put(key);
         for (std::size_t slot = first; slot < first + count; ++slot) {
-            line_ += ' ';
-            line_ += record_[slot];
+            put(' ');
+            put(record_[slot]);
         }
-        line_ += ')';
-        line_ += after;
+        put(')');
+        put(after);
     }
 
     // A group written only when its first slot holds something.
-    void optional(const char* key, std::size_t first, std::size_t count, const char* after = " ") {
+    void optional(std::string_view key, std::size_t first, std::size_t count, std::string_view after = " ") {
         if (!record_[first].empty()) {
             group(key, first, count, after);
         }
@@ -38,35 +51,62 @@ class LineBuilder {
     }
 
     void country() {
-        line_ += "(country ";
-        line_ += record_[Slot::Country];
+        put("(country ");
+        put(record_[Slot::Country]);
         for (std::size_t slot : {Slot::Country + 1, Slot::Country + 2}) {
             if (!record_[slot].empty()) {
-                line_ += ' ';
-                line_ += record_[slot];
+                put(' ');
+                put(record_[slot]);
             }
         }
-        line_ += ") ";
+        put(") ");
     }
 
     // A raw text that kept the space after its key as read is written right
     // after the key, so that reading and writing it again changes nothing.
-    void raw(const char* key, const std::string& text) {
-        line_ += '(';
-        line_ += key;
+    void raw(std::string_view key, const std::string& text) {
+        put('(');
+        put(key);
         if (text.empty() || text.front() != ' ') {
-            line_ += ' ';
+            put(' ');
         }
-        line_ += text;
-        line_ += ')';
+        put(text);
+        put(')');
     }
 
-    void text(const char* piece) { line_ += piece; }
-    std::string take() { return std::move(line_); }
+    void text(std::string_view piece) { put(piece); }
+
+    std::string take() {
+        line_.resize(static_cast<std::size_t>(out_ - line_.data()));
+        return std::move(line_);
+    }
 
   private:
+    void put(char c) { *out_++ = c; }
+
+    void put(std::string_view piece) {
+        const char* from = piece.data();
+        const std::size_t n = piece.size();
+        // Two fixed-size copies that may overlap cover any length of a range.
+        if (n >= 8 && n <= 16) {
+            std::memcpy(out_, from, 8);
+            std::memcpy(out_ + n - 8, from + n - 8, 8);
+        } else if (n >= 4 && n < 8) {
+            std::memcpy(out_, from, 4);
+            std::memcpy(out_ + n - 4, from + n - 4, 4);
+        } else if (n > 0 && n < 4) {
+            out_[0] = from[0];
+            out_[n / 2] = from[n / 2];
+            out_[n - 1] = from[n - 1];
+        } else if (n > 16) {
+            std::memcpy(out_, from, n);
+        }
+        out_ += n;
+    }
+
     const MonsterRecord& record_;
     std::string line_;
+    char* out_ = nullptr;
 };
 } // namespace
 

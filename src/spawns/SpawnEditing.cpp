@@ -4,6 +4,8 @@
 #include "records/IntegerText.h"
 
 #include <limits>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 std::int32_t ToWorld(const std::string& mapUnits) {
@@ -34,19 +36,27 @@ bool CanBuildSpawnMonsterList(const SpawnTable& table, const MonsterNameTable& n
 
 void BuildSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names,
                            const std::function<void(const std::string&)>& append) {
+    // The records without a list position, gathered by monster index in the
+    // order each index first appears; one pass instead of one per monster.
     const std::size_t live = table.LiveCount();
-    int entries = 0;
-    for (std::size_t a = 0; a < live; ++a) {
-        if (!table[a][kListPosition].empty()) {
+    std::unordered_map<std::string_view, std::size_t> groupOfIndex;
+    std::vector<std::vector<std::size_t>> groups;
+    for (std::size_t position = 0; position < live; ++position) {
+        if (!table[position][kListPosition].empty()) {
             continue;
         }
-        append(names.MonsterNameFor(StrToInt(table[a][kIndex])));
+        const auto [group, added] = groupOfIndex.try_emplace(table[position][kIndex], groups.size());
+        if (added) {
+            groups.emplace_back();
+        }
+        groups[group->second].push_back(position);
+    }
+    int entries = 0;
+    for (const std::vector<std::size_t>& group : groups) {
+        append(names.MonsterNameFor(StrToInt(table[group.front()][kIndex])));
         const std::string entry = IntToStr(entries++);
-        const std::string index = table[a][kIndex];
-        for (std::size_t b = 0; b < live; ++b) {
-            if (table[b][kIndex] == index && table[b][kListPosition].empty()) {
-                table[b][kListPosition] = entry;
-            }
+        for (const std::size_t position : group) {
+            table[position][kListPosition] = entry;
         }
     }
 }

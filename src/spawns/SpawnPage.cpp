@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 SpawnPage::SpawnPage(TForm1& form, QWidget* sheet)
     : QObject(&form), form_(form), spawns_(std::make_unique<SpawnTable>()) {
     build(sheet);
@@ -231,11 +233,16 @@ void SpawnPage::mapaClick() {
         Warning(&form_, QStringLiteral("Please select Area"));
         return;
     }
+    // The selected rows in list order, read from the selection once rather
+    // than asked of every row.
+    std::vector<int> rows;
+    for (const QModelIndex& index : ListBox4->selectionModel()->selectedIndexes()) {
+        rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
     std::vector<std::string> selected;
-    for (int row = 0; row < ListBox4->count(); ++row) {
-        if (ListBox4->item(row)->isSelected()) {
-            selected.push_back(FromQ(ListBox4->item(row)->text()));
-        }
+    for (const int row : rows) {
+        selected.push_back(FromQ(ListBox4->item(row)->text()));
     }
     form_.form3().ShowSelectedAreas(selected);
 }

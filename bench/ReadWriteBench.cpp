@@ -1,0 +1,203 @@
+// Each reader and writer at the tables' capacity, beside its baseline: a
+// plain pass over the same bytes counting parentheses for a reader, writing
+// lines of the same lengths for a writer. A summary of the ratios follows the
+// benchmark's own report; the exit status is 1 when a ratio is over its bound.
+
+#include "CapacityData.h"
+
+#include "items/InitItemReader.h"
+#include "items/ItemNamesReader.h"
+#include "monsters/InitMonsterReader.h"
+#include "monsters/InitMonsterWriter.h"
+#include "portals/EtcReader.h"
+#include "portals/EtcWriter.h"
+#include "spawns/GenMonsterFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+constexpr double kBound = 10.0;
+
+long long CountParentheses(std::string_view bytes) {
+    long long depth = 0;
+    for (const char c : bytes) {
+        if (c == '(') {
+            ++depth;
+        } else if (c == ')') {
+            --depth;
+        }
+    }
+    return depth;
+}
+
+// Lines of the given lengths, copied from a buffer as long as the longest.
+std::vector<std::string> WriteSameBytes(const std::vector<std::size_t>& lengths, std::string_view source) {
+    std::vector<std::string> lines;
+    lines.reserve(lengths.size());
+    for (const std::size_t length : lengths) {
+        lines.emplace_back(source.substr(0, length));
+    }
+    return lines;
+}
+
+struct Inputs {
+    std::unique_ptr<MonsterTable> monsters = capacity::Monsters();
+    std::unique_ptr<SpawnTable> spawns = capacity::Spawns();
+    std::unique_ptr<PortalTable> portals = capacity::Portals();
+    std::unique_ptr<GotoTable> gotos = capacity::Gotos();
+    std::string initMonster = capacity::InitMonsterBytes(*monsters);
+    std::string monsterNames = capacity::MonsterNameBytes();
+    std::string initItem = capacity::InitItemBytes();
+    std::string itemNames = capacity::ItemNameBytes();
+    std::string genMonster = capacity::GenMonsterBytes(*spawns);
+    std::string etc = capacity::EtcBytes(*gotos, *portals);
+};
+
+const Inputs& inputs() {
+    static const Inputs all;
+    return all;
+}
+
+std::vector<std::string> InitMonsterLines(const MonsterTable& table) {
+    std::vector<std::string> lines;
+    lines.reserve(MonsterTable::kCapacity);
+    for (std::size_t position = 0; position < MonsterTable::kCapacity; ++position) {
+        lines.push_back(InitMonsterLine(table[position]));
+    }
+    return lines;
+}
+
+void registerReader(const std::string& name, const std::string& bytes,
+                    const std::function<void(std::string_view)>& read) {
+    benchmark::RegisterBenchmark(("read/" + name).c_str(), [&bytes, read](benchmark::State& state) {
+        for (auto _ : state) {
+            read(bytes);
+            benchmark::ClobberMemory();
+        }
+        state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+    });
+    benchmark::RegisterBenchmark(("baseline/read/" + name).c_str(), [&bytes](benchmark::State& state) {
+        for (auto _ : state) {
+            benchmark::DoNotOptimize(CountParentheses(bytes));
+        }
+        state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+    });
+}
+
+void registerWriter(const std::string& name, const std::function<std::vector<std::string>()>& write) {
+    const std::vector<std::string> sample = write();
+    std::vector<std::size_t> lengths;
+    std::size_t total = 0;
+    std::size_t longest = 0;
+    for (const std::string& line : sample) {
+        lengths.push_back(line.size());
+        total += line.size();
+        longest = std::max(longest, line.size());
+    }
+    benchmark::RegisterBenchmark(("write/" + name).c_str(), [write, total](benchmark::State& state) {
+        for (auto _ : state) {
+            benchmark::DoNotOptimize(write());
+        }
+        state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * total));
+    });
+    benchmark::RegisterBenchmark(
+        ("baseline/write/" + name).c_str(),
+        [lengths, source = std::string(longest, 'x'), total](benchmark::State& state) {
+            for (auto _ : state) {
+                benchmark::DoNotOptimize(WriteSameBytes(lengths, source));
+            }
+            state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * total));
+        });
+}
+
+void registerAll() {
+    const Inputs& in = inputs();
+    static auto monsterTable = std::make_unique<MonsterTable>();
+    static auto nameTable = std::make_unique<MonsterNameTable>();
+    static auto itemTable = std::make_unique<ItemTable>();
+    static auto itemNameTable = std::make_unique<ItemNameTable>();
+    static auto spawnTable = std::make_unique<SpawnTable>();
+    static auto portalTable = std::make_unique<PortalTable>();
+    static auto gotoTable = std::make_unique<GotoTable>();
+
+    registerReader("InitMonster", in.initMonster, [](std::string_view bytes) {
+        benchmark::DoNotOptimize(ParseInitMonster(bytes, *monsterTable));
+    });
+    registerReader("MonsterNames", in.monsterNames, [](std::string_view bytes) {
+        benchmark::DoNotOptimize(ParseMonsterNames(bytes, *nameTable));
+    });
+    registerReader("InitItem", in.initItem, [](std::string_view bytes) {
+        benchmark::DoNotOptimize(ParseInitItem(bytes, *itemTable));
+    });
+    registerReader("ItemNames", in.itemNames, [](std::string_view bytes) {
+        benchmark::DoNotOptimize(ParseItemNames(bytes, *itemNameTable));
+    });
+    registerReader("GenMonster", in.genMonster, [](std::string_view bytes) {
+        benchmark::DoNotOptimize(ParseGenMonster(bytes, *spawnTable));
+    });
+    registerReader("Etc", in.etc, [](std::string_view bytes) {
+        benchmark::DoNotOptimize(ReadEtc(bytes, true, *portalTable, *gotoTable));
+    });
+
+    registerWriter("InitMonster", [&in] { return InitMonsterLines(*in.monsters); });
+    registerWriter("GenMonster", [&in] { return GenMonsterLines(*in.spawns); });
+    registerWriter("Etc", [&in] { return EtcLines(*in.gotos, *in.portals); });
+}
+
+// Keeps the time of every run for the summary.
+class SummaryReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration) {
+                nanoseconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            }
+        }
+    }
+
+    // Prints one line per measured pair; returns whether every ratio is within its bound.
+    bool PrintSummary() const {
+        bool within = true;
+        std::printf("\n%-24s %14s %14s %8s\n", "at capacity", "time (us)", "baseline (us)", "ratio");
+        for (const auto& [name, time] : nanoseconds_) {
+            if (name.starts_with("baseline/")) {
+                continue;
+            }
+            const auto baseline = nanoseconds_.find("baseline/" + name);
+            if (baseline == nanoseconds_.end() || baseline->second <= 0) {
+                continue;
+            }
+            const double ratio = time / baseline->second;
+            const bool ok = ratio <= kBound;
+            within = within && ok;
+            std::printf("%-24s %14.1f %14.1f %7.1fx%s\n", name.c_str(), time / 1000.0,
+                        baseline->second / 1000.0, ratio, ok ? "" : "  over the bound");
+        }
+        std::printf("bound: %.0fx the baseline\n", kBound);
+        return within;
+    }
+
+  private:
+    std::map<std::string, double> nanoseconds_;
+};
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    registerAll();
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return reporter.PrintSummary() ? 0 : 1;
+}

@@ -1,0 +1,180 @@
+// The spawn monster list and the item list are built with an index from text
+// to position, once per build. These tests hold them to the plain nested
+// searches they replace, on full tables and on tables with the odd cases
+// (stale list positions, repeated numbers, empty numbers, a bad index).
+
+#include "CapacityData.h"
+
+#include "items/InitItemReader.h"
+#include "items/ItemList.h"
+#include "items/ItemNamesReader.h"
+#include "records/Errors.h"
+#include "records/IntegerText.h"
+#include "spawns/SpawnEditing.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+// For each record without a list position: its monster's name, and that entry
+// for every record of the same monster without a list position.
+void NestedSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names, std::vector<std::string>& out) {
+    const std::size_t live = table.LiveCount();
+    int entries = 0;
+    for (std::size_t a = 0; a < live; ++a) {
+        if (!table[a][kListPosition].empty()) {
+            continue;
+        }
+        out.push_back(names.MonsterNameFor(StrToInt(table[a][kIndex])));
+        const std::string entry = IntToStr(entries++);
+        const std::string index = table[a][kIndex];
+        for (std::size_t b = 0; b < live; ++b) {
+            if (table[b][kIndex] == index && table[b][kListPosition].empty()) {
+                table[b][kListPosition] = entry;
+            }
+        }
+    }
+}
+
+std::vector<std::string> NestedItemList(const ItemTable& items, ItemNameTable& names,
+                                        std::string_view classText, const TypeFilter& filter) {
+    for (std::size_t row = 0; row < ItemNameTable::kRows; ++row) {
+        names[row].listPosition.clear();
+    }
+    std::vector<std::string> entries;
+    if (filter.keyword.empty()) {
+        return entries;
+    }
+    const auto addEntry = [&](const ItemTable::Row& item) {
+        const std::string& number = item[item_field::kNameNumber];
+        for (std::size_t row = 0; !number.empty() && row < ItemNameTable::kRows; ++row) {
+            if (names[row].number == number) {
+                names[row].listPosition = IntToStr(static_cast<std::int64_t>(entries.size()));
+                entries.push_back(names[row].displayName);
+                return;
+            }
+        }
+        entries.emplace_back("No name");
+    };
+    const bool allClasses = classText == kClassTexts[kClassAll];
+    const std::size_t ruleBField = filter.field < ItemTable::kFields ? filter.field : item_field::kKind;
+    for (std::size_t row = 0; row < ItemTable::kRows; ++row) {
+        const ItemTable::Row& item = items[row];
+        if (item[item_field::kClass] == classText && item[item_field::kKind] == filter.keyword) {
+            addEntry(item);
+        }
+        if (allClasses && item[ruleBField] == filter.keyword) {
+            addEntry(item);
+        }
+    }
+    return entries;
+}
+
+struct SpawnCase {
+    const char* name;
+    std::function<void(SpawnTable&)> change;
+};
+
+TEST(LinearListsTest, SpawnMonsterListMatchesTheNestedSearch) {
+    const std::unique_ptr<MonsterNameTable> names = capacity::MonsterNames();
+    const std::vector<SpawnCase> cases{
+        {"full table", [](SpawnTable&) {}},
+        {"stale list positions",
+         [](SpawnTable& t) {
+             for (std::size_t p = 0; p < SpawnTable::kCapacity; p += 7) {
+                 t[p][kListPosition] = IntToStr(static_cast<std::int64_t>(p % 13));
+             }
+         }},
+        {"same monster written two ways",
+         [](SpawnTable& t) {
+             t[600][kIndex] = "02";
+             t[900][kIndex] = "02";
+         }},
+        {"short live range", [](SpawnTable& t) { t[40][kIndex].clear(); }},
+        {"bad index after a few monsters",
+         [](SpawnTable& t) {
+             t[700][kIndex] = "x";
+             t[701][kIndex] = "x";
+         }},
+    };
+    for (const SpawnCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        std::unique_ptr<SpawnTable> expected = capacity::Spawns();
+        test.change(*expected);
+        auto actual = std::make_unique<SpawnTable>(*expected);
+
+        std::vector<std::string> expectedEntries;
+        std::string expectedError;
+        try {
+            NestedSpawnMonsterList(*expected, *names, expectedEntries);
+        } catch (const ConvertError& error) {
+            expectedError = error.what();
+        }
+        std::vector<std::string> actualEntries;
+        std::string actualError;
+        try {
+            BuildSpawnMonsterList(*actual, *names,
+                                  [&](const std::string& name) { actualEntries.push_back(name); });
+        } catch (const ConvertError& error) {
+            actualError = error.what();
+        }
+
+        EXPECT_EQ(actualEntries, expectedEntries);
+        EXPECT_EQ(actualError, expectedError);
+        for (std::size_t p = 0; p < SpawnTable::kCapacity; ++p) {
+            ASSERT_EQ((*actual)[p], (*expected)[p]) << "position " << p;
+        }
+    }
+}
+
+struct ItemCase {
+    const char* name;
+    int classPosition;
+    int typePosition;
+    std::function<void(ItemTable&, ItemNameTable&)> change;
+};
+
+TEST(LinearListsTest, ItemListMatchesTheNestedSearch) {
+    const auto none = [](ItemTable&, ItemNameTable&) {};
+    const std::vector<ItemCase> cases{
+        {"all weapons", kClassAll, kTypeWeapon, none},
+        {"archer bows", 0, kTypeWeapon, none},
+        {"knight shields", kClassKnight, kTypeShield, none},
+        {"all helmets", kClassAll, 0, none},
+        {"repeated and missing name numbers", kClassAll, kTypeWeapon,
+         [](ItemTable& items, ItemNameTable& names) {
+             names[10].number = names[4].number; // the first row with a number wins
+             names[3].number.clear();
+             items[8][item_field::kNameNumber] = items[0][item_field::kNameNumber];
+             items[16][item_field::kNameNumber].clear();
+             items[24][item_field::kNameNumber] = "99999";
+             names[0].listPosition = "7"; // a stale position is emptied
+         }},
+    };
+    for (const ItemCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        ItemTable items;
+        auto expectedNames = std::make_unique<ItemNameTable>();
+        ParseInitItem(capacity::InitItemBytes(), items);
+        ParseItemNames(capacity::ItemNameBytes(), *expectedNames);
+        test.change(items, *expectedNames);
+        auto actualNames = std::make_unique<ItemNameTable>(*expectedNames);
+        const std::optional<TypeFilter> filter = TypeFilterFor(test.typePosition, test.classPosition);
+        ASSERT_TRUE(filter);
+        const std::string classText(kClassTexts[static_cast<std::size_t>(test.classPosition)]);
+
+        const std::vector<std::string> expected = NestedItemList(items, *expectedNames, classText, *filter);
+        const std::vector<std::string> actual = BuildItemList(items, *actualNames, classText, *filter);
+
+        EXPECT_FALSE(expected.empty());
+        EXPECT_EQ(actual, expected);
+        for (std::size_t row = 0; row < ItemNameTable::kRows; ++row) {
+            ASSERT_EQ((*actualNames)[row].listPosition, (*expectedNames)[row].listPosition) << "row " << row;
+        }
+    }
+}
+} // namespace
