@@ -16,31 +16,6 @@ constexpr std::string_view kRecord =
     "(hit 11) (dodge 5) (attack 0 12 8) (magic 40 10) (defense 2 1) (absorb 0) (mspeed 897 1795) "
     "(resist 1 2 3 4 5) (quest (3 1) (4 1)) (skill (1 2)))";
 
-// How many whole `monster` records each hostile input holds.
-std::size_t recordsIn(const std::string& input) {
-    static const std::map<std::string, std::size_t> kRecords{
-        {"Empty", 0},
-        {"OnlyClose", 0},
-        {"OnlyOpen", 0},
-        {"DeepNesting", 1},
-        {"Unbalanced", 1},
-        {"NulBytes", 2},
-        {"RandomBinary", 0},
-        {"ByteOrderMark", 2},
-        {"Latin1", 1},
-        {"CrOnly", 50},
-        {"LfOnly", 50},
-        {"MixedLineEnds", 30},
-        {"OneMegabyteRecord", 2},
-        {"LongValues", 1},
-        {"ManyRecords", 20000},
-    };
-    if (input == "FiftyMegabytes") {
-        return BigInputRecords(kRecord);
-    }
-    return kRecords.at(input);
-}
-
 TEST(InitMonsterHostile, EveryHostileFileLoadsInLinearTimeWithTheRecordsItHolds) {
     const MonsterRecord expected = ParseMonsterRecord(kRecord.substr(0, kRecord.size() - 1), false);
     ASSERT_EQ(expected[MonsterSlot::Resist + 4], "5");
@@ -48,7 +23,7 @@ TEST(InitMonsterHostile, EveryHostileFileLoadsInLinearTimeWithTheRecordsItHolds)
     for (const HostileInput& input : HostileInputs(kRecord)) {
         SCOPED_TRACE(input.name);
         const InitMonsterLoad load = ParseInitMonster(input.bytes, *table);
-        const std::size_t records = recordsIn(input.name);
+        const std::size_t records = input.records;
         EXPECT_EQ(load.stored, std::min(records, MonsterTable::kCapacity));
         EXPECT_EQ(load.leftOut, records - load.stored);
         if (input.name == "LongValues") {

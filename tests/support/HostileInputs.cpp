@@ -45,25 +45,29 @@ std::size_t BigInputBytes() {
 std::vector<HostileInput> HostileInputs(std::string_view record) {
     const std::string one(record);
     std::vector<HostileInput> inputs;
-    inputs.push_back({"Empty", ""});
-    inputs.push_back({"OnlyClose", repeat(")", 10000)});
-    inputs.push_back({"OnlyOpen", repeat("(", 10000)});
-    inputs.push_back({"DeepNesting", repeat("(", 100000) + repeat(")", 100000) + one});
-    inputs.push_back({"Unbalanced", "(" + one + "))(" + one + "(((" + one});
-    inputs.push_back({"NulBytes", std::string("\0\0(\0)", 5) + one + std::string("\0", 1) + one});
-    inputs.push_back({"RandomBinary", randomBytes(200000, 7)});
-    inputs.push_back({"ByteOrderMark", "\xEF\xBB\xBF" + one + "\r\n" + one + "\r\n"});
-    inputs.push_back({"Latin1", "; caf\xE9 \xE0 la cr\xE8me\r\n" + one + "\r\n"});
-    inputs.push_back({"CrOnly", withLineEnds(one, "\r", 50)});
-    inputs.push_back({"LfOnly", withLineEnds(one, "\n", 50)});
-    inputs.push_back({"MixedLineEnds", withLineEnds(one, "\r\n", 10) + withLineEnds(one, "\n", 10) +
-                                           withLineEnds(one, "\r", 10)});
-    inputs.push_back({"FiftyMegabytes", repeat(one + "\r\n", BigInputBytes() / (one.size() + 2) + 1)});
+    inputs.push_back({"Empty", "", 0});
+    inputs.push_back({"OnlyClose", repeat(")", 10000), 0});
+    inputs.push_back({"OnlyOpen", repeat("(", 10000), 0});
+    inputs.push_back({"DeepNesting", repeat("(", 100000) + repeat(")", 100000) + one, 1});
+    inputs.push_back({"Unbalanced", "(" + one + "))(" + one + "(((" + one, 1});
+    inputs.push_back({"NulBytes", std::string("\0\0(\0)", 5) + one + std::string("\0", 1) + one, 2});
+    inputs.push_back({"RandomBinary", randomBytes(200000, 7), 0});
+    inputs.push_back({"ByteOrderMark", "\xEF\xBB\xBF" + one + "\r\n" + one + "\r\n", 2});
+    inputs.push_back({"Latin1", "; caf\xE9 \xE0 la cr\xE8me\r\n" + one + "\r\n", 1});
+    inputs.push_back({"CrOnly", withLineEnds(one, "\r", 50), 50});
+    inputs.push_back({"LfOnly", withLineEnds(one, "\n", 50), 50});
+    inputs.push_back(
+        {"MixedLineEnds",
+         withLineEnds(one, "\r\n", 10) + withLineEnds(one, "\n", 10) + withLineEnds(one, "\r", 10), 30});
+    inputs.push_back({"FiftyMegabytes", repeat(one + "\r\n", BigInputBytes() / (one.size() + 2) + 1),
+                      BigInputRecords(record)});
     inputs.push_back({"OneMegabyteRecord",
-                      one.substr(0, one.size() - 1) + " (pad " + repeat("x", 1'000'000) + "))\r\n" + one});
-    inputs.push_back({"LongValues", "(" + std::string(record.substr(1, record.find(' ') - 1)) + " (index " +
-                                        repeat("7", 100000) + ") (name " + repeat("9", 100000) + "))"});
-    inputs.push_back({"ManyRecords", repeat(one + "\r\n", 20000)});
+                      one.substr(0, one.size() - 1) + " (pad " + repeat("x", 1'000'000) + "))\r\n" + one, 2});
+    inputs.push_back({"LongValues",
+                      "(" + std::string(record.substr(1, record.find(' ') - 1)) + " (index " +
+                          repeat("7", 100000) + ") (name " + repeat("9", 100000) + "))",
+                      1});
+    inputs.push_back({"ManyRecords", repeat(one + "\r\n", 20000), 20000});
     return inputs;
 }
 

@@ -11,6 +11,9 @@
 struct HostileInput {
     std::string name;
     std::string bytes;
+    // Whole copies of the record in the input, as a reader that keeps every
+    // completed top-level group of its keyword finds them.
+    std::size_t records = 0;
 };
 
 std::vector<HostileInput> HostileInputs(std::string_view record);
