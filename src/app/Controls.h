@@ -14,7 +14,7 @@ class RadioGroup : public QGroupBox {
     Q_OBJECT
     Q_PROPERTY(int itemIndex READ itemIndex WRITE setItemIndex NOTIFY itemIndexChanged)
 
-public:
+  public:
     RadioGroup(QWidget* parent, const QString& objectName, const QString& caption, const QStringList& items,
                int columns);
 
@@ -23,11 +23,11 @@ public:
     int count() const { return static_cast<int>(buttons_.size()); }
     QRadioButton* button(int index) const { return buttons_.at(index); }
 
-signals:
+  signals:
     // A button became selected, by the user or by setItemIndex.
     void itemIndexChanged(int index);
 
-private:
+  private:
     QButtonGroup group_;
     QList<QRadioButton*> buttons_;
 };
@@ -36,10 +36,20 @@ enum class LabelSide { Above, Left };
 
 // A line edit with its caption label, placed at `geometry` (the edit's own
 // rectangle); the label stands above or left of it and is named <name>Label.
-QLineEdit* MakeLabeledEdit(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry,
-                           LabelSide side = LabelSide::Above, int labelWidth = 0);
+QLineEdit* MakeLabeledEdit(QWidget* parent, const QString& objectName, const QString& caption,
+                           const QRect& geometry, LabelSide side = LabelSide::Above, int labelWidth = 0);
 
 // A spin field without lower or upper limit (the whole 32-bit range).
 QSpinBox* MakeSpinEdit(QWidget* parent, const QString& objectName, const QRect& geometry);
+
+// A captioned control (button, check box, group box) with its name and place.
+template <typename Control>
+Control* MakeControl(QWidget* parent, const QString& objectName, const QString& caption,
+                     const QRect& geometry) {
+    auto* control = new Control(caption, parent);
+    control->setObjectName(objectName);
+    control->setGeometry(geometry);
+    return control;
+}
 
 QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry);

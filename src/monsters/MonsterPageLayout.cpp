@@ -24,30 +24,6 @@ constexpr int kEditHeight = 21;
 constexpr int kRowPitch = 25;
 constexpr int kFirstRow = 20;
 
-QGroupBox* makeGroup(QWidget* parent, const QString& objectName, const QString& caption,
-                     const QRect& geometry) {
-    auto* group = new QGroupBox(caption, parent);
-    group->setObjectName(objectName);
-    group->setGeometry(geometry);
-    return group;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption,
-                        const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    button->setGeometry(geometry);
-    return button;
-}
-
-QCheckBox* makeCheckBox(QWidget* parent, const QString& objectName, const QString& caption,
-                        const QRect& geometry) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(objectName);
-    box->setGeometry(geometry);
-    return box;
-}
-
 int row(int index) {
     return kFirstRow + index * kRowPitch;
 }
@@ -57,7 +33,7 @@ void MonsterPage::buildControls(QWidget* sheet) {
     buildListAndButtons(sheet);
     buildExpChange(sheet);
 
-    QGroupBox* monster = makeGroup(sheet, "GroupBoxMonster", "Monster", QRect(162, 0, 467, 441));
+    QGroupBox* monster = MakeControl<QGroupBox>(sheet, "GroupBoxMonster", "Monster", QRect(162, 0, 467, 441));
     Label8 = MakeLabel(monster, "Label8", QString(), QRect(10, 14, 447, 28));
     QFont title = Label8->font();
     title.setPointSize(15);
@@ -78,9 +54,9 @@ void MonsterPage::buildListAndButtons(QWidget* sheet) {
     ListBox2->setObjectName("ListBox2");
     ListBox2->setGeometry(4, 6, 154, 224);
 
-    Button2 = makeButton(sheet, "Button2", "Load InitMonster", QRect(4, 234, 154, 25));
-    Button8 = makeButton(sheet, "Button8", "Refresh list", QRect(4, 262, 154, 25));
-    Button6 = makeButton(sheet, "Button6", "Save InitMonster", QRect(4, 290, 154, 25));
+    Button2 = MakeControl<QPushButton>(sheet, "Button2", "Load InitMonster", QRect(4, 234, 154, 25));
+    Button8 = MakeControl<QPushButton>(sheet, "Button8", "Refresh list", QRect(4, 262, 154, 25));
+    Button6 = MakeControl<QPushButton>(sheet, "Button6", "Save InitMonster", QRect(4, 290, 154, 25));
 
     Label11 = MakeLabel(sheet, "Label11", "Saving...", QRect(4, 404, 154, 16));
     Label11->hide();
@@ -92,7 +68,8 @@ void MonsterPage::buildListAndButtons(QWidget* sheet) {
 }
 
 void MonsterPage::buildExpChange(QWidget* sheet) {
-    QGroupBox* group = makeGroup(sheet, "GroupBox12", "Global Exp Change", QRect(4, 320, 154, 80));
+    QGroupBox* group =
+        MakeControl<QGroupBox>(sheet, "GroupBox12", "Global Exp Change", QRect(4, 320, 154, 80));
     const QStringList signs{"+", "-", "x", "/"};
     QRadioButton** buttons[] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4};
     auto* exclusive = new QButtonGroup(group);
@@ -104,7 +81,7 @@ void MonsterPage::buildExpChange(QWidget* sheet) {
         *buttons[i] = button;
     }
     SpinEdit5 = MakeSpinEdit(group, "SpinEdit5", QRect(6, 48, 84, 24));
-    Button7 = makeButton(group, "Button7", "Change", QRect(94, 48, 54, 24));
+    Button7 = MakeControl<QPushButton>(group, "Button7", "Change", QRect(94, 48, 54, 24));
 }
 
 QLineEdit* MonsterPage::addEdit(QWidget* parent, const QString& objectName, const QString& caption,
@@ -117,9 +94,9 @@ QLineEdit* MonsterPage::addEdit(QWidget* parent, const QString& objectName, cons
 }
 
 void MonsterPage::buildBasic(QWidget* monster) {
-    QGroupBox* basic = makeGroup(monster, "GroupBoxBasic", "Basic", QRect(6, 42, 455, 100));
+    QGroupBox* basic = MakeControl<QGroupBox>(monster, "GroupBoxBasic", "Basic", QRect(6, 42, 455, 100));
     Label7 = MakeLabel(basic, "Label7", "Index:", QRect(10, 20, 96, 20));
-    CheckBox15 = makeCheckBox(basic, "CheckBox15", "Avalible", QRect(10, 48, 96, 20));
+    CheckBox15 = MakeControl<QCheckBox>(basic, "CheckBox15", "Avalible", QRect(10, 48, 96, 20));
     addEdit(basic, "LabeledEdit46", "Level", Slot::Level, QRect(146, 18, 84, kEditHeight), 34);
     addEdit(basic, "LabeledEdit47", "Exp", Slot::Exp, QRect(146, 46, 84, kEditHeight), 34);
     RadioGroup3 = new RadioGroup(basic, "RadioGroup3", "Agressive", {"Yes", "No"}, 2);
@@ -129,7 +106,8 @@ void MonsterPage::buildBasic(QWidget* monster) {
 }
 
 void MonsterPage::buildStatistic(QWidget* monster) {
-    QGroupBox* statistic = makeGroup(monster, "GroupBoxStatistic", "Statistic", QRect(6, 146, 148, 196));
+    QGroupBox* statistic =
+        MakeControl<QGroupBox>(monster, "GroupBoxStatistic", "Statistic", QRect(6, 146, 148, 196));
     const struct {
         const char* name;
         const char* caption;
@@ -146,7 +124,8 @@ void MonsterPage::buildStatistic(QWidget* monster) {
 }
 
 void MonsterPage::buildItemGroup(QWidget* monster) {
-    QGroupBox* items = makeGroup(monster, "GroupBoxItemGroup", "ItemGroup", QRect(6, 346, 148, 90));
+    QGroupBox* items =
+        MakeControl<QGroupBox>(monster, "GroupBoxItemGroup", "ItemGroup", QRect(6, 346, 148, 90));
     const std::size_t itemSlots[] = {Slot::ItemGroup1, Slot::ItemGroup1 + 1, Slot::ItemGroup2,
                                      Slot::ItemGroup2 + 1};
     for (int i = 0; i < 4; ++i) {
@@ -162,9 +141,10 @@ void MonsterPage::buildItemGroup(QWidget* monster) {
 }
 
 void MonsterPage::buildAttackDefence(QWidget* monster) {
-    QGroupBox* group =
-        makeGroup(monster, "GroupBoxAttackDefence", "Attack / Defence", QRect(160, 146, 301, 290));
-    CheckBox11 = makeCheckBox(group, "CheckBox11", "Range Atk", QRect(10, row(0), 136, kEditHeight));
+    QGroupBox* group = MakeControl<QGroupBox>(monster, "GroupBoxAttackDefence", "Attack / Defence",
+                                              QRect(160, 146, 301, 290));
+    CheckBox11 =
+        MakeControl<QCheckBox>(group, "CheckBox11", "Range Atk", QRect(10, row(0), 136, kEditHeight));
     const struct {
         const char* name;
         const char* caption;

@@ -20,14 +20,6 @@ constexpr int kSpinHeight = 22;
 constexpr int kMapColumnWidth = 50;
 constexpr int kGap = 4;
 
-QGroupBox* makeGroup(QWidget* parent, const QString& objectName, const QString& title,
-                     const QRect& geometry) {
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(objectName);
-    group->setGeometry(geometry);
-    return group;
-}
-
 // The x of column `index` (0 is the "Map" column) in a group of `width`.
 int columnX(int index, int columnWidth) {
     return index == 0 ? kMargin + 2
@@ -50,14 +42,15 @@ PortalFields BuildPortalFields(QWidget* parent, const QRect& geometry) {
     // Four equal columns follow the narrower "Map" column.
     const int columnWidth = (innerWidth - 2 * (kMargin + 2) - kMapColumnWidth - 4 * kGap) / 4;
 
-    fields.GroupBox17 = makeGroup(parent, "GroupBox17", "Portal", geometry);
+    fields.GroupBox17 = MakeControl<QGroupBox>(parent, "GroupBox17", "Portal", geometry);
     fields.CheckBox12 = new QCheckBox(QStringLiteral("ON"), fields.GroupBox17);
     fields.CheckBox12->setObjectName("CheckBox12");
     const int checkWidth = fields.CheckBox12->sizeHint().width() + 4;
     fields.CheckBox12->setGeometry(width - kMargin - checkWidth, 0, checkWidth, kCaptionHeight + 2);
     fields.CheckBox12->setAutoFillBackground(true);
 
-    auto* from = makeGroup(fields.GroupBox17, "GroupBox18", "From", QRect(kMargin, 18, innerWidth, 80));
+    auto* from =
+        MakeControl<QGroupBox>(fields.GroupBox17, "GroupBox18", "From", QRect(kMargin, 18, innerWidth, 80));
     fields.SpinEdit17 = makeColumn(from, 0, columnWidth, "SpinEdit17", "Map");
     const std::array<const char*, 4> cornerCaptions{"X1", "Y1", "X2", "Y2"};
     const std::array<const char*, 4> labelNames{"Label34", "Label36", "Label37", "Label38"};
@@ -70,7 +63,8 @@ PortalFields BuildPortalFields(QWidget* parent, const QRect& geometry) {
             QRect(columnX(column, columnWidth), kSpinTop + kSpinHeight + 2, columnWidth, kCaptionHeight));
     }
 
-    auto* to = makeGroup(fields.GroupBox17, "GroupBox19", "To", QRect(kMargin, 100, innerWidth, 60));
+    auto* to =
+        MakeControl<QGroupBox>(fields.GroupBox17, "GroupBox19", "To", QRect(kMargin, 100, innerWidth, 60));
     fields.SpinEdit22 = makeColumn(to, 0, columnWidth, "SpinEdit22", "Map");
     const std::array<const char*, 3> destinationCaptions{"X", "Y", "Z"};
     for (std::size_t i = 0; i < 3; ++i) {
@@ -80,8 +74,8 @@ PortalFields BuildPortalFields(QWidget* parent, const QRect& geometry) {
                        destinationCaptions[i]);
     }
 
-    auto* comment =
-        makeGroup(fields.GroupBox17, "GroupBox20", "Comment", QRect(kMargin, 162, innerWidth, 42));
+    auto* comment = MakeControl<QGroupBox>(fields.GroupBox17, "GroupBox20", "Comment",
+                                           QRect(kMargin, 162, innerWidth, 42));
     fields.Edit3 = new QLineEdit(comment);
     fields.Edit3->setObjectName("Edit3");
     fields.Edit3->setGeometry(kMargin + 2, 18, innerWidth - 2 * (kMargin + 2), 20);

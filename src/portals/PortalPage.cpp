@@ -1,5 +1,6 @@
 #include "portals/PortalPage.h"
 
+#include "app/Controls.h"
 #include "app/FileDialogs.h"
 #include "app/MessageBoxes.h"
 #include "app/TForm1.h"
@@ -26,13 +27,6 @@ constexpr int kLeft = 2;
 constexpr int kListWidth = 377;
 constexpr int kButtonHeight = 24;
 
-QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption,
-                        const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    button->setGeometry(geometry);
-    return button;
-}
 } // namespace
 
 PortalPage::PortalPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(form) {
@@ -40,20 +34,22 @@ PortalPage::PortalPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(for
     ListBox5->setObjectName("ListBox5");
     ListBox5->setGeometry(kLeft, 2, kListWidth, 153);
 
-    PortalShow =
-        makeButton(sheet, "PortalShow", "Show me [Not working yet]", QRect(kLeft, 157, kListWidth, 23));
+    PortalShow = MakeControl<QPushButton>(sheet, "PortalShow", "Show me [Not working yet]",
+                                          QRect(kLeft, 157, kListWidth, 23));
     PortalShow->setEnabled(false);
 
     fields_ = BuildPortalFields(sheet, QRect(kLeft, 182, kListWidth, 208));
 
     const int buttonTop = 392;
     const int buttonWidth = 110;
-    letc = makeButton(sheet, "letc", "Load Etc", QRect(kLeft, buttonTop, buttonWidth, kButtonHeight));
-    addnewportal =
-        makeButton(sheet, "addnewportal", "Add new portal",
-                   QRect(kLeft + (kListWidth - buttonWidth) / 2, buttonTop, buttonWidth, kButtonHeight));
-    setc = makeButton(sheet, "setc", "Save Etc",
-                      QRect(kLeft + kListWidth - buttonWidth, buttonTop, buttonWidth, kButtonHeight));
+    letc = MakeControl<QPushButton>(sheet, "letc", "Load Etc",
+                                    QRect(kLeft, buttonTop, buttonWidth, kButtonHeight));
+    addnewportal = MakeControl<QPushButton>(
+        sheet, "addnewportal", "Add new portal",
+        QRect(kLeft + (kListWidth - buttonWidth) / 2, buttonTop, buttonWidth, kButtonHeight));
+    setc = MakeControl<QPushButton>(
+        sheet, "setc", "Save Etc",
+        QRect(kLeft + kListWidth - buttonWidth, buttonTop, buttonWidth, kButtonHeight));
 
     connect(ListBox5, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) {
