@@ -92,14 +92,15 @@ void PortalFields::showAllMapUnits() const {
     }
 }
 
-void PortalFields::onCornerChanged(const std::function<void(std::size_t)>& changed) const {
+void PortalFields::onCornerChanged(const std::array<std::function<void()>, 4>& handlers) const {
     for (std::size_t i = 0; i < corners.size(); ++i) {
         QSpinBox* spin = corners[i];
-        QObject::connect(spin, &QSpinBox::valueChanged, spin, [changed, i] { changed(i); });
+        const std::function<void()> changed = handlers[i];
+        QObject::connect(spin, &QSpinBox::valueChanged, spin, changed);
         // Text that is no number yet (empty, a lone sign) changes no value
         // but still counts as 0.
         if (auto* edit = spin->findChild<QLineEdit*>()) {
-            QObject::connect(edit, &QLineEdit::textChanged, spin, [changed, i] { changed(i); });
+            QObject::connect(edit, &QLineEdit::textChanged, spin, changed);
         }
     }
 }

@@ -30,9 +30,9 @@ struct PortalFields {
     // Shows corner `index`'s value in map units under it.
     void showMapUnits(std::size_t index) const;
     void showAllMapUnits() const;
-    // Runs `changed` with the corner's index whenever its text changes,
-    // typed or set.
-    void onCornerChanged(const std::function<void(std::size_t)>& changed) const;
+    // Runs the handler of a corner (X1, Y1, X2, Y2) whenever its text
+    // changes, typed or set.
+    void onCornerChanged(const std::array<std::function<void()>, 4>& handlers) const;
 };
 
 PortalFields BuildPortalFields(QWidget* parent, const QRect& geometry);

@@ -64,22 +64,8 @@ PortalPage::PortalPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(for
             ListBox5Click();
         }
     });
-    fields_.onCornerChanged([this](std::size_t corner) {
-        switch (corner) {
-        case 0:
-            SpinEdit13Change();
-            break;
-        case 1:
-            SpinEdit14Change();
-            break;
-        case 2:
-            SpinEdit15Change();
-            break;
-        default:
-            SpinEdit16Change();
-            break;
-        }
-    });
+    fields_.onCornerChanged({[this] { SpinEdit13Change(); }, [this] { SpinEdit14Change(); },
+                             [this] { SpinEdit15Change(); }, [this] { SpinEdit16Change(); }});
     connect(letc, &QPushButton::clicked, this, &PortalPage::letcClick);
     connect(addnewportal, &QPushButton::clicked, this, &PortalPage::addnewportalClick);
     connect(setc, &QPushButton::clicked, this, &PortalPage::setcClick);

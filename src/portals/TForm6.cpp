@@ -52,22 +52,8 @@ TForm6::TForm6(TForm1& form) : QWidget(nullptr, Qt::Tool), form_(form) {
         x += width + kMargin;
     }
 
-    fields_.onCornerChanged([this](std::size_t corner) {
-        switch (corner) {
-        case 0:
-            SpinEdit13Change();
-            break;
-        case 1:
-            SpinEdit14Change();
-            break;
-        case 2:
-            SpinEdit15Change();
-            break;
-        default:
-            SpinEdit16Change();
-            break;
-        }
-    });
+    fields_.onCornerChanged({[this] { SpinEdit13Change(); }, [this] { SpinEdit14Change(); },
+                             [this] { SpinEdit15Change(); }, [this] { SpinEdit16Change(); }});
     connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm6::Button2Click);
 }
