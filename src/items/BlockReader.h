@@ -42,3 +42,23 @@ template <typename Step> class LookaheadFeeder {
     Step& step_;
     std::optional<char> pending_;
 };
+
+// Runs a byte reader (a class built on its table, with Step and result())
+// over bytes held in memory.
+template <typename Reader, typename Table> auto ParseWithLookahead(std::string_view bytes, Table& table) {
+    Reader reader(table);
+    LookaheadFeeder<Reader> feeder(reader);
+    feeder.Feed(bytes);
+    feeder.Finish();
+    return reader.result();
+}
+
+// Runs a byte reader over a file read in blocks of `blockSize` bytes.
+template <typename Reader, typename Table>
+auto ReadWithLookahead(const std::string& path, Table& table, std::size_t blockSize) {
+    Reader reader(table);
+    LookaheadFeeder<Reader> feeder(reader);
+    ReadFileInBlocks(path, blockSize, [&feeder](std::string_view block) { feeder.Feed(block); });
+    feeder.Finish();
+    return reader.result();
+}

@@ -256,17 +256,9 @@ void InitItemReader::store(std::size_t field, const std::string& value) {
 }
 
 InitItemLoad ParseInitItem(std::string_view bytes, ItemTable& table) {
-    InitItemReader reader(table);
-    LookaheadFeeder feeder(reader);
-    feeder.Feed(bytes);
-    feeder.Finish();
-    return reader.result();
+    return ParseWithLookahead<InitItemReader>(bytes, table);
 }
 
 InitItemLoad ReadInitItem(const std::string& path, ItemTable& table, std::size_t blockSize) {
-    InitItemReader reader(table);
-    LookaheadFeeder feeder(reader);
-    ReadFileInBlocks(path, blockSize, [&feeder](std::string_view block) { feeder.Feed(block); });
-    feeder.Finish();
-    return reader.result();
+    return ReadWithLookahead<InitItemReader>(path, table, blockSize);
 }

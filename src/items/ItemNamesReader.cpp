@@ -64,17 +64,9 @@ void ItemNamesReader::Step(char b, std::optional<char> a) {
 }
 
 ItemNamesLoad ParseItemNames(std::string_view bytes, ItemNameTable& table) {
-    ItemNamesReader reader(table);
-    LookaheadFeeder feeder(reader);
-    feeder.Feed(bytes);
-    feeder.Finish();
-    return reader.result();
+    return ParseWithLookahead<ItemNamesReader>(bytes, table);
 }
 
 ItemNamesLoad ReadItemNames(const std::string& path, ItemNameTable& table, std::size_t blockSize) {
-    ItemNamesReader reader(table);
-    LookaheadFeeder feeder(reader);
-    ReadFileInBlocks(path, blockSize, [&feeder](std::string_view block) { feeder.Feed(block); });
-    feeder.Finish();
-    return reader.result();
+    return ReadWithLookahead<ItemNamesReader>(path, table, blockSize);
 }
