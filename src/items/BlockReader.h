@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/FileBytes.h"
+
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -8,12 +10,6 @@
 
 // The item files are read in blocks of this many bytes.
 inline constexpr std::size_t kItemFileBlockSize = 262144;
-
-// Reads the file in blocks of `blockSize` bytes until a read returns nothing,
-// handing each block to `consume`. A file that cannot be opened or read
-// throws InOutError; blocks handed over before the failure stay consumed.
-void ReadFileInBlocks(const std::string& path, std::size_t blockSize,
-                      const std::function<void(std::string_view)>& consume);
 
 // Hands every byte of a stream that arrives in blocks to a byte step together
 // with its lookahead, the byte that follows it in the stream (none after the
