@@ -10,7 +10,7 @@ namespace {
 namespace Slot = MonsterSlot;
 
 // Builds a line in a buffer sized once for the longest line the record can
-// give, copying the short pieces inline: the writer runs over every monster.
+// give: the writer runs over every monster.
 class LineBuilder {
   public:
     explicit LineBuilder(const MonsterRecord& record) : record_(record) {
@@ -85,23 +85,8 @@ class LineBuilder {
     void put(char c) { *out_++ = c; }
 
     void put(std::string_view piece) {
-        const char* from = piece.data();
-        const std::size_t n = piece.size();
-        // Two fixed-size copies that may overlap cover any length of a range.
-        if (n >= 8 && n <= 16) {
-            std::memcpy(out_, from, 8);
-            std::memcpy(out_ + n - 8, from + n - 8, 8);
-        } else if (n >= 4 && n < 8) {
-            std::memcpy(out_, from, 4);
-            std::memcpy(out_ + n - 4, from + n - 4, 4);
-        } else if (n > 0 && n < 4) {
-            out_[0] = from[0];
-            out_[n / 2] = from[n / 2];
-            out_[n - 1] = from[n - 1];
-        } else if (n > 16) {
-            std::memcpy(out_, from, n);
-        }
-        out_ += n;
+        std::memcpy(out_, piece.data(), piece.size());
+        out_ += piece.size();
     }
 
     const MonsterRecord& record_;
