@@ -1,29 +1,31 @@
 #pragma once
 
+#include "records/RecordText.h"
+
 #include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
 
-// Positions are 0-based offsets into a record text.
-inline constexpr std::size_t kKeyNotFound = std::string_view::npos;
+// Copies the values of one key of a record into consecutive fields. The key's
+// group is found by RecordText::FindKeyGroup; its values are the words between
+// the key and the first ")" after it, split at runs of blanks: the first word
+// goes to fields[0], the next to fields[1], and so on. Words past the last
+// field are appended to `surplus`, each after one space, so that they stay
+// with their group. The group is taken. Returns where the next key's search
+// starts: the ")" where the values ended when the group was found at or after
+// `start`, otherwise `start` itself.
+std::size_t ExtractValues(RecordText& record, std::string_view key, std::span<std::string> fields,
+                          std::string& surplus, std::size_t start);
 
-// Offset just after the first occurrence of `key` at or after `start`
-// (a plain byte comparison: the letters may stand inside a longer word), or kKeyNotFound.
-std::size_t FindKey(std::string_view text, std::string_view key, std::size_t start);
+// Stores the raw contents of a key's group: everything from the byte right
+// after the key up to the group's closing parenthesis, exclusive (nothing for
+// "(quest)"). The group is found and taken as by ExtractValues; returns where
+// the next search starts in the same way.
+std::size_t ReadRawGroup(RecordText& record, std::string_view key, std::string& field, std::size_t start);
 
-// Copies the space-separated values after `key` into consecutive slots,
-// starting at slots[0]: a byte that is not a space is appended to the current
-// slot, a space moves on to the next slot, and the scan stops at the ")" that
-// follows a value (the byte right after the key is always taken in). Values
-// that would go past the end of `slots` are dropped, and the scan never reads
-// past the end of the text. Returns where the next key's search starts: the
-// closing parenthesis, or `start` when the key is not there.
-std::size_t ExtractValues(std::string_view text, std::string_view key, std::span<std::string> slots,
-                          std::size_t start);
-
-// Stores the raw contents of the key's own group, from the byte right after
-// the key up to the parenthesis that closes the group (nested groups counted),
-// exclusive; nothing when ")" directly follows the key. Returns where the
-// search for a next key starts, or `start` when the key is not there.
-std::size_t ReadRawGroup(std::string_view text, std::string_view key, std::string& slot, std::size_t start);
+// Copies the words that follow a record's own keyword, up to the first "(" or
+// ")", into consecutive fields (a record whose values stand right after its
+// keyword, such as "(goto 1 2 3 4 5)"); words past the last field go to
+// `surplus` as with ExtractValues.
+void ExtractKeywordValues(const RecordText& record, std::span<std::string> fields, std::string& surplus);

@@ -1,9 +1,8 @@
-#include "records/Errors.h"
 #include "records/FileBytes.h"
+#include "records/Errors.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -12,21 +11,37 @@ std::filesystem::path scratch(const char* name) {
     return std::filesystem::temp_directory_path() / (std::string("brennick-") + name);
 }
 
-TEST(FileBytes, ReadsAtMostTheLimit) {
-    const auto path = scratch("limit.txt");
-    std::ofstream(path, std::ios::binary) << "0123456789";
-    for (const auto& [limit, bytes, truncated] :
-         {std::tuple<std::size_t, std::string, bool>{4, "0123", true}, {10, "0123456789", false}, {20, "0123456789", false}}) {
-        const FilePrefix prefix = ReadFilePrefix(path.string(), limit);
-        EXPECT_EQ(prefix.bytes, bytes);
-        EXPECT_EQ(prefix.truncated, truncated);
+TEST(FileBytes, ReadsTheWholeFileWhateverItsSize) {
+    const auto path = scratch("whole.txt");
+    const std::string bytes = std::string(3'000'000, 'x') + "\r\nend";
+    std::ofstream(path, std::ios::binary) << bytes;
+    EXPECT_EQ(ReadWholeFile(path.string()), bytes);
+    std::filesystem::remove(path);
+}
+
+TEST(FileBytes, FileOverSixtyFourMebibytesIsRefusedByNameAndSize) {
+    const auto path = scratch("huge.txt");
+    std::ofstream(path, std::ios::binary).close();
+    for (const auto& [size, refused] :
+         {std::pair{kLargestReadableFile, false}, {kLargestReadableFile + 1, true}}) {
+        std::filesystem::resize_file(path, size);
+        if (!refused) {
+            EXPECT_EQ(ReadWholeFile(path.string()).size(), size);
+            continue;
+        }
+        try {
+            ReadWholeFile(path.string());
+            ADD_FAILURE() << "read a file over 64 MiB";
+        } catch (const BrennickError& error) {
+            EXPECT_STREQ(error.what(), "brennick-huge.txt: 67108865 bytes; files over 64 MiB are not read");
+        }
     }
     std::filesystem::remove(path);
 }
 
 TEST(FileBytes, MissingFileIsReported) {
     try {
-        ReadFilePrefix(scratch("missing/none.txt").string(), 10);
+        ReadWholeFile(scratch("missing/none.txt").string());
         FAIL();
     } catch (const InOutError& error) {
         EXPECT_STREQ(error.what(), "File not found");

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What a load that succeeded still has to tell the operator, one note per
+// matter. The warning box shows every note on a line of its own that starts
+// with the name of the file read.
+using LoadNotes = std::vector<std::string>;
+
+// A top-level group still open at the end of the file.
+std::string OpenGroupNote(std::size_t line);
+
+// A record without its key field ends the table for every whole-table
+// operation and for a save: `position` counts from 0, `stored` is every record read.
+std::string TableEndNote(std::string_view record, std::string_view keyField, std::size_t position,
+                         std::size_t stored);
+
+// The warning text of a load's notes; empty when there are none.
+std::string LoadWarning(std::string_view fileName, const LoadNotes& notes);
