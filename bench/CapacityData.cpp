@@ -24,13 +24,13 @@ void appendLine(std::string& bytes, std::string_view line) {
 
 std::unique_ptr<MonsterTable> Monsters() {
     auto table = std::make_unique<MonsterTable>();
-    for (std::size_t k = 0; k < MonsterTable::kCapacity; ++k) {
+    for (std::size_t k = 0; k < kMonsters; ++k) {
         MonsterRecord& record = (*table)[k];
         for (std::size_t slot = 0; slot < MonsterTable::kSlots; ++slot) {
             record[slot] = num(k % 97 + slot + 2);
         }
         record[MonsterSlot::Commented] = k % 10 == 9 ? "1" : "0";
-        record[MonsterSlot::Name] = num(k % MonsterNameTable::kCapacity + 1);
+        record[MonsterSlot::Name] = num(k % kMonsterNames + 1);
         record[MonsterSlot::Index] = num(k + 1);
         record[MonsterSlot::Race] = num(k % 5);
         record[MonsterSlot::Ai] = num(k % 2 + 1);
@@ -38,6 +38,8 @@ std::unique_ptr<MonsterTable> Monsters() {
         record[MonsterSlot::Exp] = num(100 + 37 * k);
         record[MonsterSlot::Skill] = "(1 " + num(k) + " 3) (2 " + num(k + 1) + " 4)";
         record[MonsterSlot::Quest] = num(k % 40) + " " + num(k % 7);
+        record.extras.AddSurplus(MonsterSlot::Country, " " + num(k % 4));
+        record.extras.kept = {"(itemgroup " + num(3000 + k) + " 1)", "(regen " + num(k % 9) + " 2)"};
     }
     return table;
 }
@@ -50,7 +52,7 @@ std::unique_ptr<MonsterNameTable> MonsterNames() {
 
 std::unique_ptr<SpawnTable> Spawns() {
     auto table = std::make_unique<SpawnTable>();
-    for (std::size_t k = 0; k < SpawnTable::kCapacity; ++k) {
+    for (std::size_t k = 0; k < kSpawns; ++k) {
         SpawnRecord& record = (*table)[k];
         // Rectangles of 20 to 60 map units and a spawn point now and then, all on the world map's picture.
         const std::size_t x1 = 6700 + (k * 37) % 900;
@@ -58,7 +60,7 @@ std::unique_ptr<SpawnTable> Spawns() {
         const std::size_t width = k % 9 == 0 ? 0 : 20 + k % 41;
         const std::size_t height = k % 9 == 0 ? 0 : 20 + k % 43;
         record[kCommented] = k % 11 == 10 ? "1" : "0";
-        record[kIndex] = num(k < kManyAreas ? 1 : 2 + k % (MonsterNameTable::kCapacity - 1));
+        record[kIndex] = num(k < kManyAreas ? 1 : 2 + k % (kMonsterNames - 1));
         record[kMap] = "0";
         record[kArea] = num(k + 1);
         record[kMax] = num(1 + k % 12);
@@ -67,13 +69,14 @@ std::unique_ptr<SpawnTable> Spawns() {
         record[kY1] = num(y2 - height);
         record[kX2] = num(x1 + width);
         record[kY2] = num(y2);
+        record.extras.kept = {"(maxgencount " + num(k % 5) + ")"};
     }
     return table;
 }
 
 std::unique_ptr<PortalTable> Portals() {
     auto table = std::make_unique<PortalTable>();
-    for (std::size_t k = 0; k < PortalTable::kCapacity; ++k) {
+    for (std::size_t k = 0; k < kPortals; ++k) {
         PortalRecord& portal = (*table)[k];
         const std::array<std::string, PortalRecord::kFieldCount> fields{k % 8 == 7 ? "1" : "0",
                                                                         num(k % 3),
@@ -96,7 +99,7 @@ std::unique_ptr<PortalTable> Portals() {
 
 std::unique_ptr<GotoTable> Gotos() {
     auto table = std::make_unique<GotoTable>();
-    for (std::size_t k = 0; k < GotoTable::kCapacity; ++k) {
+    for (std::size_t k = 0; k < kGotos; ++k) {
         GotoRecord& point = (*table)[k];
         point.fields = {k % 6 == 5 ? "1" : "0", num(k + 1),    num(k % 5),
                         num(6412 + k),          num(5230 + k), num(k % 12),
@@ -106,8 +109,8 @@ std::unique_ptr<GotoTable> Gotos() {
 }
 
 std::string InitMonsterBytes(const MonsterTable& monsters) {
-    std::string bytes = "; InitMonster.txt at the table's capacity\r\n";
-    for (std::size_t k = 0; k < MonsterTable::kCapacity; ++k) {
+    std::string bytes = "; InitMonster.txt of a large server\r\n";
+    for (std::size_t k = 0; k < monsters.size(); ++k) {
         appendLine(bytes, InitMonsterLine(monsters[k]));
     }
     return bytes;
@@ -115,7 +118,7 @@ std::string InitMonsterBytes(const MonsterTable& monsters) {
 
 std::string MonsterNameBytes() {
     std::string bytes = "; monster names\r\n";
-    for (std::size_t k = 1; k <= MonsterNameTable::kCapacity; ++k) {
+    for (std::size_t k = 1; k <= kMonsterNames; ++k) {
         appendLine(bytes, "(monstername " + num(k) + " \"Monster " + num(k) + "\")");
     }
     return bytes;
@@ -131,7 +134,7 @@ std::string GenMonsterBytes(const SpawnTable& spawns) {
 
 std::string EtcBytes(const GotoTable& gotos, const PortalTable& portals) {
     std::string bytes;
-    for (const std::string& line : EtcLines(gotos, portals)) {
+    for (const std::string& line : EtcLines(gotos, portals, {})) {
         appendLine(bytes, line);
     }
     return bytes;
@@ -142,8 +145,8 @@ std::string InitItemBytes() {
     static constexpr std::array<std::string_view, 4> kWeapons{"bow", "sword", "wand", "weapon"};
     static constexpr std::array<std::string_view, 6> kArmour{"helmet",     "upperarmor", "gauntlet",
                                                              "lowerarmor", "boots",      "shield"};
-    std::string bytes = "; InitItem.txt at the table's capacity\r\n";
-    for (std::size_t k = 0; k < ItemTable::kRows; ++k) {
+    std::string bytes = "; InitItem.txt of a large server\r\n";
+    for (std::size_t k = 0; k < kItems; ++k) {
         const std::size_t classPosition = k / 2 % 4;
         const bool weapon = k % 2 == 0;
         const std::string category = weapon ? "weapon" : "defense";
@@ -172,7 +175,7 @@ std::string InitItemBytes() {
 
 std::string ItemNameBytes() {
     std::string bytes;
-    for (std::size_t k = 1; k <= ItemNameTable::kRows; ++k) {
+    for (std::size_t k = 1; k <= kItems; ++k) {
         appendLine(bytes, "(itemname " + num(k) + " \"Item " + num(k) + "\")");
     }
     return bytes;

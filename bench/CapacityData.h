@@ -9,23 +9,32 @@
 #include <memory>
 #include <string>
 
-// Tables and files filled to the capacity of every table, with every key of
-// every record, for measuring the readers, the writers and the pages.
+// Tables and files of the size of a large server's, with every key of every
+// record, for measuring the readers, the writers and the pages.
 namespace capacity {
 
-// Monsters of InitMonster.txt with every slot filled; monster k (from 0) has
-// the name number k % 401 + 1.
+inline constexpr std::size_t kMonsters = 920;
+inline constexpr std::size_t kMonsterNames = 920;
+inline constexpr std::size_t kSpawns = 3600;
+inline constexpr std::size_t kItems = 4000;
+inline constexpr std::size_t kPortals = 200;
+inline constexpr std::size_t kGotos = 200;
+
+// Monsters of InitMonster.txt with every slot filled, a third item group, a
+// surplus value and a group of a key the editor does not know; monster k
+// (from 0) has the name number k % kMonsterNames + 1.
 std::unique_ptr<MonsterTable> Monsters();
 
-// 401 names: "(monstername k "Monster k")".
+// "(monstername k "Monster k")" for k from 1 to kMonsterNames.
 std::unique_ptr<MonsterNameTable> MonsterNames();
 
-// Spawns on the world map, areas 1 to 3001. The first `kManyAreas` spawns
-// belong to monster 1; the others go round monsters 2 to 401.
+// Spawns on the world map, areas 1 to kSpawns, each with a group the editor
+// does not know. The first `kManyAreas` spawns belong to monster 1; the
+// others go round the other monsters.
 inline constexpr std::size_t kManyAreas = 500;
 std::unique_ptr<SpawnTable> Spawns();
 
-// 51 portals and 101 gotos, each with a trailing comment.
+// Portals and gotos, each with a trailing comment.
 std::unique_ptr<PortalTable> Portals();
 std::unique_ptr<GotoTable> Gotos();
 
@@ -35,11 +44,11 @@ std::string MonsterNameBytes();
 std::string GenMonsterBytes(const SpawnTable& spawns);
 std::string EtcBytes(const GotoTable& gotos, const PortalTable& portals);
 
-// 1001 items with every key of InitItem.txt; item k (from 0) has the name
+// kItems items with every key of InitItem.txt; item k (from 0) has the name
 // number k + 1, and its class and type go round every class and type.
 std::string InitItemBytes();
 
-// 1001 names: "(itemname k "Item k")".
+// "(itemname k "Item k")" for k from 1 to kItems.
 std::string ItemNameBytes();
 
 } // namespace capacity

@@ -67,8 +67,8 @@ const Inputs& inputs() {
 
 std::vector<std::string> InitMonsterLines(const MonsterTable& table) {
     std::vector<std::string> lines;
-    lines.reserve(MonsterTable::kCapacity);
-    for (std::size_t position = 0; position < MonsterTable::kCapacity; ++position) {
+    lines.reserve(table.size());
+    for (std::size_t position = 0; position < table.size(); ++position) {
         lines.push_back(InitMonsterLine(table[position]));
     }
     return lines;
@@ -126,6 +126,7 @@ void registerAll() {
     static auto spawnTable = std::make_unique<SpawnTable>();
     static auto portalTable = std::make_unique<PortalTable>();
     static auto gotoTable = std::make_unique<GotoTable>();
+    static auto otherEtcRecords = std::make_unique<EtcOtherRecords>();
 
     registerReader("InitMonster", in.initMonster, [](std::string_view bytes) {
         benchmark::DoNotOptimize(ParseInitMonster(bytes, *monsterTable));
@@ -143,12 +144,12 @@ void registerAll() {
         benchmark::DoNotOptimize(ParseGenMonster(bytes, *spawnTable));
     });
     registerReader("Etc", in.etc, [](std::string_view bytes) {
-        benchmark::DoNotOptimize(ReadEtc(bytes, true, *portalTable, *gotoTable));
+        benchmark::DoNotOptimize(ReadEtc(bytes, *portalTable, *gotoTable, *otherEtcRecords));
     });
 
     registerWriter("InitMonster", [&in] { return InitMonsterLines(*in.monsters); });
     registerWriter("GenMonster", [&in] { return GenMonsterLines(*in.spawns); });
-    registerWriter("Etc", [&in] { return EtcLines(*in.gotos, *in.portals); });
+    registerWriter("Etc", [&in] { return EtcLines(*in.gotos, *in.portals, {}); });
 }
 
 // Keeps the time of every run for the summary.

@@ -13,11 +13,11 @@ std::string fieldOrEmpty(const ItemTable::Row& row, std::int32_t field) {
 
 std::vector<std::string> DumpFields(const ItemTable& items, std::string_view first, std::string_view second) {
     std::vector<std::string> lines;
-    for (std::size_t row = 0; row < ItemTable::kRows; ++row) {
+    for (std::size_t row = 0;; ++row) {
         const std::int32_t a = StrToInt(first);
         const std::int32_t b = StrToInt(second);
         lines.push_back(fieldOrEmpty(items[row], a) + "=" + fieldOrEmpty(items[row], b));
-        if (row + 1 >= ItemTable::kRows || items[row + 1][item_field::kNameNumber].empty()) {
+        if (row + 1 >= items.size() || items[row + 1][item_field::kNameNumber].empty()) {
             break;
         }
     }

@@ -222,9 +222,6 @@ void InitItemReader::keyStep(char b) {
         key_.clear();
         open_ = false;
         ++load_.lastRow;
-        if (load_.lastRow >= static_cast<std::int64_t>(ItemTable::kRows)) {
-            ++load_.recordsLeftOut;
-        }
         break;
     case KeyAction::Field:
         field_ = key->field;
@@ -245,14 +242,19 @@ void InitItemReader::keyStep(char b) {
 }
 
 void InitItemReader::store(std::size_t field, const std::string& value) {
-    if (load_.lastRow >= static_cast<std::int64_t>(ItemTable::kRows)) {
-        return; // the whole record is counted as left out
-    }
     if (load_.lastRow < 0 || field >= ItemTable::kFields) {
         ++load_.valuesLeftOut;
         return;
     }
     table_[static_cast<std::size_t>(load_.lastRow)][field] = value;
+}
+
+LoadNotes InitItemLoad::notes() const {
+    if (valuesLeftOut == 0) {
+        return {};
+    }
+    return {std::to_string(valuesLeftOut) +
+            " values before the first item record or past field 70 were left out."};
 }
 
 InitItemLoad ParseInitItem(std::string_view bytes, ItemTable& table) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "items/ItemTable.h"
+#include "records/LoadNotes.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,9 +11,10 @@
 
 // What one InitItem.txt load did beyond filling the table.
 struct InitItemLoad {
-    std::int64_t lastRow = -1;       // the current row after the last byte; -1 without any `item` record
-    std::int64_t recordsLeftOut = 0; // `item` records past the table's last row
-    std::int64_t valuesLeftOut = 0;  // values met before the first record or past field 70
+    std::int64_t lastRow = -1;      // the current row after the last byte; -1 without any `item` record
+    std::int64_t valuesLeftOut = 0; // values met before the first record or past field 70
+
+    LoadNotes notes() const;
 };
 
 // The InitItem.txt scanner: a byte-by-byte state machine that looks one byte

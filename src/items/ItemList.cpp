@@ -39,7 +39,7 @@ std::optional<TypeFilter> TypeFilterFor(int typePosition, int classPosition) {
 
 std::vector<std::string> BuildItemList(const ItemTable& items, ItemNameTable& names,
                                        std::string_view classText, const TypeFilter& filter) {
-    for (std::size_t row = 0; row < ItemNameTable::kRows; ++row) {
+    for (std::size_t row = 0; row < names.size(); ++row) {
         names[row].listPosition.clear();
     }
     std::vector<std::string> entries;
@@ -48,7 +48,7 @@ std::vector<std::string> BuildItemList(const ItemTable& items, ItemNameTable& na
     }
     // The first name row of each number, found once for the whole list.
     std::unordered_map<std::string_view, std::size_t> rowOfNumber;
-    for (std::size_t row = 0; row < ItemNameTable::kRows; ++row) {
+    for (std::size_t row = 0; row < names.size(); ++row) {
         rowOfNumber.try_emplace(names[row].number, row);
     }
     const auto addEntry = [&](const ItemTable::Row& item) {
@@ -64,7 +64,7 @@ std::vector<std::string> BuildItemList(const ItemTable& items, ItemNameTable& na
     };
     const bool allClasses = classText == kClassTexts[kClassAll];
     const std::size_t ruleBField = filter.field < ItemTable::kFields ? filter.field : item_field::kKind;
-    for (std::size_t row = 0; row < ItemTable::kRows; ++row) {
+    for (std::size_t row = 0; row < items.size(); ++row) {
         const ItemTable::Row& item = items[row];
         if (item[item_field::kClass] == classText && item[item_field::kKind] == filter.keyword) {
             addEntry(item);
@@ -78,7 +78,7 @@ std::vector<std::string> BuildItemList(const ItemTable& items, ItemNameTable& na
 
 std::optional<std::size_t> FindNameRowAtPosition(const ItemNameTable& names, std::size_t position) {
     const std::string text = IntToStr(static_cast<std::int64_t>(position));
-    for (std::size_t row = 0; row < ItemNameTable::kRows; ++row) {
+    for (std::size_t row = 0; row < names.size(); ++row) {
         if (names[row].listPosition == text) {
             return row;
         }
@@ -90,7 +90,7 @@ std::optional<std::size_t> FindItemRow(const ItemTable& items, std::string_view 
     if (nameNumber.empty()) {
         return std::nullopt;
     }
-    for (std::size_t row = 0; row < ItemTable::kRows; ++row) {
+    for (std::size_t row = 0; row < items.size(); ++row) {
         if (items[row][item_field::kNameNumber] == nameNumber) {
             return row;
         }

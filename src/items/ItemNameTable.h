@@ -1,7 +1,7 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
+#include "records/GrowingTable.h"
+
 #include <string>
 
 struct ItemNameEntry {
@@ -11,14 +11,6 @@ struct ItemNameEntry {
 };
 
 // The item names file: row r is the r-th `itemname` record of the last file
-// read. Rows are never cleared; a later load overwrites from row 0 on.
-class ItemNameTable {
-  public:
-    static constexpr std::size_t kRows = 1001;
-
-    ItemNameEntry& operator[](std::size_t row) { return rows_.at(row); }
-    const ItemNameEntry& operator[](std::size_t row) const { return rows_.at(row); }
-
-  private:
-    std::array<ItemNameEntry, kRows> rows_{};
-};
+// read. Rows are never cleared; a later load overwrites from row 0 on, and the
+// table grows to hold every record read.
+using ItemNameTable = GrowingTable<ItemNameEntry>;

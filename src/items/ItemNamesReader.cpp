@@ -13,9 +13,6 @@ bool isBlank(char c) {
 } // namespace
 
 ItemNameEntry* ItemNamesReader::currentRow() {
-    if (load_.lastRow >= static_cast<std::int64_t>(ItemNameTable::kRows)) {
-        return nullptr; // the whole record is counted as left out
-    }
     if (load_.lastRow < 0) {
         ++load_.valuesLeftOut;
         return nullptr;
@@ -28,9 +25,6 @@ void ItemNamesReader::Step(char b, std::optional<char> a) {
         value_ += b;
         if (std::string_view(value_) == kRecordKeyword) {
             ++load_.lastRow;
-            if (load_.lastRow >= static_cast<std::int64_t>(ItemNameTable::kRows)) {
-                ++load_.recordsLeftOut;
-            }
             value_.clear();
         } else if (a && isBlank(*a)) {
             if (ItemNameEntry* row = currentRow()) {
@@ -61,6 +55,14 @@ void ItemNamesReader::Step(char b, std::optional<char> a) {
             mode_ = Mode::Quoted;
         }
     }
+}
+
+LoadNotes ItemNamesLoad::notes() const {
+    if (valuesLeftOut == 0) {
+        return {};
+    }
+    return {std::to_string(valuesLeftOut) +
+            " numbers and names before the first itemname record were left out."};
 }
 
 ItemNamesLoad ParseItemNames(std::string_view bytes, ItemNameTable& table) {

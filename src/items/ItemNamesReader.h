@@ -1,6 +1,7 @@
 #pragma once
 
 #include "items/ItemNameTable.h"
+#include "records/LoadNotes.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,9 +10,10 @@
 #include <string_view>
 
 struct ItemNamesLoad {
-    std::int64_t lastRow = -1;       // the current row after the last byte; -1 without any `itemname` record
-    std::int64_t recordsLeftOut = 0; // `itemname` records past the table's last row
-    std::int64_t valuesLeftOut = 0;  // numbers and names met before the first record
+    std::int64_t lastRow = -1;      // the current row after the last byte; -1 without any `itemname` record
+    std::int64_t valuesLeftOut = 0; // numbers and names met before the first record
+
+    LoadNotes notes() const;
 };
 
 // The item names scanner: a byte-by-byte state machine with one byte of

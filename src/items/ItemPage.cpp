@@ -272,7 +272,7 @@ void ItemPage::Button5Click() {
     if (state.InitItemLoaded && state.ItemNamesLoaded) {
         ComboBox1->setEnabled(true);
     }
-    warnLeftOut(QStringLiteral("item"), load.recordsLeftOut, load.valuesLeftOut);
+    WarnLoadNotes(&form_, *path, load.notes());
 }
 
 void ItemPage::ItemName1Click() {
@@ -291,22 +291,7 @@ void ItemPage::ItemName1Click() {
     if (state.InitItemLoaded) {
         ComboBox1->setEnabled(true);
     }
-    warnLeftOut(QStringLiteral("itemname"), load.recordsLeftOut, load.valuesLeftOut);
-}
-
-void ItemPage::warnLeftOut(const QString& what, std::int64_t records, std::int64_t values) {
-    QStringList lines;
-    if (records > 0) {
-        lines << QStringLiteral("%1 %2 records past the table's 1001 rows were left out.")
-                     .arg(records)
-                     .arg(what);
-    }
-    if (values > 0) {
-        lines << QStringLiteral("%1 values outside the table's rows and fields were left out.").arg(values);
-    }
-    if (!lines.isEmpty()) {
-        Warning(&form_, lines.join('\n'));
-    }
+    WarnLoadNotes(&form_, *path, load.notes());
 }
 
 void ItemPage::ComboBox1Change(int classPosition) {

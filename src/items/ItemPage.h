@@ -71,7 +71,6 @@ class ItemPage : public QObject {
     void rebuildItemList();
     void showItem(std::size_t row, const QString& title);
     void clearShownItem();
-    void warnLeftOut(const QString& what, std::int64_t records, std::int64_t values);
 
     TForm1& form_;
     ItemTable items_;

@@ -1,26 +1,22 @@
 #pragma once
 
+#include "records/GrowingTable.h"
+
 #include <array>
 #include <cstddef>
-#include <memory>
 #include <string>
 
 // Every item record of InitItem.txt as text fields: row r is the r-th `item`
 // record of the last file read, field f a value of one of its key groups.
-// Rows are never cleared; a later load overwrites only what it stores.
-class ItemTable {
+// Rows are never cleared; a later load overwrites only what it stores, and
+// the table grows to hold every record read.
+inline constexpr std::size_t kItemFields = 71;
+using ItemRow = std::array<std::string, kItemFields>;
+
+class ItemTable : public GrowingTable<ItemRow> {
   public:
-    static constexpr std::size_t kRows = 1001;
-    static constexpr std::size_t kFields = 71;
-    using Row = std::array<std::string, kFields>;
-
-    ItemTable() : rows_(std::make_unique<std::array<Row, kRows>>()) {}
-
-    Row& operator[](std::size_t row) { return rows_->at(row); }
-    const Row& operator[](std::size_t row) const { return rows_->at(row); }
-
-  private:
-    std::unique_ptr<std::array<Row, kRows>> rows_;
+    static constexpr std::size_t kFields = kItemFields;
+    using Row = ItemRow;
 };
 
 // Item field numbers used outside the reader.

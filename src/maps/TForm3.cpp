@@ -136,7 +136,7 @@ void TForm3::ShowSelectedAreas(const std::vector<std::string>& selectedAreas) {
     // Indexes built once for all the selected areas: the first record of each
     // area text, and the markers by name (the first child of each name).
     std::unordered_map<std::string_view, std::size_t> firstOfArea;
-    for (std::size_t position = 0; position < SpawnTable::kCapacity; ++position) {
+    for (std::size_t position = 0; position < spawns.size(); ++position) {
         firstOfArea.try_emplace(spawns[position][kArea], position);
     }
     QHash<QString, MarkerShape*> markers;

@@ -6,5 +6,7 @@
 
 // The InitMonster.txt line of one record (without its line end), built from
 // the slots in a fixed group order; optional groups whose first slot is empty
-// are left out.
+// are left out. Surplus values are written inside their group; a kept group
+// whose key the line writes follows that key's group (or stands where it
+// would), every other kept group goes before the record's closing ")".
 std::string InitMonsterLine(const MonsterRecord& record);

@@ -1,41 +1,39 @@
 #include "monsters/MonsterNameTable.h"
 
-#include "records/ExtractValues.h"
 #include "records/GroupSplitter.h"
+#include "records/RecordBytes.h"
 
 namespace {
 const std::string kEmpty;
 constexpr std::string_view kKeyword = "monstername";
 } // namespace
 
-void MonsterNameTable::clear() {
-    entries_.fill(MonsterNameEntry{});
-}
-
 const std::string& MonsterNameTable::MonsterNameFor(long long k) const {
-    if (k < 1 || k > static_cast<long long>(kCapacity)) {
+    if (k < 1 || static_cast<unsigned long long>(k) > size()) {
         return kEmpty;
     }
-    return entries_[static_cast<std::size_t>(k - 1)].displayName;
+    return (*this)[static_cast<std::size_t>(k - 1)].displayName;
 }
 
 MonsterNameEntry ParseMonsterNameRecord(std::string_view text) {
     MonsterNameEntry entry;
-    const std::size_t afterKeyword = FindKey(text, kKeyword, 0);
-    const std::size_t firstQuote = text.find('"');
-    if (afterKeyword != kKeyNotFound) {
+    const std::string_view keyword = LeadingWord(text);
+    if (keyword == kKeyword) {
         // The number runs up to the second byte before the next quote: the byte
-        // right before the quote is the separating space.
+        // right before the quote is the separating blank.
+        const std::size_t afterKeyword =
+            static_cast<std::size_t>(keyword.data() - text.data()) + keyword.size();
         const std::size_t nextQuote = text.find('"', afterKeyword);
         const std::size_t end = nextQuote == std::string_view::npos ? text.size()
                                 : nextQuote >= afterKeyword + 1     ? nextQuote - 1
                                                                     : afterKeyword;
         for (std::size_t i = afterKeyword; i < end; ++i) {
-            if (text[i] != ' ') {
+            if (!IsBlank(text[i])) {
                 entry.number += text[i];
             }
         }
     }
+    const std::size_t firstQuote = text.find('"');
     if (firstQuote != std::string_view::npos) {
         const std::size_t closing = text.find('"', firstQuote + 1);
         if (closing != std::string_view::npos) {
@@ -48,12 +46,12 @@ MonsterNameEntry ParseMonsterNameRecord(std::string_view text) {
 MonsterNamesLoad ParseMonsterNames(std::string_view bytes, MonsterNameTable& table) {
     table.clear();
     MonsterNamesLoad load;
-    SplitRecords(bytes, kKeyword, [&](const RecordGroup& group) {
-        if (load.stored == MonsterNameTable::kCapacity) {
-            ++load.leftOut;
-            return;
-        }
-        table[load.stored++] = ParseMonsterNameRecord(group.text);
+    const SplitResult split = SplitRecords(bytes, kKeyword, [&](const RecordGroup& group) {
+        table.push_back(ParseMonsterNameRecord(group.text));
     });
+    load.stored = table.size();
+    if (split.openGroupLine) {
+        load.notes.push_back(OpenGroupNote(*split.openGroupLine));
+    }
     return load;
 }

@@ -29,18 +29,8 @@
 namespace {
 namespace Slot = MonsterSlot;
 
-constexpr std::size_t kReadLimit = 500000;
-
-std::string readPrefix(const QString& path, bool& truncated) {
-    FilePrefix prefix = ReadFilePrefix(QFile::encodeName(path).toStdString(), kReadLimit);
-    truncated = prefix.truncated;
-    return std::move(prefix.bytes);
-}
-
-QString truncatedNotice() {
-    return QStringLiteral("The file is longer than %1 bytes: only its first %1 bytes were read, and the rest "
-                          "of the file was left out.")
-        .arg(kReadLimit);
+std::string readWhole(const QString& path) {
+    return ReadWholeFile(QFile::encodeName(path).toStdString());
 }
 } // namespace
 
@@ -98,35 +88,8 @@ bool MonsterPage::ReadInitMonster() {
     if (!path) {
         return false;
     }
-    bool truncated = false;
-    const std::string bytes = readPrefix(*path, truncated);
-    MonsterTable& table = monsters();
-    const InitMonsterLoad load = ParseInitMonster(bytes, table);
-
-    QStringList notices;
-    if (truncated) {
-        notices << truncatedNotice();
-    }
-    if (load.leftOut > 0) {
-        notices << QStringLiteral("The file holds %1 more monsters than the %2 the table can take: they were "
-                                  "left out.")
-                       .arg(load.leftOut)
-                       .arg(MonsterTable::kCapacity);
-    }
-    if (!notices.isEmpty()) {
-        notices << QStringLiteral("A save will not contain what was left out.");
-    }
-    // A record without a name ends the table for a save.
-    const std::size_t saved = table.LastMonsterIndex() + 1;
-    if (load.stored > saved) {
-        notices << QStringLiteral("Monster %1 of the file has no name, which ends the table: a save will not "
-                                  "contain it or the %2 monsters after it.")
-                       .arg(saved + 1)
-                       .arg(load.stored - saved - 1);
-    }
-    if (!notices.isEmpty()) {
-        Warning(&form_, notices.join('\n'));
-    }
+    const InitMonsterLoad load = ParseInitMonster(readWhole(*path), monsters());
+    WarnLoadNotes(&form_, *path, load.notes);
     return true;
 }
 
@@ -145,24 +108,8 @@ bool MonsterPage::ReadMonsterNames() {
     if (!path) {
         return false;
     }
-    bool truncated = false;
-    const std::string bytes = readPrefix(*path, truncated);
-    const MonsterNamesLoad load = ParseMonsterNames(bytes, form_.state().monsterNames);
-
-    QStringList notices;
-    if (truncated) {
-        notices << truncatedNotice();
-    }
-    if (load.leftOut > 0) {
-        notices << QStringLiteral(
-                       "The file holds %1 more names than the %2 the table can take: they were left "
-                       "out, and monsters with those numbers have no name.")
-                       .arg(load.leftOut)
-                       .arg(MonsterNameTable::kCapacity);
-    }
-    if (!notices.isEmpty()) {
-        Warning(&form_, notices.join('\n'));
-    }
+    const MonsterNamesLoad load = ParseMonsterNames(readWhole(*path), form_.state().monsterNames);
+    WarnLoadNotes(&form_, *path, load.notes);
     return true;
 }
 
@@ -173,7 +120,7 @@ void MonsterPage::Button8Click() {
         return;
     }
     ListBox2->clear();
-    for (std::size_t position = 0; position < MonsterTable::kCapacity; ++position) {
+    for (std::size_t position = 0; position < table.size(); ++position) {
         const std::string& index = table[position][Slot::Index];
         if (index.empty()) {
             break;
@@ -184,7 +131,7 @@ void MonsterPage::Button8Click() {
 
 void MonsterPage::ListBox2Click() {
     const int selected = ListBox2->currentRow();
-    if (selected < 0 || static_cast<std::size_t>(selected) >= MonsterTable::kCapacity) {
+    if (selected < 0 || static_cast<std::size_t>(selected) >= monsters().size()) {
         return;
     }
     const MonsterRecord& record = monsters()[static_cast<std::size_t>(selected)];
@@ -210,7 +157,7 @@ void MonsterPage::ListBox2Click() {
 
 void MonsterPage::store(std::size_t slot, std::string value) {
     const int selected = ListBox2->currentRow();
-    if (filling_ || selected < 0 || static_cast<std::size_t>(selected) >= MonsterTable::kCapacity) {
+    if (filling_ || selected < 0 || static_cast<std::size_t>(selected) >= monsters().size()) {
         return;
     }
     monsters()[static_cast<std::size_t>(selected)][slot] = std::move(value);

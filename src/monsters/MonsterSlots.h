@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <string_view>
 
 // Slot numbers of a MonsterRecord. Slots 3 and 43 to 48 are not used.
 namespace MonsterSlot {
@@ -36,3 +38,42 @@ inline constexpr std::size_t Country = 40;    // up to three values
 inline constexpr std::size_t Skill = 49;      // raw contents of the `skill` group
 inline constexpr std::size_t Quest = 50;      // raw contents of the `quest` group
 } // namespace MonsterSlot
+
+// A value group of a monster record: its key and the slots its values go to.
+struct MonsterGroup {
+    std::string_view key;
+    std::size_t firstSlot;
+    std::size_t count;
+};
+
+// The value groups in the order the reader searches them; the second
+// `itemgroup` is the next occurrence after the first.
+inline constexpr std::array<MonsterGroup, 27> kMonsterValueGroups{{
+    {"name", MonsterSlot::Name, 1},
+    {"index", MonsterSlot::Index, 1},
+    {"country", MonsterSlot::Country, 3},
+    {"race", MonsterSlot::Race, 1},
+    {"level", MonsterSlot::Level, 1},
+    {"ai", MonsterSlot::Ai, 1},
+    {"range", MonsterSlot::Range, 1},
+    {"sight", MonsterSlot::Sight1, 2},
+    {"exp", MonsterSlot::Exp, 1},
+    {"itemgroup", MonsterSlot::ItemGroup1, 2},
+    {"itemgroup", MonsterSlot::ItemGroup2, 2},
+    {"str", MonsterSlot::Str, 1},
+    {"hth", MonsterSlot::Hth, 1},
+    {"int", MonsterSlot::Int, 1},
+    {"wis", MonsterSlot::Wis, 1},
+    {"dex", MonsterSlot::Dex, 1},
+    {"hp", MonsterSlot::Hp, 1},
+    {"mp", MonsterSlot::Mp, 1},
+    {"aspeed", MonsterSlot::Aspeed, 1},
+    {"hit", MonsterSlot::Hit, 1},
+    {"dodge", MonsterSlot::Dodge, 1},
+    {"attack", MonsterSlot::Attack, 3},
+    {"magic", MonsterSlot::Magic, 2},
+    {"defense", MonsterSlot::Defense, 2},
+    {"absorb", MonsterSlot::Absorb, 1},
+    {"mspeed", MonsterSlot::Mspeed, 2},
+    {"resist", MonsterSlot::Resist, 5},
+}};

@@ -1,41 +1,27 @@
 #pragma once
 
 #include "portals/PortalTable.h"
+#include "records/LoadNotes.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-// Etc.txt beyond this many bytes is not read.
-inline constexpr std::size_t kEtcByteLimit = 1'000'000;
-
-// What a load stored and what it had to leave out.
 struct EtcLoad {
     std::size_t portalsStored = 0;
     std::size_t gotosStored = 0;
-    std::size_t portalsLeftOut = 0; // portal records beyond the portal table
-    std::size_t gotosLeftOut = 0;   // goto records beyond the goto table
-    std::size_t valuesLeftOut = 0;  // values beyond the fields of their group
-    bool bytesLeftOut = false;      // the file held more than kEtcByteLimit bytes
-
-    bool leftOutAnything() const {
-        return portalsLeftOut > 0 || gotosLeftOut > 0 || valuesLeftOut > 0 || bytesLeftOut;
-    }
+    LoadNotes notes; // a group left open at the end of the file
 };
 
-// Empties both tables and fills them with the goto and portal records of an
-// Etc.txt; every other group, line comment and blank line is skipped. A
+// Empties the tables and fills them with the records of an Etc.txt: gotos,
+// portals and every other top-level record, in file order. Line comments,
+// blank lines and groups that stand in a line's comment text are skipped. A
 // ";" directly before a record's "(" marks it commented out. A ";" after a
-// stored record on its line (outside any group) opens its trailing comment,
-// which runs to the line end (CR, LF or CR LF); parentheses inside it are
-// comment text. `wholeFile` tells whether `bytes` end where the file ends: a
-// comment still open at the end is stored only then.
-EtcLoad ReadEtc(std::string_view bytes, bool wholeFile, PortalTable& portals, GotoTable& gotos);
+// goto or portal on its line (outside any group) opens that record's
+// trailing comment, which runs to the line end (CR, LF or CR LF);
+// parentheses inside it are comment text.
+EtcLoad ReadEtc(std::string_view bytes, PortalTable& portals, GotoTable& gotos, EtcOtherRecords& others);
 
-// Reads at most kEtcByteLimit bytes of the file and then fills the tables.
-// A file that cannot be opened or read throws InOutError before either
-// table is touched.
-EtcLoad LoadEtcFile(const std::string& path, PortalTable& portals, GotoTable& gotos);
-
-// The warning shown after a load that left something out; empty otherwise.
-std::string EtcLoadWarning(const EtcLoad& load);
+// Reads the whole file and then fills the tables. A file that cannot be read
+// throws before any table is touched.
+EtcLoad LoadEtcFile(const std::string& path, PortalTable& portals, GotoTable& gotos, EtcOtherRecords& others);

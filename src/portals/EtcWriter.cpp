@@ -8,7 +8,7 @@ std::string commentMark(const std::string& commented) {
     return commented == "0" ? "" : ";";
 }
 
-// The fields first to last, each after one space.
+// The fields first to last, each after one space, then the group's surplus values.
 template <typename Record>
 std::string spacedFields(const Record& record, std::size_t first, std::size_t last) {
     std::string text;
@@ -16,26 +16,38 @@ std::string spacedFields(const Record& record, std::size_t first, std::size_t la
         text += ' ';
         text += record[field];
     }
+    text += record.extras.SurplusOf(first);
+    return text;
+}
+
+std::string keptGroups(const RecordExtras& extras) {
+    std::string text;
+    for (const std::string& group : extras.kept) {
+        text += ' ';
+        text += group;
+    }
     return text;
 }
 } // namespace
 
 std::string GotoLine(const GotoRecord& record) {
     return commentMark(record[GotoRecord::commented]) + "(goto" +
-           spacedFields(record, GotoRecord::value1, GotoRecord::value5) + ") ;" + record[GotoRecord::comment];
+           spacedFields(record, GotoRecord::value1, GotoRecord::value5) + keptGroups(record.extras) + ") ;" +
+           record[GotoRecord::comment];
 }
 
 std::string PortalLine(const PortalRecord& record) {
     using R = PortalRecord;
     return commentMark(record[R::commented]) + "(portal (country" +
            spacedFields(record, R::country1, R::country2) + ") (from" +
-           spacedFields(record, R::fromMap, R::y2) + ") (to" + spacedFields(record, R::toMap, R::toZ) +
-           ")) ;" + record[R::comment];
+           spacedFields(record, R::fromMap, R::y2) + ") (to" + spacedFields(record, R::toMap, R::toZ) + ")" +
+           keptGroups(record.extras) + ") ;" + record[R::comment];
 }
 
-std::vector<std::string> EtcLines(const GotoTable& gotos, const PortalTable& portals) {
+std::vector<std::string> EtcLines(const GotoTable& gotos, const PortalTable& portals,
+                                  const EtcOtherRecords& others) {
     std::vector<std::string> lines;
-    lines.reserve(2 + gotos.walkLength() + portals.walkLength());
+    lines.reserve(2 + gotos.walkLength() + portals.walkLength() + others.size());
     lines.emplace_back(kGotoBanner);
     for (std::size_t position = 0; position < gotos.walkLength(); ++position) {
         lines.push_back(GotoLine(gotos[position]));
@@ -44,5 +56,6 @@ std::vector<std::string> EtcLines(const GotoTable& gotos, const PortalTable& por
     for (std::size_t position = 0; position < portals.walkLength(); ++position) {
         lines.push_back(PortalLine(portals[position]));
     }
+    lines.insert(lines.end(), others.begin(), others.end());
     return lines;
 }

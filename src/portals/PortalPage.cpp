@@ -92,12 +92,10 @@ void PortalPage::LoadEtc() {
     if (!path) {
         return;
     }
-    const EtcLoad load = LoadEtcFile(QFile::encodeName(*path).toStdString(), portals_, gotos_);
+    const EtcLoad load = LoadEtcFile(QFile::encodeName(*path).toStdString(), portals_, gotos_, others_);
     ListPortals();
     form_.PostStatus("Etc.txt loaded!");
-    if (load.leftOutAnything()) {
-        Warning(&form_, ToQ(EtcLoadWarning(load)));
-    }
+    WarnLoadNotes(&form_, *path, load.notes);
 }
 
 void PortalPage::ListPortals() {
@@ -158,7 +156,7 @@ void PortalPage::setcClick() {
 void PortalPage::SaveEtc() {
     LineBuffer& lines = form_.lines();
     lines.Clear();
-    for (const std::string& line : EtcLines(gotos_, portals_)) {
+    for (const std::string& line : EtcLines(gotos_, portals_, others_)) {
         lines.Append(line);
     }
     QFileDialog* dialog = form_.dialog("SaveDialog3");

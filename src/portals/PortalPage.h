@@ -42,6 +42,7 @@ class PortalPage : public QObject {
     TForm1& form_;
     PortalTable portals_;
     GotoTable gotos_;
+    EtcOtherRecords others_;
 
     QListWidget* ListBox5 = nullptr;
     QPushButton* PortalShow = nullptr;

@@ -1,21 +1,28 @@
 #pragma once
 
+#include "records/GrowingTable.h"
+#include "records/RecordExtras.h"
+
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <string>
+#include <vector>
 
-// A record of text fields kept exactly as read. A record is present when its
-// `commented` field ("0" active, "1" commented out) is not empty.
+// A record of text fields kept exactly as read, with what the fields cannot
+// hold (surplus values, groups no key search took). A record is present when
+// its `commented` field ("0" active, "1" commented out) is not empty.
 template <std::size_t FieldCount> struct EtcRecord {
     static constexpr std::size_t kFieldCount = FieldCount;
     static constexpr std::size_t commented = 0;
 
     std::array<std::string, FieldCount> fields{};
+    RecordExtras extras;
 
     std::string& operator[](std::size_t field) { return fields.at(field); }
     const std::string& operator[](std::size_t field) const { return fields.at(field); }
     bool present() const { return !fields[commented].empty(); }
+
+    bool operator==(const EtcRecord&) const = default;
 };
 
 struct PortalRecord : EtcRecord<13> {
@@ -39,40 +46,34 @@ struct GotoRecord : EtcRecord<7> {
     static constexpr std::size_t comment = 6;
 };
 
-// A fixed array of records without a stored count: the records in use run
-// from position 0 up to the first one that is not present.
-template <typename Record, std::size_t Capacity> class EtcTable {
+// Records without a stored count: the records in use run from position 0 up
+// to the first one that is not present.
+template <typename Record> class EtcTable : public GrowingTable<Record> {
   public:
-    static constexpr std::size_t kCapacity = Capacity;
-
-    Record& operator[](std::size_t position) { return records_.at(position); }
-    const Record& operator[](std::size_t position) const { return records_.at(position); }
-
-    void clear() { records_.fill(Record{}); }
-
     // The positions that the list and the writer walk: position 0 always,
     // then each next position while that one is present.
     std::size_t walkLength() const {
         std::size_t length = 1;
-        while (length < Capacity && records_[length].present()) {
+        while (length < this->size() && (*this)[length].present()) {
             ++length;
         }
         return length;
     }
 
-    // The first position whose record is not present, if there is one.
-    std::optional<std::size_t> firstFree() const {
-        for (std::size_t position = 0; position < Capacity; ++position) {
-            if (!records_[position].present()) {
-                return position;
-            }
+    // The first position whose record is not present: where a new record goes.
+    std::size_t firstFree() const {
+        std::size_t position = 0;
+        while (position < this->size() && (*this)[position].present()) {
+            ++position;
         }
-        return std::nullopt;
+        return position;
     }
-
-  private:
-    std::array<Record, Capacity> records_{};
 };
 
-using PortalTable = EtcTable<PortalRecord, 51>;
-using GotoTable = EtcTable<GotoRecord, 101>;
+using PortalTable = EtcTable<PortalRecord>;
+using GotoTable = EtcTable<GotoRecord>;
+
+// The records of Etc.txt that are neither gotos nor portals, in file order,
+// each as the whole line it is written back as: ";" for a commented record,
+// then the record tidied.
+using EtcOtherRecords = std::vector<std::string>;

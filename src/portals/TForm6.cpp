@@ -80,14 +80,7 @@ void TForm6::Button2Click() {
 void TForm6::AddPortal() {
     PortalPage& page = form_.portalPage();
     PortalTable& portals = page.portals();
-    const std::optional<std::size_t> free = portals.firstFree();
-    if (!free) {
-        Warning(this,
-                QStringLiteral("The portal table is full: it holds %1 portals. The new portal was not added.")
-                    .arg(PortalTable::kCapacity));
-        return;
-    }
-    PortalRecord& portal = portals[*free];
+    PortalRecord& portal = portals[portals.firstFree()];
     portal[PortalRecord::commented] = fields_.CheckBox12->isChecked() ? "0" : "1";
     portal[PortalRecord::country1] = "0";
     portal[PortalRecord::country2] = "2";

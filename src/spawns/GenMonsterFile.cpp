@@ -2,7 +2,6 @@
 
 #include "records/ExtractValues.h"
 #include "records/GroupSplitter.h"
-#include "records/IntegerText.h"
 
 #include <span>
 
@@ -10,49 +9,82 @@ namespace {
 struct KeyField {
     std::string_view key;
     std::size_t firstField;
+    std::size_t fields;
 };
 
 // The reader searches the keys in this order, each after the previous one.
-constexpr KeyField kKeys[] = {{"index", kIndex}, {"map", kMap},     {"area", kArea},
-                              {"max", kMax},     {"cycle", kCycle}, {"rect", kX1}};
+constexpr KeyField kKeys[] = {{"index", kIndex, 1}, {"map", kMap, 1},     {"area", kArea, 1},
+                              {"max", kMax, 1},     {"cycle", kCycle, 1}, {"rect", kX1, 4}};
+
+bool cornersEmpty(const SpawnRecord& record) {
+    return record[kX1].empty() && record[kY1].empty() && record[kX2].empty() && record[kY2].empty();
+}
 } // namespace
 
 void ParseGenMonsterRecord(std::string_view text, bool commented, SpawnRecord& record) {
     record[kCommented] = commented ? "1" : "0";
+    RecordText groups(text);
+    const std::span<std::string> fields(record.fields);
     std::size_t start = 0;
     for (const KeyField& key : kKeys) {
-        // A value that runs on past its key's fields lands in the next ones, up to y2 and never beyond.
-        const std::span<std::string> slots(record.data() + key.firstField, kY2 + 1 - key.firstField);
-        start = ExtractValues(text, key.key, slots, start);
+        std::string surplus;
+        start = ExtractValues(groups, key.key, fields.subspan(key.firstField, key.fields), surplus, start);
+        record.extras.AddSurplus(key.firstField, std::move(surplus));
     }
+    record.extras.kept = groups.UntakenGroups();
 }
 
 GenMonsterLoad ParseGenMonster(std::string_view bytes, SpawnTable& table) {
     table.ClearSpawnTable();
     GenMonsterLoad load;
-    SplitRecords(bytes, "genmonster", [&](const RecordGroup& group) {
-        if (load.stored == SpawnTable::kCapacity) {
-            ++load.leftOut;
-            return;
-        }
-        ParseGenMonsterRecord(group.text, group.commented, table[load.stored]);
-        ++load.stored;
+    const SplitResult split = SplitRecords(bytes, "genmonster", [&](const RecordGroup& group) {
+        SpawnRecord record;
+        ParseGenMonsterRecord(group.text, group.commented, record);
+        table.push_back(std::move(record));
     });
+    load.stored = table.size();
+    if (split.openGroupLine) {
+        load.notes.push_back(OpenGroupNote(*split.openGroupLine));
+    }
+    const std::size_t live = table.LiveCount();
+    if (load.stored > live) {
+        load.notes.push_back(TableEndNote("spawn", "index", live, load.stored));
+    }
     return load;
 }
 
 std::string GenMonsterLine(const SpawnRecord& record) {
+    const RecordExtras& extras = record.extras;
     std::string line;
     if (record[kCommented] == "1") {
         line += ';';
     }
     line += "(genmonster ";
-    line += "(index " + record[kIndex] + ") ";
-    line += "(map " + record[kMap] + ") ";
-    line += "(area " + record[kArea] + ") ";
-    line += "(max " + record[kMax] + ") ";
-    line += "(cycle " + record[kCycle] + ") ";
-    line += "(rect " + record[kX1] + " " + record[kY1] + " " + record[kX2] + " " + record[kY2] + "))";
+    for (const KeyField& key : kKeys) {
+        if (key.firstField == kX1) {
+            break;
+        }
+        line += '(';
+        line += key.key;
+        line += ' ';
+        line += record[key.firstField];
+        line += extras.SurplusOf(key.firstField);
+        line += ") ";
+    }
+    // A spawn given by other groups (a point as "(xy x y)") has no rect of its own.
+    const bool rect = !cornersEmpty(record) || extras.kept.empty();
+    if (rect) {
+        line += "(rect " + record[kX1] + " " + record[kY1] + " " + record[kX2] + " " + record[kY2];
+        line += extras.SurplusOf(kX1);
+        line += ')';
+    }
+    for (std::size_t i = 0; i < extras.kept.size(); ++i) {
+        if (rect || i > 0) {
+            line += ' ';
+        }
+        line += extras.kept[i];
+    }
+    line += ')';
     return line;
 }
 
@@ -64,23 +96,4 @@ std::vector<std::string> GenMonsterLines(const SpawnTable& table) {
         lines.push_back(GenMonsterLine(table[position]));
     }
     return lines;
-}
-
-std::string GenMonsterLeftOutWarning(const GenMonsterLoad& load, bool bytesLeftOut) {
-    std::string text;
-    if (load.leftOut > 0) {
-        text += "The file holds more spawns than the table's " + IntToStr(SpawnTable::kCapacity) + ": " +
-                IntToStr(static_cast<std::int64_t>(load.leftOut)) + " spawns after the first " +
-                IntToStr(SpawnTable::kCapacity) + " were left out.";
-    }
-    if (bytesLeftOut) {
-        if (!text.empty()) {
-            text += "\n";
-        }
-        text += "Only the first 500,000 bytes of the file were read; the rest of the file was left out.";
-    }
-    if (!text.empty()) {
-        text += "\nA save will not contain what was left out.";
-    }
-    return text;
 }

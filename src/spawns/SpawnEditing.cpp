@@ -6,6 +6,7 @@
 #include <limits>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 std::int32_t ToWorld(const std::string& mapUnits) {
@@ -21,7 +22,7 @@ const MonsterNameEntry* FindMonsterByName(const MonsterNameTable& names, std::st
     if (name.empty()) {
         return nullptr;
     }
-    for (std::size_t position = 0; position < MonsterNameTable::kCapacity; ++position) {
+    for (std::size_t position = 0; position < names.size(); ++position) {
         if (names[position].displayName == name) {
             return &names[position];
         }
@@ -64,8 +65,8 @@ void BuildSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names,
 std::vector<std::string> AreasOfMonster(const SpawnTable& table, int listEntry) {
     std::vector<std::string> areas;
     const std::string entry = IntToStr(listEntry);
-    const std::size_t end = std::min(table.LiveCount(), SpawnTable::kCapacity - 1);
-    for (std::size_t position = 0; position < end; ++position) {
+    const std::size_t live = table.LiveCount();
+    for (std::size_t position = 0; position < live; ++position) {
         if (table[position][kListPosition] == entry) {
             areas.push_back(table[position][kArea]);
         }
@@ -107,13 +108,10 @@ AddSpawnResult AddSpawn(SpawnTable& table, const MonsterNameTable& names, const 
     if (monster == nullptr || monster->number.empty()) {
         return AddSpawnResult::NoMonster;
     }
-    const std::optional<std::size_t> free = table.FirstFreePosition();
-    if (!free) {
-        return AddSpawnResult::TableFull;
-    }
-    const std::int64_t area = std::int64_t{StrToInt(table[*free - 1][kArea])} + 1;
+    const std::size_t free = table.FirstFreePosition();
+    const std::int64_t area = std::int64_t{StrToInt(std::as_const(table)[free - 1][kArea])} + 1;
 
-    SpawnRecord record{};
+    SpawnRecord record;
     record[kCommented] = "0";
     record[kIndex] = monster->number;
     record[kMap] = IntToStr(spawn.map);
@@ -124,6 +122,6 @@ AddSpawnResult AddSpawn(SpawnTable& table, const MonsterNameTable& names, const 
     record[kY1] = IntToStr(WorldToMap(spawn.y1));
     record[kX2] = spawn.point ? record[kX1] : IntToStr(WorldToMap(spawn.x2));
     record[kY2] = spawn.point ? record[kY1] : IntToStr(WorldToMap(spawn.y2));
-    table[*free] = record;
+    table[free] = std::move(record);
     return AddSpawnResult::Added;
 }

@@ -60,9 +60,10 @@ struct NewSpawn {
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
-enum class AddSpawnResult { Added, NoMonster, TableFull };
+enum class AddSpawnResult { Added, NoMonster };
 
-// Fills the first free position; its area is the previous record's area plus
-// one. Stores nothing when the monster is unknown or the table is full; a
-// previous area that is not a number throws ConvertError with nothing stored.
+// Fills the first free position (the table grows when every record is live);
+// its area is the previous record's area plus one. Stores nothing when the
+// monster is unknown; a previous area that is not a number throws
+// ConvertError with nothing stored.
 AddSpawnResult AddSpawn(SpawnTable& table, const MonsterNameTable& names, const NewSpawn& spawn);

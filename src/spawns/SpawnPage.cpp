@@ -67,8 +67,8 @@ void SpawnPage::build(QWidget* sheet) {
     CheckBox13->setObjectName("CheckBox13");
     CheckBox13->setGeometry(298, 236, 80, 22);
 
-    const CoordinatesGroup coordinates =
-        MakeCoordinatesGroup(sheet, {QRect(0, 262, 377, 124), QRect(8, 16, 361, 38), {8, 98, 188, 278}, 88, 20});
+    const CoordinatesGroup coordinates = MakeCoordinatesGroup(
+        sheet, {QRect(0, 262, 377, 124), QRect(8, 16, 361, 38), {8, 98, 188, 278}, 88, 20});
     RadioGroup4 = coordinates.typeOfSpawn;
     for (std::size_t i = 0; i < 4; ++i) {
         corners_[i] = coordinates.corners[i];
@@ -134,12 +134,9 @@ bool SpawnPage::LoadGenMonster() {
     if (!path) {
         return false;
     }
-    const FilePrefix file = ReadFilePrefix(QFile::encodeName(*path).toStdString(), kGenMonsterReadLimit);
-    const GenMonsterLoad load = ParseGenMonster(file.bytes, *spawns_);
-    const std::string warning = GenMonsterLeftOutWarning(load, file.truncated);
-    if (!warning.empty()) {
-        Warning(&form_, ToQ(warning));
-    }
+    const GenMonsterLoad load =
+        ParseGenMonster(ReadWholeFile(QFile::encodeName(*path).toStdString()), *spawns_);
+    WarnLoadNotes(&form_, *path, load.notes);
     return true;
 }
 
@@ -198,7 +195,9 @@ void SpawnPage::ListBox4Click() {
     spawnFieldsLoading_ = false;
 }
 
-void SpawnPage::RadioGroup4Click() { ApplyTypeOfSpawn(RadioGroup4->itemIndex(), corners_); }
+void SpawnPage::RadioGroup4Click() {
+    ApplyTypeOfSpawn(RadioGroup4->itemIndex(), corners_);
+}
 
 void SpawnPage::SpinEditChange() {
     if (spawnFieldsLoading_) {

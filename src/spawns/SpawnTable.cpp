@@ -1,30 +1,18 @@
 #include "spawns/SpawnTable.h"
 
-void SpawnTable::ClearSpawnTable() {
-    records_.fill(SpawnRecord{});
-}
-
 std::size_t SpawnTable::LiveCount() const {
-    for (std::size_t position = 1; position < kCapacity; ++position) {
-        if (records_[position][kIndex].empty()) {
+    for (std::size_t position = 1; position < size(); ++position) {
+        if ((*this)[position][kIndex].empty()) {
             return position;
         }
     }
-    return kCapacity;
-}
-
-std::optional<std::size_t> SpawnTable::FirstFreePosition() const {
-    const std::size_t live = LiveCount();
-    if (live == kCapacity) {
-        return std::nullopt;
-    }
-    return live;
+    return size() > 1 ? size() : 1;
 }
 
 std::optional<std::size_t> SpawnTable::FindArea(std::string_view area) const {
     const std::size_t live = LiveCount();
     for (std::size_t position = 0; position < live; ++position) {
-        if (records_[position][kArea] == area) {
+        if ((*this)[position][kArea] == area) {
             return position;
         }
     }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "records/GrowingTable.h"
+#include "records/RecordExtras.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -22,30 +25,35 @@ enum SpawnField : std::size_t {
     kMarkerShown = 11,  // "1" once the area viewer made a marker for the record
 };
 
-using SpawnRecord = std::array<std::string, 12>;
-
-class SpawnTable {
-  public:
-    static constexpr std::size_t kCapacity = 3001;
+// A spawn: its fields and what they cannot hold (surplus values, groups no key search took).
+struct SpawnRecord {
     static constexpr std::size_t kFields = 12;
 
-    SpawnRecord& operator[](std::size_t position) { return records_.at(position); }
-    const SpawnRecord& operator[](std::size_t position) const { return records_.at(position); }
+    std::array<std::string, kFields> fields{};
+    RecordExtras extras;
 
-    void ClearSpawnTable();
+    std::string& operator[](std::size_t field) { return fields.at(field); }
+    const std::string& operator[](std::size_t field) const { return fields.at(field); }
+
+    bool operator==(const SpawnRecord&) const = default;
+};
+
+class SpawnTable : public GrowingTable<SpawnRecord> {
+  public:
+    static constexpr std::size_t kFields = SpawnRecord::kFields;
+
+    void ClearSpawnTable() { clear(); }
 
     // Number of records in use: positions 0 to LiveCount() - 1, ended by the
-    // first record from position 1 on whose index is empty.
+    // first record from position 1 on whose index is empty (at least 1: an
+    // empty table still has its empty position 0).
     std::size_t LiveCount() const;
 
-    // The first position from 1 on whose index is empty; nothing when the table is full.
-    std::optional<std::size_t> FirstFreePosition() const;
+    // The first position from 1 on whose index is empty: where a new spawn goes.
+    std::size_t FirstFreePosition() const { return LiveCount(); }
 
     // The first record of the live range whose area is `area`.
     std::optional<std::size_t> FindArea(std::string_view area) const;
-
-  private:
-    std::array<SpawnRecord, kCapacity> records_{};
 };
 
 // A spawn point has equal corners, compared as texts.

@@ -56,7 +56,8 @@ void TForm4::build() {
         corners_[i]->setSingleStep(100);
         corners_[i]->findChild<QLineEdit*>()->setMaxLength(6);
         cornerLabels_[i] = coordinates.cornerLabels[i];
-        connect(corners_[i], &QSpinBox::valueChanged, this, [this, i] { cornerChanged(static_cast<int>(i)); });
+        connect(corners_[i], &QSpinBox::valueChanged, this,
+                [this, i] { cornerChanged(static_cast<int>(i)); });
     }
 
     auto* select = new QPushButton(QStringLiteral("Select on map"), this);
@@ -88,7 +89,7 @@ void TForm4::keyPressEvent(QKeyEvent* event) {
 void TForm4::Open() {
     ComboBox1->clear();
     const MonsterNameTable& names = form_.state().monsterNames;
-    for (std::size_t position = 0; position < MonsterNameTable::kCapacity; ++position) {
+    for (std::size_t position = 0; position < names.size(); ++position) {
         if (names[position].displayName.empty()) {
             break;
         }
@@ -120,7 +121,9 @@ void TForm4::ShowAfterSelection() {
     activateWindow();
 }
 
-void TForm4::RadioGroup4Click() { ApplyTypeOfSpawn(RadioGroup4->itemIndex(), corners_); }
+void TForm4::RadioGroup4Click() {
+    ApplyTypeOfSpawn(RadioGroup4->itemIndex(), corners_);
+}
 
 void TForm4::Button3Click() {
     if (SpinEdit12->value() == 0) {
@@ -146,9 +149,6 @@ void TForm4::Button1Click() {
     switch (AddSpawn(form_.spawnPage().spawns(), form_.state().monsterNames, spawn)) {
     case AddSpawnResult::NoMonster:
         Warning(this, QStringLiteral("Please choose a monster from the list"));
-        return;
-    case AddSpawnResult::TableFull:
-        Warning(this, QStringLiteral("The spawn table is full: no more spawns can be added"));
         return;
     case AddSpawnResult::Added:
         break;

@@ -174,17 +174,18 @@ TEST(InitItemReader, LaterLoadOverwritesOnlyWhatItStores) {
     EXPECT_EQ(table[0][1], "7");
 }
 
-TEST(InitItemReader, RecordsPastTheTableAreCountedNotStored) {
+TEST(InitItemReader, EveryRecordIsStoredAndValuesPastTheFieldsAreCounted) {
     std::string bytes;
-    for (int k = 0; k < 1003; ++k) {
+    for (int k = 0; k < 4000; ++k) {
         bytes += "(item (name " + std::to_string(k) + ") (Int 1 2 3 4 5))\r\n";
     }
     ItemTable table;
     const InitItemLoad load = ParseInitItem(bytes, table);
-    EXPECT_EQ(load.lastRow, 1002);
-    EXPECT_EQ(load.recordsLeftOut, 2);
-    EXPECT_EQ(load.valuesLeftOut, 1001); // one value past field 70 per stored record
-    EXPECT_EQ(table[1000][1], "1000");
+    EXPECT_EQ(load.lastRow, 3999);
+    EXPECT_EQ(load.valuesLeftOut, 4000); // one value past field 70 per record
+    EXPECT_EQ(table[3999][1], "3999");
+    EXPECT_EQ(load.notes(),
+              LoadNotes{"4000 values before the first item record or past field 70 were left out."});
 }
 
 TEST(InitItemReader, MissingFileFailsWithoutStoring) {

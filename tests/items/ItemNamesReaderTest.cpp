@@ -97,15 +97,15 @@ TEST(ItemNamesReader, LaterLoadKeepsRowsPastItsLastRecord) {
     EXPECT_EQ(table[2].displayName, "C");
 }
 
-TEST(ItemNamesReader, RecordsPastTheTableAreCountedNotStored) {
+TEST(ItemNamesReader, EveryRecordIsStored) {
     std::string bytes;
-    for (int k = 0; k < 1004; ++k) {
+    for (int k = 0; k < 4000; ++k) {
         bytes += "(itemname " + std::to_string(k) + " \"N" + std::to_string(k) + "\")\r\n";
     }
     ItemNameTable table;
     const ItemNamesLoad load = ParseItemNames(bytes, table);
-    EXPECT_EQ(load.lastRow, 1003);
-    EXPECT_EQ(load.recordsLeftOut, 3);
-    EXPECT_EQ(table[1000].displayName, "N1000");
+    EXPECT_EQ(load.lastRow, 3999);
+    EXPECT_EQ(table.size(), 4000u);
+    EXPECT_EQ(table[3999].displayName, "N3999");
 }
 } // namespace

@@ -341,12 +341,12 @@ TEST_F(ItemPageTest, NameNumberThatIsNotAnIntegerFailsAndKeepsThePage) {
     EXPECT_EQ(control<QLabel>("Label4")->text(), "");
 }
 
-TEST_F(ItemPageTest, OverfullFilesWarnAfterLoading) {
+TEST_F(ItemPageTest, LargeFilesLoadWholeAndValuesLeftOutAreReportedByFile) {
     std::string items;
     std::string names;
-    for (int k = 0; k < 1003; ++k) {
-        items += "(item (name " + std::to_string(k) + "))\r\n";
-        names += "(itemname " + std::to_string(k) + " \"N\")\r\n";
+    for (int k = 0; k < 4000; ++k) {
+        items += "(item (name " + std::to_string(k) + ") (class weapon bow) (limit archer 1))\r\n";
+        names += "(itemname " + std::to_string(k) + " \"N" + std::to_string(k) + "\")\r\n";
     }
     writeBytes(scratchFile("InitItem.txt"), items);
     writeBytes(scratchFile("ItemName.txt"), "(header 1 \"x\")\r\n" + names);
@@ -354,15 +354,16 @@ TEST_F(ItemPageTest, OverfullFilesWarnAfterLoading) {
     dialogs.then(DialogDriver::press("&Yes"));
     dialogs.then(DialogDriver::chooseFile(scratchFile("ItemName.txt")));
     dialogs.then(DialogDriver::press("OK"));
-    dialogs.then(DialogDriver::press("OK"));
     page().Button5Click();
-    EXPECT_EQ(dialogs.messages(),
-              (QStringList{"Confirm: Do you want to load Items Name?",
-                           "Warning: 2 itemname records past the table's 1001 rows were left out.\n"
-                           "2 values outside the table's rows and fields were left out.",
-                           "Warning: 2 item records past the table's 1001 rows were left out."}));
-    EXPECT_EQ(control<QLabel>("ost_init")->text(), "1002");
-    EXPECT_TRUE(control<QComboBox>("ComboBox1")->isEnabled());
-    EXPECT_EQ(page().items()[1000][1], "1000");
+    EXPECT_EQ(
+        dialogs.messages(),
+        (QStringList{"Confirm: Do you want to load Items Name?",
+                     "Warning: ItemName.txt: 2 numbers and names before the first itemname record were left "
+                     "out."}));
+    EXPECT_EQ(control<QLabel>("ost_init")->text(), "3999");
+    EXPECT_EQ(page().items()[3999][1], "3999");
+    choose(0, kWeapon);
+    EXPECT_EQ(listed().size(), 4000);
+    EXPECT_EQ(listed().last(), "N3999");
 }
 } // namespace

@@ -40,8 +40,8 @@ class AreaViewerTest : public AppFixture {
         picture(512, 512, "minimap_outworld.bmp");
         MapImageStore::SetProgramFolder(scratch.path());
 
-        const FilePrefix names = ReadFilePrefix(dataFile(kFolder, "MonsterName.txt").toStdString(), 500000);
-        ParseMonsterNames(names.bytes, form1->state().monsterNames);
+        ParseMonsterNames(ReadWholeFile(dataFile(kFolder, "MonsterName.txt").toStdString()),
+                          form1->state().monsterNames);
         form1->state().NamesLoaded = true;
         form1->state().GenMonsterLoaded = true;
         loadSpawns();
@@ -55,8 +55,7 @@ class AreaViewerTest : public AppFixture {
     }
 
     void loadSpawns() {
-        const FilePrefix file = ReadFilePrefix(dataFile(kFolder, "GenMonster.txt").toStdString(), 500000);
-        ParseGenMonster(file.bytes, spawns());
+        ParseGenMonster(ReadWholeFile(dataFile(kFolder, "GenMonster.txt").toStdString()), spawns());
         form1->spawnPage().BuildSpawnMonsterList();
     }
 
@@ -230,8 +229,7 @@ TEST_F(AreaViewerTest, ADragUpAndLeftGivesReversedCornersAndAnEmptyBand) {
 
 TEST_F(AreaViewerTest, SamplePicturesHoldTheSampleSpawns) {
     MapImageStore::SetProgramFolder(QStringLiteral(BRENNICK_EXAMPLES "/pictures"));
-    const FilePrefix file = ReadFilePrefix(BRENNICK_EXAMPLES "/GenMonster.txt", 500000);
-    ParseGenMonster(file.bytes, spawns());
+    ParseGenMonster(ReadWholeFile(BRENNICK_EXAMPLES "/GenMonster.txt"), spawns());
     for (std::size_t i = 0; i < spawns().LiveCount(); ++i) {
         const QString area = QString::fromStdString(spawns()[i][kArea]);
         form3->ShowSelectedAreas({spawns()[i][kArea]});

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 namespace Slot = MonsterSlot;
@@ -24,6 +25,7 @@ struct RecordCase {
     const char* name;
     std::string bytes;
     Slots first; // the record at position 0
+    RecordExtras extras = {};
 };
 
 class InitMonsterRecordTest : public ::testing::TestWithParam<RecordCase> {};
@@ -33,6 +35,7 @@ TEST_P(InitMonsterRecordTest, StoresEachKeyInItsSlots) {
     const InitMonsterLoad load = ParseInitMonster(GetParam().bytes, *table);
     EXPECT_EQ(load.stored, 1u);
     ExpectSlots((*table)[0], GetParam().first);
+    EXPECT_EQ((*table)[0].extras, GetParam().extras);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -47,21 +50,31 @@ INSTANTIATE_TEST_SUITE_P(
         RecordCase{"AttackAndSpaceOnlyQuest",
                    "(monster (name 3) (index 3) (attack 1 20 30) (quest ))",
                    {{0, "0"}, {1, "3"}, {2, "3"}, {23, "1"}, {24, "20"}, {25, "30"}, {50, " "}}},
-        RecordCase{"TwoSpacesAfterKeyMoveToTheNextSlot",
-                   "(monster (name 1) (level  5))",
-                   {{0, "0"}, {1, "1"}, {6, "5"}}},
+        RecordCase{"DoubledBlankAfterKey", "(monster (name 1) (level  5))", {{0, "0"}, {1, "1"}, {5, "5"}}},
+        RecordCase{"TabsAndBlanksInsideParentheses",
+                   "(monster ( name\t7\t) (sight  4\t\t9 ))",
+                   {{0, "0"}, {1, "7"}, {8, "4"}, {9, "9"}}},
         RecordCase{
             "SpaceBeforeCloseStoresNothing", "(monster (name 1) (level 5 ))", {{0, "0"}, {1, "1"}, {5, "5"}}},
-        RecordCase{"IndexBeforeNameIsNotFound", "(monster (index 4) (name 3))", {{0, "0"}, {1, "3"}}},
+        RecordCase{"IndexBeforeNameIsFoundAmongTheEarlierGroups",
+                   "(monster (index 4) (name 3))",
+                   {{0, "0"}, {1, "3"}, {2, "4"}}},
+        RecordCase{"KeyOutOfOrder",
+                   "(monster (name 1) (race 10) (ai 2) (level 99))",
+                   {{0, "0"}, {1, "1"}, {4, "10"}, {5, "99"}, {6, "2"}}},
+        RecordCase{"KeyDirectlyClosedGivesNoValue",
+                   "(monster (name 1) (ai) (range 3))",
+                   {{0, "0"}, {1, "1"}, {7, "3"}}},
         RecordCase{"OneItemGroup",
                    "(monster (name 1) (itemgroup 3 10) (str 5))",
                    {{0, "0"}, {1, "1"}, {11, "3"}, {12, "10"}, {13, "5"}}},
         RecordCase{"TwoItemGroups",
                    "(monster (name 1) (itemgroup 3 10) (itemgroup 7 2))",
                    {{0, "0"}, {1, "1"}, {11, "3"}, {12, "10"}, {38, "7"}, {39, "2"}}},
-        RecordCase{"QuestBeforeResistIsNotFound",
-                   "(monster (name 1) (quest (3 1)) (resist 1 2 3 4 5))",
-                   {{0, "0"}, {1, "1"}, {33, "1"}, {34, "2"}, {35, "3"}, {36, "4"}, {37, "5"}}},
+        RecordCase{
+            "QuestBeforeResistIsFoundToo",
+            "(monster (name 1) (quest (3 1)) (resist 1 2 3 4 5))",
+            {{0, "0"}, {1, "1"}, {33, "1"}, {34, "2"}, {35, "3"}, {36, "4"}, {37, "5"}, {50, " (3 1)"}}},
         RecordCase{"SkillAndQuestBothSearchedFromResist",
                    "(monster (name 1) (resist 1 2 3 4 5) (quest (3 1) (4 1)) (skill 7 1))",
                    {{0, "0"},
@@ -77,23 +90,17 @@ INSTANTIATE_TEST_SUITE_P(
             "RecordOverSeveralLines",
             "(monster (name 2)\r\n\t(index 2) (country 1 2 3)\r\n\t(exp -40) (hp \"9\"))\r\n",
             {{0, "0"}, {1, "2"}, {2, "2"}, {40, "1"}, {41, "2"}, {42, "3"}, {10, "-40"}, {18, "\"9\""}}},
-        RecordCase{"SurplusValuesRunIntoTheFollowingSlots",
-                   "(monster (name 1) (resist 1 2 3 4 5 6))",
-                   {{0, "0"}, {1, "1"}, {33, "1"}, {34, "2"}, {35, "3"}, {36, "4"}, {37, "5"}, {38, "6"}}},
-        RecordCase{"ValuesStopAtTheRecordsLastSlot",
-                   "(monster (country 1 2 3 4 5 6 7 8 9 10 11 12 13))",
-                   {{0, "0"},
-                    {40, "1"},
-                    {41, "2"},
-                    {42, "3"},
-                    {43, "4"},
-                    {44, "5"},
-                    {45, "6"},
-                    {46, "7"},
-                    {47, "8"},
-                    {48, "9"},
-                    {49, "10"},
-                    {50, "11"}}},
+        RecordCase{
+            "SurplusValuesStayWithTheirGroup",
+            "(monster (name 1) (defense 155 124 24) (absorb 24) (country 0 1 2 3))",
+            {{0, "0"}, {1, "1"}, {28, "155"}, {29, "124"}, {30, "24"}, {40, "0"}, {41, "1"}, {42, "2"}},
+            {{{Slot::Country, " 3"}, {Slot::Defense, " 24"}}, {}}},
+        RecordCase{
+            "GroupsNoSearchTookAreKept",
+            "(monster (name 8) (itemgroup 103 2) (regen\t1  2) (itemgroup 2000 1) (itemgroup 3000 1) (ai 1) "
+            "(ai 2))",
+            {{0, "0"}, {1, "8"}, {6, "1"}, {11, "103"}, {12, "2"}, {38, "2000"}, {39, "1"}},
+            {{}, {"(regen 1 2)", "(itemgroup 3000 1)", "(ai 2)"}}},
         RecordCase{"ShortRecordIsARecord", "(monster (name 1))", {{0, "0"}, {1, "1"}}},
         RecordCase{"OtherGroupsAreSkipped",
                    "; (a note in a comment, longer than twenty characters)\r\n(monsters (name 9) (index 9))"
@@ -109,13 +116,26 @@ std::string Records(std::size_t count) {
     return bytes;
 }
 
-TEST(ParseInitMonster, StoresAtMostTheTablesCapacityAndCountsTheRest) {
+TEST(ParseInitMonster, StoresEveryRecordOfTheFile) {
     auto table = std::make_unique<MonsterTable>();
-    const InitMonsterLoad load = ParseInitMonster(Records(503), *table);
-    EXPECT_EQ(load.stored, 501u);
-    EXPECT_EQ(load.leftOut, 2u);
-    EXPECT_EQ((*table)[500][Slot::Name], "501");
-    EXPECT_EQ(table->LastMonsterIndex(), 500u);
+    const InitMonsterLoad load = ParseInitMonster(Records(920), *table);
+    EXPECT_EQ(load.stored, 920u);
+    EXPECT_TRUE(load.notes.empty());
+    EXPECT_EQ((*table)[919][Slot::Name], "920");
+    EXPECT_EQ(table->LastMonsterIndex(), 919u);
+}
+
+TEST(ParseInitMonster, NotesAnOpenGroupAndANamelessRecordThatEndsTheTable) {
+    auto table = std::make_unique<MonsterTable>();
+    const InitMonsterLoad load = ParseInitMonster(Records(3) + "(monster (index 4))\r\n" + Records(2) +
+                                                      "; stray ) here\r\n(monster (name 9)\r\n" + Records(1),
+                                                  *table);
+    EXPECT_EQ(load.stored, 6u);
+    EXPECT_EQ(load.notes,
+              (LoadNotes{
+                  "the group opened on line 8 is never closed; nothing after it was read.",
+                  "monster 4 has no name, which ends the table: a save will not contain it or the 2 monsters "
+                  "after it."}));
 }
 
 TEST(ParseInitMonster, EmptiesTheTableAndDropsAnUnfinishedRecord) {
@@ -125,8 +145,8 @@ TEST(ParseInitMonster, EmptiesTheTableAndDropsAnUnfinishedRecord) {
     const InitMonsterLoad load = ParseInitMonster(Records(2) + "(monster (name 3) (index 3)", *table);
     EXPECT_EQ(load.stored, 2u);
     EXPECT_EQ(table->LastMonsterIndex(), 1u);
-    EXPECT_EQ((*table)[2], MonsterRecord{});
-    EXPECT_EQ((*table)[11], MonsterRecord{});
+    EXPECT_EQ(table->size(), 2u);
+    EXPECT_EQ(std::as_const(*table)[11], MonsterRecord{});
 }
 
 TEST(LastMonsterIndex, EndsBeforeTheFirstRecordWithoutAName) {

@@ -42,7 +42,7 @@ void NestedSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names, st
 
 std::vector<std::string> NestedItemList(const ItemTable& items, ItemNameTable& names,
                                         std::string_view classText, const TypeFilter& filter) {
-    for (std::size_t row = 0; row < ItemNameTable::kRows; ++row) {
+    for (std::size_t row = 0; row < names.size(); ++row) {
         names[row].listPosition.clear();
     }
     std::vector<std::string> entries;
@@ -51,7 +51,7 @@ std::vector<std::string> NestedItemList(const ItemTable& items, ItemNameTable& n
     }
     const auto addEntry = [&](const ItemTable::Row& item) {
         const std::string& number = item[item_field::kNameNumber];
-        for (std::size_t row = 0; !number.empty() && row < ItemNameTable::kRows; ++row) {
+        for (std::size_t row = 0; !number.empty() && row < names.size(); ++row) {
             if (names[row].number == number) {
                 names[row].listPosition = IntToStr(static_cast<std::int64_t>(entries.size()));
                 entries.push_back(names[row].displayName);
@@ -62,7 +62,7 @@ std::vector<std::string> NestedItemList(const ItemTable& items, ItemNameTable& n
     };
     const bool allClasses = classText == kClassTexts[kClassAll];
     const std::size_t ruleBField = filter.field < ItemTable::kFields ? filter.field : item_field::kKind;
-    for (std::size_t row = 0; row < ItemTable::kRows; ++row) {
+    for (std::size_t row = 0; row < items.size(); ++row) {
         const ItemTable::Row& item = items[row];
         if (item[item_field::kClass] == classText && item[item_field::kKind] == filter.keyword) {
             addEntry(item);
@@ -85,7 +85,7 @@ TEST(LinearListsTest, SpawnMonsterListMatchesTheNestedSearch) {
         {"full table", [](SpawnTable&) {}},
         {"stale list positions",
          [](SpawnTable& t) {
-             for (std::size_t p = 0; p < SpawnTable::kCapacity; p += 7) {
+             for (std::size_t p = 0; p < t.size(); p += 7) {
                  t[p][kListPosition] = IntToStr(static_cast<std::int64_t>(p % 13));
              }
          }},
@@ -125,7 +125,8 @@ TEST(LinearListsTest, SpawnMonsterListMatchesTheNestedSearch) {
 
         EXPECT_EQ(actualEntries, expectedEntries);
         EXPECT_EQ(actualError, expectedError);
-        for (std::size_t p = 0; p < SpawnTable::kCapacity; ++p) {
+        ASSERT_EQ(actual->size(), expected->size());
+        for (std::size_t p = 0; p < actual->size(); ++p) {
             ASSERT_EQ((*actual)[p], (*expected)[p]) << "position " << p;
         }
     }
@@ -172,7 +173,7 @@ TEST(LinearListsTest, ItemListMatchesTheNestedSearch) {
 
         EXPECT_FALSE(expected.empty());
         EXPECT_EQ(actual, expected);
-        for (std::size_t row = 0; row < ItemNameTable::kRows; ++row) {
+        for (std::size_t row = 0; row < actualNames->size(); ++row) {
             ASSERT_EQ((*actualNames)[row].listPosition, (*expectedNames)[row].listPosition) << "row " << row;
         }
     }

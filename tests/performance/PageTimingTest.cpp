@@ -1,7 +1,7 @@
-// The page operations at full tables, timed in the real widgets: each must
-// stay within the 100 ms at which an action stops feeling instant. The figures
-// are printed; the bound is asserted only in the plain build, since the
-// sanitizer build is several times slower.
+// The page operations at the tables of a large server, timed in the real
+// widgets. The figures are printed. An optimised build must do each within
+// one frame (16 ms); the debug build within the 100 ms at which an action
+// stops feeling instant; the sanitizer build, several times slower, is not held.
 
 #include "CapacityData.h"
 
@@ -33,7 +33,11 @@
 #include <vector>
 
 namespace {
-constexpr double kInstantMs = 100.0;
+#ifdef NDEBUG
+constexpr double kBoundMs = 16.0;
+#else
+constexpr double kBoundMs = 100.0;
+#endif
 constexpr int kRuns = 3;
 
 struct Operation {
@@ -83,8 +87,9 @@ class PageTimingTest : public AppFixture {
         state.InitItemLoaded = true;
         state.ItemNamesLoaded = true;
         PortalPage& portals = form1->portalPage();
-        ReadEtc(capacity::EtcBytes(*capacity::Gotos(), *capacity::Portals()), true, portals.portals(),
-                portals.gotos());
+        EtcOtherRecords others;
+        ReadEtc(capacity::EtcBytes(*capacity::Gotos(), *capacity::Portals()), portals.portals(),
+                portals.gotos(), others);
         form1->show();
     }
 
@@ -92,7 +97,7 @@ class PageTimingTest : public AppFixture {
 
     void clearSpawnListPositions() {
         SpawnTable& spawns = form1->spawnPage().spawns();
-        for (std::size_t position = 0; position < SpawnTable::kCapacity; ++position) {
+        for (std::size_t position = 0; position < spawns.size(); ++position) {
             spawns[position][kListPosition].clear();
         }
     }
@@ -126,7 +131,7 @@ class PageTimingTest : public AppFixture {
     }
 };
 
-TEST_F(PageTimingTest, EveryOperationAtCapacityFeelsInstant) {
+TEST_F(PageTimingTest, EveryOperationOnALargeServersTablesFeelsInstant) {
     MonsterPage& monsters = form1->monsterPage();
     SpawnPage& spawns = form1->spawnPage();
     ItemPage& items = form1->itemPage();
@@ -146,7 +151,10 @@ TEST_F(PageTimingTest, EveryOperationAtCapacityFeelsInstant) {
     const std::vector<Operation> operations{
         {"monster list refresh (Button8Click)", monsterPage, [&] { monsters.Button8Click(); }},
         {"select a monster (ListBox2Click)", monsterPage,
-         [&] { monsterList->setCurrentRow(selectedMonster = (selectedMonster + 167) % 501); }},
+         [&] {
+             monsterList->setCurrentRow(selectedMonster =
+                                            (selectedMonster + 167) % static_cast<int>(capacity::kMonsters));
+         }},
         {"global experience change (Button7Click)",
          [&] {
              monsterPage();
@@ -155,7 +163,7 @@ TEST_F(PageTimingTest, EveryOperationAtCapacityFeelsInstant) {
              monsterList->parentWidget()->findChild<QSpinBox*>("SpinEdit5")->setValue(1);
          },
          [&] { monsters.Button7Click(); }},
-        {"BuildSpawnMonsterList, 3001 spawns",
+        {"BuildSpawnMonsterList, 3600 spawns",
          [&] {
              bringToFront(control<QListWidget>("ListBox3"));
              clearSpawnListPositions();
@@ -169,7 +177,7 @@ TEST_F(PageTimingTest, EveryOperationAtCapacityFeelsInstant) {
              removeAreaMarkers();
          },
          [&] { spawns.mapaClick(); }},
-        {"item list over 1001 rows (ComboBox2Change)", allWeapons,
+        {"item list over 4000 rows (ComboBox2Change)", allWeapons,
          [&] { items.ComboBox2Change(kTypeWeapon); }},
         {"select an item (ComboBox3Change)",
          [&] {
@@ -181,23 +189,23 @@ TEST_F(PageTimingTest, EveryOperationAtCapacityFeelsInstant) {
          [&] { form1->portalPage().ListPortals(); }},
     };
 
-    std::printf("%-44s %10s\n", "page operation at capacity", "time (ms)");
+    std::printf("%-44s %10s\n", "page operation, large tables", "time (ms)");
     for (const Operation& operation : operations) {
         const double ms = medianMs(operation);
         std::printf("%-44s %10.2f\n", operation.name, ms);
 #ifndef BRENNICK_SANITIZED
-        EXPECT_LE(ms, kInstantMs) << operation.name;
+        EXPECT_LE(ms, kBoundMs) << operation.name;
 #endif
     }
     std::fflush(stdout);
 
     // The operations did their work at full size.
-    EXPECT_EQ(monsterList->count(), 501);
+    EXPECT_EQ(monsterList->count(), static_cast<int>(capacity::kMonsters));
     EXPECT_EQ(form1->state().monsters[0][MonsterSlot::Exp], "103"); // 100, plus 1 in each of the 3 runs
-    EXPECT_EQ(control<QListWidget>("ListBox3")->count(), 401);
+    EXPECT_EQ(control<QListWidget>("ListBox3")->count(), static_cast<int>(capacity::kMonsterNames));
     EXPECT_EQ(control<QListWidget>("ListBox4")->count(), static_cast<int>(capacity::kManyAreas));
     EXPECT_EQ(form3->findChildren<MarkerShape*>().size(), capacity::kManyAreas + 1);
-    EXPECT_GE(itemList->count(), 500);
-    EXPECT_EQ(control<QListWidget>("ListBox5")->count(), 51);
+    EXPECT_GE(itemList->count(), 2000);
+    EXPECT_EQ(control<QListWidget>("ListBox5")->count(), static_cast<int>(capacity::kPortals));
 }
 } // namespace

@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
-// The present records of both tables, one text per record: "G" or "P"
-// followed by every field after a "|", so a whole load compares at once.
-inline std::vector<std::string> DumpTables(const GotoTable& gotos, const PortalTable& portals) {
+// The present records of both tables and the other records, one text per
+// record: "G" or "P" followed by every field after a "|", then "|+" and the
+// surplus values of each group that has some and "|&" and each kept group;
+// "O|" and the line of each other record. A whole load compares at once.
+inline std::vector<std::string> DumpTables(const GotoTable& gotos, const PortalTable& portals,
+                                           const EtcOtherRecords& others = {}) {
     std::vector<std::string> dump;
     auto add = [&dump](char kind, const auto& record) {
         std::string text(1, kind);
@@ -15,13 +18,22 @@ inline std::vector<std::string> DumpTables(const GotoTable& gotos, const PortalT
             text += '|';
             text += field;
         }
+        for (const auto& [first, words] : record.extras.surplus) {
+            text += "|+" + words;
+        }
+        for (const std::string& group : record.extras.kept) {
+            text += "|&" + group;
+        }
         dump.push_back(text);
     };
-    for (std::size_t i = 0; i < GotoTable::kCapacity && gotos[i].present(); ++i) {
+    for (std::size_t i = 0; i < gotos.size() && gotos[i].present(); ++i) {
         add('G', gotos[i]);
     }
-    for (std::size_t i = 0; i < PortalTable::kCapacity && portals[i].present(); ++i) {
+    for (std::size_t i = 0; i < portals.size() && portals[i].present(); ++i) {
         add('P', portals[i]);
+    }
+    for (const std::string& line : others) {
+        dump.push_back("O|" + line);
     }
     return dump;
 }

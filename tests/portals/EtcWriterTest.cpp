@@ -63,17 +63,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(EtcWriter, EmptyTablesGiveBannersAndOneLineEach) {
     auto gotos = std::make_unique<GotoTable>();
     auto portals = std::make_unique<PortalTable>();
-    EXPECT_EQ(EtcLines(*gotos, *portals),
+    EXPECT_EQ(EtcLines(*gotos, *portals, {}),
               (std::vector<std::string>{"; goto -----------------------------------", ";(goto     ) ;",
                                         "; portal -----------------------------------",
                                         ";(portal (country  ) (from     ) (to    )) ;"}));
     EXPECT_EQ(PortalListLines(*portals), (std::vector<std::string>{"Portal from map:  to map:  "}));
 }
 
-TEST(EtcWriter, SectionsStopAtTheFirstAbsentRecordAndAtCapacity) {
+TEST(EtcWriter, SectionsStopAtTheFirstAbsentRecord) {
     auto gotos = std::make_unique<GotoTable>();
     auto portals = std::make_unique<PortalTable>();
-    for (std::size_t i = 0; i < GotoTable::kCapacity; ++i) {
+    for (std::size_t i = 0; i < 101; ++i) {
         (*gotos)[i] = makeRecord<GotoRecord>({"0", std::to_string(i), "0", "0", "0", "0", ""});
     }
     (*portals)[0] =
@@ -82,13 +82,34 @@ TEST(EtcWriter, SectionsStopAtTheFirstAbsentRecordAndAtCapacity) {
         makeRecord<PortalRecord>({"1", "0", "2", "9", "1", "2", "3", "4", "5", "6", "7", "8", ""});
     (*portals)[3] = (*portals)[0]; // after a gap: never reached
 
-    const std::vector<std::string> lines = EtcLines(*gotos, *portals);
+    const std::vector<std::string> lines = EtcLines(*gotos, *portals, {});
     ASSERT_EQ(lines.size(), 1 + 101 + 1 + 2U);
     EXPECT_EQ(lines[101], "(goto 100 0 0 0 0) ;");
     EXPECT_EQ(lines[102], "; portal -----------------------------------");
     EXPECT_EQ(lines[104], ";(portal (country 0 2) (from 9 1 2 3 4) (to 5 6 7 8)) ;");
     EXPECT_EQ(PortalListLines(*portals),
               (std::vector<std::string>{"Portal from map: 3 to map:5   a", "Portal from map: 9 to map:5  "}));
+}
+
+// An Etc.txt read and saved without edits: everything the server reads is
+// written back, gotos first, then portals, then the other records.
+TEST(EtcWriter, SavingWithoutEditsKeepsEveryRecordAndGroup) {
+    GotoTable gotos;
+    PortalTable portals;
+    EtcOtherRecords others;
+    ReadEtc(
+        "; goto ---\r\n(goto 1 2 3 4 5 6 (x  1)) ;g\r\n(event\t(id 2) ( name \"Big  Fight\" )) ; not kept\r\n"
+        "; (none yet)\r\n;(event 3)\r\n(portal (country 0 1) (from 1 2 3 4 5) (to 6 7 8 9) (gate 3)) "
+        ";comment\r\n"
+        "(portal (country 0 1 2 3) (from 1 2 3 4 5 6) (to 6 7 8 9 0)) ; p\r\n",
+        portals, gotos, others);
+    EXPECT_EQ(
+        EtcLines(gotos, portals, others),
+        (std::vector<std::string>{"; goto -----------------------------------", "(goto 1 2 3 4 5 6 (x 1)) ;g",
+                                  "; portal -----------------------------------",
+                                  "(portal (country 0 1) (from 1 2 3 4 5) (to 6 7 8 9) (gate 3)) ;comment",
+                                  "(portal (country 0 1 2 3) (from 1 2 3 4 5 6) (to 6 7 8 9 0)) ; p",
+                                  "(event (id 2) (name \"Big  Fight\"))", ";(event 3)"}));
 }
 
 std::string joinLines(const std::vector<std::string>& lines) {
@@ -105,7 +126,7 @@ class TableGenerator {
   public:
     explicit TableGenerator(unsigned seed) : random_(seed) {}
 
-    std::string value() { return pick(1, 6, "0123456789-+abcXYZ\"';.\t\xE9"); }
+    std::string value() { return pick(1, 6, "0123456789-+abcXYZ\"';.\xE9"); }
     std::string comment() { return pick(0, 20, " abcdefgh;()-_.\"\xF6"); }
     std::string commented() { return random_() % 3 == 0 ? "1" : "0"; }
 
@@ -137,23 +158,24 @@ TEST(EtcRoundTrip, WrittenTablesReadBackPositionByPosition) {
         TableGenerator generate(seed);
         auto gotos = std::make_unique<GotoTable>();
         auto portals = std::make_unique<PortalTable>();
-        // Seeds 1 and 2 fill both tables to the last position.
-        const std::size_t gotoCount = seed <= 2 ? GotoTable::kCapacity : 1 + seed % 12;
-        const std::size_t portalCount = seed <= 2 ? PortalTable::kCapacity : 1 + seed * 7 % 9;
+        // Seeds 1 and 2 make tables of a large server's size.
+        const std::size_t gotoCount = seed <= 2 ? 200 : 1 + seed % 12;
+        const std::size_t portalCount = seed <= 2 ? 200 : 1 + seed * 7 % 9;
         for (std::size_t i = 0; i < gotoCount; ++i) {
             (*gotos)[i] = generate.record<GotoRecord>();
         }
         for (std::size_t i = 0; i < portalCount; ++i) {
             (*portals)[i] = generate.record<PortalRecord>();
         }
-        const std::string bytes = joinLines(EtcLines(*gotos, *portals));
+        const std::string bytes = joinLines(EtcLines(*gotos, *portals, {}));
 
         auto readGotos = std::make_unique<GotoTable>();
         auto readPortals = std::make_unique<PortalTable>();
-        const EtcLoad load = ReadEtc(bytes, true, *readPortals, *readGotos);
-        EXPECT_FALSE(load.leftOutAnything()) << "seed " << seed;
+        EtcOtherRecords others;
+        const EtcLoad load = ReadEtc(bytes, *readPortals, *readGotos, others);
+        EXPECT_TRUE(load.notes.empty()) << "seed " << seed;
         EXPECT_EQ(DumpTables(*readGotos, *readPortals), DumpTables(*gotos, *portals)) << "seed " << seed;
-        EXPECT_EQ(joinLines(EtcLines(*readGotos, *readPortals)), bytes) << "seed " << seed;
+        EXPECT_EQ(joinLines(EtcLines(*readGotos, *readPortals, others)), bytes) << "seed " << seed;
     }
 }
 } // namespace

@@ -113,19 +113,16 @@ TEST_F(AddPortalTest, EnterInAFieldPressesAdd) {
     EXPECT_FALSE(form6->isVisible());
 }
 
-TEST_F(AddPortalTest, FullTableWarnsAndStoresNothing) {
-    for (std::size_t i = 0; i < PortalTable::kCapacity; ++i) {
+TEST_F(AddPortalTest, ALargeTableAlwaysHasANextPosition) {
+    for (std::size_t i = 0; i < 200; ++i) {
         portals()[i][PortalRecord::commented] = "0";
         portals()[i][PortalRecord::fromMap] = std::to_string(i);
     }
-    dialogs.then(DialogDriver::press("OK"));
-    fill(true, {"99", "1", "2", "3", "4", "5", "6", "7", "8"}, "one too many");
+    fill(true, {"99", "1", "2", "3", "4", "5", "6", "7", "8"}, " next");
     add();
-    EXPECT_EQ(
-        dialogs.messages(),
-        QStringList{"Warning: The portal table is full: it holds 51 portals. The new portal was not added."});
-    EXPECT_TRUE(form6->isVisible());
-    EXPECT_EQ(portals()[50][PortalRecord::fromMap], "50");
+    EXPECT_FALSE(form6->isVisible());
+    EXPECT_EQ(portals()[200][PortalRecord::fromMap], "99");
+    EXPECT_EQ(portals().walkLength(), 201u);
 }
 
 TEST_F(AddPortalTest, NewPortalIsSavedWithTheOthers) {

@@ -23,8 +23,9 @@ class AddSpawnDialogTest : public AppFixture {
         form1->state().NamesLoaded = true;
         form1->state().GenMonsterLoaded = true;
         for (std::size_t i = 0; i < 10; ++i) {
-            spawns()[i] = {"0",    "1", "0", std::to_string(32 + i), "1", "60", "7000", "9000", "7100",
-                           "9100", "",  ""};
+            spawns()[i] = {
+                {"0", "1", "0", std::to_string(32 + i), "1", "60", "7000", "9000", "7100", "9100", "", ""},
+                {}};
         }
         MapImageStore::SetProgramFolder(scratch.path());
     }
@@ -61,7 +62,7 @@ TEST_F(AddSpawnDialogTest, AddStoresTheNewSpawnAfterTheLastOne) {
         dialogControl<QSpinBox>(QStringLiteral("SpinEdit%1").arg(8 + i))->setValue(corners[i]);
     }
     press("Button1");
-    const SpawnRecord expected{"0", "17", "2", "42", "4", "120", "100", "200", "150", "250", "", ""};
+    const SpawnRecord expected{{"0", "17", "2", "42", "4", "120", "100", "200", "150", "250", "", ""}, {}};
     EXPECT_EQ(spawns()[10], expected);
     EXPECT_FALSE(form4->isVisible());
     EXPECT_TRUE(dialogs.messages().isEmpty());
@@ -77,18 +78,17 @@ TEST_F(AddSpawnDialogTest, AddWithoutAMonsterWarnsAndKeepsTheDialogOpen) {
     EXPECT_EQ(spawns()[10][kCommented], "");
 }
 
-TEST_F(AddSpawnDialogTest, AddToAFullTableWarnsAndStoresNothing) {
-    for (std::size_t i = 0; i < SpawnTable::kCapacity; ++i) {
+TEST_F(AddSpawnDialogTest, AddToALargeTableAlwaysHasANextPosition) {
+    for (std::size_t i = 0; i < 3600; ++i) {
         spawns()[i][kIndex] = "1";
         spawns()[i][kArea] = std::to_string(i);
     }
     form1->spawnPage().ansClick();
     dialogControl<QComboBox>("ComboBox1")->setCurrentIndex(0);
-    dialogs.then(DialogDriver::press("OK"));
     press("Button1");
-    EXPECT_EQ(dialogs.messages(),
-              QStringList{"Warning: The spawn table is full: no more spawns can be added"});
-    EXPECT_EQ(spawns()[3000][kArea], "3000");
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_EQ(spawns()[3600][kArea], "3600");
+    EXPECT_EQ(spawns().LiveCount(), 3601u);
 }
 
 TEST_F(AddSpawnDialogTest, SelectOnMapWithoutTheMinimapFailsBeforeArming) {

@@ -20,13 +20,14 @@ std::unique_ptr<SpawnTable> Parse(const std::string& bytes, GenMonsterLoad* load
 
 // Fields 0 to 9 of a record.
 std::vector<std::string> Fields(const SpawnRecord& record) {
-    return {record.begin(), record.begin() + 10};
+    return {record.fields.begin(), record.fields.begin() + 10};
 }
 
 struct RecordCase {
     const char* name;
     std::string bytes;
     std::vector<std::string> fields; // fields 0 to 9 of record 0
+    RecordExtras extras = {};
 };
 
 class GenMonsterRecordTest : public ::testing::TestWithParam<RecordCase> {};
@@ -36,6 +37,7 @@ TEST_P(GenMonsterRecordTest, ReadsTheFieldsOfTheFirstRecord) {
     EXPECT_EQ(Fields((*table)[0]), GetParam().fields);
     EXPECT_EQ((*table)[0][kListPosition], "");
     EXPECT_EQ((*table)[0][kMarkerShown], "");
+    EXPECT_EQ((*table)[0].extras, GetParam().extras);
 }
 
 const std::string kSpawn =
@@ -59,25 +61,37 @@ INSTANTIATE_TEST_SUITE_P(
                    {"0", "1", "2", "3", "", "5", "1", "2", "3", "4"}},
         RecordCase{"KeysOutOfOrder",
                    "(genmonster (map 2) (index 1) (area 3) (max 4) (cycle 5) (rect 1 2 3 4))",
-                   {"0", "1", "", "3", "4", "5", "1", "2", "3", "4"}},
-        // Two blanks after the key move the value on to the next field, where the map value is appended.
+                   {"0", "1", "2", "3", "4", "5", "1", "2", "3", "4"}},
         RecordCase{"TwoBlanksAfterKey",
                    "(genmonster (index  12) (map 0) (area 7) (max 5) (cycle 3) (rect 1 2 3 4))",
-                   {"0", "", "120", "7", "5", "3", "1", "2", "3", "4"}},
+                   {"0", "12", "0", "7", "5", "3", "1", "2", "3", "4"}},
+        RecordCase{
+            "BlanksInsideParenthesesAndTabs",
+            "( genmonster ( index 532 ) ( map 23 ) (area\t9) (max 1) (cycle <TAB>120<TAB>) ( rect 4204 1667 "
+            "4222 1686 ) )",
+            {"0", "532", "23", "9", "1", "<TAB>120<TAB>", "4204", "1667", "4222", "1686"}},
+        RecordCase{"TabsAroundValues",
+                   "(genmonster (index\t1045\t) (map 0) (area 7) (max 5) (cycle \t120\t) (rect 1 2 3 4))",
+                   {"0", "1045", "0", "7", "5", "120", "1", "2", "3", "4"}},
         RecordCase{"OtherBytesKept",
-                   "(genmonster (index \"7\") (map -1) (area 0x2) (max 5\t) (cycle 3) (rect -4 2 3 4))",
-                   {"0", "\"7\"", "-1", "0x2", "5\t", "3", "-4", "2", "3", "4"}},
+                   "(genmonster (index \"7\") (map -1) (area 0x2) (max 5;) (cycle 3) (rect -4 2 3 4))",
+                   {"0", "\"7\"", "-1", "0x2", "5;", "3", "-4", "2", "3", "4"}},
         RecordCase{
             "SpreadOverLines",
             "(genmonster (index 40) (map 0) (area 41)\r\n    (max 1) (cycle 3600)\r\n    (rect 7 9 7 9))",
             {"0", "40", "0", "41", "1", "3600", "7", "9", "7", "9"}},
-        // Values never go past y2: extra corners are dropped, never stored in listPosition or markerShown.
-        RecordCase{"ExtraRectValuesDropped",
+        RecordCase{"ExtraRectValuesStayWithTheRect",
                    "(genmonster (index 1) (map 2) (area 3) (max 4) (cycle 5) (rect 1 2 3 4 5 6))",
-                   {"0", "1", "2", "3", "4", "5", "1", "2", "3", "4"}},
-        RecordCase{"ValuelessRectRunsToTheEnd",
+                   {"0", "1", "2", "3", "4", "5", "1", "2", "3", "4"},
+                   {{{kX1, " 5 6"}}, {}}},
+        RecordCase{"ValuelessRectGivesNoCorners",
                    "(genmonster (index 1) (map 2) (area 3) (max 4) (cycle 5) (rect))",
-                   {"0", "1", "2", "3", "4", "5", ")", "", "", ""}}),
+                   {"0", "1", "2", "3", "4", "5", "", "", "", ""}},
+        RecordCase{"UnknownGroupsAndSecondRectAreKept",
+                   "(genmonster (index 10) (map 0) (removegen 2) (area 288) (max 5) (cycle 1) (rect 1 2 3 4) "
+                   "(maxgencount\t5) (rect 5 6 7 8) (xy 358018 188915))",
+                   {"0", "10", "0", "288", "5", "1", "1", "2", "3", "4"},
+                   {{}, {"(removegen 2)", "(maxgencount 5)", "(rect 5 6 7 8)", "(xy 358018 188915)"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GenMonsterReaderTest, SkipsCommentsNotesAndGroupsOfOtherKeywords) {
@@ -128,26 +142,38 @@ TEST(GenMonsterReaderTest, ASecondLoadLeavesNoTraceOfTheFirst) {
     EXPECT_EQ(table.LiveCount(), 1u);
 }
 
-TEST(GenMonsterReaderTest, RecordsBeyondTheCapacityAreCountedNotStored) {
-    std::string bytes;
-    for (std::size_t i = 0; i < SpawnTable::kCapacity + 4; ++i) {
+TEST(GenMonsterReaderTest, EveryRecordOfTheFileIsStored) {
+    std::string bytes = "\xEF\xBB\xBF; spawns \xD0\xBA\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0 (every map)\r\n";
+    for (std::size_t i = 0; i < 3600; ++i) {
         bytes += "(genmonster (index 1) (map 0) (area " + std::to_string(i) +
                  ") (max 1) (cycle 1) (rect 1 1 1 1))\n";
     }
     GenMonsterLoad load;
     const auto table = Parse(bytes, &load);
-    EXPECT_EQ(load.stored, SpawnTable::kCapacity);
-    EXPECT_EQ(load.leftOut, 4u);
-    EXPECT_EQ((*table)[SpawnTable::kCapacity - 1][kArea], "3000");
-    EXPECT_EQ(table->LiveCount(), SpawnTable::kCapacity);
-    EXPECT_FALSE(table->FirstFreePosition().has_value());
-    EXPECT_NE(GenMonsterLeftOutWarning(load, false).find("4 spawns"), std::string::npos);
+    EXPECT_EQ(load.stored, 3600u);
+    EXPECT_TRUE(load.notes.empty());
+    EXPECT_EQ((*table)[3599][kArea], "3599");
+    EXPECT_EQ(table->LiveCount(), 3600u);
+    EXPECT_EQ(table->FirstFreePosition(), 3600u);
+}
+
+TEST(GenMonsterReaderTest, NotesAnOpenGroupAndASpawnWithoutIndexThatEndsTheTable) {
+    GenMonsterLoad load;
+    Parse(kSpawn + "\r\n(genmonster (map 1))\r\n" + kSpawn + "\r\n" + kSpawn +
+              "\r\n; a stray ) \r\n(genmonster (index 4",
+          &load);
+    EXPECT_EQ(load.stored, 4u);
+    EXPECT_EQ(
+        load.notes,
+        (LoadNotes{
+            "the group opened on line 6 is never closed; nothing after it was read.",
+            "spawn 2 has no index, which ends the table: a save will not contain it or the 2 spawns after "
+            "it."}));
 }
 
 TEST(GenMonsterReaderTest, TheSampleFileFillsMapsZeroToFour) {
-    const FilePrefix file = ReadFilePrefix(BRENNICK_EXAMPLES "/GenMonster.txt", kGenMonsterReadLimit);
     SpawnTable table;
-    const GenMonsterLoad load = ParseGenMonster(file.bytes, table);
+    const GenMonsterLoad load = ParseGenMonster(ReadWholeFile(BRENNICK_EXAMPLES "/GenMonster.txt"), table);
     EXPECT_EQ(load.stored, table.LiveCount());
     EXPECT_GE(load.stored, 40u);
     std::set<std::string> maps;

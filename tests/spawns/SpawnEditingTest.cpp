@@ -9,7 +9,7 @@
 
 namespace {
 SpawnRecord Spawn(std::string index, std::string area, std::string map = "1") {
-    return {"0", index, map, area, "5", "300", "100", "200", "150", "260", "", ""};
+    return {{"0", index, map, area, "5", "300", "100", "200", "150", "260", "", ""}, {}};
 }
 
 std::unique_ptr<MonsterNameTable> Names(const std::vector<std::pair<std::string, std::string>>& entries) {
@@ -104,7 +104,8 @@ TEST_F(SpawnEditingTest, AddFillsTheFirstFreePositionWithTheNextArea) {
     }
     NewSpawn spawn{"Cave Spider", false, 0, 4, 120, 219322, 311040, 222522, 314880};
     ASSERT_EQ(AddSpawn(*table, *names, spawn), AddSpawnResult::Added);
-    const SpawnRecord expected = {"0", "3", "0", "42", "4", "120", "6853", "9720", "6953", "9840", "", ""};
+    const SpawnRecord expected = {{"0", "3", "0", "42", "4", "120", "6853", "9720", "6953", "9840", "", ""},
+                                  {}};
     EXPECT_EQ((*table)[10], expected);
 
     spawn.point = true;
@@ -118,7 +119,7 @@ TEST_F(SpawnEditingTest, AddFillsTheFirstFreePositionWithTheNextArea) {
 TEST_F(SpawnEditingTest, AddRefusalsStoreNothing) {
     (*table)[0] = Spawn("1", "7");
     (*table)[1] = Spawn("1", "eight");
-    const SpawnRecord empty{};
+    const SpawnRecord empty;
     NewSpawn spawn{"", false, 0, 1, 1, 0, 0, 0, 0};
     EXPECT_EQ(AddSpawn(*table, *names, spawn), AddSpawnResult::NoMonster);
     spawn.monsterName = "Nobody";
@@ -126,10 +127,15 @@ TEST_F(SpawnEditingTest, AddRefusalsStoreNothing) {
     spawn.monsterName = "Giant Rat";
     EXPECT_THROW(AddSpawn(*table, *names, spawn), ConvertError);
     EXPECT_EQ((*table)[2], empty);
+}
 
-    for (std::size_t i = 0; i < SpawnTable::kCapacity; ++i) {
+TEST_F(SpawnEditingTest, AddToATableWithEveryRecordLiveGrowsIt) {
+    for (std::size_t i = 0; i < 3600; ++i) {
         (*table)[i] = Spawn("1", std::to_string(i));
     }
-    EXPECT_EQ(AddSpawn(*table, *names, spawn), AddSpawnResult::TableFull);
+    const NewSpawn spawn{"Giant Rat", false, 0, 1, 1, 0, 0, 0, 0};
+    EXPECT_EQ(AddSpawn(*table, *names, spawn), AddSpawnResult::Added);
+    EXPECT_EQ(table->LiveCount(), 3601u);
+    EXPECT_EQ((*table)[3600][kArea], "3600");
 }
 } // namespace

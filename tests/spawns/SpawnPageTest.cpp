@@ -29,8 +29,8 @@ class SpawnPageTest : public AppFixture {
     SpawnTable& spawns() { return page().spawns(); }
 
     void loadNames() {
-        const FilePrefix names = ReadFilePrefix(dataFile(kFolder, "MonsterName.txt").toStdString(), 500000);
-        ParseMonsterNames(names.bytes, form1->state().monsterNames);
+        ParseMonsterNames(ReadWholeFile(dataFile(kFolder, "MonsterName.txt").toStdString()),
+                          form1->state().monsterNames);
         form1->state().NamesLoaded = true;
     }
 
@@ -188,20 +188,22 @@ TEST_F(SpawnPageTest, AskingForNamesAndAnsweringNoLeavesTheMonsterListEmpty) {
     EXPECT_EQ(spawns()[0][kListPosition], "");
 }
 
-TEST_F(SpawnPageTest, LeftOutSpawnsAreReportedAfterTheLoad) {
+TEST_F(SpawnPageTest, ASpawnWithoutIndexThatEndsTheTableIsReportedNamingTheFile) {
     loadNames();
     std::string bytes;
-    for (int i = 0; i < 3003; ++i) {
-        bytes += "(genmonster (index 1) (map 0) (area " + std::to_string(i) +
-                 ") (max 1) (cycle 1) (rect 1 1 1 1))\r\n";
+    for (int i = 0; i < 3600; ++i) {
+        bytes += "(genmonster (index " + std::string(i == 3500 ? "" : "1") + ") (map 0) (area " +
+                 std::to_string(i) + ") (max 1) (cycle 1) (rect 1 1 1 1))\r\n";
     }
     const QString path = scratchFile("big.txt");
     writeBytes(path, bytes);
     loadGenMonster(path);
-    ASSERT_EQ(dialogs.messages().size(), 1);
-    EXPECT_TRUE(dialogs.messages()[0].startsWith("Warning: "));
-    EXPECT_TRUE(dialogs.messages()[0].contains("2 spawns"));
-    EXPECT_EQ(spawns()[3000][kArea], "3000");
+    EXPECT_EQ(
+        dialogs.messages(),
+        QStringList{
+            "Warning: big.txt: spawn 3501 has no index, which ends the table: a save will not contain it "
+            "or the 99 spawns after it."});
+    EXPECT_EQ(spawns()[3599][kArea], "3599");
     EXPECT_EQ(form1->statusText(), "GenMonster Loaded!");
 }
 
