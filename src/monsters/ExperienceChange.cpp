@@ -44,9 +44,6 @@ std::optional<std::int64_t> changed(std::int64_t exp, ExpOperation operation, st
 std::vector<ExpUpdate> ComputeExpChange(const MonsterTable& table, ExpOperation operation,
                                         std::int32_t amount) {
     std::vector<ExpUpdate> updates;
-    if (operation == ExpOperation::None) {
-        return updates;
-    }
     const std::size_t last = table.LastMonsterIndex();
     for (std::size_t position = 0; position <= last; ++position) {
         const std::string& exp = table[position][MonsterSlot::Exp];

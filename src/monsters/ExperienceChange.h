@@ -16,7 +16,8 @@ struct ExpUpdate {
 
 // The new `exp` values of every record from position 0 to LastMonsterIndex
 // whose `exp` slot is not empty, commented-out records included. "-" and "/"
-// leave out a result that would not stay above 0; "x" has no lower bound.
+// leave out a result that would not stay above 0; "x" has no lower bound; no
+// operation changes nothing, but every value is still checked.
 // Every value is parsed and every result computed before anything is
 // returned: a slot that is not an integer throws ConvertError, "/" by 0
 // DivisionByZeroError, and a result outside the 32-bit signed range

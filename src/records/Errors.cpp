@@ -2,7 +2,8 @@
 
 #include <cerrno>
 
-ConvertError::ConvertError(const std::string& text) : BrennickError("'" + text + "' is not a valid integer value") {}
+ConvertError::ConvertError(const std::string& text)
+    : BrennickError("'" + text + "' is not a valid integer value") {}
 
 DivisionByZeroError::DivisionByZeroError() : BrennickError("Division by zero") {}
 
@@ -22,7 +23,17 @@ std::string messageForErrno(int error) {
 }
 } // namespace
 
-InOutError InOutError::fromErrno(int error) { return InOutError(messageForErrno(error)); }
+InOutError InOutError::fromErrno(int error) {
+    return InOutError(messageForErrno(error));
+}
+
+InOutError InOutError::cannotOpen(const std::string& path, int error) {
+    return InOutError("Cannot open file \"" + path + "\". " + messageForErrno(error));
+}
+
+InOutError InOutError::cannotRead(const std::string& path, int error) {
+    return InOutError("Cannot read file \"" + path + "\". " + messageForErrno(error));
+}
 
 InOutError InOutError::cannotCreate(const std::string& path, int error) {
     return InOutError("Cannot create file \"" + path + "\". " + messageForErrno(error));

@@ -20,7 +20,7 @@ OpenFile openForReading(const std::string& path) {
     errno = 0;
     OpenFile file(std::fopen(path.c_str(), "rb"));
     if (!file) {
-        throw InOutError::fromErrno(errno != 0 ? errno : ENOENT);
+        throw InOutError::cannotOpen(path, errno != 0 ? errno : ENOENT);
     }
     struct stat status {};
     if (fstat(fileno(file.get()), &status) == 0 &&
@@ -31,9 +31,6 @@ OpenFile openForReading(const std::string& path) {
     return file;
 }
 
-void throwReadError() {
-    throw InOutError::fromErrno(errno != 0 ? errno : EIO);
-}
 } // namespace
 
 std::string FileNameOf(std::string_view path) {
@@ -56,7 +53,7 @@ void ReadFileInBlocks(const std::string& path, std::size_t blockSize,
         const std::size_t count = std::fread(block.data(), 1, block.size(), file.get());
         if (count == 0) {
             if (std::ferror(file.get()) != 0) {
-                throwReadError();
+                throw InOutError::cannotRead(path, errno != 0 ? errno : EIO);
             }
             return;
         }

@@ -10,8 +10,8 @@
 inline constexpr std::uint64_t kLargestReadableFile = 64ull * 1024 * 1024;
 
 // Reads a whole file. A file that cannot be opened or read throws InOutError
-// with the platform's message; a file over kLargestReadableFile throws
-// BrennickError before anything is read.
+// naming the file and giving the platform's reason; a file over
+// kLargestReadableFile throws BrennickError before anything is read.
 std::string ReadWholeFile(const std::string& path);
 
 // Reads a whole file in blocks of `blockSize` bytes, handing each block to

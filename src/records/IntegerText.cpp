@@ -40,4 +40,6 @@ std::int32_t StrToInt(std::string_view text) {
     throw ConvertError(std::string(text));
 }
 
-std::string IntToStr(std::int64_t value) { return std::to_string(value); }
+std::string IntToStr(std::int64_t value) {
+    return std::to_string(value);
+}

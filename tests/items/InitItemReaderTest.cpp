@@ -194,7 +194,7 @@ TEST(InitItemReader, MissingFileFailsWithoutStoring) {
         ReadInitItem("/nonexistent/brennick/InitItem.txt", table, kItemFileBlockSize);
         FAIL();
     } catch (const InOutError& error) {
-        EXPECT_STREQ(error.what(), "File not found");
+        EXPECT_STREQ(error.what(), "Cannot open file \"/nonexistent/brennick/InitItem.txt\". File not found");
     }
     EXPECT_EQ(table[0][1], "");
 }

@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"2", "10", "-9", "-10"},
                    {"2", "3", "-9", "-10"}},
         ChangeCase{"DivideByNegative", ExpOperation::Divide, -2, {"-7", "8"}, {"3", "8"}},
-        ChangeCase{"NoOperationChangesNothing", ExpOperation::None, 5, {"1", "x"}, {"1", "x"}},
+        ChangeCase{"NoOperationChangesNothing", ExpOperation::None, 5, {"1", "", "-3"}, {"1", "", "-3"}},
         ChangeCase{"DivideByZeroWithoutAnyExp", ExpOperation::Divide, 0, {"", ""}, {"", ""}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -104,6 +104,11 @@ INSTANTIATE_TEST_SUITE_P(
                     {"10", "20", "3x", "40"},
                     "'3x' is not a valid integer value"},
         FailureCase{"DivideByZero", ExpOperation::Divide, 0, {"", "10"}, "Division by zero"},
+        FailureCase{"NotANumberWithNoOperation",
+                    ExpOperation::None,
+                    5,
+                    {"1", "x"},
+                    "'x' is not a valid integer value"},
         FailureCase{"AddAboveRange", ExpOperation::Add, 1, {"1", "2147483647"}, "Integer overflow"},
         FailureCase{
             "SubtractBelowRange", ExpOperation::Subtract, 1, {"5", "-2147483648"}, "Integer overflow"},

@@ -170,7 +170,8 @@ TEST_F(EtcFileTest, MissingFileLeavesTheTablesAsTheyWere) {
             try {
                 LoadEtcFile((folder / "missing.txt").string(), tables.portals, tables.gotos, tables.others);
             } catch (const InOutError& error) {
-                EXPECT_STREQ(error.what(), "File not found");
+                EXPECT_EQ(error.what(),
+                          "Cannot open file \"" + (folder / "missing.txt").string() + "\". File not found");
                 throw;
             }
         },

@@ -39,12 +39,18 @@ TEST(FileBytes, FileOverSixtyFourMebibytesIsRefusedByNameAndSize) {
     std::filesystem::remove(path);
 }
 
-TEST(FileBytes, MissingFileIsReported) {
-    try {
-        ReadWholeFile(scratch("missing/none.txt").string());
-        FAIL();
-    } catch (const InOutError& error) {
-        EXPECT_STREQ(error.what(), "File not found");
+TEST(FileBytes, AFileThatCannotBeOpenedIsReportedByName) {
+    const auto missing = scratch("missing/none.txt").string();
+    const auto folder = std::filesystem::temp_directory_path().string();
+    for (const auto& [path, message] :
+         {std::pair{missing, "Cannot open file \"" + missing + "\". File not found"},
+          {folder, "Cannot read file \"" + folder + "\". I/O error 21"}}) {
+        try {
+            ReadWholeFile(path);
+            ADD_FAILURE() << path;
+        } catch (const InOutError& error) {
+            EXPECT_EQ(error.what(), message);
+        }
     }
 }
 } // namespace

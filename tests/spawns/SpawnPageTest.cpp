@@ -174,7 +174,8 @@ TEST_F(SpawnPageTest, MissingFileFailsAndKeepsTheTable) {
         page().GenMonster1Click();
         ADD_FAILURE() << "no failure";
     } catch (const InOutError& error) {
-        EXPECT_STREQ(error.what(), "File not found");
+        EXPECT_EQ(QString(error.what()),
+                  "Cannot open file \"" + scratchFile("absent.txt") + "\". File not found");
     }
     EXPECT_EQ(spawns()[0][kArea], "7");
 }
