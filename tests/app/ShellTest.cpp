@@ -106,9 +106,9 @@ TEST_F(ShellTest, FailedHandlerShowsErrorBoxAndProgramGoesOn) {
     button.resize(40, 20);
     int runs = 0;
     QObject::connect(&button, &QPushButton::clicked, &button, Guarded(*form1, [&runs] {
-                         ++runs;
-                         throw ConvertError("x1");
-                     }));
+        ++runs;
+        throw ConvertError("x1");
+    }));
     dialogs.then(DialogDriver::press("OK"));
     dialogs.then(DialogDriver::press("OK"));
     QTest::mouseClick(&button, Qt::LeftButton);
@@ -145,7 +145,10 @@ TEST_F(ShellTest, FileDialogsKeepWhatTheirUsersSet) {
          "OpenDialog1",
          "Select InitMonster",
          {"InitMonster (InitMonster.txt)", "All txt (*.txt)", "ALL (*.*)"}},
-        {FileDialog::OpenDialog2, "OpenDialog2", "Select file with monsters name", {"All txt (*.txt)", "ALL (*.*)"}},
+        {FileDialog::OpenDialog2,
+         "OpenDialog2",
+         "Select file with monsters name",
+         {"All txt (*.txt)", "ALL (*.*)"}},
         {FileDialog::OpenInitItem,
          "OpenInitItem",
          "Select InitItem",
@@ -170,7 +173,8 @@ TEST_F(ShellTest, FileDialogsKeepWhatTheirUsersSet) {
 
     // The shared OpenDialog3 keeps the last title set, whoever sets the filter.
     dialogs.then(DialogDriver::cancel());
-    form1->chooseFile(FileDialog::OpenDialog3, {.title = "Select GenMonster", .filter = "GenMonster|GenMonster.txt"});
+    form1->chooseFile(FileDialog::OpenDialog3,
+                      {.title = "Select GenMonster", .filter = "GenMonster|GenMonster.txt"});
     dialogs.then(DialogDriver::cancel());
     form1->chooseFile(FileDialog::OpenDialog3, {.filter = "Etc|Etc.txt|ALL|*.*"});
     EXPECT_EQ(dialogs.fileDialogTitles().mid(6), (QStringList{"Select GenMonster", "Select GenMonster"}));

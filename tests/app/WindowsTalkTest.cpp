@@ -135,7 +135,8 @@ TEST_F(WindowsTalkTest, DragOnTheMinimapFillsTheAddSpawnDialog) {
 
     click(dialog, "Button1");
     const SpawnRecord& added = workspace().spawns[5];
-    EXPECT_EQ((std::vector<std::string>{added[kIndex], added[kArea], added[kX1], added[kY1], added[kX2], added[kY2]}),
+    EXPECT_EQ((std::vector<std::string>{added[kIndex], added[kArea], added[kX1], added[kY1], added[kX2],
+                                        added[kY2]}),
               (std::vector<std::string>{"2", "12", "6853", "9720", "6953", "9840"}));
     EXPECT_FALSE(viewer->isVisible());
     EXPECT_FALSE(dialog->isVisible());
