@@ -2,6 +2,7 @@
 // wiring: these tests drive the real program's windows and answer their real
 // boxes and file dialogs.
 #include "support/AppFixture.h"
+#include "support/ListTexts.h"
 
 #include "app/Controls.h"
 #include "monsters/MonsterSlots.h"
@@ -39,14 +40,7 @@ class WindowsTalkTest : public AppFixture {
         control<QListWidget>("ListBox3")->setCurrentRow(0);
     }
 
-    QStringList items(const QString& list) const {
-        QStringList texts;
-        auto* widget = control<QListWidget>(list);
-        for (int row = 0; row < widget->count(); ++row) {
-            texts << widget->item(row)->text();
-        }
-        return texts;
-    }
+    QStringList items(const QString& list) const { return ListTexts(control<QListWidget>(list)); }
 };
 
 TEST_F(WindowsTalkTest, GenMonsterLoadHasTheMonsterPageLoadTheNames) {

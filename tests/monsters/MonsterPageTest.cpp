@@ -1,3 +1,4 @@
+#include "support/ListTexts.h"
 #include "support/ShellFixture.h"
 
 #include "app/Controls.h"
@@ -46,13 +47,7 @@ class MonsterPageTest : public ShellFixture {
         ASSERT_EQ(list()->currentRow(), row);
     }
 
-    QStringList items() {
-        QStringList texts;
-        for (int i = 0; i < list()->count(); ++i) {
-            texts << list()->item(i)->text();
-        }
-        return texts;
-    }
+    QStringList items() { return ListTexts(list()); }
 };
 
 TEST_F(MonsterPageTest, LoadAsksForNamesAndListsTheMonsters) {

@@ -1,3 +1,4 @@
+#include "support/ListTexts.h"
 #include "support/ShellFixture.h"
 
 #include "app/LineBuffer.h"
@@ -40,13 +41,7 @@ class PortalPageTest : public ShellFixture {
                           list->visualItemRect(list->item(row)).center());
     }
 
-    QStringList lines() const {
-        QStringList shown;
-        for (int row = 0; row < list->count(); ++row) {
-            shown << list->item(row)->text();
-        }
-        return shown;
-    }
+    QStringList lines() const { return ListTexts(list); }
 
     QString spin(const QString& name) const { return control<QSpinBox>(name)->text(); }
     QString label(const QString& name) const { return control<QLabel>(name)->text(); }

@@ -1,3 +1,4 @@
+#include "support/ListTexts.h"
 #include "support/ShellFixture.h"
 
 #include "app/Controls.h"
@@ -44,14 +45,7 @@ class SpawnPageTest : public ShellFixture {
         areas->setCurrentItem(areas->findItems(area, Qt::MatchExactly).value(0));
     }
 
-    QStringList items(const QString& list) const {
-        QStringList texts;
-        auto* widget = pageControl<QListWidget>(list);
-        for (int row = 0; row < widget->count(); ++row) {
-            texts << widget->item(row)->text();
-        }
-        return texts;
-    }
+    QStringList items(const QString& list) const { return ListTexts(pageControl<QListWidget>(list)); }
 };
 
 TEST_F(SpawnPageTest, LoadListsMonstersAndTheirAreas) {
