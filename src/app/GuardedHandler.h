@@ -8,6 +8,18 @@
 #include <functional>
 #include <utility>
 
+// The message of the failure being handled, for the failure box; to be called
+// from a catch block.
+inline QString CurrentFailureMessage() {
+    try {
+        throw;
+    } catch (const std::exception& failure) {
+        return ToQ(failure.what());
+    } catch (...) {
+        return QStringLiteral("Unknown failure");
+    }
+}
+
 // A handler made fit to be connected to a signal: a failure that the handler
 // does not catch itself ends it and is shown in the failure box, and no
 // exception leaves the slot into Qt's signal code. Like connect(), it passes
@@ -21,10 +33,8 @@ template <typename Handler> class GuardedHandler {
     void operator()(Arguments&&... arguments) {
         try {
             std::invoke(handler_, std::forward<Arguments>(arguments)...);
-        } catch (const std::exception& failure) {
-            shell_->ShowFailure(ToQ(failure.what()));
         } catch (...) {
-            shell_->ShowFailure(QStringLiteral("Unknown failure"));
+            shell_->ShowFailure(CurrentFailureMessage());
         }
     }
 

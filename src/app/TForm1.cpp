@@ -127,7 +127,7 @@ void TForm1::buildPages() {
 
     monsterPage_ = new MonsterPage(*this, *workspace_, monster);
     itemPage_ = new ItemPage(*this, *workspace_, item);
-    characterPage_ = new CharacterPage(*this, *workspace_, character);
+    new CharacterPage(*this, *workspace_, character); // owned by its sheet, like every page
     PageControl1->setCurrentWidget(map);
 }
 

@@ -18,7 +18,6 @@ class QPlainTextEdit;
 class QTabWidget;
 class QTimer;
 
-class CharacterPage;
 class ItemPage;
 class MonsterPage;
 class PortalPage;
@@ -88,7 +87,6 @@ class TForm1 : public QMainWindow, public Shell {
 
     MonsterPage* monsterPage_ = nullptr;
     ItemPage* itemPage_ = nullptr;
-    CharacterPage* characterPage_ = nullptr;
     SpawnPage* spawnPage_ = nullptr;
     PortalPage* portalPage_ = nullptr;
 

@@ -16,7 +16,6 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QWidget;
-class MonsterTable;
 class RadioGroup;
 class Shell;
 struct Workspace;
