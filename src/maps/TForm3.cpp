@@ -175,8 +175,8 @@ void TForm3::ShowSelectedAreas(const std::vector<std::string>& selectedAreas) {
                 currentMap = loadPictureOfMap(record[kMap]);
             }
             if (record[kMap] == IntToStr(*currentMap)) {
-                placeMarker(markerNamed(kMarkerPrefix + ToQ(area)),
-                            SpawnMarker(record, *currentMap, picturePlace()));
+                const Marker shape = SpawnMarker(record, *currentMap, picturePlace());
+                placeMarker(markerNamed(kMarkerPrefix + ToQ(area)), shape);
                 fit.markerPlaced = true;
                 record[kMarkerShown] = "1";
             }
