@@ -55,6 +55,9 @@ class SpawnPage : public QObject {
 
     Shell& shell_;
     Workspace& workspace_;
+    // Set while a spawn is put into the fields. Not restored by a scope: a
+    // show that fails leaves it set, and no edit is stored until a spawn
+    // shows whole.
     bool spawnFieldsLoading_ = false;
 
     QListWidget* ListBox3 = nullptr;
