@@ -77,7 +77,10 @@ TForm1::TForm1(const QString& programFolder)
     wireHandlers();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The pages go before the workspace they edit.
+    delete PageControl1;
+}
 
 void TForm1::FormCreate() {
     workspace_->NamesLoaded = false;
@@ -199,8 +202,8 @@ void TForm1::buildDialogs() {
 // to another, is connected here.
 void TForm1::wireHandlers() {
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    connect(ItemName1, &QAction::triggered, this, Guarded(*this, itemPage_, &ItemPage::ItemName1Click));
-    connect(MonsterName1, &QAction::triggered, this,
+    connect(ItemName1, &QAction::triggered, itemPage_, Guarded(*this, itemPage_, &ItemPage::ItemName1Click));
+    connect(MonsterName1, &QAction::triggered, monsterPage_,
             Guarded(*this, monsterPage_, &MonsterPage::MonsterName1Click));
     connect(About1, &QAction::triggered, this, Guarded(*this, this, &TForm1::About1Click));
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
@@ -210,7 +213,7 @@ void TForm1::wireHandlers() {
     connect(itemPage_, &ItemPage::itemNamesRead, ost_nazwa,
             [this](std::int64_t lastRow) { ost_nazwa->setText(QString::number(lastRow)); });
 
-    connect(spawnPage_, &SpawnPage::monsterNamesWanted, this, Guarded(*this, [this](bool& finished) {
+    connect(spawnPage_, &SpawnPage::monsterNamesWanted, monsterPage_, Guarded(*this, [this](bool& finished) {
                 monsterPage_->MonsterName1Click();
                 finished = true;
             }));
