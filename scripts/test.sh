@@ -18,7 +18,7 @@ ctest --test-dir build/ci --output-on-failure --timeout 600
 echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRENNICK_WERROR=ON -DBRENNICK_SANITIZE=ON
 cmake --build build/sanitize
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build/sanitize --output-on-failure --timeout 900
 
 echo "== Fuzz each reader for ${FUZZ_SECONDS} s"

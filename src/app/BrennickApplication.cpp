@@ -1,11 +1,9 @@
 #include "app/BrennickApplication.h"
 
+#include "app/GuardedHandler.h"
 #include "app/MessageBoxes.h"
-#include "app/TextCodec.h"
 
 #include <QFont>
-
-#include <exception>
 
 BrennickApplication::BrennickApplication(int& argc, char** argv) : QApplication(argc, argv) {
     ConfigureApplication(*this);
@@ -14,10 +12,8 @@ BrennickApplication::BrennickApplication(int& argc, char** argv) : QApplication(
 bool BrennickApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& failure) {
-        ShowFailure(activeWindow(), ToQ(failure.what()));
     } catch (...) {
-        ShowFailure(activeWindow(), QStringLiteral("Unknown failure"));
+        ShowFailure(activeWindow(), CurrentFailureMessage());
     }
     return false;
 }

@@ -2,11 +2,12 @@
 
 #include <QApplication>
 
-// The application object. Every event is dispatched through notify(), which
-// is the one place where a failed handler is caught: its message is shown in
-// the error box captioned with the application title, and the program goes on.
+// The application object. Handlers are connected through Guarded(), which
+// catches their failures at the slot; notify() is the last resort for a
+// failure that reaches the event dispatch all the same: its message is shown
+// in the error box captioned with the application title, and the program goes on.
 class BrennickApplication : public QApplication {
-public:
+  public:
     BrennickApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;

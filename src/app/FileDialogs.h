@@ -11,7 +11,8 @@ class QWidget;
 // for instance "All txt|*.txt|ALL|*.*"; the first entry is selected.
 void SetDialogFilter(QFileDialog* dialog, const QString& pairs);
 
-QFileDialog* MakeOpenDialog(QWidget* parent, const QString& objectName, const QString& title, const QString& filter);
+QFileDialog* MakeOpenDialog(QWidget* parent, const QString& objectName, const QString& title,
+                            const QString& filter);
 
 // A save dialog never asks before replacing a file; `defaultExt` is appended
 // to a name typed without an extension.

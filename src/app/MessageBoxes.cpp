@@ -1,8 +1,5 @@
 #include "app/MessageBoxes.h"
 
-#include "app/TextCodec.h"
-#include "records/FileBytes.h"
-
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -38,12 +35,6 @@ void Warning(QWidget* parent, const QString& text) {
 
 void ErrorMessage(QWidget* parent, const QString& text) {
     showOk(parent, QMessageBox::Critical, QStringLiteral("Error"), text);
-}
-
-void WarnLoadNotes(QWidget* parent, const QString& path, const LoadNotes& notes) {
-    if (!notes.empty()) {
-        Warning(parent, ToQ(LoadWarning(FileNameOf(FromQ(path)), notes)));
-    }
 }
 
 void ShowFailure(QWidget* parent, const QString& text) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "records/LoadNotes.h"
-
 #include <QString>
 
 class QWidget;
@@ -16,7 +14,5 @@ void Information(QWidget* parent, const QString& text);
 void Warning(QWidget* parent, const QString& text);
 // "Error" box with one "OK" button.
 void ErrorMessage(QWidget* parent, const QString& text);
-// The warning box of a load's notes, each line naming the file; nothing when there are none.
-void WarnLoadNotes(QWidget* parent, const QString& path, const LoadNotes& notes);
 // The box of a failed handler, captioned with the application title.
 void ShowFailure(QWidget* parent, const QString& text);

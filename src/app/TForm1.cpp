@@ -1,13 +1,17 @@
 #include "app/TForm1.h"
 
 #include "app/FileDialogs.h"
+#include "app/GuardedHandler.h"
 #include "app/JpegPicture.h"
 #include "app/MessageBoxes.h"
 #include "items/CharacterPage.h"
 #include "items/ItemPage.h"
+#include "maps/TForm3.h"
 #include "monsters/MonsterPage.h"
 #include "portals/PortalPage.h"
+#include "portals/TForm6.h"
 #include "spawns/SpawnPage.h"
+#include "spawns/TForm4.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,7 +40,10 @@ QWidget* addSheet(QTabWidget* pages, const QString& objectName, const QString& c
 }
 } // namespace
 
-TForm1::TForm1() {
+TForm1::TForm1() : TForm1(QCoreApplication::applicationDirPath()) {}
+
+TForm1::TForm1(const QString& programFolder)
+    : workspace_(std::make_unique<Workspace>()), mapImages_(programFolder) {
     setObjectName("Form1");
     setWindowTitle(kApplicationTitle);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -57,22 +64,29 @@ TForm1::TForm1() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(3000);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
     buildMenu();
     buildPages();
 
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
     move(177, 135);
+
+    form3_ = std::make_unique<TForm3>(*this, *workspace_, mapImages_);
+    form4_ = std::make_unique<TForm4>(*this, *workspace_, mapImages_, *form3_);
+    form6_ = std::make_unique<TForm6>(*this, *workspace_);
+    wireHandlers();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The pages go before the workspace they edit.
+    delete PageControl1;
+}
 
 void TForm1::FormCreate() {
-    state_.NamesLoaded = false;
-    state_.GenMonsterLoaded = false;
-    state_.InitItemLoaded = false;
-    state_.ItemNamesLoaded = false;
+    workspace_->NamesLoaded = false;
+    workspace_->GenMonsterLoaded = false;
+    workspace_->InitItemLoaded = false;
+    workspace_->ItemNamesLoaded = false;
 }
 
 void TForm1::buildMenu() {
@@ -81,19 +95,14 @@ void TForm1::buildMenu() {
     bar->setNativeMenuBar(false);
     QMenu* load = bar->addMenu(QStringLiteral("Load"));
     load->setObjectName("Load1");
-    QAction* itemName = load->addAction(QStringLiteral("ItemName"));
-    itemName->setObjectName("ItemName1");
-    QAction* monsterName = load->addAction(QStringLiteral("MonsterName"));
-    monsterName->setObjectName("MonsterName1");
-    QAction* about = bar->addAction(QStringLiteral("About"));
-    about->setObjectName("About1");
-    QAction* exit = bar->addAction(QStringLiteral("Exit"));
-    exit->setObjectName("Exit1");
-
-    connect(itemName, &QAction::triggered, this, [this] { itemPage_->ItemName1Click(); });
-    connect(monsterName, &QAction::triggered, this, [this] { monsterPage_->MonsterName1Click(); });
-    connect(about, &QAction::triggered, this, &TForm1::About1Click);
-    connect(exit, &QAction::triggered, this, &TForm1::Exit1Click);
+    ItemName1 = load->addAction(QStringLiteral("ItemName"));
+    ItemName1->setObjectName("ItemName1");
+    MonsterName1 = load->addAction(QStringLiteral("MonsterName"));
+    MonsterName1->setObjectName("MonsterName1");
+    About1 = bar->addAction(QStringLiteral("About"));
+    About1->setObjectName("About1");
+    Exit1 = bar->addAction(QStringLiteral("Exit"));
+    Exit1->setObjectName("Exit1");
 }
 
 void TForm1::buildPages() {
@@ -119,9 +128,9 @@ void TForm1::buildPages() {
     buildHiddenPages();
     buildMapPage(map);
 
-    monsterPage_ = new MonsterPage(*this, monster);
-    itemPage_ = new ItemPage(*this, item);
-    characterPage_ = new CharacterPage(*this, character);
+    monsterPage_ = new MonsterPage(*this, *workspace_, monster);
+    itemPage_ = new ItemPage(*this, *workspace_, item);
+    new CharacterPage(*this, *workspace_, character); // owned by its sheet, like every page
     PageControl1->setCurrentWidget(map);
 }
 
@@ -144,8 +153,8 @@ void TForm1::buildMapPage(QWidget* sheet) {
     }
     world->setPixmap(QPixmap::fromImage(picture));
 
-    spawnPage_ = new SpawnPage(*this, monsters);
-    portalPage_ = new PortalPage(*this, portals);
+    spawnPage_ = new SpawnPage(*this, *workspace_, monsters);
+    portalPage_ = new PortalPage(*this, *workspace_, portals);
 }
 
 void TForm1::buildHiddenPages() {
@@ -162,62 +171,128 @@ void TForm1::buildHiddenPages() {
     log->setGeometry(8, 216, 400, 150);
     lines_ = std::make_unique<LineBuffer>(Memo1);
 
-    auto* init = new QLabel(extras);
-    init->setObjectName("ost_init");
-    init->setGeometry(420, 8, 100, 16);
-    auto* names = new QLabel(extras);
-    names->setObjectName("ost_nazwa");
-    names->setGeometry(420, 28, 100, 16);
+    ost_init = new QLabel(extras);
+    ost_init->setObjectName("ost_init");
+    ost_init->setGeometry(420, 8, 100, 16);
+    ost_nazwa = new QLabel(extras);
+    ost_nazwa->setObjectName("ost_nazwa");
+    ost_nazwa->setGeometry(420, 28, 100, 16);
 }
 
 void TForm1::buildDialogs() {
-    MakeOpenDialog(this, "OpenDialog1", "Select InitMonster", "InitMonster|InitMonster.txt|All txt|*.txt|ALL|*.*");
-    MakeOpenDialog(this, "OpenDialog2", "Select file with monsters name", "All txt|*.txt|ALL|*.*");
-    MakeOpenDialog(this, "OpenInitItem", "Select InitItem", "InitItem|InitItem.txt|All txt|*.txt|ALL|*.*");
-    MakeOpenDialog(this, "OpenItemsName", "Select items name", "All txt|*.txt|ALL|*.*");
+    dialogs_[FileDialog::OpenDialog1] = MakeOpenDialog(this, "OpenDialog1", "Select InitMonster",
+                                                       "InitMonster|InitMonster.txt|All txt|*.txt|ALL|*.*");
+    dialogs_[FileDialog::OpenDialog2] =
+        MakeOpenDialog(this, "OpenDialog2", "Select file with monsters name", "All txt|*.txt|ALL|*.*");
+    dialogs_[FileDialog::OpenInitItem] = MakeOpenDialog(this, "OpenInitItem", "Select InitItem",
+                                                        "InitItem|InitItem.txt|All txt|*.txt|ALL|*.*");
+    dialogs_[FileDialog::OpenItemsName] =
+        MakeOpenDialog(this, "OpenItemsName", "Select items name", "All txt|*.txt|ALL|*.*");
     // OpenDialog3 serves two readers; each sets its filter, and only the
     // GenMonster reader sets a title, which then stays.
-    MakeOpenDialog(this, "OpenDialog3", QString(), "ALL|*.*");
-    MakeSaveDialog(this, "SaveDialog1", "InitMonster|InitMonster.txt|ALL|*.*", "InitMonster.txt");
-    MakeSaveDialog(this, "SaveDialog2", "GenMonster|GenMonster.txt|All txt|*.txt|ALL|*.*", "GenMonster.txt");
-    MakeSaveDialog(this, "SaveDialog3", QString(), QString());
+    dialogs_[FileDialog::OpenDialog3] = MakeOpenDialog(this, "OpenDialog3", QString(), "ALL|*.*");
+    dialogs_[FileDialog::SaveDialog1] =
+        MakeSaveDialog(this, "SaveDialog1", "InitMonster|InitMonster.txt|ALL|*.*", "InitMonster.txt");
+    dialogs_[FileDialog::SaveDialog2] = MakeSaveDialog(
+        this, "SaveDialog2", "GenMonster|GenMonster.txt|All txt|*.txt|ALL|*.*", "GenMonster.txt");
+    dialogs_[FileDialog::SaveDialog3] = MakeSaveDialog(this, "SaveDialog3", QString(), QString());
 }
 
-QFileDialog* TForm1::dialog(const QString& objectName) const {
-    auto* found = findChild<QFileDialog*>(objectName, Qt::FindDirectChildrenOnly);
-    Q_ASSERT(found);
-    return found;
-}
+// Every handler of the main window, and every request of one page or window
+// to another, is connected here.
+void TForm1::wireHandlers() {
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(ItemName1, &QAction::triggered, itemPage_, Guarded(*this, itemPage_, &ItemPage::ItemName1Click));
+    connect(MonsterName1, &QAction::triggered, monsterPage_,
+            Guarded(*this, monsterPage_, &MonsterPage::MonsterName1Click));
+    connect(About1, &QAction::triggered, this, Guarded(*this, this, &TForm1::About1Click));
+    connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
 
-void TForm1::setSecondaryWindows(TForm3* form3, TForm4* form4, TForm6* form6) {
-    form3_ = form3;
-    form4_ = form4;
-    form6_ = form6;
+    connect(itemPage_, &ItemPage::initItemRead, ost_init,
+            [this](std::int64_t lastRow) { ost_init->setText(QString::number(lastRow)); });
+    connect(itemPage_, &ItemPage::itemNamesRead, ost_nazwa,
+            [this](std::int64_t lastRow) { ost_nazwa->setText(QString::number(lastRow)); });
+
+    connect(spawnPage_, &SpawnPage::monsterNamesWanted, monsterPage_, Guarded(*this, [this](bool& finished) {
+                monsterPage_->MonsterName1Click();
+                finished = true;
+            }));
+    connect(spawnPage_, &SpawnPage::areasToShow, form3_.get(),
+            Guarded(*this, form3_.get(), &TForm3::ShowSelectedAreas));
+    connect(spawnPage_, &SpawnPage::addSpawnWanted, form4_.get(),
+            Guarded(*this, form4_.get(), &TForm4::Open));
+    connect(form3_.get(), &TForm3::selectionStarted, form4_.get(),
+            Guarded(*this, form4_.get(), &TForm4::SetSelectionStart));
+    connect(form3_.get(), &TForm3::selectionEnded, form4_.get(), Guarded(*this, [this](int x2, int y1) {
+                form4_->SetSelectionEnd(x2, y1);
+                form4_->ShowAfterSelection();
+            }));
+
+    connect(portalPage_, &PortalPage::addPortalWanted, form6_.get(),
+            Guarded(*this, form6_.get(), &TForm6::Open));
+    connect(form6_.get(), &TForm6::portalAdded, portalPage_,
+            Guarded(*this, portalPage_, &PortalPage::ListPortals));
 }
 
 void TForm1::PostStatus(const QString& text) {
     statusPanel_->setText(text);
-    statusBar()->setProperty("text", text);
     // Enabling a running timer does not restart its count.
     if (!Timer1->isActive()) {
         Timer1->start();
     }
 }
 
-QString TForm1::statusText() const { return statusPanel_->text(); }
+QString TForm1::statusText() const {
+    return statusPanel_->text();
+}
 
 void TForm1::Timer1Timer() {
     Timer1->stop();
     statusPanel_->setText(QString());
-    statusBar()->setProperty("text", QString());
+}
+
+bool TForm1::Confirm(const QString& question, QWidget* over) {
+    return ::Confirm(over ? over : this, question);
+}
+
+void TForm1::Information(const QString& text, QWidget* over) {
+    ::Information(over ? over : this, text);
+}
+
+void TForm1::Warning(const QString& text, QWidget* over) {
+    ::Warning(over ? over : this, text);
+}
+
+void TForm1::ErrorMessage(const QString& text, QWidget* over) {
+    ::ErrorMessage(over ? over : this, text);
+}
+
+void TForm1::ShowFailure(const QString& message) {
+    ::ShowFailure(QApplication::activeWindow(), message);
+}
+
+std::optional<QString> TForm1::chooseFile(FileDialog which, const DialogSettings& settings) {
+    QFileDialog* dialog = dialogs_.at(which);
+    if (settings.title) {
+        dialog->setWindowTitle(*settings.title);
+    }
+    if (settings.filter) {
+        SetDialogFilter(dialog, *settings.filter);
+    }
+    if (settings.defaultSuffix) {
+        dialog->setDefaultSuffix(*settings.defaultSuffix);
+    }
+    return RunFileDialog(dialog);
 }
 
 void TForm1::About1Click() {
-    Information(this, QStringLiteral("Brennick v1.14a\n\nWritten by the Brennick developers.\n"
-                                     "Thanks to every server operator who sent us their data files."));
+    Information(QStringLiteral("Brennick v1.14a\n\nWritten by the Brennick developers.\n"
+                               "Thanks to every server operator who sent us their data files."));
 }
 
-void TForm1::Exit1Click() { close(); }
+void TForm1::Exit1Click() {
+    close();
+}
 
 void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();

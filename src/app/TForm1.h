@@ -1,19 +1,23 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "app/LineBuffer.h"
+#include "app/Shell.h"
+#include "app/Workspace.h"
+#include "maps/MapImageStore.h"
 
 #include <QMainWindow>
 
+#include <map>
 #include <memory>
+#include <optional>
 
+class QAction;
 class QFileDialog;
 class QLabel;
 class QPlainTextEdit;
 class QTabWidget;
 class QTimer;
 
-class CharacterPage;
 class ItemPage;
 class MonsterPage;
 class PortalPage;
@@ -22,70 +26,71 @@ class TForm3;
 class TForm4;
 class TForm6;
 
-// The main window: pages, menu, status line and the services every page
-// uses (status message, message boxes, line buffer, file dialogs).
-class TForm1 : public QMainWindow {
+// The main window: pages, menu and status line. It owns the workspace, the
+// map pictures and the secondary windows, serves every page and window as
+// their shell, and wires what one of them asks of another.
+class TForm1 : public QMainWindow, public Shell {
     Q_OBJECT
 
-public:
+  public:
     TForm1();
+    // Reads the map pictures from `programFolder` instead of the program's own folder.
+    explicit TForm1(const QString& programFolder);
     ~TForm1() override;
 
-    AppState& state() { return state_; }
+    Workspace& workspace() { return *workspace_; }
 
-    // Status message: sets the only panel of the status line and enables
-    // Timer1, which clears it three seconds later.
-    void PostStatus(const QString& text);
-    QString statusText() const;
+    void PostStatus(const QString& text) override;
+    QString statusText() const override;
     void Timer1Timer();
 
-    LineBuffer& lines() { return *lines_; }
+    bool Confirm(const QString& question, QWidget* over = nullptr) override;
+    void Information(const QString& text, QWidget* over = nullptr) override;
+    void Warning(const QString& text, QWidget* over = nullptr) override;
+    void ErrorMessage(const QString& text, QWidget* over = nullptr) override;
+    void ShowFailure(const QString& message) override;
 
-    // Named file dialogs of the main window: OpenDialog1, OpenDialog2,
-    // OpenDialog3, SaveDialog1, SaveDialog2, SaveDialog3, OpenInitItem, OpenItemsName.
-    QFileDialog* dialog(const QString& objectName) const;
-
-    MonsterPage& monsterPage() { return *monsterPage_; }
-    ItemPage& itemPage() { return *itemPage_; }
-    CharacterPage& characterPage() { return *characterPage_; }
-    SpawnPage& spawnPage() { return *spawnPage_; }
-    PortalPage& portalPage() { return *portalPage_; }
-
-    // The secondary windows, created after the main window.
-    void setSecondaryWindows(TForm3* form3, TForm4* form4, TForm6* form6);
-    TForm3& form3() { return *form3_; }
-    TForm4& form4() { return *form4_; }
-    TForm6& form6() { return *form6_; }
+    std::optional<QString> chooseFile(FileDialog dialog, const DialogSettings& settings = {}) override;
+    LineBuffer& lines() override { return *lines_; }
 
     void FormCreate();
     void About1Click();
     void Exit1Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildMenu();
     void buildPages();
     void buildMapPage(QWidget* sheet);
     void buildHiddenPages();
     void buildDialogs();
+    void wireHandlers();
 
-    AppState state_;
+    std::unique_ptr<Workspace> workspace_;
+    MapImageStore mapImages_;
+    std::map<FileDialog, QFileDialog*> dialogs_;
     QTabWidget* PageControl1 = nullptr;
     QTabWidget* PageControl2 = nullptr;
     QLabel* statusPanel_ = nullptr;
     QTimer* Timer1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
+    QLabel* ost_init = nullptr;
+    QLabel* ost_nazwa = nullptr;
     std::unique_ptr<LineBuffer> lines_;
+
+    QAction* ItemName1 = nullptr;
+    QAction* MonsterName1 = nullptr;
+    QAction* About1 = nullptr;
+    QAction* Exit1 = nullptr;
 
     MonsterPage* monsterPage_ = nullptr;
     ItemPage* itemPage_ = nullptr;
-    CharacterPage* characterPage_ = nullptr;
     SpawnPage* spawnPage_ = nullptr;
     PortalPage* portalPage_ = nullptr;
 
-    TForm3* form3_ = nullptr;
-    TForm4* form4_ = nullptr;
-    TForm6* form6_ = nullptr;
+    std::unique_ptr<TForm3> form3_;
+    std::unique_ptr<TForm4> form4_;
+    std::unique_ptr<TForm6> form6_;
 };

@@ -1,11 +1,11 @@
 #include "items/CharacterPage.h"
 
 #include "app/Controls.h"
+#include "app/GuardedHandler.h"
 #include "app/JpegPicture.h"
-#include "app/TForm1.h"
 #include "app/TextCodec.h"
+#include "app/Workspace.h"
 #include "items/FieldDump.h"
-#include "items/ItemPage.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -20,7 +20,8 @@ constexpr int kPicturesWithSlots = 8;
 constexpr int kPictureSize = 34;
 } // namespace
 
-CharacterPage::CharacterPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(form) {
+CharacterPage::CharacterPage(Shell& shell, Workspace& workspace, QWidget* sheet)
+    : QObject(sheet), shell_(shell), workspace_(workspace) {
     buildPictures(sheet);
     buildAccountForm(sheet);
 
@@ -33,7 +34,7 @@ CharacterPage::CharacterPage(TForm1& form, QWidget* sheet) : QObject(&form), for
     auto* dump = new QPushButton(QStringLiteral("Button4"), sheet);
     dump->setObjectName("Button4");
     dump->setGeometry(496, 8, 80, 23);
-    connect(dump, &QPushButton::clicked, this, &CharacterPage::Button4Click);
+    connect(dump, &QPushButton::clicked, this, Guarded(shell_, this, &CharacterPage::Button4Click));
     Memo2 = new QPlainTextEdit(sheet);
     Memo2->setObjectName("Memo2");
     Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -64,8 +65,9 @@ void CharacterPage::buildAccountForm(QWidget* sheet) {
         ->setEchoMode(QLineEdit::Password);
     const char* const states[] = {"Active", "InActive", "Banned", "Admin"};
     for (int i = 0; i < 4; ++i) {
-        auto* choice = new QRadioButton(QString::fromLatin1(states[i]), group);
-        choice->setObjectName(QStringLiteral("RadioButton%1").arg(i + 1));
+        const QString state = QString::fromLatin1(states[i]);
+        auto* choice = new QRadioButton(state, group);
+        choice->setObjectName(QStringLiteral("Account") + state);
         choice->setGeometry(140, 20 + i * 22, 85, 20);
     }
     auto* registerButton = new QPushButton(QStringLiteral("Register"), group);
@@ -75,8 +77,7 @@ void CharacterPage::buildAccountForm(QWidget* sheet) {
 
 void CharacterPage::Button4Click() {
     Memo2->clear();
-    for (const std::string& line :
-         DumpFields(form_.itemPage().items(), FromQ(Edit1->text()), FromQ(Edit2->text()))) {
+    for (const std::string& line : DumpFields(workspace_.items, FromQ(Edit1->text()), FromQ(Edit2->text()))) {
         Memo2->appendPlainText(ToQ(line));
     }
 }

@@ -5,7 +5,8 @@
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
-class TForm1;
+class Shell;
+struct Workspace;
 
 // The hidden "Character" page: a field dump that lists two chosen fields of
 // every loaded item row, and an account form that has no behaviour.
@@ -13,7 +14,7 @@ class CharacterPage : public QObject {
     Q_OBJECT
 
   public:
-    CharacterPage(TForm1& form, QWidget* sheet);
+    CharacterPage(Shell& shell, Workspace& workspace, QWidget* sheet);
 
     void Button4Click();
 
@@ -21,7 +22,8 @@ class CharacterPage : public QObject {
     void buildPictures(QWidget* sheet);
     void buildAccountForm(QWidget* sheet);
 
-    TForm1& form_;
+    Shell& shell_;
+    Workspace& workspace_;
     QLineEdit* Edit1 = nullptr;
     QLineEdit* Edit2 = nullptr;
     QPlainTextEdit* Memo2 = nullptr;

@@ -1,10 +1,11 @@
 #include "items/ItemPage.h"
 
 #include "app/Controls.h"
-#include "app/FileDialogs.h"
-#include "app/MessageBoxes.h"
-#include "app/TForm1.h"
+#include "app/GuardedHandler.h"
+#include "app/LoadWarnings.h"
+#include "app/Shell.h"
 #include "app/TextCodec.h"
+#include "app/Workspace.h"
 #include "items/BlockReader.h"
 #include "items/InitItemReader.h"
 #include "items/ItemNamesReader.h"
@@ -17,7 +18,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
+
+#include <optional>
 
 namespace {
 using namespace item_field;
@@ -26,22 +30,10 @@ const QStringList kTypeCaptions{"Helmet", "Armor", "Gloves", "Shorts", "Boots", 
 const QString kShieldCaption = QStringLiteral("Shield");
 constexpr int kTypesWithoutShield = 6;
 constexpr int kEditHeight = 20;
-
-// Restores a flag when the scope ends, also when a handler fails.
-class FlagScope {
-  public:
-    explicit FlagScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = saved_; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-  private:
-    bool& flag_;
-    bool saved_;
-};
 } // namespace
 
-ItemPage::ItemPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(form) {
+ItemPage::ItemPage(Shell& shell, Workspace& workspace, QWidget* sheet)
+    : QObject(sheet), shell_(shell), workspace_(workspace) {
     buildLists(sheet);
     buildSummary(sheet);
     buildParameters(sheet);
@@ -50,16 +42,17 @@ ItemPage::ItemPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(form) {
     auto* load = new QPushButton(QStringLiteral("Load InitItem"), sheet);
     load->setObjectName("Button5");
     load->setGeometry(0, 420, 96, 23);
-    connect(load, &QPushButton::clicked, this, &ItemPage::Button5Click);
+    connect(load, &QPushButton::clicked, this, Guarded(shell_, this, &ItemPage::Button5Click));
 
     for (const BoundEdit& bound : edits_) {
-        connect(bound.edit, &QLineEdit::textChanged, this, &ItemPage::ItemFieldChange);
+        connect(bound.edit, &QLineEdit::textChanged, this, Guarded(shell_, this, &ItemPage::ItemFieldChange));
     }
     for (const BoundCheck& bound : flags_) {
-        connect(bound.box, &QCheckBox::toggled, this, &ItemPage::ItemFieldChange);
+        connect(bound.box, &QCheckBox::toggled, this, Guarded(shell_, this, &ItemPage::ItemFieldChange));
     }
-    connect(RadioGroup1, &RadioGroup::itemIndexChanged, this, &ItemPage::ItemFieldChange);
-    connect(CheckBox10, &QCheckBox::toggled, this, &ItemPage::CheckBox10Click);
+    connect(RadioGroup1, &RadioGroup::itemIndexChanged, this,
+            Guarded(shell_, this, &ItemPage::ItemFieldChange));
+    connect(CheckBox10, &QCheckBox::toggled, this, Guarded(shell_, this, &ItemPage::CheckBox10Click));
     resetDetailGroups();
 }
 
@@ -86,8 +79,8 @@ void ItemPage::buildLists(QWidget* sheet) {
     for (const auto& [list, handler] :
          {std::pair{ComboBox1, &ItemPage::ComboBox1Change}, std::pair{ComboBox2, &ItemPage::ComboBox2Change},
           std::pair{ComboBox3, &ItemPage::ComboBox3Change}}) {
-        connect(list, &QComboBox::currentIndexChanged, this, handler);
-        connect(list, &QComboBox::activated, this, handler);
+        connect(list, &QComboBox::currentIndexChanged, this, Guarded(shell_, this, handler));
+        connect(list, &QComboBox::activated, this, Guarded(shell_, this, handler));
     }
 }
 
@@ -254,44 +247,38 @@ void ItemPage::setForceOption(QCheckBox* box, bool ticked) {
 }
 
 void ItemPage::Button5Click() {
-    const std::optional<QString> path = RunFileDialog(form_.dialog("OpenInitItem"));
+    const std::optional<QString> path = shell_.chooseFile(FileDialog::OpenInitItem);
     if (!path) {
         return;
     }
     const InitItemLoad load =
-        ReadInitItem(QFile::encodeName(*path).toStdString(), items_, kItemFileBlockSize);
-    if (auto* label = form_.findChild<QLabel*>("ost_init")) {
-        label->setText(QString::number(load.lastRow));
-    }
-    form_.PostStatus(QStringLiteral("InitItem Loaded!"));
-    AppState& state = form_.state();
-    state.InitItemLoaded = true;
-    if (!state.ItemNamesLoaded && Confirm(&form_, QStringLiteral("Do you want to load Items Name?"))) {
+        ReadInitItem(QFile::encodeName(*path).toStdString(), workspace_.items, kItemFileBlockSize);
+    emit initItemRead(load.lastRow);
+    shell_.PostStatus(QStringLiteral("InitItem Loaded!"));
+    workspace_.InitItemLoaded = true;
+    if (!workspace_.ItemNamesLoaded && shell_.Confirm(QStringLiteral("Do you want to load Items Name?"))) {
         ItemName1Click();
     }
-    if (state.InitItemLoaded && state.ItemNamesLoaded) {
+    if (workspace_.InitItemLoaded && workspace_.ItemNamesLoaded) {
         ComboBox1->setEnabled(true);
     }
-    WarnLoadNotes(&form_, *path, load.notes());
+    WarnLoadNotes(shell_, *path, load.notes());
 }
 
 void ItemPage::ItemName1Click() {
-    const std::optional<QString> path = RunFileDialog(form_.dialog("OpenItemsName"));
+    const std::optional<QString> path = shell_.chooseFile(FileDialog::OpenItemsName);
     if (!path) {
         return;
     }
     const ItemNamesLoad load =
-        ReadItemNames(QFile::encodeName(*path).toStdString(), names_, kItemFileBlockSize);
-    if (auto* label = form_.findChild<QLabel*>("ost_nazwa")) {
-        label->setText(QString::number(load.lastRow));
-    }
-    form_.PostStatus(QStringLiteral("Items Name Loaded!"));
-    AppState& state = form_.state();
-    state.ItemNamesLoaded = true;
-    if (state.InitItemLoaded) {
+        ReadItemNames(QFile::encodeName(*path).toStdString(), workspace_.itemNames, kItemFileBlockSize);
+    emit itemNamesRead(load.lastRow);
+    shell_.PostStatus(QStringLiteral("Items Name Loaded!"));
+    workspace_.ItemNamesLoaded = true;
+    if (workspace_.InitItemLoaded) {
         ComboBox1->setEnabled(true);
     }
-    WarnLoadNotes(&form_, *path, load.notes());
+    WarnLoadNotes(shell_, *path, load.notes());
 }
 
 void ItemPage::ComboBox1Change(int classPosition) {
@@ -344,7 +331,7 @@ void ItemPage::resetDetailGroups() {
 
 void ItemPage::rebuildItemList() {
     const std::vector<std::string> entries =
-        BuildItemList(items_, names_, FromQ(ComboBox1->currentText()), filter_);
+        BuildItemList(workspace_.items, workspace_.itemNames, FromQ(ComboBox1->currentText()), filter_);
     const QSignalBlocker blocker(ComboBox3);
     ComboBox3->clear();
     for (const std::string& entry : entries) {
@@ -358,7 +345,7 @@ void ItemPage::ComboBox3Change(int position) {
         return;
     }
     const std::optional<std::size_t> row =
-        ItemRowForEntry(items_, names_, static_cast<std::size_t>(position));
+        ItemRowForEntry(workspace_.items, workspace_.itemNames, static_cast<std::size_t>(position));
     if (!row) {
         clearShownItem();
         return;
@@ -367,8 +354,8 @@ void ItemPage::ComboBox3Change(int position) {
 }
 
 void ItemPage::showItem(std::size_t row, const QString& title) {
-    const FlagScope filling(filling_);
-    const ItemTable::Row& item = items_[row];
+    const QScopedValueRollback<bool> filling(filling_, true);
+    const ItemTable::Row& item = workspace_.items[row];
     for (const BoundCheck& bound : flags_) {
         bound.box->setChecked(item[bound.field] == "1");
     }
@@ -385,7 +372,7 @@ void ItemPage::showItem(std::size_t row, const QString& title) {
     }
     Label4->setText(title);
     id->setText(ToQ(item[kNameNumber]));
-    index->setText(ToQ(item[kIndex]));
+    index->setText(ToQ(item[item_field::kIndex]));
 
     for (QWidget* group : std::initializer_list<QWidget*>{RadioGroup1, GroupBox1, GroupBox2, GroupBox3,
                                                           GroupBox4, GroupBox8}) {
@@ -401,7 +388,7 @@ void ItemPage::showItem(std::size_t row, const QString& title) {
 }
 
 void ItemPage::clearShownItem() {
-    const FlagScope filling(filling_);
+    const QScopedValueRollback<bool> filling(filling_, true);
     resetDetailGroups();
     for (const BoundEdit& bound : edits_) {
         bound.edit->clear();
@@ -421,14 +408,14 @@ void ItemPage::ItemFieldChange() {
         return;
     }
     if (ComboBox3->currentIndex() < 0) {
-        ErrorMessage(&form_, QStringLiteral("Error!\r\nPlease choose Item!"));
+        shell_.ErrorMessage(QStringLiteral("Error!\r\nPlease choose Item!"));
         return;
     }
-    const std::optional<std::size_t> row = FindItemRow(items_, FromQ(id->text()));
+    const std::optional<std::size_t> row = FindItemRow(workspace_.items, FromQ(id->text()));
     if (!row) {
         return;
     }
-    ItemTable::Row& item = items_[*row];
+    ItemTable::Row& item = workspace_.items[*row];
     for (const BoundEdit& bound : edits_) {
         item[bound.field] = FromQ(bound.edit->text());
     }
@@ -439,7 +426,7 @@ void ItemPage::ItemFieldChange() {
     if (choice >= 0 && choice < static_cast<int>(kClassCount)) {
         item[kClass] = std::string(kClassTexts[choice]);
     }
-    form_.PostStatus(QStringLiteral("Saved!"));
+    shell_.PostStatus(QStringLiteral("Saved!"));
 }
 
 void ItemPage::CheckBox10Click(bool checked) {
@@ -448,20 +435,20 @@ void ItemPage::CheckBox10Click(bool checked) {
     }
     if (ComboBox3->currentIndex() < 0) {
         {
-            const FlagScope filling(filling_);
+            const QScopedValueRollback<bool> filling(filling_, true);
             CheckBox10->setChecked(!checked);
         }
-        ErrorMessage(&form_, QStringLiteral("Error!\r\nPlease choose Item!"));
+        shell_.ErrorMessage(QStringLiteral("Error!\r\nPlease choose Item!"));
         return;
     }
-    const std::optional<std::size_t> row = FindItemRow(items_, FromQ(id->text()));
+    const std::optional<std::size_t> row = FindItemRow(workspace_.items, FromQ(id->text()));
     if (!row) {
-        const FlagScope filling(filling_);
+        const QScopedValueRollback<bool> filling(filling_, true);
         CheckBox10->setChecked(!checked);
         return;
     }
     Buy->setEnabled(!checked);
-    ItemTable::Row& item = items_[*row];
+    ItemTable::Row& item = workspace_.items[*row];
     if (checked) {
         item[kSavedPrice] = FromQ(Buy->text());
         Buy->setText(QStringLiteral("0"));

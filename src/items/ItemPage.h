@@ -1,12 +1,11 @@
 #pragma once
 
 #include "items/ItemList.h"
-#include "items/ItemNameTable.h"
-#include "items/ItemTable.h"
 
 #include <QObject>
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 class QCheckBox;
@@ -17,7 +16,8 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 class RadioGroup;
-class TForm1;
+class Shell;
+struct Workspace;
 
 // The "Item" page: loads InitItem.txt and the item names, lists the items of
 // a class and type, shows the chosen one and stores every change into its
@@ -26,10 +26,7 @@ class ItemPage : public QObject {
     Q_OBJECT
 
   public:
-    ItemPage(TForm1& form, QWidget* sheet);
-
-    ItemTable& items() { return items_; }
-    ItemNameTable& names() { return names_; }
+    ItemPage(Shell& shell, Workspace& workspace, QWidget* sheet);
 
     void Button5Click();
     void ItemName1Click();
@@ -39,6 +36,11 @@ class ItemPage : public QObject {
     // Stores the whole page into the shown item's row.
     void ItemFieldChange();
     void CheckBox10Click(bool checked);
+
+  signals:
+    // The row the reader stood on after the last byte of InitItem.txt or of the names file.
+    void initItemRead(std::int64_t lastRow);
+    void itemNamesRead(std::int64_t lastRow);
 
   private:
     struct BoundEdit {
@@ -72,9 +74,8 @@ class ItemPage : public QObject {
     void showItem(std::size_t row, const QString& title);
     void clearShownItem();
 
-    TForm1& form_;
-    ItemTable items_;
-    ItemNameTable names_;
+    Shell& shell_;
+    Workspace& workspace_;
     TypeFilter filter_{std::string(), 0};
     bool filling_ = false;
 

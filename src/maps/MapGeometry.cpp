@@ -22,26 +22,24 @@ std::optional<std::int64_t> TopRowOfMap(std::int64_t map) {
 }
 } // namespace
 
-PictureRect MapRectToPicture(std::int64_t map, std::int64_t x1, std::int64_t x2, std::int64_t y1,
-                             std::int64_t y2, std::int64_t pictureTop, std::int64_t pictureLeft,
-                             std::int64_t pictureHeight) {
+PictureRect MapRectToPicture(std::int64_t map, const MapRect& area, const PicturePlace& picture) {
     PictureRect rect;
     if (map == 0) {
-        const std::int64_t top = (kWorldTop - 32 * y2) / kWorldUnitsPerPixel;
-        const std::int64_t bottom = (kWorldTop - 32 * y1) / kWorldUnitsPerPixel;
-        const std::int64_t left = (32 * x1 - kWorldLeft) / kWorldUnitsPerPixel;
-        const std::int64_t right = (32 * x2 - kWorldLeft) / kWorldUnitsPerPixel;
-        rect.top = pictureTop + top;
-        rect.left = pictureLeft + left;
+        const std::int64_t top = (kWorldTop - 32 * area.y2) / kWorldUnitsPerPixel;
+        const std::int64_t bottom = (kWorldTop - 32 * area.y1) / kWorldUnitsPerPixel;
+        const std::int64_t left = (32 * area.x1 - kWorldLeft) / kWorldUnitsPerPixel;
+        const std::int64_t right = (32 * area.x2 - kWorldLeft) / kWorldUnitsPerPixel;
+        rect.top = picture.top + top;
+        rect.left = picture.left + left;
         rect.height = bottom - top;
         rect.width = right - left;
         return rect;
     }
-    const std::int64_t topRow = TopRowOfMap(map).value_or(pictureHeight);
-    rect.top = pictureTop + topRow - y2 / 2;
-    rect.left = pictureLeft + x1 / 2;
-    rect.height = (topRow - y1 / 2) - (topRow - y2 / 2);
-    rect.width = x2 / 2 - x1 / 2;
+    const std::int64_t topRow = TopRowOfMap(map).value_or(picture.height);
+    rect.top = picture.top + topRow - area.y2 / 2;
+    rect.left = picture.left + area.x1 / 2;
+    rect.height = (topRow - area.y1 / 2) - (topRow - area.y2 / 2);
+    rect.width = area.x2 / 2 - area.x1 / 2;
     return rect;
 }
 

@@ -23,15 +23,26 @@ struct Marker {
     MarkerKind kind = MarkerKind::Rectangle;
 };
 
-// The picture rectangle of the map rectangle with corners (x1, y1) and
-// (x2, y2) in map units; (x1, y2) is the upper-left corner. `pictureTop` and
-// `pictureLeft` are where the picture stands in the viewer. Maps 1 to 4 start
-// at x = 0 with their top row at y = 1024, 1024, 3072 and 2048; map 0 is the
-// world map, starting at x = 6656 and y = 10240. Any other map starts at
-// x = 0 with its top row at twice `pictureHeight`, so y = 0 is the picture's bottom.
-PictureRect MapRectToPicture(std::int64_t map, std::int64_t x1, std::int64_t x2, std::int64_t y1,
-                             std::int64_t y2, std::int64_t pictureTop, std::int64_t pictureLeft,
-                             std::int64_t pictureHeight);
+// A rectangle of a map in map units, by its corners; (x1, y2) is the upper-left one.
+struct MapRect {
+    std::int64_t x1 = 0;
+    std::int64_t y1 = 0;
+    std::int64_t x2 = 0;
+    std::int64_t y2 = 0;
+};
+
+// Where a map picture stands in the viewer, and how high it is, in pixels.
+struct PicturePlace {
+    std::int64_t top = 0;
+    std::int64_t left = 0;
+    std::int64_t height = 0;
+};
+
+// The picture rectangle of a map rectangle. Maps 1 to 4 start at x = 0 with
+// their top row at y = 1024, 1024, 3072 and 2048; map 0 is the world map,
+// starting at x = 6656 and y = 10240. Any other map starts at x = 0 with its
+// top row at twice the picture's height, so y = 0 is the picture's bottom.
+PictureRect MapRectToPicture(std::int64_t map, const MapRect& area, const PicturePlace& picture);
 
 // Areas more than 2 pixels high and wide are rectangles; thinner ones become
 // circles 9 pixels across in each thin direction, centred where the edge was.

@@ -4,40 +4,24 @@
 #include "maps/MapGeometry.h"
 #include "records/Errors.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
 #include <cerrno>
+#include <optional>
 
-namespace {
-QString& ProgramFolderOverride() {
-    static QString folder;
-    return folder;
-}
-} // namespace
-
-QString MapImageStore::ProgramFolder() {
-    const QString& folder = ProgramFolderOverride();
-    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
-}
-
-void MapImageStore::SetProgramFolder(const QString& folder) {
-    ProgramFolderOverride() = folder;
-}
-
-QString MapImageStore::MapPicturePath(const std::string& mapText) {
+QString MapImageStore::MapPicturePath(const std::string& mapText) const {
     const std::optional<std::string> relative = MapPictureRelativePath(mapText);
     if (!relative) {
         throw InOutError::fromErrno(ENOENT);
     }
-    return QDir(ProgramFolder()).filePath(ToQ(*relative));
+    return QDir(programFolder_).filePath(ToQ(*relative));
 }
 
-QString MapImageStore::MinimapPath() {
-    return QDir(ProgramFolder()).filePath(ToQ(kMinimapFileName));
+QString MapImageStore::MinimapPath() const {
+    return QDir(programFolder_).filePath(ToQ(kMinimapFileName));
 }
 
 QImage MapImageStore::LoadBitmap(const QString& path) {

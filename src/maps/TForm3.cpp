@@ -1,14 +1,13 @@
 #include "maps/TForm3.h"
 
-#include "app/TForm1.h"
+#include "app/GuardedHandler.h"
 #include "app/TextCodec.h"
-#include "maps/MapGeometry.h"
+#include "app/Workspace.h"
 #include "maps/MapImageStore.h"
 #include "maps/MarkerShape.h"
 #include "maps/PictureBox.h"
+#include "maps/SpawnMarkers.h"
 #include "records/IntegerText.h"
-#include "spawns/SpawnPage.h"
-#include "spawns/TForm4.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -18,9 +17,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <limits>
-#include <string_view>
-#include <unordered_map>
+#include <optional>
 
 namespace {
 const QColor kNavy(0, 0, 128);
@@ -36,7 +33,8 @@ int ToPixels(std::int64_t value) {
 }
 } // namespace
 
-TForm3::TForm3(TForm1& form) : QWidget(nullptr, Qt::Tool), form_(form) {
+TForm3::TForm3(Shell& shell, Workspace& workspace, const MapImageStore& mapImages)
+    : QWidget(nullptr, Qt::Tool), shell_(shell), workspace_(workspace), mapImages_(mapImages) {
     setObjectName("Form3");
     setWindowTitle("Form3");
     resize(256, 159);
@@ -81,17 +79,17 @@ TForm3::TForm3(TForm1& form) : QWidget(nullptr, Qt::Tool), form_(form) {
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label1->hide();
 
-    connect(Image1, &PictureBox::pointerMoved, this, &TForm3::onPictureMove);
-    connect(Image1, &PictureBox::pressed, this, [this](const QPoint& pixel) {
-        if (armed_) {
-            Image1MouseDown(pixel);
-        }
-    });
-    connect(Image1, &PictureBox::released, this, [this](const QPoint& pixel) {
-        if (armed_) {
-            Image1MouseUp(pixel);
-        }
-    });
+    connect(Image1, &PictureBox::pointerMoved, this, Guarded(shell_, this, &TForm3::onPictureMove));
+    connect(Image1, &PictureBox::pressed, this, Guarded(shell_, [this](const QPoint& pixel) {
+                if (armed_) {
+                    Image1MouseDown(pixel);
+                }
+            }));
+    connect(Image1, &PictureBox::released, this, Guarded(shell_, [this](const QPoint& pixel) {
+                if (armed_) {
+                    Image1MouseUp(pixel);
+                }
+            }));
 }
 
 void TForm3::LoadPicture(const QString& path) {
@@ -105,8 +103,8 @@ void TForm3::fitCanvas() {
     // The scrolled area covers the picture and every shown marker, also one
     // that lies beyond the picture's edge.
     QRect covered(0, 0, std::max(Image1->width(), 1), std::max(Image1->height(), 1));
-    for (MarkerShape* shape : canvas_->findChildren<MarkerShape*>(Qt::FindDirectChildrenOnly)) {
-        if (shape != Shape1 && !shape->isHidden()) {
+    for (MarkerShape* shape : std::as_const(markers_)) {
+        if (!shape->isHidden()) {
             covered = covered.united(shape->geometry());
         }
     }
@@ -114,42 +112,50 @@ void TForm3::fitCanvas() {
 }
 
 MarkerShape* TForm3::marker(const QString& areaText) const {
-    return canvas_->findChild<MarkerShape*>(kMarkerPrefix + areaText, Qt::FindDirectChildrenOnly);
+    return markers_.value(kMarkerPrefix + areaText);
 }
 
-MarkerShape* TForm3::markerFor(const QString& name, QHash<QString, MarkerShape*>& markers) {
-    MarkerShape*& shape = markers[name];
+MarkerShape* TForm3::markerNamed(const QString& name) {
+    MarkerShape*& shape = markers_[name];
     if (shape == nullptr) {
         shape = new MarkerShape(canvas_);
         shape->setObjectName(name);
         shape->setPenColor(kNavy);
         shape->setFillColor(kWhite);
-        connect(shape, &MarkerShape::pointerMoved, this, &TForm3::ShapeMouseMove);
+        connect(shape, &MarkerShape::pointerMoved, this, Guarded(shell_, this, &TForm3::ShapeMouseMove));
     }
     return shape;
+}
+
+std::int32_t TForm3::loadPictureOfMap(const std::string& mapText) {
+    const std::int32_t map = StrToInt(mapText);
+    LoadPicture(mapImages_.MapPicturePath(mapText));
+    return map;
+}
+
+PicturePlace TForm3::picturePlace() const {
+    return {Image1->y(), Image1->x(), Image1->height()};
+}
+
+void TForm3::placeMarker(MarkerShape* widget, const Marker& shape) {
+    widget->setGeometry(ToPixels(shape.rect.left), ToPixels(shape.rect.top), ToPixels(shape.rect.width),
+                        ToPixels(shape.rect.height));
+    const bool circle = shape.kind == MarkerKind::Circle;
+    widget->setKind(circle ? MarkerShape::Kind::Circle : MarkerShape::Kind::Rectangle);
+    widget->setPenMode(circle ? MarkerShape::PenMode::NotXor : MarkerShape::PenMode::Xor);
+    widget->show();
+    // The canvas grows to take in each marker as it appears.
+    const QRect covered = canvas_->rect().united(widget->geometry());
+    canvas_->resize(covered.right() + 1, covered.bottom() + 1);
 }
 
 void TForm3::ShowSelectedAreas(const std::vector<std::string>& selectedAreas) {
     show();
     raise();
-    SpawnTable& spawns = form_.spawnPage().spawns();
-    // Indexes built once for all the selected areas: the first record of each
-    // area text, and the markers by name (the first child of each name).
-    std::unordered_map<std::string_view, std::size_t> firstOfArea;
-    for (std::size_t position = 0; position < spawns.size(); ++position) {
-        firstOfArea.try_emplace(spawns[position][kArea], position);
-    }
-    QHash<QString, MarkerShape*> markers;
-    for (MarkerShape* shape : canvas_->findChildren<MarkerShape*>(Qt::FindDirectChildrenOnly)) {
-        if (!markers.contains(shape->objectName())) {
-            markers.insert(shape->objectName(), shape);
-        }
-    }
-    QElapsedTimer sincePaint;
-    sincePaint.start();
-    std::optional<std::int32_t> currentMap;
-    // The canvas grows to take in each marker as it appears, and is fitted to
-    // all of them once when the loop ends, also when a failure ends it.
+    SpawnTable& spawns = workspace_.spawns;
+    const auto firstOfArea = FirstRecordOfEachArea(spawns);
+    // The canvas is fitted to all the markers once when the loop ends, also
+    // when a failure ends it.
     struct FitWhenDone {
         TForm3& viewer;
         bool markerPlaced = false;
@@ -159,28 +165,18 @@ void TForm3::ShowSelectedAreas(const std::vector<std::string>& selectedAreas) {
             }
         }
     } fit{*this};
+    QElapsedTimer sincePaint;
+    sincePaint.start();
+    std::optional<std::int32_t> currentMap;
     for (const std::string& area : selectedAreas) {
-        const auto found = firstOfArea.find(area);
-        if (found != firstOfArea.end()) {
+        if (const auto found = firstOfArea.find(area); found != firstOfArea.end()) {
             SpawnRecord& record = spawns[found->second];
             if (!currentMap) {
-                currentMap = StrToInt(record[kMap]);
-                LoadPicture(MapImageStore::MapPicturePath(record[kMap]));
+                currentMap = loadPictureOfMap(record[kMap]);
             }
             if (record[kMap] == IntToStr(*currentMap)) {
-                const PictureRect rect = MapRectToPicture(
-                    *currentMap, StrToInt(record[kX1]), StrToInt(record[kX2]), StrToInt(record[kY1]),
-                    StrToInt(record[kY2]), Image1->y(), Image1->x(), Image1->height());
-                const Marker shape = ApplyMarkerRule(rect);
-                MarkerShape* widget = markerFor(kMarkerPrefix + ToQ(area), markers);
-                widget->setGeometry(ToPixels(shape.rect.left), ToPixels(shape.rect.top),
-                                    ToPixels(shape.rect.width), ToPixels(shape.rect.height));
-                const bool circle = shape.kind == MarkerKind::Circle;
-                widget->setKind(circle ? MarkerShape::Kind::Circle : MarkerShape::Kind::Rectangle);
-                widget->setPenMode(circle ? MarkerShape::PenMode::NotXor : MarkerShape::PenMode::Xor);
-                widget->show();
-                const QRect covered = canvas_->rect().united(widget->geometry());
-                canvas_->resize(covered.right() + 1, covered.bottom() + 1);
+                const Marker shape = SpawnMarker(record, *currentMap, picturePlace());
+                placeMarker(markerNamed(kMarkerPrefix + ToQ(area)), shape);
                 fit.markerPlaced = true;
                 record[kMarkerShown] = "1";
             }
@@ -207,10 +203,8 @@ void TForm3::onPictureMove(const QPoint& pixel) {
 }
 
 void TForm3::resetMarkerFills() {
-    for (MarkerShape* shape : canvas_->findChildren<MarkerShape*>(Qt::FindDirectChildrenOnly)) {
-        if (shape != Shape1) {
-            shape->setFillColor(kWhite);
-        }
+    for (MarkerShape* shape : std::as_const(markers_)) {
+        shape->setFillColor(kWhite);
     }
 }
 
@@ -238,13 +232,13 @@ void TForm3::ShapeMouseMove(MarkerShape* shape, const QPoint& position, const QP
 void TForm3::Info(const QString& markerName, const QPoint& globalPosition) {
     const std::string area = AreaOfMarkerName(FromQ(markerName));
     std::string name;
-    const SpawnTable& spawns = form_.spawnPage().spawns();
+    const SpawnTable& spawns = workspace_.spawns;
     if (const std::optional<std::size_t> found = spawns.FindArea(area)) {
         if (const std::optional<std::int32_t> index = TryStrToInt(spawns[*found][kIndex])) {
-            name = form_.state().monsterNames.MonsterNameFor(*index);
+            name = workspace_.monsterNames.MonsterNameFor(*index);
         }
     }
-    if (auto* shape = canvas_->findChild<MarkerShape*>(markerName, Qt::FindDirectChildrenOnly)) {
+    if (MarkerShape* shape = markers_.value(markerName)) {
         shape->setFillColor(kLime);
     }
     // Placed from the window's outer corner, so the label stands just below the pointer.
@@ -288,7 +282,7 @@ void TForm3::sizeBandTo(const QPoint& pixel) {
 void TForm3::Image1MouseDown(const QPoint& pixel) {
     selecting_ = true;
     const WorldPoint world = PictureToWorld(pixel.x(), pixel.y());
-    form_.form4().SetSelectionStart(static_cast<int>(world.x), static_cast<int>(world.y));
+    emit selectionStarted(static_cast<int>(world.x), static_cast<int>(world.y));
     band_.moveTopLeft(pixel);
     applyBandGeometry();
 }
@@ -302,18 +296,15 @@ void TForm3::Image2MouseMove(const QPoint& pixel) {
 
 void TForm3::Image1MouseUp(const QPoint& pixel) {
     selecting_ = false;
-    const WorldPoint world = PictureToWorld(pixel.x(), pixel.y());
-    form_.form4().SetSelectionEnd(static_cast<int>(world.x), static_cast<int>(world.y));
     sizeBandTo(pixel);
-    form_.form4().ShowAfterSelection();
+    const WorldPoint world = PictureToWorld(pixel.x(), pixel.y());
+    emit selectionEnded(static_cast<int>(world.x), static_cast<int>(world.y));
 }
 
 void TForm3::FormClose() {
     // Every marker is hidden, also those left from an earlier load; each is shown again by "Show area".
-    for (MarkerShape* shape : canvas_->findChildren<MarkerShape*>(Qt::FindDirectChildrenOnly)) {
-        if (shape != Shape1) {
-            shape->hide();
-        }
+    for (MarkerShape* shape : std::as_const(markers_)) {
+        shape->hide();
     }
     Label1->hide();
     hoverActive_ = false;

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "maps/MapGeometry.h"
+
 #include <QHash>
 #include <QWidget>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
+class MapImageStore;
 class MarkerShape;
 class PictureBox;
 class QLabel;
 class QScrollArea;
-class TForm1;
+class Shell;
+struct Workspace;
 
 // The area viewer: one map picture at a time with the spawn markers drawn on
 // it, the world coordinates under the pointer in the title, the monster of a
@@ -19,7 +24,7 @@ class TForm3 : public QWidget {
     Q_OBJECT
 
   public:
-    explicit TForm3(TForm1& form);
+    TForm3(Shell& shell, Workspace& workspace, const MapImageStore& mapImages);
 
     // Replaces the picture; a missing or broken file throws and keeps the old one.
     void LoadPicture(const QString& path);
@@ -41,11 +46,21 @@ class TForm3 : public QWidget {
     PictureBox* picture() const { return Image1; }
     QWidget* canvas() const { return canvas_; }
 
+  signals:
+    // A drag on the armed picture, in world units: the press gives X1 and Y2, the release X2 and Y1.
+    void selectionStarted(int x1, int y2);
+    void selectionEnded(int x2, int y1);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    std::int32_t loadPictureOfMap(const std::string& mapText);
+    PicturePlace picturePlace() const;
+    MarkerShape* markerNamed(const QString& name);
+    void placeMarker(MarkerShape* widget, const Marker& shape);
     void fitCanvas();
+
     void Image1MouseMove(const QPoint& pixel);
     void ShapeMouseMove(MarkerShape* shape, const QPoint& position, const QPoint& globalPosition);
     void Image1MouseDown(const QPoint& pixel);
@@ -54,17 +69,20 @@ class TForm3 : public QWidget {
 
     void onPictureMove(const QPoint& pixel);
     void setStatusText(int px, int py);
-    MarkerShape* markerFor(const QString& name, QHash<QString, MarkerShape*>& markers);
     void resetMarkerFills();
     void sizeBandTo(const QPoint& pixel);
     void applyBandGeometry();
 
-    TForm1& form_;
+    Shell& shell_;
+    Workspace& workspace_;
+    const MapImageStore& mapImages_;
     QScrollArea* scroll_ = nullptr;
     QWidget* canvas_ = nullptr;
     PictureBox* Image1 = nullptr;
     QLabel* Label1 = nullptr;
     MarkerShape* Shape1 = nullptr;
+    // Every marker made, by its name; a marker is never destroyed, only hidden.
+    QHash<QString, MarkerShape*> markers_;
     QRect band_;
 
     bool armed_ = false;

@@ -1,10 +1,12 @@
 #include "monsters/MonsterPage.h"
 
 #include "app/Controls.h"
-#include "app/FileDialogs.h"
-#include "app/MessageBoxes.h"
-#include "app/TForm1.h"
+#include "app/GuardedHandler.h"
+#include "app/LineBuffer.h"
+#include "app/LoadWarnings.h"
+#include "app/Shell.h"
 #include "app/TextCodec.h"
+#include "app/Workspace.h"
 #include "monsters/ExperienceChange.h"
 #include "monsters/InitMonsterReader.h"
 #include "monsters/InitMonsterWriter.h"
@@ -25,6 +27,7 @@
 #include <QSpinBox>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 namespace Slot = MonsterSlot;
@@ -34,88 +37,87 @@ std::string readWhole(const QString& path) {
 }
 } // namespace
 
-MonsterPage::MonsterPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(form) {
+MonsterPage::MonsterPage(Shell& shell, Workspace& workspace, QWidget* sheet)
+    : QObject(sheet), shell_(shell), workspace_(workspace) {
     buildControls(sheet);
     connectHandlers();
 }
 
-MonsterTable& MonsterPage::monsters() {
-    return form_.state().monsters;
-}
-
 void MonsterPage::connectHandlers() {
-    connect(Button2, &QPushButton::clicked, this, &MonsterPage::InitMonster1Click);
-    connect(Button8, &QPushButton::clicked, this, &MonsterPage::Button8Click);
-    connect(Button6, &QPushButton::clicked, this, &MonsterPage::InitMonster2Click);
-    connect(Button7, &QPushButton::clicked, this, &MonsterPage::Button7Click);
-    connect(ListBox2, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            ListBox2Click();
-        }
-    });
-    connect(ListBox2, &QListWidget::itemClicked, this, &MonsterPage::ListBox2Click);
-    connect(CheckBox15, &QCheckBox::toggled, this, &MonsterPage::CheckBox15Click);
-    connect(CheckBox11, &QCheckBox::toggled, this, &MonsterPage::CheckBox11Click);
-    connect(RadioGroup2, &RadioGroup::itemIndexChanged, this, &MonsterPage::RadioGroup2Click);
-    connect(RadioGroup3, &RadioGroup::itemIndexChanged, this, &MonsterPage::RadioGroup3Click);
+    connect(Button2, &QPushButton::clicked, this, Guarded(shell_, this, &MonsterPage::InitMonster1Click));
+    connect(Button8, &QPushButton::clicked, this, Guarded(shell_, this, &MonsterPage::Button8Click));
+    connect(Button6, &QPushButton::clicked, this, Guarded(shell_, this, &MonsterPage::InitMonster2Click));
+    connect(Button7, &QPushButton::clicked, this, Guarded(shell_, this, &MonsterPage::Button7Click));
+    connect(ListBox2, &QListWidget::currentRowChanged, this, Guarded(shell_, [this](int row) {
+                if (row >= 0) {
+                    ListBox2Click();
+                }
+            }));
+    connect(ListBox2, &QListWidget::itemClicked, this, Guarded(shell_, this, &MonsterPage::ListBox2Click));
+    connect(CheckBox15, &QCheckBox::toggled, this, Guarded(shell_, this, &MonsterPage::CheckBox15Click));
+    connect(CheckBox11, &QCheckBox::toggled, this, Guarded(shell_, this, &MonsterPage::CheckBox11Click));
+    connect(RadioGroup2, &RadioGroup::itemIndexChanged, this,
+            Guarded(shell_, this, &MonsterPage::RadioGroup2Click));
+    connect(RadioGroup3, &RadioGroup::itemIndexChanged, this,
+            Guarded(shell_, this, &MonsterPage::RadioGroup3Click));
     for (const SlotEdit& field : edits_) {
         connect(field.edit, &QLineEdit::textChanged, this,
-                [this, slot = field.slot](const QString& text) { LabeledEditChange(slot, text); });
+                Guarded(shell_,
+                        [this, slot = field.slot](const QString& text) { LabeledEditChange(slot, text); }));
     }
     for (const SlotSpin& field : spins_) {
         connect(field.spin, &QSpinBox::valueChanged, this,
-                [this, slot = field.slot](int value) { SpinEditChange(slot, value); });
+                Guarded(shell_, [this, slot = field.slot](int value) { SpinEditChange(slot, value); }));
     }
 }
 
 void MonsterPage::InitMonster1Click() {
     if (!ReadInitMonster()) {
-        form_.PostStatus(QStringLiteral("InitMonster NOT Loaded!"));
+        shell_.PostStatus(QStringLiteral("InitMonster NOT Loaded!"));
         return;
     }
-    form_.PostStatus(QStringLiteral("InitMonster Loaded!"));
-    AppState& state = form_.state();
-    if (!state.NamesLoaded && Confirm(&form_, QStringLiteral("Do you want to load Monsters Name?"))) {
+    shell_.PostStatus(QStringLiteral("InitMonster Loaded!"));
+    if (!workspace_.NamesLoaded && shell_.Confirm(QStringLiteral("Do you want to load Monsters Name?"))) {
         MonsterName1Click();
     }
-    if (state.NamesLoaded) {
+    if (workspace_.NamesLoaded) {
         Button8Click();
     }
 }
 
 bool MonsterPage::ReadInitMonster() {
-    const std::optional<QString> path = RunFileDialog(form_.dialog("OpenDialog1"));
+    const std::optional<QString> path = shell_.chooseFile(FileDialog::OpenDialog1);
     if (!path) {
         return false;
     }
-    const InitMonsterLoad load = ParseInitMonster(readWhole(*path), monsters());
-    WarnLoadNotes(&form_, *path, load.notes);
+    const InitMonsterLoad load = ParseInitMonster(readWhole(*path), workspace_.monsters);
+    WarnLoadNotes(shell_, *path, load.notes);
     return true;
 }
 
 void MonsterPage::MonsterName1Click() {
     if (!ReadMonsterNames()) {
-        form_.PostStatus(QStringLiteral("Monsters Name NOT Loaded!"));
+        shell_.PostStatus(QStringLiteral("Monsters Name NOT Loaded!"));
         return;
     }
-    form_.PostStatus(QStringLiteral("Monsters Name Loaded!"));
-    form_.state().NamesLoaded = true;
+    shell_.PostStatus(QStringLiteral("Monsters Name Loaded!"));
+    workspace_.NamesLoaded = true;
     Button8Click();
 }
 
 bool MonsterPage::ReadMonsterNames() {
-    const std::optional<QString> path = RunFileDialog(form_.dialog("OpenDialog2"));
+    const std::optional<QString> path = shell_.chooseFile(FileDialog::OpenDialog2);
     if (!path) {
         return false;
     }
-    const MonsterNamesLoad load = ParseMonsterNames(readWhole(*path), form_.state().monsterNames);
-    WarnLoadNotes(&form_, *path, load.notes);
+    const MonsterNamesLoad load = ParseMonsterNames(readWhole(*path), workspace_.monsterNames);
+    WarnLoadNotes(shell_, *path, load.notes);
     return true;
 }
 
 void MonsterPage::Button8Click() {
-    const MonsterTable& table = monsters();
-    const MonsterNameTable& names = form_.state().monsterNames;
+    const MonsterTable& table = workspace_.monsters;
+    const MonsterNameTable& names = workspace_.monsterNames;
     if (table[0][Slot::Index].empty() || !names.hasNames()) {
         return;
     }
@@ -131,13 +133,13 @@ void MonsterPage::Button8Click() {
 
 void MonsterPage::ListBox2Click() {
     const int selected = ListBox2->currentRow();
-    if (selected < 0 || static_cast<std::size_t>(selected) >= monsters().size()) {
+    if (selected < 0 || static_cast<std::size_t>(selected) >= workspace_.monsters.size()) {
         return;
     }
-    const MonsterRecord& record = monsters()[static_cast<std::size_t>(selected)];
+    const MonsterRecord& record = workspace_.monsters[static_cast<std::size_t>(selected)];
     const QScopedValueRollback<bool> filling(filling_, true);
 
-    Label8->setText(ToQ(form_.state().monsterNames.MonsterNameFor(StrToInt(record[Slot::Name]))));
+    Label8->setText(ToQ(workspace_.monsterNames.MonsterNameFor(StrToInt(record[Slot::Name]))));
     Label7->setText(QStringLiteral("Index: ") + ToQ(record[Slot::Index]));
     CheckBox15->setChecked(record[Slot::Commented] == "0");
     CheckBox11->setChecked(record[Slot::Attack] == "1");
@@ -157,10 +159,10 @@ void MonsterPage::ListBox2Click() {
 
 void MonsterPage::store(std::size_t slot, std::string value) {
     const int selected = ListBox2->currentRow();
-    if (filling_ || selected < 0 || static_cast<std::size_t>(selected) >= monsters().size()) {
+    if (filling_ || selected < 0 || static_cast<std::size_t>(selected) >= workspace_.monsters.size()) {
         return;
     }
-    monsters()[static_cast<std::size_t>(selected)][slot] = std::move(value);
+    workspace_.monsters[static_cast<std::size_t>(selected)][slot] = std::move(value);
 }
 
 void MonsterPage::CheckBox15Click() {
@@ -204,15 +206,15 @@ void MonsterPage::Button7Click() {
     }
     // A spin text that is not a number counts as 0.
     const std::int32_t amount = SpinEdit5->hasAcceptableInput() ? SpinEdit5->value() : 0;
-    MonsterTable& table = monsters();
+    MonsterTable& table = workspace_.monsters;
     ApplyExpChange(table, ComputeExpChange(table, operation, amount));
-    form_.PostStatus(QStringLiteral("EXP changed for ALL Monsters!"));
+    shell_.PostStatus(QStringLiteral("EXP changed for ALL Monsters!"));
 }
 
 void MonsterPage::InitMonster2Click() {
-    LineBuffer& lines = form_.lines();
+    LineBuffer& lines = shell_.lines();
     lines.Clear();
-    const MonsterTable& table = monsters();
+    const MonsterTable& table = workspace_.monsters;
     const std::size_t last = table.LastMonsterIndex();
     Gauge1->setMaximum(static_cast<int>(last));
     Gauge1->setValue(0);
@@ -227,9 +229,9 @@ void MonsterPage::InitMonster2Click() {
     Gauge1->hide();
     Label11->hide();
 
-    if (const std::optional<QString> path = RunFileDialog(form_.dialog("SaveDialog1"))) {
+    if (const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog1)) {
         lines.SaveToFile(*path);
-        form_.PostStatus(QStringLiteral("InitMonster saved! in: ") + *path);
+        shell_.PostStatus(QStringLiteral("InitMonster saved! in: ") + *path);
     }
     lines.Clear();
 }

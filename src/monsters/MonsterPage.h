@@ -16,9 +16,9 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QWidget;
-class MonsterTable;
 class RadioGroup;
-class TForm1;
+class Shell;
+struct Workspace;
 
 // The "Monster" page: the monster list, the fields of the selected monster
 // (every edit goes straight into its record), the global experience change,
@@ -27,7 +27,7 @@ class MonsterPage : public QObject {
     Q_OBJECT
 
   public:
-    MonsterPage(TForm1& form, QWidget* sheet);
+    MonsterPage(Shell& shell, Workspace& workspace, QWidget* sheet);
 
     // "Load InitMonster".
     void InitMonster1Click();
@@ -75,12 +75,12 @@ class MonsterPage : public QObject {
                        const QRect& geometry, int labelWidth);
     void connectHandlers();
 
-    MonsterTable& monsters();
     // Stores into the selected record, unless the page is being filled or no
     // monster is selected.
     void store(std::size_t slot, std::string value);
 
-    TForm1& form_;
+    Shell& shell_;
+    Workspace& workspace_;
     bool filling_ = false;
 
     QListWidget* ListBox2 = nullptr;

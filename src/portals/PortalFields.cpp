@@ -2,7 +2,7 @@
 
 #include "app/Controls.h"
 #include "app/TextCodec.h"
-#include "portals/PortalUnits.h"
+#include "maps/WorldUnits.h"
 #include "records/IntegerText.h"
 
 #include <QCheckBox>

@@ -1,26 +1,28 @@
 #include "portals/PortalPage.h"
 
 #include "app/Controls.h"
-#include "app/FileDialogs.h"
-#include "app/MessageBoxes.h"
-#include "app/TForm1.h"
+#include "app/GuardedHandler.h"
+#include "app/LineBuffer.h"
+#include "app/LoadWarnings.h"
+#include "app/Shell.h"
 #include "app/TextCodec.h"
+#include "app/Workspace.h"
 #include "portals/EtcReader.h"
 #include "portals/EtcWriter.h"
 #include "portals/PortalList.h"
 #include "portals/PortalUnits.h"
-#include "portals/TForm6.h"
 #include "records/IntegerText.h"
 
 #include <QCheckBox>
 #include <QEvent>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+
+#include <optional>
 
 namespace {
 constexpr int kLeft = 2;
@@ -29,7 +31,8 @@ constexpr int kButtonHeight = 24;
 
 } // namespace
 
-PortalPage::PortalPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(form) {
+PortalPage::PortalPage(Shell& shell, Workspace& workspace, QWidget* sheet)
+    : QObject(sheet), shell_(shell), workspace_(workspace) {
     ListBox5 = new QListWidget(sheet);
     ListBox5->setObjectName("ListBox5");
     ListBox5->setGeometry(kLeft, 2, kListWidth, 153);
@@ -51,24 +54,26 @@ PortalPage::PortalPage(TForm1& form, QWidget* sheet) : QObject(&form), form_(for
         sheet, "setc", "Save Etc",
         QRect(kLeft + kListWidth - buttonWidth, buttonTop, buttonWidth, kButtonHeight));
 
-    connect(ListBox5, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            ListBox5Click();
-        }
-    });
+    connect(ListBox5, &QListWidget::currentRowChanged, this, Guarded(shell_, [this](int row) {
+                if (row >= 0) {
+                    ListBox5Click();
+                }
+            }));
     // A click on the line already selected fills the fields again.
     listViewport_ = ListBox5->viewport();
     listViewport_->installEventFilter(this);
-    connect(ListBox5, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (ListBox5->row(item) == rowAtPress_) {
-            ListBox5Click();
-        }
-    });
-    fields_.onCornerChanged({[this] { SpinEdit13Change(); }, [this] { SpinEdit14Change(); },
-                             [this] { SpinEdit15Change(); }, [this] { SpinEdit16Change(); }});
-    connect(letc, &QPushButton::clicked, this, &PortalPage::letcClick);
-    connect(addnewportal, &QPushButton::clicked, this, &PortalPage::addnewportalClick);
-    connect(setc, &QPushButton::clicked, this, &PortalPage::setcClick);
+    connect(ListBox5, &QListWidget::itemClicked, this, Guarded(shell_, [this](QListWidgetItem* item) {
+                if (ListBox5->row(item) == rowAtPress_) {
+                    ListBox5Click();
+                }
+            }));
+    fields_.onCornerChanged({Guarded(shell_, this, &PortalPage::SpinEdit13Change),
+                             Guarded(shell_, this, &PortalPage::SpinEdit14Change),
+                             Guarded(shell_, this, &PortalPage::SpinEdit15Change),
+                             Guarded(shell_, this, &PortalPage::SpinEdit16Change)});
+    connect(letc, &QPushButton::clicked, this, Guarded(shell_, this, &PortalPage::letcClick));
+    connect(addnewportal, &QPushButton::clicked, this, Guarded(shell_, this, &PortalPage::addnewportalClick));
+    connect(setc, &QPushButton::clicked, this, Guarded(shell_, this, &PortalPage::setcClick));
 }
 
 bool PortalPage::eventFilter(QObject* watched, QEvent* event) {
@@ -86,22 +91,22 @@ void PortalPage::letcClick() {
 void PortalPage::LoadEtc() {
     // OpenDialog3 is shared with the GenMonster reader: only the filter is
     // ours, the title stays whatever was set last.
-    QFileDialog* dialog = form_.dialog("OpenDialog3");
-    SetDialogFilter(dialog, "Etc|Etc.txt|All .txt|*.txt|ALL|*.*");
-    const std::optional<QString> path = RunFileDialog(dialog);
+    const std::optional<QString> path = shell_.chooseFile(
+        FileDialog::OpenDialog3, {.filter = QStringLiteral("Etc|Etc.txt|All .txt|*.txt|ALL|*.*")});
     if (!path) {
         return;
     }
-    const EtcLoad load = LoadEtcFile(QFile::encodeName(*path).toStdString(), portals_, gotos_, others_);
+    const EtcLoad load = LoadEtcFile(QFile::encodeName(*path).toStdString(), workspace_.portals,
+                                     workspace_.gotos, workspace_.otherEtcRecords);
     ListPortals();
-    form_.PostStatus("Etc.txt loaded!");
-    WarnLoadNotes(&form_, *path, load.notes);
+    shell_.PostStatus(QStringLiteral("Etc.txt loaded!"));
+    WarnLoadNotes(shell_, *path, load.notes);
 }
 
 void PortalPage::ListPortals() {
     const QSignalBlocker blocker(ListBox5);
     ListBox5->clear();
-    for (const std::string& line : PortalListLines(portals_)) {
+    for (const std::string& line : PortalListLines(workspace_.portals)) {
         ListBox5->addItem(ToQ(line));
     }
 }
@@ -111,7 +116,7 @@ void PortalPage::ListBox5Click() {
     if (row < 0) {
         return;
     }
-    const PortalRecord& portal = portals_[static_cast<std::size_t>(row)];
+    const PortalRecord& portal = workspace_.portals[static_cast<std::size_t>(row)];
     fields_.CheckBox12->setChecked(portal[PortalRecord::commented] == "0");
     const std::array<std::size_t, 4> corners{PortalRecord::x1, PortalRecord::y1, PortalRecord::x2,
                                              PortalRecord::y2};
@@ -143,10 +148,7 @@ void PortalPage::SpinEdit16Change() {
 }
 
 void PortalPage::addnewportalClick() {
-    TForm6& dialog = form_.form6();
-    dialog.show();
-    dialog.raise();
-    dialog.activateWindow();
+    emit addPortalWanted();
 }
 
 void PortalPage::setcClick() {
@@ -154,15 +156,15 @@ void PortalPage::setcClick() {
 }
 
 void PortalPage::SaveEtc() {
-    LineBuffer& lines = form_.lines();
+    LineBuffer& lines = shell_.lines();
     lines.Clear();
-    for (const std::string& line : EtcLines(gotos_, portals_, others_)) {
+    for (const std::string& line :
+         EtcLines(workspace_.gotos, workspace_.portals, workspace_.otherEtcRecords)) {
         lines.Append(line);
     }
-    QFileDialog* dialog = form_.dialog("SaveDialog3");
-    SetDialogFilter(dialog, "Etc|Etc.txt|All txt|*.txt|ALL|*.*");
-    dialog->setDefaultSuffix("txt");
-    if (const std::optional<QString> path = RunFileDialog(dialog)) {
+    if (const std::optional<QString> path = shell_.chooseFile(
+            FileDialog::SaveDialog3, {.filter = QStringLiteral("Etc|Etc.txt|All txt|*.txt|ALL|*.*"),
+                                      .defaultSuffix = QStringLiteral("txt")})) {
         lines.SaveToFile(*path);
     }
     lines.Clear();

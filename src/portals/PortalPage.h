@@ -1,27 +1,23 @@
 #pragma once
 
 #include "portals/PortalFields.h"
-#include "portals/PortalTable.h"
 
 #include <QObject>
 
 class QListWidget;
 class QPushButton;
 class QWidget;
-class TForm1;
+class Shell;
+struct Workspace;
 
 // The "Portals" sub-page of the "Map" page: the portal list, a viewer of the
 // selected portal's fields (nothing typed there reaches the table), and the
 // buttons that load Etc.txt, open the add-portal dialog and save Etc.txt.
-// It owns PortalTable and GotoTable.
 class PortalPage : public QObject {
     Q_OBJECT
 
   public:
-    PortalPage(TForm1& form, QWidget* sheet);
-
-    PortalTable& portals() { return portals_; }
-    GotoTable& gotos() { return gotos_; }
+    PortalPage(Shell& shell, Workspace& workspace, QWidget* sheet);
 
     void letcClick();
     void LoadEtc();
@@ -35,14 +31,16 @@ class PortalPage : public QObject {
     void setcClick();
     void SaveEtc();
 
+  signals:
+    // "Add new portal": the add-portal dialog is wanted.
+    void addPortalWanted();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    TForm1& form_;
-    PortalTable portals_;
-    GotoTable gotos_;
-    EtcOtherRecords others_;
+    Shell& shell_;
+    Workspace& workspace_;
 
     QListWidget* ListBox5 = nullptr;
     QPushButton* PortalShow = nullptr;

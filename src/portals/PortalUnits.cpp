@@ -1,5 +1,6 @@
 #include "portals/PortalUnits.h"
 
+#include "maps/WorldUnits.h"
 #include "records/Errors.h"
 #include "records/IntegerText.h"
 

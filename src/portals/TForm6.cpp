@@ -1,11 +1,10 @@
 #include "portals/TForm6.h"
 
-#include "app/MessageBoxes.h"
-#include "app/TForm1.h"
+#include "app/GuardedHandler.h"
+#include "app/Shell.h"
 #include "app/TextCodec.h"
-#include "portals/PortalPage.h"
-#include "portals/PortalUnits.h"
-#include "records/IntegerText.h"
+#include "app/Workspace.h"
+#include "portals/PortalEditing.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -26,7 +25,8 @@ QPushButton* makeButton(QWidget* parent, const QString& objectName, const QStrin
 }
 } // namespace
 
-TForm6::TForm6(TForm1& form) : QWidget(nullptr, Qt::Tool), form_(form) {
+TForm6::TForm6(Shell& shell, Workspace& workspace)
+    : QWidget(nullptr, Qt::Tool), shell_(shell), workspace_(workspace) {
     setObjectName("Form6");
     setWindowTitle("Add new portal");
     setFixedSize(kClientWidth, kClientHeight);
@@ -52,10 +52,17 @@ TForm6::TForm6(TForm1& form) : QWidget(nullptr, Qt::Tool), form_(form) {
         x += width + kMargin;
     }
 
-    fields_.onCornerChanged({[this] { SpinEdit13Change(); }, [this] { SpinEdit14Change(); },
-                             [this] { SpinEdit15Change(); }, [this] { SpinEdit16Change(); }});
-    connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm6::Button2Click);
+    fields_.onCornerChanged(
+        {Guarded(shell_, this, &TForm6::SpinEdit13Change), Guarded(shell_, this, &TForm6::SpinEdit14Change),
+         Guarded(shell_, this, &TForm6::SpinEdit15Change), Guarded(shell_, this, &TForm6::SpinEdit16Change)});
+    connect(Button1, &QPushButton::clicked, this, Guarded(shell_, this, &TForm6::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, Guarded(shell_, this, &TForm6::Button2Click));
+}
+
+void TForm6::Open() {
+    show();
+    raise();
+    activateWindow();
 }
 
 void TForm6::Button1Click() {
@@ -78,27 +85,19 @@ void TForm6::Button2Click() {
 }
 
 void TForm6::AddPortal() {
-    PortalPage& page = form_.portalPage();
-    PortalTable& portals = page.portals();
-    PortalRecord& portal = portals[portals.firstFree()];
-    portal[PortalRecord::commented] = fields_.CheckBox12->isChecked() ? "0" : "1";
-    portal[PortalRecord::country1] = "0";
-    portal[PortalRecord::country2] = "2";
-    portal[PortalRecord::fromMap] = IntToStr(SpinValue(fields_.SpinEdit17));
-    const std::array<std::size_t, 4> corners{PortalRecord::x1, PortalRecord::y1, PortalRecord::x2,
-                                             PortalRecord::y2};
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-        portal[corners[i]] = IntToStr(WorldToMap(SpinValue(fields_.corners[i])));
+    NewPortal portal;
+    portal.on = fields_.CheckBox12->isChecked();
+    portal.fromMap = SpinValue(fields_.SpinEdit17);
+    for (std::size_t i = 0; i < portal.corners.size(); ++i) {
+        portal.corners[i] = SpinValue(fields_.corners[i]);
     }
-    portal[PortalRecord::toMap] = IntToStr(SpinValue(fields_.SpinEdit22));
-    portal[PortalRecord::toX] = IntToStr(SpinValue(fields_.destination[0]));
-    portal[PortalRecord::toY] = IntToStr(SpinValue(fields_.destination[1]));
-    portal[PortalRecord::toZ] = IntToStr(SpinValue(fields_.destination[2]));
-    // A line break would end the record's line in Etc.txt and cut the comment.
-    std::string comment = FromQ(fields_.Edit3->text());
-    std::erase_if(comment, [](char c) { return c == '\r' || c == '\n'; });
-    portal[PortalRecord::comment] = comment;
-    page.ListPortals();
+    portal.toMap = SpinValue(fields_.SpinEdit22);
+    for (std::size_t i = 0; i < portal.destination.size(); ++i) {
+        portal.destination[i] = SpinValue(fields_.destination[i]);
+    }
+    portal.comment = FromQ(fields_.Edit3->text());
+    ::AddPortal(workspace_.portals, portal);
+    emit portalAdded();
     hide();
 }
 

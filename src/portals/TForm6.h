@@ -6,7 +6,8 @@
 
 class QKeyEvent;
 class QPushButton;
-class TForm1;
+class Shell;
+struct Workspace;
 
 // "Add new portal": a small tool window created once and only shown and
 // hidden, so its fields keep their contents between uses. ADD appends the
@@ -15,8 +16,10 @@ class TForm6 : public QWidget {
     Q_OBJECT
 
   public:
-    explicit TForm6(TForm1& form);
+    TForm6(Shell& shell, Workspace& workspace);
 
+    // Shows the dialog without waiting for it.
+    void Open();
     void Button1Click();
     void Button2Click();
     void AddPortal();
@@ -25,12 +28,17 @@ class TForm6 : public QWidget {
     void SpinEdit15Change();
     void SpinEdit16Change();
 
+  signals:
+    // ADD stored a portal: the portal list is due to be rebuilt.
+    void portalAdded();
+
   protected:
     // Enter presses the default button "ADD" from any field.
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    TForm1& form_;
+    Shell& shell_;
+    Workspace& workspace_;
     PortalFields fields_;
     QPushButton* Button3 = nullptr;
     QPushButton* Button4 = nullptr;

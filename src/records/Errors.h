@@ -3,8 +3,8 @@
 #include <stdexcept>
 #include <string>
 
-// A failure that ends the running handler. The application's event dispatch
-// catches it and shows what() in the error box; the program then goes on.
+// A failure that ends the running handler. The wrapper the handler was
+// connected through shows what() in the error box; the program then goes on.
 class BrennickError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;

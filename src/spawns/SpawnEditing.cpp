@@ -1,9 +1,11 @@
 #include "spawns/SpawnEditing.h"
 
+#include "maps/WorldUnits.h"
 #include "records/Errors.h"
 #include "records/IntegerText.h"
 
 #include <limits>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -86,10 +88,6 @@ ShownSpawn ReadShownSpawn(const SpawnRecord& record) {
     shown.x2 = ToWorld(record[kX2]);
     shown.y2 = ToWorld(record[kY2]);
     return shown;
-}
-
-std::int32_t WorldToMap(std::int32_t world) {
-    return world / kWorldUnitsPerMapUnit;
 }
 
 void StoreEditedSpawn(const EditedSpawn& values, SpawnRecord& record) {

@@ -9,9 +9,6 @@
 #include <string_view>
 #include <vector>
 
-// World units are map units x 32; a world value goes back by division truncating toward zero.
-inline constexpr std::int32_t kWorldUnitsPerMapUnit = 32;
-
 // True when the monster list can be built: record 0 has an index and names are present.
 bool CanBuildSpawnMonsterList(const SpawnTable& table, const MonsterNameTable& names);
 
@@ -47,8 +44,6 @@ struct EditedSpawn {
 };
 
 void StoreEditedSpawn(const EditedSpawn& values, SpawnRecord& record);
-
-std::int32_t WorldToMap(std::int32_t world);
 
 // A new spawn from the add-spawn dialog, corners in world units.
 struct NewSpawn {

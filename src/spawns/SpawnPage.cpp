@@ -1,23 +1,21 @@
 #include "spawns/SpawnPage.h"
 
 #include "app/Controls.h"
-#include "app/FileDialogs.h"
-#include "app/MessageBoxes.h"
-#include "app/TForm1.h"
+#include "app/GuardedHandler.h"
+#include "app/LineBuffer.h"
+#include "app/LoadWarnings.h"
+#include "app/Shell.h"
 #include "app/TextCodec.h"
-#include "maps/TForm3.h"
-#include "monsters/MonsterPage.h"
+#include "app/Workspace.h"
 #include "records/FileBytes.h"
 #include "records/IntegerText.h"
 #include "spawns/CoordinatesGroup.h"
 #include "spawns/GenMonsterFile.h"
 #include "spawns/SpawnEditing.h"
-#include "spawns/TForm4.h"
 #include "spawns/WrappedButton.h"
 
 #include <QCheckBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -25,12 +23,10 @@
 
 #include <algorithm>
 
-SpawnPage::SpawnPage(TForm1& form, QWidget* sheet)
-    : QObject(&form), form_(form), spawns_(std::make_unique<SpawnTable>()) {
+SpawnPage::SpawnPage(Shell& shell, Workspace& workspace, QWidget* sheet)
+    : QObject(sheet), shell_(shell), workspace_(workspace) {
     build(sheet);
 }
-
-SpawnPage::~SpawnPage() = default;
 
 void SpawnPage::build(QWidget* sheet) {
     MakeLabel(sheet, "Label18", "Monsters name:", QRect(0, 0, 200, 16));
@@ -86,69 +82,74 @@ void SpawnPage::build(QWidget* sheet) {
     save->setObjectName("SGM");
     save->setGeometry(256, 392, 121, 22);
 
-    connect(ListBox3, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            ListBox3Click();
-        }
-    });
-    connect(ListBox3, &QListWidget::itemClicked, this, &SpawnPage::ListBox3Click);
-    connect(ListBox4, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            ListBox4Click();
-        }
-    });
-    connect(ListBox4, &QListWidget::itemClicked, this, &SpawnPage::ListBox4Click);
-    connect(RadioGroup4, &RadioGroup::itemIndexChanged, this, &SpawnPage::RadioGroup4Click);
+    connect(ListBox3, &QListWidget::currentRowChanged, this, Guarded(shell_, [this](int row) {
+                if (row >= 0) {
+                    ListBox3Click();
+                }
+            }));
+    connect(ListBox3, &QListWidget::itemClicked, this, Guarded(shell_, this, &SpawnPage::ListBox3Click));
+    connect(ListBox4, &QListWidget::currentRowChanged, this, Guarded(shell_, [this](int row) {
+                if (row >= 0) {
+                    ListBox4Click();
+                }
+            }));
+    connect(ListBox4, &QListWidget::itemClicked, this, Guarded(shell_, this, &SpawnPage::ListBox4Click));
+    connect(RadioGroup4, &RadioGroup::itemIndexChanged, this,
+            Guarded(shell_, this, &SpawnPage::RadioGroup4Click));
     for (QSpinBox* field :
          {SpinEdit6, SpinEdit7, SpinEdit12, corners_[0], corners_[1], corners_[2], corners_[3]}) {
-        connect(field, &QSpinBox::valueChanged, this, &SpawnPage::SpinEditChange);
+        connect(field, &QSpinBox::valueChanged, this, Guarded(shell_, this, &SpawnPage::SpinEditChange));
     }
-    connect(CheckBox13, &QCheckBox::toggled, this, &SpawnPage::CheckBox13Click);
-    connect(mapa, &QPushButton::clicked, this, &SpawnPage::mapaClick);
-    connect(ans, &QPushButton::clicked, this, &SpawnPage::ansClick);
-    connect(load, &QPushButton::clicked, this, &SpawnPage::GenMonster1Click);
-    connect(save, &QPushButton::clicked, this, &SpawnPage::SGMClick);
+    connect(CheckBox13, &QCheckBox::toggled, this, Guarded(shell_, this, &SpawnPage::CheckBox13Click));
+    connect(mapa, &QPushButton::clicked, this, Guarded(shell_, this, &SpawnPage::mapaClick));
+    connect(ans, &QPushButton::clicked, this, Guarded(shell_, this, &SpawnPage::ansClick));
+    connect(load, &QPushButton::clicked, this, Guarded(shell_, this, &SpawnPage::GenMonster1Click));
+    connect(save, &QPushButton::clicked, this, Guarded(shell_, this, &SpawnPage::SGMClick));
 }
 
 void SpawnPage::GenMonster1Click() {
-    AppState& state = form_.state();
     if (!LoadGenMonster()) {
-        form_.PostStatus(QStringLiteral("GenMonster NOT Loaded!"));
+        shell_.PostStatus(QStringLiteral("GenMonster NOT Loaded!"));
         return;
     }
-    form_.PostStatus(QStringLiteral("GenMonster Loaded!"));
-    state.GenMonsterLoaded = true;
-    if (!state.NamesLoaded && Confirm(&form_, QStringLiteral("Do you want to load Monsters Name?"))) {
-        form_.monsterPage().MonsterName1Click();
+    shell_.PostStatus(QStringLiteral("GenMonster Loaded!"));
+    workspace_.GenMonsterLoaded = true;
+    if (!workspace_.NamesLoaded && shell_.Confirm(QStringLiteral("Do you want to load Monsters Name?"))) {
+        bool finished = false;
+        emit monsterNamesWanted(finished);
+        // A names load that failed ends this load too.
+        if (!finished) {
+            return;
+        }
     }
-    if (state.GenMonsterLoaded && state.NamesLoaded) {
+    if (workspace_.GenMonsterLoaded && workspace_.NamesLoaded) {
         BuildSpawnMonsterList();
     }
 }
 
 bool SpawnPage::LoadGenMonster() {
-    QFileDialog* dialog = form_.dialog(QStringLiteral("OpenDialog3"));
-    dialog->setWindowTitle(QStringLiteral("Select GenMonster"));
-    SetDialogFilter(dialog, QStringLiteral("GenMonster|GenMonster.txt|All txt|*.txt|ALL |*.*"));
-    const std::optional<QString> path = RunFileDialog(dialog);
+    const std::optional<QString> path =
+        shell_.chooseFile(FileDialog::OpenDialog3,
+                          {.title = QStringLiteral("Select GenMonster"),
+                           .filter = QStringLiteral("GenMonster|GenMonster.txt|All txt|*.txt|ALL |*.*")});
     if (!path) {
         return false;
     }
     const GenMonsterLoad load =
-        ParseGenMonster(ReadWholeFile(QFile::encodeName(*path).toStdString()), *spawns_);
-    WarnLoadNotes(&form_, *path, load.notes);
+        ParseGenMonster(ReadWholeFile(QFile::encodeName(*path).toStdString()), workspace_.spawns);
+    WarnLoadNotes(shell_, *path, load.notes);
     return true;
 }
 
 void SpawnPage::BuildSpawnMonsterList() {
-    const MonsterNameTable& names = form_.state().monsterNames;
-    if (!CanBuildSpawnMonsterList(*spawns_, names)) {
+    SpawnTable& spawns = workspace_.spawns;
+    const MonsterNameTable& names = workspace_.monsterNames;
+    if (!CanBuildSpawnMonsterList(spawns, names)) {
         return;
     }
     const QSignalBlocker blocker(ListBox3);
     ListBox3->clear();
-    ::BuildSpawnMonsterList(*spawns_, names,
-                            [this](const std::string& name) { ListBox3->addItem(ToQ(name)); });
+    ::BuildSpawnMonsterList(spawns, names, [this](const std::string& name) { ListBox3->addItem(ToQ(name)); });
 }
 
 void SpawnPage::ListBox3Click() {
@@ -158,7 +159,7 @@ void SpawnPage::ListBox3Click() {
     }
     const QSignalBlocker blocker(ListBox4);
     ListBox4->clear();
-    for (const std::string& area : AreasOfMonster(*spawns_, entry)) {
+    for (const std::string& area : AreasOfMonster(workspace_.spawns, entry)) {
         ListBox4->addItem(ToQ(area));
     }
 }
@@ -168,7 +169,7 @@ std::optional<std::size_t> SpawnPage::shownSpawn() const {
     if (current == nullptr) {
         return std::nullopt;
     }
-    return spawns_->FindArea(FromQ(current->text()));
+    return workspace_.spawns.FindArea(FromQ(current->text()));
 }
 
 void SpawnPage::ListBox4Click() {
@@ -176,11 +177,11 @@ void SpawnPage::ListBox4Click() {
     spawnFieldsLoading_ = true;
     const std::optional<std::size_t> position = shownSpawn();
     if (position) {
-        const SpawnRecord& record = (*spawns_)[*position];
+        const SpawnRecord& record = workspace_.spawns[*position];
         const ShownSpawn shown = ReadShownSpawn(record);
         const QSignalBlocker blockTick(CheckBox13);
         CheckBox13->setChecked(shown.available);
-        Label35->setText(ToQ(form_.state().monsterNames.MonsterNameFor(StrToInt(record[kIndex]))));
+        Label35->setText(ToQ(workspace_.monsterNames.MonsterNameFor(StrToInt(record[kIndex]))));
         SpinEdit12->setValue(shown.map);
         SpinEdit6->setValue(shown.max);
         SpinEdit7->setValue(shown.cycle);
@@ -215,7 +216,7 @@ void SpawnPage::SpinEditChange() {
     values.y1 = corners_[1]->value();
     values.x2 = corners_[2]->value();
     values.y2 = corners_[3]->value();
-    StoreEditedSpawn(values, (*spawns_)[*position]);
+    StoreEditedSpawn(values, workspace_.spawns[*position]);
 }
 
 void SpawnPage::CheckBox13Click() {
@@ -223,13 +224,13 @@ void SpawnPage::CheckBox13Click() {
         return;
     }
     if (const std::optional<std::size_t> position = shownSpawn()) {
-        (*spawns_)[*position][kCommented] = CheckBox13->isChecked() ? "0" : "1";
+        workspace_.spawns[*position][kCommented] = CheckBox13->isChecked() ? "0" : "1";
     }
 }
 
 void SpawnPage::mapaClick() {
     if (ListBox4->currentItem() == nullptr) {
-        Warning(&form_, QStringLiteral("Please select Area"));
+        shell_.Warning(QStringLiteral("Please select Area"));
         return;
     }
     // The selected rows in list order, read from the selection once rather
@@ -243,30 +244,29 @@ void SpawnPage::mapaClick() {
     for (const int row : rows) {
         selected.push_back(FromQ(ListBox4->item(row)->text()));
     }
-    form_.form3().ShowSelectedAreas(selected);
+    emit areasToShow(selected);
 }
 
 void SpawnPage::ansClick() {
-    const AppState& state = form_.state();
-    if (state.NamesLoaded && state.GenMonsterLoaded) {
-        form_.form4().Open();
+    if (workspace_.NamesLoaded && workspace_.GenMonsterLoaded) {
+        emit addSpawnWanted();
     } else {
-        Warning(&form_, QStringLiteral("Please load GenMonster and Monsters name"));
+        shell_.Warning(QStringLiteral("Please load GenMonster and Monsters name"));
     }
 }
 
 void SpawnPage::SGMClick() {
-    LineBuffer& lines = form_.lines();
+    LineBuffer& lines = shell_.lines();
     lines.Clear();
-    for (const std::string& line : GenMonsterLines(*spawns_)) {
+    for (const std::string& line : GenMonsterLines(workspace_.spawns)) {
         lines.Append(line);
     }
-    const std::optional<QString> path = RunFileDialog(form_.dialog(QStringLiteral("SaveDialog2")));
+    const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog2);
     if (path) {
         lines.SaveToFile(*path);
-        form_.PostStatus(QStringLiteral("GenMonster saved! in: ") + *path);
+        shell_.PostStatus(QStringLiteral("GenMonster saved! in: ") + *path);
     } else {
         // The status line is cleared three seconds later in either case.
-        form_.PostStatus(form_.statusText());
+        shell_.PostStatus(shell_.statusText());
     }
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "spawns/SpawnTable.h"
-
 #include <QObject>
-#include <array>
 
-#include <memory>
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -14,7 +15,8 @@ class QPushButton;
 class QSpinBox;
 class QWidget;
 class RadioGroup;
-class TForm1;
+class Shell;
+struct Workspace;
 
 // The "Monsters" sub-page of the "Map" page: the spawns of GenMonster.txt by
 // monster and area, one spawn's fields in world units, and the buttons that
@@ -23,10 +25,7 @@ class SpawnPage : public QObject {
     Q_OBJECT
 
   public:
-    SpawnPage(TForm1& form, QWidget* sheet);
-    ~SpawnPage() override;
-
-    SpawnTable& spawns() { return *spawns_; }
+    SpawnPage(Shell& shell, Workspace& workspace, QWidget* sheet);
 
     void GenMonster1Click();
     bool LoadGenMonster();
@@ -40,13 +39,25 @@ class SpawnPage : public QObject {
     void ansClick();
     void SGMClick();
 
+  signals:
+    // A GenMonster load wants the monster names loaded; `finished` is set when
+    // their load ran to its end, which lets this load go on.
+    void monsterNamesWanted(bool& finished);
+    // "Show area": the selected areas, in list order, for the area viewer.
+    void areasToShow(const std::vector<std::string>& areas);
+    // "Add new spawn" with both files loaded.
+    void addSpawnWanted();
+
   private:
     void build(QWidget* sheet);
     // The record of the area list's current item.
     std::optional<std::size_t> shownSpawn() const;
 
-    TForm1& form_;
-    std::unique_ptr<SpawnTable> spawns_;
+    Shell& shell_;
+    Workspace& workspace_;
+    // Set while a spawn is put into the fields. Not restored by a scope: a
+    // show that fails leaves it set, and no edit is stored until a spawn
+    // shows whole.
     bool spawnFieldsLoading_ = false;
 
     QListWidget* ListBox3 = nullptr;

@@ -1,15 +1,15 @@
 #include "spawns/TForm4.h"
 
-#include "spawns/CoordinatesGroup.h"
-
 #include "app/Controls.h"
-#include "app/MessageBoxes.h"
-#include "app/TForm1.h"
+#include "app/GuardedHandler.h"
+#include "app/Shell.h"
 #include "app/TextCodec.h"
+#include "app/Workspace.h"
 #include "maps/MapImageStore.h"
 #include "maps/TForm3.h"
+#include "maps/WorldUnits.h"
+#include "spawns/CoordinatesGroup.h"
 #include "spawns/SpawnEditing.h"
-#include "spawns/SpawnPage.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -22,7 +22,9 @@ constexpr int kClientWidth = 386;
 constexpr int kClientHeight = 250;
 } // namespace
 
-TForm4::TForm4(TForm1& form) : QWidget(nullptr, Qt::Tool), form_(form) {
+TForm4::TForm4(Shell& shell, Workspace& workspace, const MapImageStore& mapImages, TForm3& viewer)
+    : QWidget(nullptr, Qt::Tool), shell_(shell), workspace_(workspace), mapImages_(mapImages),
+      viewer_(viewer) {
     setObjectName("Form4");
     setWindowTitle("Create new spawn area");
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -57,7 +59,7 @@ void TForm4::build() {
         corners_[i]->findChild<QLineEdit*>()->setMaxLength(6);
         cornerLabels_[i] = coordinates.cornerLabels[i];
         connect(corners_[i], &QSpinBox::valueChanged, this,
-                [this, i] { cornerChanged(static_cast<int>(i)); });
+                Guarded(shell_, [this, i] { cornerChanged(static_cast<int>(i)); }));
     }
 
     auto* select = new QPushButton(QStringLiteral("Select on map"), this);
@@ -72,10 +74,11 @@ void TForm4::build() {
     cancel->setObjectName("Button2");
     cancel->setGeometry(296, 225, 75, 22);
 
-    connect(RadioGroup4, &RadioGroup::itemIndexChanged, this, &TForm4::RadioGroup4Click);
-    connect(select, &QPushButton::clicked, this, &TForm4::Button3Click);
-    connect(add, &QPushButton::clicked, this, &TForm4::Button1Click);
-    connect(cancel, &QPushButton::clicked, this, &TForm4::Button2Click);
+    connect(RadioGroup4, &RadioGroup::itemIndexChanged, this,
+            Guarded(shell_, this, &TForm4::RadioGroup4Click));
+    connect(select, &QPushButton::clicked, this, Guarded(shell_, this, &TForm4::Button3Click));
+    connect(add, &QPushButton::clicked, this, Guarded(shell_, this, &TForm4::Button1Click));
+    connect(cancel, &QPushButton::clicked, this, Guarded(shell_, this, &TForm4::Button2Click));
 }
 
 void TForm4::keyPressEvent(QKeyEvent* event) {
@@ -88,7 +91,7 @@ void TForm4::keyPressEvent(QKeyEvent* event) {
 
 void TForm4::Open() {
     ComboBox1->clear();
-    const MonsterNameTable& names = form_.state().monsterNames;
+    const MonsterNameTable& names = workspace_.monsterNames;
     for (std::size_t position = 0; position < names.size(); ++position) {
         if (names[position].displayName.empty()) {
             break;
@@ -127,12 +130,13 @@ void TForm4::RadioGroup4Click() {
 
 void TForm4::Button3Click() {
     if (SpinEdit12->value() == 0) {
-        form_.form3().LoadPicture(MapImageStore::MinimapPath());
+        viewer_.LoadPicture(mapImages_.MinimapPath());
     }
-    Information(this,
-                QStringLiteral("To select area click left mouse button on map and hold it, move mouse to "
-                               "select area and release it."));
-    form_.form3().ArmSelection();
+    shell_.Information(
+        QStringLiteral("To select area click left mouse button on map and hold it, move mouse to "
+                       "select area and release it."),
+        this);
+    viewer_.ArmSelection();
 }
 
 void TForm4::Button1Click() {
@@ -146,20 +150,20 @@ void TForm4::Button1Click() {
     spawn.y1 = corners_[1]->value();
     spawn.x2 = corners_[2]->value();
     spawn.y2 = corners_[3]->value();
-    switch (AddSpawn(form_.spawnPage().spawns(), form_.state().monsterNames, spawn)) {
+    switch (AddSpawn(workspace_.spawns, workspace_.monsterNames, spawn)) {
     case AddSpawnResult::NoMonster:
-        Warning(this, QStringLiteral("Please choose a monster from the list"));
+        shell_.Warning(QStringLiteral("Please choose a monster from the list"), this);
         return;
     case AddSpawnResult::Added:
         break;
     }
-    form_.form3().DisarmSelection();
-    form_.form3().hide();
+    viewer_.DisarmSelection();
+    viewer_.hide();
     hide();
 }
 
 void TForm4::Button2Click() {
-    form_.form3().DisarmSelection();
-    form_.form3().close();
+    viewer_.DisarmSelection();
+    viewer_.close();
     close();
 }

@@ -1,22 +1,27 @@
 #pragma once
 
 #include <QWidget>
+
 #include <array>
 
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
+class MapImageStore;
 class RadioGroup;
-class TForm1;
+class Shell;
+class TForm3;
+struct Workspace;
 
 // The add-spawn dialog: a monster by name, map, maximum, cycle and the
-// rectangle, typed in world units or dragged on the world minimap.
+// rectangle, typed in world units or dragged on the world minimap of the area
+// viewer it drives.
 class TForm4 : public QWidget {
     Q_OBJECT
 
   public:
-    explicit TForm4(TForm1& form);
+    TForm4(Shell& shell, Workspace& workspace, const MapImageStore& mapImages, TForm3& viewer);
 
     // Opens the dialog with its monster list filled from the monster names.
     void Open();
@@ -39,7 +44,10 @@ class TForm4 : public QWidget {
     void build();
     void cornerChanged(int corner);
 
-    TForm1& form_;
+    Shell& shell_;
+    Workspace& workspace_;
+    const MapImageStore& mapImages_;
+    TForm3& viewer_;
     QComboBox* ComboBox1 = nullptr;
     QSpinBox* SpinEdit12 = nullptr;
     QSpinBox* SpinEdit6 = nullptr;

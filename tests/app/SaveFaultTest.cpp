@@ -2,7 +2,7 @@
 #include "monsters/MonsterPage.h"
 #include "portals/PortalPage.h"
 #include "spawns/SpawnPage.h"
-#include "support/AppFixture.h"
+#include "support/ShellFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -172,11 +172,12 @@ const std::vector<Fault>& faults() {
     return kFaults;
 }
 
-class SaveFaultTest : public AppFixture,
+// The three pages that write files, on one sheet.
+class SaveFaultTest : public ShellFixture,
                       public ::testing::WithParamInterface<std::tuple<std::size_t, std::size_t>> {
   public:
     void save(const Writer& writer, const QString& target) {
-        dialogs.then(DialogDriver::chooseFile(target));
+        shell.answerFile(target);
         QTest::mouseClick(control<QPushButton>(writer.saveButton), Qt::LeftButton);
     }
 
@@ -185,32 +186,34 @@ class SaveFaultTest : public AppFixture,
     // folder's entries as they were right before the save.
     QStringList saveExpectingFailure(const Writer& writer, const Fault& fault, FaultSite& site) {
         QStringList before = entries(site.folder);
-        dialogs.then([&](QWidget* dialog) {
-            DialogDriver::chooseFile(site.target)(dialog);
+        shell.answerFile(site.target, [&] {
             if (fault.afterChoice) {
                 fault.prepare(site);
                 before = entries(site.folder);
             }
         });
-        dialogs.then(DialogDriver::press("OK"));
         QTest::mouseClick(control<QPushButton>(writer.saveButton), Qt::LeftButton);
         return before;
     }
 
     void loadInitMonster(const QString& path) {
-        dialogs.then(DialogDriver::chooseFile(path));
-        dialogs.then(DialogDriver::press("&No"));
-        form1->monsterPage().InitMonster1Click();
+        shell.answerFile(path);
+        shell.answerConfirm(false);
+        monsters->InitMonster1Click();
     }
     void loadGenMonster(const QString& path) {
-        dialogs.then(DialogDriver::chooseFile(path));
-        dialogs.then(DialogDriver::press("&No"));
-        form1->spawnPage().GenMonster1Click();
+        shell.answerFile(path);
+        shell.answerConfirm(false);
+        spawns->GenMonster1Click();
     }
     void loadEtc(const QString& path) {
-        dialogs.then(DialogDriver::chooseFile(path));
-        form1->portalPage().letcClick();
+        shell.answerFile(path);
+        portals->letcClick();
     }
+
+    MonsterPage* monsters = new MonsterPage(shell, *workspace, &sheet);
+    SpawnPage* spawns = new SpawnPage(shell, *workspace, &sheet);
+    PortalPage* portals = new PortalPage(shell, *workspace, &sheet);
 
     static QStringList entries(const QString& folder) {
         return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
@@ -255,15 +258,15 @@ TEST_P(SaveFaultTest, FailedSaveKeepsTheEarlierFileAndLeavesNothingBehind) {
             GTEST_SKIP() << *unavailable;
         }
     }
-    const qsizetype boxes = dialogs.messages().size();
+    const qsizetype boxes = shell.messages().size();
 
     const QStringList before = saveExpectingFailure(writer, fault, site);
 
-    ASSERT_EQ(dialogs.messages().size(), boxes + 1)
+    ASSERT_EQ(shell.messages().size(), boxes + 1)
         << "no error box; target now holds " << readBytes(site.target).size() << " bytes";
     EXPECT_TRUE(
-        dialogs.messages().last().startsWith("Brennick v1.14a: Cannot create file \"" + site.target + "\". "))
-        << dialogs.messages().last().toStdString();
+        shell.messages().last().startsWith("Brennick v1.14a: Cannot create file \"" + site.target + "\". "))
+        << shell.messages().last().toStdString();
     EXPECT_EQ(entries(site.folder), before);
     if (site.earlierFile) {
         EXPECT_EQ(readBytes(site.target), earlier);
@@ -276,8 +279,8 @@ TEST_P(SaveFaultTest, FailedSaveKeepsTheEarlierFileAndLeavesNothingBehind) {
     const QString after = scratchFile("after.txt");
     save(writer, after);
     EXPECT_EQ(readBytes(after), reference);
-    EXPECT_EQ(dialogs.pendingAnswers(), 0);
-    EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
+    EXPECT_EQ(shell.pendingAnswers(), 0);
+    EXPECT_EQ(shell.unanswered(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWriterAndFault, SaveFaultTest,

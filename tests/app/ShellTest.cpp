@@ -1,9 +1,10 @@
 #include "support/AppFixture.h"
 
-#include "app/BrennickApplication.h"
+#include "app/GuardedHandler.h"
 #include "app/LineBuffer.h"
 #include "records/Errors.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -38,12 +39,15 @@ TEST_F(ShellTest, StartsOnTheMapPageWithHiddenTabs) {
 }
 
 TEST_F(ShellTest, SecondaryWindowsAreHiddenWithTheirCaptions) {
-    EXPECT_FALSE(form3->isVisible());
-    EXPECT_FALSE(form4->isVisible());
-    EXPECT_FALSE(form6->isVisible());
-    EXPECT_EQ(form3->windowTitle(), "Form3");
-    EXPECT_EQ(form4->windowTitle(), "Create new spawn area");
-    EXPECT_EQ(form6->windowTitle(), "Add new portal");
+    const std::pair<const char*, const char*> windows[] = {
+        {"Form3", "Form3"}, {"Form4", "Create new spawn area"}, {"Form6", "Add new portal"}};
+    for (const auto& [name, caption] : windows) {
+        QWidget* secondary = window<QWidget>(name);
+        ASSERT_NE(secondary, nullptr);
+        EXPECT_FALSE(secondary->isVisible()) << name;
+        EXPECT_EQ(secondary->windowTitle(), caption);
+        EXPECT_EQ(secondary->parent(), nullptr) << name << " is a window of its own";
+    }
 }
 
 TEST_F(ShellTest, StatusMessagesClearThreeSecondsAfterTheFirst) {
@@ -64,7 +68,7 @@ TEST_F(ShellTest, StatusMessagesClearThreeSecondsAfterTheFirst) {
 
 TEST_F(ShellTest, AboutShowsTitleEmptyLineAndCredits) {
     dialogs.then(DialogDriver::press("OK"));
-    form1->About1Click();
+    form1->findChild<QAction*>("About1")->trigger();
     ASSERT_EQ(dialogs.messages().size(), 1);
     const QStringList lines = dialogs.messages().first().split('\n');
     ASSERT_EQ(lines.size(), 4);
@@ -83,14 +87,28 @@ TEST_F(ShellTest, MenuHoldsLoadAboutExit) {
     EXPECT_NE(form1->findChild<QAction*>("MonsterName1"), nullptr);
 }
 
+TEST_F(ShellTest, BoxesHaveTheirCaptionsAndAnswers) {
+    dialogs.then(DialogDriver::press("&Yes"));
+    EXPECT_TRUE(form1->Confirm("load?"));
+    dialogs.then(DialogDriver::press("&No"));
+    EXPECT_FALSE(form1->Confirm("load?"));
+    dialogs.then(DialogDriver::press("OK"));
+    form1->Warning("careful");
+    dialogs.then(DialogDriver::press("OK"));
+    form1->ErrorMessage("Error!\r\nPlease choose Item!");
+    EXPECT_EQ(dialogs.messages(), (QStringList{"Confirm: load?", "Confirm: load?", "Warning: careful",
+                                               "Error: Error!\r\nPlease choose Item!"}));
+    EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
+}
+
 TEST_F(ShellTest, FailedHandlerShowsErrorBoxAndProgramGoesOn) {
     QPushButton button;
     button.resize(40, 20);
     int runs = 0;
-    QObject::connect(&button, &QPushButton::clicked, [&runs] {
+    QObject::connect(&button, &QPushButton::clicked, &button, Guarded(*form1, [&runs] {
         ++runs;
         throw ConvertError("x1");
-    });
+    }));
     dialogs.then(DialogDriver::press("OK"));
     dialogs.then(DialogDriver::press("OK"));
     QTest::mouseClick(&button, Qt::LeftButton);
@@ -98,6 +116,77 @@ TEST_F(ShellTest, FailedHandlerShowsErrorBoxAndProgramGoesOn) {
     EXPECT_EQ(runs, 2);
     ASSERT_EQ(dialogs.messages().size(), 2);
     EXPECT_EQ(dialogs.messages().first(), "Brennick v1.14a: 'x1' is not a valid integer value");
+}
+
+// An event handler that fails outside any connection.
+class FailingObject : public QObject {
+  protected:
+    bool event(QEvent*) override { throw DivisionByZeroError(); }
+};
+
+TEST_F(ShellTest, EventDispatchCatchesWhatNoWrapperCaught) {
+    FailingObject failing;
+    QEvent event(QEvent::User);
+    dialogs.then(DialogDriver::press("OK"));
+    EXPECT_FALSE(QCoreApplication::sendEvent(&failing, &event));
+    EXPECT_EQ(dialogs.messages(), QStringList{"Brennick v1.14a: Division by zero"});
+}
+
+// Each file dialog by its name in the layout, with the title (the system's
+// own for a save dialog) and filters it shows before any page has set them.
+TEST_F(ShellTest, FileDialogsKeepWhatTheirUsersSet) {
+    const struct {
+        FileDialog dialog;
+        const char* name;
+        const char* title;
+        QStringList filters;
+    } cases[] = {
+        {FileDialog::OpenDialog1,
+         "OpenDialog1",
+         "Select InitMonster",
+         {"InitMonster (InitMonster.txt)", "All txt (*.txt)", "ALL (*.*)"}},
+        {FileDialog::OpenDialog2,
+         "OpenDialog2",
+         "Select file with monsters name",
+         {"All txt (*.txt)", "ALL (*.*)"}},
+        {FileDialog::OpenInitItem,
+         "OpenInitItem",
+         "Select InitItem",
+         {"InitItem (InitItem.txt)", "All txt (*.txt)", "ALL (*.*)"}},
+        {FileDialog::OpenItemsName, "OpenItemsName", "Select items name", {"All txt (*.txt)", "ALL (*.*)"}},
+        {FileDialog::SaveDialog1, "SaveDialog1", nullptr, {"InitMonster (InitMonster.txt)", "ALL (*.*)"}},
+        {FileDialog::SaveDialog2,
+         "SaveDialog2",
+         nullptr,
+         {"GenMonster (GenMonster.txt)", "All txt (*.txt)", "ALL (*.*)"}},
+    };
+    for (const auto& c : cases) {
+        dialogs.then(DialogDriver::cancel());
+        EXPECT_EQ(form1->chooseFile(c.dialog), std::nullopt) << c.name;
+        auto* dialog = form1->findChild<QFileDialog*>(c.name);
+        ASSERT_NE(dialog, nullptr) << c.name;
+        if (c.title != nullptr) {
+            EXPECT_EQ(dialogs.fileDialogTitles().last(), c.title);
+        }
+        EXPECT_EQ(dialog->nameFilters(), c.filters) << c.name;
+    }
+
+    // The shared OpenDialog3 keeps the last title set, whoever sets the filter.
+    dialogs.then(DialogDriver::cancel());
+    form1->chooseFile(FileDialog::OpenDialog3,
+                      {.title = "Select GenMonster", .filter = "GenMonster|GenMonster.txt"});
+    dialogs.then(DialogDriver::cancel());
+    form1->chooseFile(FileDialog::OpenDialog3, {.filter = "Etc|Etc.txt|ALL|*.*"});
+    EXPECT_EQ(dialogs.fileDialogTitles().mid(6), (QStringList{"Select GenMonster", "Select GenMonster"}));
+    EXPECT_EQ(form1->findChild<QFileDialog*>("OpenDialog3")->nameFilters(),
+              (QStringList{"Etc (Etc.txt)", "ALL (*.*)"}));
+
+    // A name typed without an extension gets the default suffix; the save dialogs never ask before replacing.
+    writeBytes(scratchFile("Etc.txt"), "old");
+    dialogs.then(DialogDriver::chooseFile(scratchFile("Etc")));
+    EXPECT_EQ(form1->chooseFile(FileDialog::SaveDialog3, {.filter = "Etc|Etc.txt", .defaultSuffix = "txt"}),
+              scratchFile("Etc.txt"));
+    EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
 }
 
 TEST_F(ShellTest, LineBufferSavesEveryLineWithCrLf) {

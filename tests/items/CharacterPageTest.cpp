@@ -8,18 +8,26 @@
 #include <QPlainTextEdit>
 
 namespace {
-using CharacterPageTest = ItemPageFixture;
+class CharacterPageTest : public ItemPageFixture {
+  protected:
+    QWidget characterSheet;
+    CharacterPage* character = new CharacterPage(shell, *workspace, &characterSheet);
+
+    template <typename T> T* characterControl(const QString& name) const {
+        return FindControl<T>(&characterSheet, name);
+    }
+};
 
 TEST_F(CharacterPageTest, DumpListsTwoFieldsOfEveryLoadedRow) {
-    auto* memo = control<QPlainTextEdit>("Memo2");
+    auto* memo = characterControl<QPlainTextEdit>("Memo2");
     EXPECT_EQ(memo->toPlainText(), "Memo2");
-    control<QLineEdit>("Edit1")->setText("1");
-    control<QLineEdit>("Edit2")->setText("2");
-    form1->characterPage().Button4Click();
+    characterControl<QLineEdit>("Edit1")->setText("1");
+    characterControl<QLineEdit>("Edit2")->setText("2");
+    character->Button4Click();
     EXPECT_EQ(memo->toPlainText(), "=");
 
     loadSamples();
-    form1->characterPage().Button4Click();
+    character->Button4Click();
     const QStringList lines = memo->toPlainText().split('\n');
     ASSERT_EQ(lines.size(), 31);
     EXPECT_EQ(lines.first(), "1=1001");
@@ -28,17 +36,17 @@ TEST_F(CharacterPageTest, DumpListsTwoFieldsOfEveryLoadedRow) {
 
 TEST_F(CharacterPageTest, TextThatIsNotANumberStopsTheDump) {
     try {
-        form1->characterPage().Button4Click();
+        character->Button4Click();
         FAIL();
     } catch (const ConvertError& error) {
         EXPECT_STREQ(error.what(), "'Edit1' is not a valid integer value");
     }
-    EXPECT_EQ(control<QPlainTextEdit>("Memo2")->toPlainText(), "");
+    EXPECT_EQ(characterControl<QPlainTextEdit>("Memo2")->toPlainText(), "");
 }
 
 TEST_F(CharacterPageTest, EightOfTwelvePicturesShowTheSlots) {
     for (int i = 2; i <= 13; ++i) {
-        const QPixmap picture = control<QLabel>(QStringLiteral("Image%1").arg(i))->pixmap();
+        const QPixmap picture = characterControl<QLabel>(QStringLiteral("Image%1").arg(i))->pixmap();
         EXPECT_EQ(picture.isNull(), i > 9) << i;
         if (!picture.isNull()) {
             EXPECT_EQ(picture.size(), QSize(32, 32));

@@ -1,21 +1,23 @@
 #pragma once
 
-#include "support/AppFixture.h"
+#include "support/ShellFixture.h"
 
 #include "items/ItemPage.h"
 
 #include <QComboBox>
 
-// The main window with the sample InitItem.txt and item names loaded.
-class ItemPageFixture : public AppFixture {
+// The item page on a fake shell, with the sample InitItem.txt and item names
+// loaded on demand.
+class ItemPageFixture : public ShellFixture {
   protected:
-    ItemPage& page() { return form1->itemPage(); }
-    ItemTable& items() { return page().items(); }
+    ItemPage& page() { return *page_; }
+    ItemTable& items() { return workspace->items; }
+    ItemNameTable& names() { return workspace->itemNames; }
 
     void loadSamples() {
-        dialogs.then(DialogDriver::chooseFile(dataFile("items-sample", "InitItem.txt")));
-        dialogs.then(DialogDriver::press("&Yes"));
-        dialogs.then(DialogDriver::chooseFile(dataFile("items-sample", "ItemName.txt")));
+        shell.answerFile(dataFile("items-sample", "InitItem.txt"));
+        shell.answerConfirm(true);
+        shell.answerFile(dataFile("items-sample", "ItemName.txt"));
         page().Button5Click();
     }
 
@@ -34,4 +36,6 @@ class ItemPageFixture : public AppFixture {
         }
         return entries;
     }
+
+    ItemPage* page_ = new ItemPage(shell, *workspace, &sheet);
 };

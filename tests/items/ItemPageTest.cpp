@@ -3,11 +3,11 @@
 #include "app/Controls.h"
 #include "records/Errors.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 
 namespace {
 using ItemPageTest = ItemPageFixture;
@@ -17,35 +17,46 @@ constexpr int kHelmet = 0, kBoots = 4, kWeapon = 5, kShield = 6;
 
 TEST_F(ItemPageTest, LoadsAskForTheNamesAndEnableTheClassList) {
     auto* classes = control<QComboBox>("ComboBox1");
-    dialogs.then(DialogDriver::cancel());
+    QSignalSpy itemRows(&page(), &ItemPage::initItemRead);
+    QSignalSpy nameRows(&page(), &ItemPage::itemNamesRead);
+    shell.cancelFile();
     page().Button5Click();
-    dialogs.then(DialogDriver::chooseFile(scratchFile("missing.txt")));
+    shell.answerFile(scratchFile("missing.txt"));
     EXPECT_THROW(page().Button5Click(), InOutError);
-    EXPECT_FALSE(form1->state().InitItemLoaded);
-    EXPECT_EQ(form1->statusText(), "");
-    EXPECT_EQ(control<QLabel>("ost_init")->text(), "");
+    EXPECT_FALSE(workspace->InitItemLoaded);
+    EXPECT_TRUE(shell.statusPosts().isEmpty());
+    EXPECT_EQ(itemRows.count(), 0);
 
-    dialogs.then(DialogDriver::chooseFile(dataFile("items-sample", "InitItem.txt")));
-    dialogs.then(DialogDriver::press("&No"));
+    shell.answerFile(dataFile("items-sample", "InitItem.txt"));
+    shell.answerConfirm(false);
     page().Button5Click();
-    EXPECT_EQ(dialogs.messages(), QStringList{"Confirm: Do you want to load Items Name?"});
-    EXPECT_EQ(form1->statusText(), "InitItem Loaded!");
-    EXPECT_TRUE(form1->state().InitItemLoaded);
+    EXPECT_EQ(shell.messages(), QStringList{"Confirm: Do you want to load Items Name?"});
+    EXPECT_EQ(shell.statusText(), "InitItem Loaded!");
+    EXPECT_TRUE(workspace->InitItemLoaded);
     EXPECT_FALSE(classes->isEnabled());
-    EXPECT_EQ(control<QLabel>("ost_init")->text(), "30");
+    ASSERT_EQ(itemRows.count(), 1);
+    EXPECT_EQ(itemRows.first().first().toLongLong(), 30);
 
-    dialogs.then(DialogDriver::chooseFile(dataFile("items-sample", "ItemName.txt")));
-    form1->findChild<QAction*>("ItemName1")->trigger();
-    EXPECT_EQ(form1->statusText(), "Items Name Loaded!");
-    EXPECT_EQ(control<QLabel>("ost_nazwa")->text(), "29");
+    shell.answerFile(dataFile("items-sample", "ItemName.txt"));
+    page().ItemName1Click();
+    EXPECT_EQ(shell.statusText(), "Items Name Loaded!");
+    ASSERT_EQ(nameRows.count(), 1);
+    EXPECT_EQ(nameRows.first().first().toLongLong(), 29);
     EXPECT_TRUE(classes->isEnabled());
-    EXPECT_EQ(page().names()[12].displayName, "Guard Sword");
+    EXPECT_EQ(names()[12].displayName, "Guard Sword");
 
     // Once the names are loaded, a new InitItem load does not ask again.
-    dialogs.then(DialogDriver::chooseFile(dataFile("items-sample", "InitItem.txt")));
+    shell.answerFile(dataFile("items-sample", "InitItem.txt"));
     page().Button5Click();
-    EXPECT_EQ(dialogs.messages().size(), 1);
-    EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
+    EXPECT_EQ(shell.messages().size(), 1);
+    std::vector<FileDialog> asked;
+    for (const FakeShell::FileDialogUse& use : shell.fileDialogs()) {
+        asked.push_back(use.dialog);
+    }
+    EXPECT_EQ(asked, (std::vector<FileDialog>{FileDialog::OpenInitItem, FileDialog::OpenInitItem,
+                                              FileDialog::OpenInitItem, FileDialog::OpenItemsName,
+                                              FileDialog::OpenInitItem}));
+    EXPECT_EQ(shell.unanswered(), 0);
 }
 
 TEST_F(ItemPageTest, ShieldIsATypeForKnightAndAllOnly) {
@@ -104,14 +115,14 @@ TEST_F(ItemPageTest, ItemListsFollowClassAndType) {
 
 TEST_F(ItemPageTest, ChoosingAnItemFillsThePageWithoutStoring) {
     loadSamples();
-    form1->Timer1Timer();
+    const qsizetype posts = shell.statusPosts().size();
     const ItemTable::Row before = items()[5];
     choose(kArcher, kWeapon);
     control<QComboBox>("ComboBox3")->setCurrentIndex(0);
 
     EXPECT_EQ(items()[5], before);
-    EXPECT_EQ(form1->statusText(), "");
-    EXPECT_EQ(dialogs.messages().size(), 1); // the names question only
+    EXPECT_EQ(shell.statusPosts().size(), posts);
+    EXPECT_EQ(shell.messages().size(), 1); // the names question only
     EXPECT_EQ(control<QLabel>("Label4")->text(), "Ranger Bow");
     EXPECT_EQ(control<QLabel>("id")->text(), "6");
     EXPECT_EQ(control<QLabel>("index")->text(), "1006");
@@ -149,7 +160,7 @@ TEST_F(ItemPageTest, ChoosingAnItemFillsThePageWithoutStoring) {
     EXPECT_TRUE(control<QGroupBox>("GroupBox7")->isEnabled());
     EXPECT_FALSE(control<QCheckBox>("CheckBox8")->isChecked());
     EXPECT_TRUE(control<QCheckBox>("CheckBox9")->isChecked());
-    EXPECT_EQ(form1->statusText(), "");
+    EXPECT_EQ(shell.statusPosts().size(), posts);
 }
 
 TEST_F(ItemPageTest, EveryChangeStoresTheWholePage) {
@@ -194,7 +205,7 @@ TEST_F(ItemPageTest, EveryChangeStoresTheWholePage) {
         EXPECT_EQ(items()[0][field], std::to_string(n) + "\xE9") << name;
     }
     EXPECT_EQ(items()[0][19], "0"); // a flag the file left empty is stored as shown
-    EXPECT_EQ(form1->statusText(), "Saved!");
+    EXPECT_EQ(shell.statusText(), "Saved!");
 
     const std::pair<const char*, std::size_t> flags[] = {
         {"CheckBox1", 17}, {"CheckBox3", 18}, {"CheckBox4", 19}, {"CheckBox5", 20}, {"CheckBox2", 15}};
@@ -210,7 +221,7 @@ TEST_F(ItemPageTest, EveryChangeStoresTheWholePage) {
         EXPECT_EQ(items()[0][22], classes[choice]);
     }
     EXPECT_EQ(items()[1][16], "3"); // other rows stay as read
-    EXPECT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(shell.messages().size(), 1);
 }
 
 TEST_F(ItemPageTest, CantBuyKeepsThePriceInField70) {
@@ -229,7 +240,7 @@ TEST_F(ItemPageTest, CantBuyKeepsThePriceInField70) {
     cantBuy->setChecked(false);
     EXPECT_TRUE(buy->isEnabled());
     EXPECT_EQ(items()[5][25], "600");
-    EXPECT_EQ(form1->statusText(), "Saved!");
+    EXPECT_EQ(shell.statusText(), "Saved!");
 
     // A price of "0" in the file ticks the box; unticking it gives the empty price kept in field 70.
     item->setCurrentIndex(1);
@@ -239,7 +250,7 @@ TEST_F(ItemPageTest, CantBuyKeepsThePriceInField70) {
     cantBuy->setChecked(false);
     EXPECT_EQ(buy->text(), "");
     EXPECT_EQ(items()[6][25], "");
-    EXPECT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(shell.messages().size(), 1);
 }
 
 TEST_F(ItemPageTest, ForceOptionsEnableTheirGroups) {
@@ -270,21 +281,19 @@ TEST_F(ItemPageTest, ChangeWithNoItemChosenShowsTheErrorAndStoresNothing) {
     choose(kKnight, kWeapon);
     control<QComboBox>("ComboBox3")->setCurrentIndex(0);
     const ItemTable::Row before = items()[12];
-    form1->Timer1Timer();
+    const qsizetype posts = shell.statusPosts().size();
 
     // A new class keeps showing the item, but no entry of the new list is chosen.
     control<QComboBox>("ComboBox1")->setCurrentIndex(kAll);
     EXPECT_EQ(control<QLabel>("id")->text(), "13");
-    dialogs.then(DialogDriver::press("OK"));
     control<QLineEdit>("Str")->setText("99");
-    dialogs.then(DialogDriver::press("OK"));
     control<QCheckBox>("CheckBox10")->setChecked(true);
     EXPECT_FALSE(control<QCheckBox>("CheckBox10")->isChecked());
 
-    EXPECT_EQ(dialogs.messages().mid(1),
+    EXPECT_EQ(shell.messages().mid(1),
               (QStringList{"Error: Error!\r\nPlease choose Item!", "Error: Error!\r\nPlease choose Item!"}));
     EXPECT_EQ(items()[12], before);
-    EXPECT_EQ(form1->statusText(), "");
+    EXPECT_EQ(shell.statusPosts().size(), posts);
 }
 
 TEST_F(ItemPageTest, EntriesWithoutAnItemRowShowNothingStale) {
@@ -302,11 +311,11 @@ TEST_F(ItemPageTest, EntriesWithoutAnItemRowShowNothingStale) {
         EXPECT_FALSE(control<QGroupBox>("GroupBox2")->isEnabled()) << entry;
     }
     const ItemTable::Row before = items()[22];
-    form1->Timer1Timer();
+    const qsizetype posts = shell.statusPosts().size();
     control<QLineEdit>("LabeledEdit1")->setText("5");
     EXPECT_EQ(items()[22], before);
     EXPECT_EQ(items()[30][16], "5"); // the unnamed item's own value, untouched
-    EXPECT_EQ(form1->statusText(), "");
+    EXPECT_EQ(shell.statusPosts().size(), posts);
 }
 
 TEST_F(ItemPageTest, UnknownClassInField22ShowsNoChoiceAndIsKept) {
@@ -327,8 +336,8 @@ TEST_F(ItemPageTest, UnknownClassInField22ShowsNoChoiceAndIsKept) {
 TEST_F(ItemPageTest, NameNumberThatIsNotAnIntegerFailsAndKeepsThePage) {
     loadSamples();
     choose(kKnight, kBoots);
-    page().names()[11].number = "x12";
-    page().items()[11][1] = "x12";
+    names()[11].number = "x12";
+    items()[11][1] = "x12";
     choose(kKnight, kBoots);
     ASSERT_EQ(listed(), QStringList{"Guard Boots"});
     try {
@@ -342,26 +351,27 @@ TEST_F(ItemPageTest, NameNumberThatIsNotAnIntegerFailsAndKeepsThePage) {
 }
 
 TEST_F(ItemPageTest, LargeFilesLoadWholeAndValuesLeftOutAreReportedByFile) {
-    std::string items;
-    std::string names;
+    std::string itemBytes;
+    std::string nameBytes;
     for (int k = 0; k < 4000; ++k) {
-        items += "(item (name " + std::to_string(k) + ") (class weapon bow) (limit archer 1))\r\n";
-        names += "(itemname " + std::to_string(k) + " \"N" + std::to_string(k) + "\")\r\n";
+        itemBytes += "(item (name " + std::to_string(k) + ") (class weapon bow) (limit archer 1))\r\n";
+        nameBytes += "(itemname " + std::to_string(k) + " \"N" + std::to_string(k) + "\")\r\n";
     }
-    writeBytes(scratchFile("InitItem.txt"), items);
-    writeBytes(scratchFile("ItemName.txt"), "(header 1 \"x\")\r\n" + names);
-    dialogs.then(DialogDriver::chooseFile(scratchFile("InitItem.txt")));
-    dialogs.then(DialogDriver::press("&Yes"));
-    dialogs.then(DialogDriver::chooseFile(scratchFile("ItemName.txt")));
-    dialogs.then(DialogDriver::press("OK"));
+    writeBytes(scratchFile("InitItem.txt"), itemBytes);
+    writeBytes(scratchFile("ItemName.txt"), "(header 1 \"x\")\r\n" + nameBytes);
+    shell.answerFile(scratchFile("InitItem.txt"));
+    shell.answerConfirm(true);
+    shell.answerFile(scratchFile("ItemName.txt"));
+    QSignalSpy itemRows(&page(), &ItemPage::initItemRead);
     page().Button5Click();
     EXPECT_EQ(
-        dialogs.messages(),
+        shell.messages(),
         (QStringList{"Confirm: Do you want to load Items Name?",
                      "Warning: ItemName.txt: 2 numbers and names before the first itemname record were left "
                      "out."}));
-    EXPECT_EQ(control<QLabel>("ost_init")->text(), "3999");
-    EXPECT_EQ(page().items()[3999][1], "3999");
+    ASSERT_EQ(itemRows.count(), 1);
+    EXPECT_EQ(itemRows.first().first().toLongLong(), 3999);
+    EXPECT_EQ(items()[3999][1], "3999");
     choose(0, kWeapon);
     EXPECT_EQ(listed().size(), 4000);
     EXPECT_EQ(listed().last(), "N3999");

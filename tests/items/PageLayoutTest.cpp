@@ -1,13 +1,15 @@
-#include "items/ItemPageFixture.h"
+#include "support/AppFixture.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
 
 namespace {
-using PageLayoutTest = ItemPageFixture;
+using PageLayoutTest = AppFixture;
 
 // Every control of the page lies inside its parent, and every caption fits its control.
 void expectWhole(QWidget* page) {
@@ -36,9 +38,14 @@ void expectWhole(QWidget* page) {
 }
 
 TEST_F(PageLayoutTest, ItemAndCharacterPagesFitAndRender) {
-    loadSamples();
-    choose(1, 5);
+    dialogs.then(DialogDriver::chooseFile(dataFile("items-sample", "InitItem.txt")));
+    dialogs.then(DialogDriver::press("&Yes"));
+    dialogs.then(DialogDriver::chooseFile(dataFile("items-sample", "ItemName.txt")));
+    control<QPushButton>("Button5")->click();
+    control<QComboBox>("ComboBox1")->setCurrentIndex(1);
+    control<QComboBox>("ComboBox2")->setCurrentIndex(5);
     control<QComboBox>("ComboBox3")->setCurrentIndex(1);
+    ASSERT_EQ(control<QComboBox>("ComboBox3")->currentText(), "Old Guard Sword");
     auto* pages = control<QTabWidget>("PageControl1");
     for (const char* name : {"TabSheet2", "TabSheet1"}) {
         QWidget* sheet = control<QWidget>(name);

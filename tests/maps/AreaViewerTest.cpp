@@ -1,22 +1,18 @@
-#include "support/AppFixture.h"
+#include "support/ShellFixture.h"
 
-#include "app/Controls.h"
 #include "maps/MapImageStore.h"
 #include "maps/MarkerShape.h"
 #include "maps/PictureBox.h"
+#include "maps/TForm3.h"
 #include "records/Errors.h"
 #include "records/FileBytes.h"
 #include "spawns/GenMonsterFile.h"
-#include "spawns/SpawnPage.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QListWidget>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QSpinBox>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -30,7 +26,7 @@ void Hover(QWidget* widget, const QPoint& position) {
     QApplication::sendEvent(widget, &move);
 }
 
-class AreaViewerTest : public AppFixture {
+class AreaViewerTest : public ShellFixture {
   protected:
     AreaViewerTest() {
         QDir(scratch.path()).mkpath("map");
@@ -38,15 +34,11 @@ class AreaViewerTest : public AppFixture {
         picture(512, 512, "map/1.bmp");
         picture(512, 1536, "map/3.bmp");
         picture(512, 512, "minimap_outworld.bmp");
-        MapImageStore::SetProgramFolder(scratch.path());
 
         ParseMonsterNames(ReadWholeFile(dataFile(kFolder, "MonsterName.txt").toStdString()),
-                          form1->state().monsterNames);
-        form1->state().NamesLoaded = true;
-        form1->state().GenMonsterLoaded = true;
+                          workspace->monsterNames);
         loadSpawns();
     }
-    ~AreaViewerTest() override { MapImageStore::SetProgramFolder(QString()); }
 
     void picture(int width, int height, const QString& name) {
         QImage image(width, height, QImage::Format_RGB32);
@@ -56,34 +48,19 @@ class AreaViewerTest : public AppFixture {
 
     void loadSpawns() {
         ParseGenMonster(ReadWholeFile(dataFile(kFolder, "GenMonster.txt").toStdString()), spawns());
-        form1->spawnPage().BuildSpawnMonsterList();
     }
 
-    SpawnTable& spawns() { return form1->spawnPage().spawns(); }
+    SpawnTable& spawns() { return workspace->spawns; }
+    MarkerShape* marker(const QString& area) const { return viewer->marker(area); }
 
-    // Chooses a monster and selects the given areas of it, then presses "Show area".
-    void showAreas(int monster, const QStringList& areas) {
-        QWidget* sheet = control<QWidget>("TabSheet10");
-        sheet->findChild<QListWidget*>("ListBox3")->setCurrentRow(monster);
-        auto* list = sheet->findChild<QListWidget*>("ListBox4");
-        list->clearSelection();
-        for (int row = 0; row < list->count(); ++row) {
-            if (areas.contains(list->item(row)->text())) {
-                list->setCurrentRow(row, QItemSelectionModel::Select);
-            }
-        }
-        form1->spawnPage().mapaClick();
-    }
-
-    MarkerShape* marker(const QString& area) const { return form3->marker(area); }
-
-    template <typename T> T* dialogControl(const QString& name) const { return form4->findChild<T*>(name); }
+    MapImageStore mapImages{scratch.path()};
+    std::unique_ptr<TForm3> viewer = std::make_unique<TForm3>(shell, *workspace, mapImages);
 };
 
 TEST_F(AreaViewerTest, ShowAreaDrawsTheSelectedAreasOfTheFirstMap) {
-    showAreas(0, {"7", "9", "11"});
-    EXPECT_TRUE(form3->isVisible());
-    EXPECT_EQ(form3->picture()->size(), QSize(512, 512));
+    viewer->ShowSelectedAreas({"7", "9", "11"});
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->picture()->size(), QSize(512, 512));
     ASSERT_NE(marker("7"), nullptr);
     EXPECT_EQ(marker("7")->geometry(), QRect(172, 70, 50, 50));
     EXPECT_EQ(marker("7")->kind(), MarkerShape::Kind::Rectangle);
@@ -97,12 +74,11 @@ TEST_F(AreaViewerTest, ShowAreaDrawsTheSelectedAreasOfTheFirstMap) {
     EXPECT_EQ(spawns()[0][kMarkerShown], "1");
     EXPECT_EQ(spawns()[2][kMarkerShown], "1");
     EXPECT_EQ(spawns()[4][kMarkerShown], "");
-    EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
 TEST_F(AreaViewerTest, ASpawnPointBecomesANineByNineCircle) {
-    showAreas(1, {"8"});
-    EXPECT_EQ(form3->picture()->size(), QSize(512, 1536));
+    viewer->ShowSelectedAreas({"8"});
+    EXPECT_EQ(viewer->picture()->size(), QSize(512, 1536));
     ASSERT_NE(marker("8"), nullptr);
     EXPECT_EQ(marker("8")->geometry(), QRect(3497, -2967, 9, 9));
     EXPECT_EQ(marker("8")->kind(), MarkerShape::Kind::Circle);
@@ -110,135 +86,111 @@ TEST_F(AreaViewerTest, ASpawnPointBecomesANineByNineCircle) {
 }
 
 TEST_F(AreaViewerTest, ClosingHidesMarkersAndShowingAgainReusesThem) {
-    showAreas(0, {"7", "9"});
-    form3->close();
-    EXPECT_FALSE(marker("7")->isVisibleTo(form3.get()));
-    EXPECT_FALSE(marker("9")->isVisibleTo(form3.get()));
+    viewer->ShowSelectedAreas({"7", "9"});
+    viewer->close();
+    EXPECT_FALSE(marker("7")->isVisibleTo(viewer.get()));
+    EXPECT_FALSE(marker("9")->isVisibleTo(viewer.get()));
 
     // A new load forgets which markers exist; the markers are still reused by name.
     loadSpawns();
-    showAreas(0, {"7"});
-    EXPECT_TRUE(marker("7")->isVisibleTo(form3.get()));
-    EXPECT_FALSE(marker("9")->isVisibleTo(form3.get()));
-    EXPECT_EQ(form3->findChildren<MarkerShape*>("area7").size(), 1);
-    EXPECT_TRUE(dialogs.messages().isEmpty());
+    viewer->ShowSelectedAreas({"7"});
+    EXPECT_TRUE(marker("7")->isVisibleTo(viewer.get()));
+    EXPECT_FALSE(marker("9")->isVisibleTo(viewer.get()));
+    EXPECT_EQ(viewer->findChildren<MarkerShape*>("area7").size(), 1);
 }
 
 TEST_F(AreaViewerTest, HoverNamesTheMonsterAndTheTitleGivesWorldUnits) {
-    showAreas(0, {"7"});
+    viewer->ShowSelectedAreas({"7"});
     Hover(marker("7"), QPoint(5, 5));
     EXPECT_EQ(
-        form3->windowTitle(),
+        viewer->windowTitle(),
         QStringLiteral("Map    Coordinates   X: %1 Y: %2").arg(64 * 177 + 212922).arg(327680 - 64 * 75));
-    auto* info = form3->findChild<QLabel*>("Label1");
+    auto* info = viewer->findChild<QLabel*>("Label1");
     EXPECT_TRUE(info->isVisible());
     EXPECT_EQ(info->text(), "Giant Rat  area: 7");
     EXPECT_EQ(marker("7")->fillColor(), QColor(0, 255, 0));
 
-    Hover(form3->picture(), QPoint(20, 20));
-    EXPECT_EQ(form3->windowTitle(), "Map    Coordinates   X: 214202 Y: 326400");
+    Hover(viewer->picture(), QPoint(20, 20));
+    EXPECT_EQ(viewer->windowTitle(), "Map    Coordinates   X: 214202 Y: 326400");
     EXPECT_FALSE(info->isVisible());
     EXPECT_EQ(marker("7")->fillColor(), QColor(Qt::white));
 }
 
 TEST_F(AreaViewerTest, HoverOverAnAreaWithoutARecordLeavesTheNameEmpty) {
-    showAreas(0, {"7"});
+    viewer->ShowSelectedAreas({"7"});
     spawns()[0][kArea] = "70";
     Hover(marker("7"), QPoint(2, 2));
-    EXPECT_EQ(form3->findChild<QLabel*>("Label1")->text(), "  area: 7");
+    EXPECT_EQ(viewer->findChild<QLabel*>("Label1")->text(), "  area: 7");
 }
 
 TEST_F(AreaViewerTest, MissingOrRefusedPicturesFailAndKeepThePicture) {
-    showAreas(0, {"7"});
+    viewer->ShowSelectedAreas({"7"});
     spawns()[0][kMap] = "2";
     try {
-        showAreas(0, {"7"});
+        viewer->ShowSelectedAreas({"7"});
         ADD_FAILURE() << "no failure";
     } catch (const InOutError& error) {
         EXPECT_STREQ(error.what(), "File not found");
     }
-    EXPECT_TRUE(form3->isVisible());
-    EXPECT_EQ(form3->picture()->size(), QSize(512, 512));
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->picture()->size(), QSize(512, 512));
     spawns()[0][kMap] = "zero";
-    EXPECT_THROW(showAreas(0, {"7"}), ConvertError);
+    EXPECT_THROW(viewer->ShowSelectedAreas({"7"}), ConvertError);
     // A map text that is not a plain file name never leaves the map folder.
     for (const std::string map : {"../0", "..", "map/1", "0\\..\\1"}) {
-        EXPECT_THROW(MapImageStore::MapPicturePath(map), InOutError) << map;
+        EXPECT_THROW(mapImages.MapPicturePath(map), InOutError) << map;
     }
-    picture(8, 8, "broken.bmp");
     writeBytes(scratch.filePath("broken.bmp"), "BM not a picture");
-    EXPECT_THROW(form3->LoadPicture(scratch.filePath("broken.bmp")), BrennickError);
-    EXPECT_EQ(form3->picture()->size(), QSize(512, 512));
+    EXPECT_THROW(viewer->LoadPicture(scratch.filePath("broken.bmp")), BrennickError);
+    EXPECT_EQ(viewer->picture()->size(), QSize(512, 512));
 }
 
-TEST_F(AreaViewerTest, DragOnTheMinimapFillsTheDialogAndAddStoresIt) {
-    form1->spawnPage().ansClick();
-    dialogControl<QComboBox>("ComboBox1")->setCurrentIndex(1);
-    dialogControl<RadioGroup>("RadioGroup4")->setItemIndex(1);
-    dialogs.then(DialogDriver::press("OK"));
-    dialogControl<QPushButton>("Button3")->click();
-    ASSERT_TRUE(form3->selectionArmed());
-    EXPECT_EQ(form3->picture()->size(), QSize(512, 512));
-
-    PictureBox* picture = form3->picture();
+TEST_F(AreaViewerTest, ArmedDragTellsTheCornersInWorldUnits) {
+    viewer->LoadPicture(mapImages.MinimapPath());
+    viewer->ArmSelection();
+    QSignalSpy started(viewer.get(), &TForm3::selectionStarted);
+    QSignalSpy ended(viewer.get(), &TForm3::selectionEnded);
+    PictureBox* picture = viewer->picture();
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(100, 200));
     QTest::mouseMove(picture, QPoint(150, 260));
     QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(150, 260));
-
-    QList<int> values;
-    QStringList labels;
-    for (int i = 0; i < 4; ++i) {
-        values << dialogControl<QSpinBox>(QStringLiteral("SpinEdit%1").arg(8 + i))->value();
-        labels << dialogControl<QLabel>(QStringLiteral("Label%1").arg(2 + i))->text();
-    }
-    EXPECT_EQ(values, (QList<int>{219322, 311040, 222522, 314880}));
-    EXPECT_EQ(labels, (QStringList{"6853", "9720", "6953", "9840"}));
-    EXPECT_EQ(form3->findChild<MarkerShape*>("Shape1")->geometry(), QRect(100, 200, 50, 60));
-    EXPECT_TRUE(form4->isVisible());
-
-    dialogControl<QPushButton>("Button1")->click();
-    const std::size_t added = 5;
-    EXPECT_EQ(spawns()[added][kIndex], "2");
-    EXPECT_EQ(spawns()[added][kArea], "12");
-    EXPECT_EQ(spawns()[added][kX1], "6853");
-    EXPECT_EQ(spawns()[added][kY1], "9720");
-    EXPECT_EQ(spawns()[added][kX2], "6953");
-    EXPECT_EQ(spawns()[added][kY2], "9840");
-    EXPECT_FALSE(form3->selectionArmed());
-    EXPECT_FALSE(form3->isVisible());
-    EXPECT_FALSE(form4->isVisible());
+    ASSERT_EQ(started.count(), 1);
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_EQ(started.first(), (QVariantList{219322, 314880}));
+    EXPECT_EQ(ended.first(), (QVariantList{222522, 311040}));
+    EXPECT_EQ(viewer->findChild<MarkerShape*>("Shape1")->geometry(), QRect(100, 200, 50, 60));
 }
 
-TEST_F(AreaViewerTest, ADragUpAndLeftGivesReversedCornersAndAnEmptyBand) {
-    form1->spawnPage().ansClick();
-    dialogs.then(DialogDriver::press("OK"));
-    dialogControl<QPushButton>("Button3")->click();
-    PictureBox* picture = form3->picture();
+TEST_F(AreaViewerTest, ADragUpAndLeftGivesAnEmptyBandAndAnIdlePictureTellsNothing) {
+    viewer->LoadPicture(mapImages.MinimapPath());
+    viewer->ArmSelection();
+    QSignalSpy started(viewer.get(), &TForm3::selectionStarted);
+    PictureBox* picture = viewer->picture();
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(150, 260));
     QTest::mouseMove(picture, QPoint(100, 200));
     QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(100, 200));
-    EXPECT_EQ(dialogControl<QSpinBox>("SpinEdit8")->value(), 222522);
-    EXPECT_EQ(dialogControl<QSpinBox>("SpinEdit10")->value(), 219322);
-    EXPECT_TRUE(form3->findChild<MarkerShape*>("Shape1")->size().isEmpty());
+    EXPECT_TRUE(viewer->findChild<MarkerShape*>("Shape1")->size().isEmpty());
 
-    // Moves while idle again only report coordinates.
-    dialogControl<QPushButton>("Button2")->click();
+    viewer->DisarmSelection();
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(dialogControl<QSpinBox>("SpinEdit8")->value(), 222522);
+    EXPECT_EQ(started.count(), 1);
+    EXPECT_FALSE(viewer->findChild<MarkerShape*>("Shape1")->isVisible());
 }
 
 TEST_F(AreaViewerTest, SamplePicturesHoldTheSampleSpawns) {
-    MapImageStore::SetProgramFolder(QStringLiteral(BRENNICK_EXAMPLES "/pictures"));
+    const MapImageStore samples(QStringLiteral(BRENNICK_EXAMPLES "/pictures"));
+    TForm3 sampleViewer(shell, *workspace, samples);
     ParseGenMonster(ReadWholeFile(BRENNICK_EXAMPLES "/GenMonster.txt"), spawns());
     for (std::size_t i = 0; i < spawns().LiveCount(); ++i) {
         const QString area = QString::fromStdString(spawns()[i][kArea]);
-        form3->ShowSelectedAreas({spawns()[i][kArea]});
-        ASSERT_NE(marker(area), nullptr) << i;
-        EXPECT_TRUE(QRect(QPoint(0, 0), form3->picture()->size()).contains(marker(area)->geometry()))
+        sampleViewer.ShowSelectedAreas({spawns()[i][kArea]});
+        ASSERT_NE(sampleViewer.marker(area), nullptr) << i;
+        EXPECT_TRUE(QRect(QPoint(0, 0), sampleViewer.picture()->size())
+                        .contains(sampleViewer.marker(area)->geometry()))
             << "area " << area.toStdString();
     }
-    form3->LoadPicture(MapImageStore::MinimapPath());
-    EXPECT_EQ(form3->picture()->size(), QSize(512, 512));
-    form3->grab().save(QStringLiteral(BRENNICK_SCREENSHOTS "/area-viewer.png"));
+    sampleViewer.LoadPicture(samples.MinimapPath());
+    EXPECT_EQ(sampleViewer.picture()->size(), QSize(512, 512));
+    sampleViewer.grab().save(QStringLiteral(BRENNICK_SCREENSHOTS "/area-viewer.png"));
 }
 } // namespace

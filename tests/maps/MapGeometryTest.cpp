@@ -27,7 +27,8 @@ class MarkerGeometryTest : public ::testing::TestWithParam<GeometryCase> {};
 TEST_P(MarkerGeometryTest, MapsTheRectangleAndAppliesTheMarkerRule) {
     const GeometryCase& c = GetParam();
     const PictureRect picture =
-        MapRectToPicture(c.map, c.x1, c.x2, c.y1, c.y2, c.pictureTop, c.pictureLeft, c.pictureHeight);
+        MapRectToPicture(c.map, MapRect{.x1 = c.x1, .y1 = c.y1, .x2 = c.x2, .y2 = c.y2},
+                         PicturePlace{c.pictureTop, c.pictureLeft, c.pictureHeight});
     ExpectRect(picture, c.picture);
     const Marker marker = ApplyMarkerRule(picture);
     ExpectRect(marker.rect, c.marker);

@@ -1,4 +1,5 @@
-#include "support/AppFixture.h"
+#include "support/ListTexts.h"
+#include "support/ShellFixture.h"
 
 #include "app/Controls.h"
 #include "monsters/MonsterPage.h"
@@ -19,47 +20,44 @@
 namespace {
 namespace Slot = MonsterSlot;
 
-class MonsterPageTest : public AppFixture {
+class MonsterPageTest : public ShellFixture {
   protected:
-    MonsterPage& page() { return form1->monsterPage(); }
-    MonsterTable& table() { return form1->state().monsters; }
+    MonsterPage& page() { return *page_; }
+    MonsterTable& table() { return workspace->monsters; }
     QListWidget* list() { return control<QListWidget>("ListBox2"); }
     static QString sample(const QString& file) { return dataFile("monsters-sample", file); }
 
     // Loads the sample InitMonster.txt and, when asked, its names.
     void loadSample(bool withNames) {
-        dialogs.then(DialogDriver::chooseFile(sample("InitMonster.txt")));
+        shell.answerFile(sample("InitMonster.txt"));
+        shell.answerConfirm(withNames);
         if (withNames) {
-            dialogs.then(DialogDriver::press("&Yes"));
-            dialogs.then(DialogDriver::chooseFile(sample("MonsterName.txt")));
-        } else {
-            dialogs.then(DialogDriver::press("&No"));
+            shell.answerFile(sample("MonsterName.txt"));
         }
         page().InitMonster1Click();
-        ASSERT_EQ(dialogs.pendingAnswers(), 0);
+        ASSERT_EQ(shell.pendingAnswers(), 0);
     }
+
+    void click(const QString& button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+
+    MonsterPage* page_ = new MonsterPage(shell, *workspace, &sheet);
 
     void select(int row) {
         list()->setCurrentRow(row);
         ASSERT_EQ(list()->currentRow(), row);
     }
 
-    QStringList items() {
-        QStringList texts;
-        for (int i = 0; i < list()->count(); ++i) {
-            texts << list()->item(i)->text();
-        }
-        return texts;
-    }
+    QStringList items() { return ListTexts(list()); }
 };
 
 TEST_F(MonsterPageTest, LoadAsksForNamesAndListsTheMonsters) {
     loadSample(true);
-    EXPECT_EQ(dialogs.fileDialogTitles(),
-              (QStringList{"Select InitMonster", "Select file with monsters name"}));
-    EXPECT_EQ(dialogs.messages(), QStringList{"Confirm: Do you want to load Monsters Name?"});
-    EXPECT_EQ(form1->statusText(), "Monsters Name Loaded!");
-    EXPECT_TRUE(form1->state().NamesLoaded);
+    ASSERT_EQ(shell.fileDialogs().size(), 2u);
+    EXPECT_EQ(shell.fileDialogs()[0].dialog, FileDialog::OpenDialog1);
+    EXPECT_EQ(shell.fileDialogs()[1].dialog, FileDialog::OpenDialog2);
+    EXPECT_EQ(shell.messages(), QStringList{"Confirm: Do you want to load Monsters Name?"});
+    EXPECT_EQ(shell.statusPosts(), (QStringList{"InitMonster Loaded!", "Monsters Name Loaded!"}));
+    EXPECT_TRUE(workspace->NamesLoaded);
     EXPECT_EQ(items(), (QStringList{"Giant Rat", "Hill Goblin", "Cave Spider", "Marsh Toad"}));
     EXPECT_EQ(table().LastMonsterIndex(), 3u);
     EXPECT_EQ(table()[1][Slot::Commented], "1");
@@ -67,8 +65,8 @@ TEST_F(MonsterPageTest, LoadAsksForNamesAndListsTheMonsters) {
 
 TEST_F(MonsterPageTest, LoadWithoutNamesLeavesTheListAlone) {
     loadSample(false);
-    EXPECT_EQ(form1->statusText(), "InitMonster Loaded!");
-    EXPECT_FALSE(form1->state().NamesLoaded);
+    EXPECT_EQ(shell.statusText(), "InitMonster Loaded!");
+    EXPECT_FALSE(workspace->NamesLoaded);
     EXPECT_EQ(list()->count(), 0);
     page().Button8Click();
     EXPECT_EQ(list()->count(), 0);
@@ -76,23 +74,23 @@ TEST_F(MonsterPageTest, LoadWithoutNamesLeavesTheListAlone) {
 
 TEST_F(MonsterPageTest, CancelledOrFailedLoadKeepsTheTable) {
     loadSample(true);
-    dialogs.then(DialogDriver::cancel());
+    shell.cancelFile();
     page().InitMonster1Click();
-    EXPECT_EQ(form1->statusText(), "InitMonster NOT Loaded!");
+    EXPECT_EQ(shell.statusText(), "InitMonster NOT Loaded!");
     EXPECT_EQ(table()[3][Slot::Name], "4");
 
-    form1->PostStatus("before");
-    dialogs.then(DialogDriver::chooseFile(scratchFile("missing.txt")));
-    dialogs.then(DialogDriver::press("OK"));
-    QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton);
-    EXPECT_EQ(dialogs.messages().last(), "Brennick v1.14a: File not found");
-    EXPECT_EQ(form1->statusText(), "before");
+    const qsizetype posts = shell.statusPosts().size();
+    shell.answerFile(scratchFile("missing.txt"));
+    click("Button2");
+    EXPECT_EQ(shell.messages().last(),
+              "Brennick v1.14a: Cannot open file \"" + scratchFile("missing.txt") + "\". File not found");
+    EXPECT_EQ(shell.statusPosts().size(), posts);
     EXPECT_EQ(table()[3][Slot::Name], "4");
 
-    dialogs.then(DialogDriver::cancel());
+    shell.cancelFile();
     page().MonsterName1Click();
-    EXPECT_EQ(form1->statusText(), "Monsters Name NOT Loaded!");
-    EXPECT_TRUE(form1->state().NamesLoaded);
+    EXPECT_EQ(shell.statusText(), "Monsters Name NOT Loaded!");
+    EXPECT_TRUE(workspace->NamesLoaded);
 }
 
 TEST_F(MonsterPageTest, SelectionShowsTheRecordAndWritesNothing) {
@@ -189,9 +187,8 @@ TEST_F(MonsterPageTest, RefreshListsUntilTheFirstEmptyIndex) {
     EXPECT_EQ(items(), (QStringList{"Giant Rat", "Hill Goblin"}));
     table()[0][Slot::Index] = "402";
     table()[1][Slot::Index] = "x";
-    dialogs.then(DialogDriver::press("OK"));
-    QTest::mouseClick(control<QPushButton>("Button8"), Qt::LeftButton);
-    EXPECT_EQ(dialogs.messages().last(), "Brennick v1.14a: 'x' is not a valid integer value");
+    click("Button8");
+    EXPECT_EQ(shell.messages().last(), "Brennick v1.14a: 'x' is not a valid integer value");
     EXPECT_EQ(items(), QStringList{""});
 }
 
@@ -199,60 +196,59 @@ TEST_F(MonsterPageTest, GlobalExpChange) {
     loadSample(true); // exp 40, 150, 100, 2
     control<QRadioButton>("RadioButton2")->setChecked(true);
     control<QSpinBox>("SpinEdit5")->setValue(100);
-    QTest::mouseClick(control<QPushButton>("Button7"), Qt::LeftButton);
-    EXPECT_EQ(form1->statusText(), "EXP changed for ALL Monsters!");
+    click("Button7");
+    EXPECT_EQ(shell.statusText(), "EXP changed for ALL Monsters!");
     const char* afterSubtract[] = {"40", "50", "100", "2"};
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(table()[i][Slot::Exp], afterSubtract[i]);
     }
 
-    form1->PostStatus("before");
+    const qsizetype posts = shell.statusPosts().size();
     control<QRadioButton>("RadioButton4")->setChecked(true);
     control<QSpinBox>("SpinEdit5")->setValue(0);
-    dialogs.then(DialogDriver::press("OK"));
-    QTest::mouseClick(control<QPushButton>("Button7"), Qt::LeftButton);
-    EXPECT_EQ(dialogs.messages().last(), "Brennick v1.14a: Division by zero");
-    EXPECT_EQ(form1->statusText(), "before");
+    click("Button7");
+    EXPECT_EQ(shell.messages().last(), "Brennick v1.14a: Division by zero");
+    EXPECT_EQ(shell.statusPosts().size(), posts);
 
     table()[3][Slot::Exp] = "lots";
     control<QRadioButton>("RadioButton3")->setChecked(true);
     control<QSpinBox>("SpinEdit5")->setValue(2);
-    dialogs.then(DialogDriver::press("OK"));
-    QTest::mouseClick(control<QPushButton>("Button7"), Qt::LeftButton);
-    EXPECT_EQ(dialogs.messages().last(), "Brennick v1.14a: 'lots' is not a valid integer value");
+    click("Button7");
+    EXPECT_EQ(shell.messages().last(), "Brennick v1.14a: 'lots' is not a valid integer value");
     EXPECT_EQ(table()[0][Slot::Exp], "40");
 }
 
 TEST_F(MonsterPageTest, SaveWritesTheLineLayoutByteForByte) {
     loadSample(true);
     const QString path = scratchFile("InitMonster.txt");
-    dialogs.then(DialogDriver::chooseFile(path));
+    shell.answerFile(path);
     page().InitMonster2Click();
+    EXPECT_EQ(shell.fileDialogs().back().dialog, FileDialog::SaveDialog1);
     EXPECT_EQ(readBytes(path), readBytes(sample("Expected.txt")));
-    EXPECT_EQ(form1->statusText(), "InitMonster saved! in: " + path);
+    EXPECT_EQ(shell.statusText(), "InitMonster saved! in: " + path);
     EXPECT_EQ(control<QProgressBar>("Gauge1")->maximum(), 3);
     EXPECT_EQ(control<QProgressBar>("Gauge1")->value(), 3);
     EXPECT_TRUE(control<QProgressBar>("Gauge1")->isHidden());
     EXPECT_TRUE(control<QLabel>("Label11")->isHidden());
-    EXPECT_TRUE(form1->lines().Lines().empty());
+    EXPECT_TRUE(shell.lines().Lines().empty());
 
     // The saved file loads to the same lines again.
-    dialogs.then(DialogDriver::chooseFile(path));
+    shell.answerFile(path);
     page().InitMonster1Click();
     const QString again = scratchFile("again.txt");
-    dialogs.then(DialogDriver::chooseFile(again));
+    shell.answerFile(again);
     page().InitMonster2Click();
     EXPECT_EQ(readBytes(again), readBytes(path));
 }
 
 TEST_F(MonsterPageTest, CancelledSaveWritesNothing) {
     loadSample(true);
-    form1->PostStatus("before");
-    dialogs.then(DialogDriver::cancel());
+    const qsizetype posts = shell.statusPosts().size();
+    shell.cancelFile();
     page().InitMonster2Click();
-    EXPECT_EQ(form1->statusText(), "before");
-    EXPECT_TRUE(form1->lines().Lines().empty());
-    EXPECT_EQ(control<QPlainTextEdit>("Memo1")->toPlainText(), "");
+    EXPECT_EQ(shell.statusPosts().size(), posts);
+    EXPECT_TRUE(shell.lines().Lines().empty());
+    EXPECT_EQ(shell.memo().toPlainText(), "");
     EXPECT_TRUE(QDir(scratch.path()).entryList(QDir::Files).isEmpty());
 }
 
@@ -289,25 +285,22 @@ TEST_F(LoadWarnings, TellWhatASaveWouldLoseNamingTheFile) {
     for (const auto& c : cases) {
         const QString path = scratchFile("big.txt");
         writeBytes(path, c.bytes);
-        const qsizetype seen = dialogs.messages().size();
-        dialogs.then(DialogDriver::chooseFile(path));
-        if (!c.warning.isEmpty()) {
-            dialogs.then(DialogDriver::press("OK"));
-        }
+        const qsizetype seen = shell.messages().size();
+        shell.answerFile(path);
         if (QString(c.dialog) == "InitMonster") {
-            dialogs.then(DialogDriver::press("&No"));
+            shell.answerConfirm(false);
             page().InitMonster1Click();
-            EXPECT_EQ(form1->statusText(), "InitMonster Loaded!");
+            EXPECT_EQ(shell.statusText(), "InitMonster Loaded!");
         } else {
             page().MonsterName1Click();
-            EXPECT_EQ(form1->statusText(), "Monsters Name Loaded!");
+            EXPECT_EQ(shell.statusText(), "Monsters Name Loaded!");
         }
-        ASSERT_EQ(dialogs.pendingAnswers(), 0) << c.warning.toStdString();
-        const QStringList shown = dialogs.messages().mid(seen);
+        ASSERT_EQ(shell.pendingAnswers(), 0) << c.warning.toStdString();
+        const QStringList shown = shell.messages().mid(seen);
         EXPECT_EQ(shown.filter("Warning: "), c.warning.isEmpty() ? QStringList{} : QStringList{c.warning});
     }
-    EXPECT_EQ(form1->state().monsterNames.MonsterNameFor(405), "M");
-    EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
+    EXPECT_EQ(workspace->monsterNames.MonsterNameFor(405), "M");
+    EXPECT_EQ(shell.unanswered(), 0);
 }
 
 TEST_F(LoadWarnings, AFileOverSixtyFourMebibytesIsRefusedAndTheTableKept) {
@@ -315,20 +308,20 @@ TEST_F(LoadWarnings, AFileOverSixtyFourMebibytesIsRefusedAndTheTableKept) {
     const QString path = scratchFile("huge.txt");
     writeBytes(path, "(monster (name 1))");
     QFile(path).resize(64 * 1024 * 1024 + 1);
-    const std::size_t loaded = form1->state().monsters.size();
-    dialogs.then(DialogDriver::chooseFile(path));
+    const std::size_t loaded = table().size();
+    shell.answerFile(path);
     try {
         page().InitMonster1Click();
         ADD_FAILURE() << "read a file over 64 MiB";
     } catch (const BrennickError& error) {
         EXPECT_STREQ(error.what(), "huge.txt: 67108865 bytes; files over 64 MiB are not read");
     }
-    EXPECT_EQ(form1->state().monsters[0][MonsterSlot::Name], "1");
-    EXPECT_EQ(form1->state().monsters.size(), loaded);
+    EXPECT_EQ(table()[0][Slot::Name], "1");
+    EXPECT_EQ(table().size(), loaded);
 }
 
 TEST_F(LoadWarnings, NoWarningForAFileThatFits) {
     loadSample(true);
-    EXPECT_EQ(dialogs.messages(), QStringList{"Confirm: Do you want to load Monsters Name?"});
+    EXPECT_EQ(shell.messages(), QStringList{"Confirm: Do you want to load Monsters Name?"});
 }
 } // namespace

@@ -11,12 +11,13 @@
 #include "items/ItemPage.h"
 #include "maps/MapImageStore.h"
 #include "maps/MarkerShape.h"
+#include "maps/TForm3.h"
 #include "monsters/MonsterPage.h"
 #include "monsters/MonsterSlots.h"
 #include "portals/EtcReader.h"
 #include "portals/PortalPage.h"
 #include "spawns/SpawnPage.h"
-#include "support/AppFixture.h"
+#include "support/ShellFixture.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -25,7 +26,6 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QStackedWidget>
 
 #include <algorithm>
 #include <cstdio>
@@ -46,15 +46,6 @@ struct Operation {
     std::function<void()> act;
 };
 
-// Makes the tab pages holding `widget` the current ones, so that it paints.
-void bringToFront(QWidget* widget) {
-    for (QWidget* child = widget; child->parentWidget() != nullptr; child = child->parentWidget()) {
-        if (auto* stack = qobject_cast<QStackedWidget*>(child->parentWidget())) {
-            stack->setCurrentWidget(child);
-        }
-    }
-}
-
 // The median time of the runs in milliseconds, events (painting included) processed in each.
 double medianMs(const Operation& operation) {
     std::vector<double> times;
@@ -71,49 +62,55 @@ double medianMs(const Operation& operation) {
     return times[times.size() / 2];
 }
 
-class PageTimingTest : public AppFixture {
+// Each page on a sheet of its own, as large as its tab page; only the sheet
+// of the page being timed is shown, so that it alone paints.
+class PageTimingTest : public ShellFixture {
   protected:
     PageTimingTest() {
-        MapImageStore::SetProgramFolder(QStringLiteral(BRENNICK_EXAMPLES "/pictures"));
-        AppState& state = form1->state();
-        state.monsters = *capacity::Monsters();
-        state.monsterNames = *capacity::MonsterNames();
-        state.NamesLoaded = true;
-        form1->spawnPage().spawns() = *capacity::Spawns();
-        state.GenMonsterLoaded = true;
-        ItemPage& items = form1->itemPage();
-        ParseInitItem(capacity::InitItemBytes(), items.items());
-        ParseItemNames(capacity::ItemNameBytes(), items.names());
-        state.InitItemLoaded = true;
-        state.ItemNamesLoaded = true;
-        PortalPage& portals = form1->portalPage();
-        EtcOtherRecords others;
-        ReadEtc(capacity::EtcBytes(*capacity::Gotos(), *capacity::Portals()), portals.portals(),
-                portals.gotos(), others);
-        form1->show();
+        Workspace& tables = *workspace;
+        tables.monsters = *capacity::Monsters();
+        tables.monsterNames = *capacity::MonsterNames();
+        tables.NamesLoaded = true;
+        tables.spawns = *capacity::Spawns();
+        tables.GenMonsterLoaded = true;
+        ParseInitItem(capacity::InitItemBytes(), tables.items);
+        ParseItemNames(capacity::ItemNameBytes(), tables.itemNames);
+        tables.InitItemLoaded = true;
+        tables.ItemNamesLoaded = true;
+        ReadEtc(capacity::EtcBytes(*capacity::Gotos(), *capacity::Portals()), tables.portals, tables.gotos,
+                tables.otherEtcRecords);
+        for (QWidget* page : {&monsterSheet, &itemSheet}) {
+            page->resize(633, 447);
+        }
+        for (QWidget* page : {&spawnSheet, &portalSheet}) {
+            page->resize(386, 418);
+        }
     }
 
-    ~PageTimingTest() override { MapImageStore::SetProgramFolder(QString()); }
+    void bringToFront(QWidget* page) {
+        for (QWidget* other : {&monsterSheet, &itemSheet, &spawnSheet, &portalSheet}) {
+            other->setVisible(other == page);
+        }
+    }
 
     void clearSpawnListPositions() {
-        SpawnTable& spawns = form1->spawnPage().spawns();
-        for (std::size_t position = 0; position < spawns.size(); ++position) {
-            spawns[position][kListPosition].clear();
+        for (std::size_t position = 0; position < workspace->spawns.size(); ++position) {
+            workspace->spawns[position][kListPosition].clear();
         }
     }
 
     // The spawn page listing monster 1, whose first 500 areas are selected.
     void selectManyAreas() {
-        bringToFront(control<QListWidget>("ListBox3"));
+        bringToFront(&spawnSheet);
         clearSpawnListPositions();
-        form1->spawnPage().BuildSpawnMonsterList();
-        auto* monsters = control<QListWidget>("ListBox3");
+        spawns->BuildSpawnMonsterList();
+        auto* monsters = FindControl<QListWidget>(&spawnSheet, "ListBox3");
         {
             const QSignalBlocker blocker(monsters);
             monsters->setCurrentRow(0);
         }
-        form1->spawnPage().ListBox3Click();
-        auto* areas = control<QListWidget>("ListBox4");
+        spawns->ListBox3Click();
+        auto* areas = FindControl<QListWidget>(&spawnSheet, "ListBox4");
         const QSignalBlocker blocker(areas);
         areas->setCurrentRow(0);
         for (int row = 0; row < static_cast<int>(capacity::kManyAreas); ++row) {
@@ -121,35 +118,42 @@ class PageTimingTest : public AppFixture {
         }
     }
 
-    // The viewer without any area marker, as before the first "Show area".
-    void removeAreaMarkers() {
-        for (MarkerShape* shape : form3->findChildren<MarkerShape*>()) {
-            if (shape->objectName().startsWith(QStringLiteral("area"))) {
-                delete shape;
-            }
-        }
+    // A viewer without any area marker, as before the first "Show area".
+    void freshViewer() {
+        viewer = std::make_unique<TForm3>(shell, *workspace, mapImages);
+        QObject::connect(spawns, &SpawnPage::areasToShow, viewer.get(), &TForm3::ShowSelectedAreas);
     }
+
+    QWidget monsterSheet;
+    QWidget itemSheet;
+    QWidget spawnSheet;
+    QWidget portalSheet;
+    MonsterPage* monsters = new MonsterPage(shell, *workspace, &monsterSheet);
+    ItemPage* items = new ItemPage(shell, *workspace, &itemSheet);
+    SpawnPage* spawns = new SpawnPage(shell, *workspace, &spawnSheet);
+    PortalPage* portals = new PortalPage(shell, *workspace, &portalSheet);
+    MapImageStore mapImages{QStringLiteral(BRENNICK_EXAMPLES "/pictures")};
+    std::unique_ptr<TForm3> viewer;
 };
 
 TEST_F(PageTimingTest, EveryOperationOnALargeServersTablesFeelsInstant) {
-    MonsterPage& monsters = form1->monsterPage();
-    SpawnPage& spawns = form1->spawnPage();
-    ItemPage& items = form1->itemPage();
-    auto* monsterList = control<QListWidget>("ListBox2");
-    auto* itemList = control<QComboBox>("ComboBox3");
+    auto* monsterList = FindControl<QListWidget>(&monsterSheet, "ListBox2");
+    auto* itemList = FindControl<QComboBox>(&itemSheet, "ComboBox3");
     int selectedMonster = 0;
     int selectedItem = 0;
 
-    const auto monsterPage = [&] { bringToFront(monsterList); };
+    const auto monsterPage = [&] { bringToFront(&monsterSheet); };
     const auto allWeapons = [&] {
-        bringToFront(itemList);
-        const QSignalBlocker classes(control<QComboBox>("ComboBox1"));
-        const QSignalBlocker types(control<QComboBox>("ComboBox2"));
-        control<QComboBox>("ComboBox1")->setCurrentIndex(kClassAll);
-        control<QComboBox>("ComboBox2")->setCurrentIndex(kTypeWeapon);
+        bringToFront(&itemSheet);
+        auto* classes = FindControl<QComboBox>(&itemSheet, "ComboBox1");
+        auto* types = FindControl<QComboBox>(&itemSheet, "ComboBox2");
+        const QSignalBlocker blockClasses(classes);
+        const QSignalBlocker blockTypes(types);
+        classes->setCurrentIndex(kClassAll);
+        types->setCurrentIndex(kTypeWeapon);
     };
     const std::vector<Operation> operations{
-        {"monster list refresh (Button8Click)", monsterPage, [&] { monsters.Button8Click(); }},
+        {"monster list refresh (Button8Click)", monsterPage, [&] { monsters->Button8Click(); }},
         {"select a monster (ListBox2Click)", monsterPage,
          [&] {
              monsterList->setCurrentRow(selectedMonster =
@@ -158,35 +162,33 @@ TEST_F(PageTimingTest, EveryOperationOnALargeServersTablesFeelsInstant) {
         {"global experience change (Button7Click)",
          [&] {
              monsterPage();
-             // Names used on other pages too: looked up on the monster page.
-             monsterList->parentWidget()->findChild<QRadioButton*>("RadioButton1")->setChecked(true);
-             monsterList->parentWidget()->findChild<QSpinBox*>("SpinEdit5")->setValue(1);
+             FindControl<QRadioButton>(&monsterSheet, "RadioButton1")->setChecked(true);
+             FindControl<QSpinBox>(&monsterSheet, "SpinEdit5")->setValue(1);
          },
-         [&] { monsters.Button7Click(); }},
+         [&] { monsters->Button7Click(); }},
         {"BuildSpawnMonsterList, 3600 spawns",
          [&] {
-             bringToFront(control<QListWidget>("ListBox3"));
+             bringToFront(&spawnSheet);
              clearSpawnListPositions();
          },
-         [&] { spawns.BuildSpawnMonsterList(); }},
+         [&] { spawns->BuildSpawnMonsterList(); }},
         {"monster with 500 areas (ListBox3Click)", [&] { selectManyAreas(); },
-         [&] { spawns.ListBox3Click(); }},
+         [&] { spawns->ListBox3Click(); }},
         {"Show area, 500 areas (mapaClick)",
          [&] {
              selectManyAreas();
-             removeAreaMarkers();
+             freshViewer();
          },
-         [&] { spawns.mapaClick(); }},
+         [&] { spawns->mapaClick(); }},
         {"item list over 4000 rows (ComboBox2Change)", allWeapons,
-         [&] { items.ComboBox2Change(kTypeWeapon); }},
+         [&] { items->ComboBox2Change(kTypeWeapon); }},
         {"select an item (ComboBox3Change)",
          [&] {
              allWeapons();
-             items.ComboBox2Change(kTypeWeapon);
+             items->ComboBox2Change(kTypeWeapon);
          },
-         [&] { items.ComboBox3Change(selectedItem = (selectedItem + 131) % itemList->count()); }},
-        {"portal list (ListPortals)", [&] { bringToFront(control<QListWidget>("ListBox5")); },
-         [&] { form1->portalPage().ListPortals(); }},
+         [&] { items->ComboBox3Change(selectedItem = (selectedItem + 131) % itemList->count()); }},
+        {"portal list (ListPortals)", [&] { bringToFront(&portalSheet); }, [&] { portals->ListPortals(); }},
     };
 
     std::printf("%-44s %10s\n", "page operation, large tables", "time (ms)");
@@ -201,11 +203,15 @@ TEST_F(PageTimingTest, EveryOperationOnALargeServersTablesFeelsInstant) {
 
     // The operations did their work at full size.
     EXPECT_EQ(monsterList->count(), static_cast<int>(capacity::kMonsters));
-    EXPECT_EQ(form1->state().monsters[0][MonsterSlot::Exp], "103"); // 100, plus 1 in each of the 3 runs
-    EXPECT_EQ(control<QListWidget>("ListBox3")->count(), static_cast<int>(capacity::kMonsterNames));
-    EXPECT_EQ(control<QListWidget>("ListBox4")->count(), static_cast<int>(capacity::kManyAreas));
-    EXPECT_EQ(form3->findChildren<MarkerShape*>().size(), capacity::kManyAreas + 1);
+    EXPECT_EQ(workspace->monsters[0][MonsterSlot::Exp], "103"); // 100, plus 1 in each of the 3 runs
+    EXPECT_EQ(FindControl<QListWidget>(&spawnSheet, "ListBox3")->count(),
+              static_cast<int>(capacity::kMonsterNames));
+    EXPECT_EQ(FindControl<QListWidget>(&spawnSheet, "ListBox4")->count(),
+              static_cast<int>(capacity::kManyAreas));
+    EXPECT_EQ(viewer->findChildren<MarkerShape*>().size(), capacity::kManyAreas + 1);
     EXPECT_GE(itemList->count(), 2000);
-    EXPECT_EQ(control<QListWidget>("ListBox5")->count(), static_cast<int>(capacity::kPortals));
+    EXPECT_EQ(FindControl<QListWidget>(&portalSheet, "ListBox5")->count(),
+              static_cast<int>(capacity::kPortals));
+    EXPECT_TRUE(shell.messages().isEmpty());
 }
 } // namespace

@@ -6,33 +6,34 @@
 #include "maps/MapImageStore.h"
 #include "maps/MarkerShape.h"
 #include "maps/PictureBox.h"
+#include "maps/TForm3.h"
 #include "spawns/SpawnPage.h"
-#include "support/AppFixture.h"
+#include "support/ShellFixture.h"
 
 #include <QListWidget>
-#include <QScrollArea>
 
 namespace {
-class ShowAreaIndexTest : public AppFixture {
+class ShowAreaIndexTest : public ShellFixture {
   protected:
     ShowAreaIndexTest() {
-        MapImageStore::SetProgramFolder(QStringLiteral(BRENNICK_EXAMPLES "/pictures"));
-        form1->state().monsterNames = *capacity::MonsterNames();
-        form1->state().NamesLoaded = true;
-        form1->state().GenMonsterLoaded = true;
+        workspace->monsterNames = *capacity::MonsterNames();
+        workspace->NamesLoaded = true;
+        workspace->GenMonsterLoaded = true;
         spawns() = *capacity::Spawns();
     }
-    ~ShowAreaIndexTest() override { MapImageStore::SetProgramFolder(QString()); }
 
-    SpawnTable& spawns() { return form1->spawnPage().spawns(); }
+    SpawnTable& spawns() { return workspace->spawns; }
 
     QRect shown(const QString& area) {
-        form3->ShowSelectedAreas({area.toStdString()});
-        MarkerShape* shape = form3->marker(area);
+        viewer->ShowSelectedAreas({area.toStdString()});
+        MarkerShape* shape = viewer->marker(area);
         return shape == nullptr ? QRect() : shape->geometry();
     }
 
-    QSize canvasSize() const { return form3->findChild<QWidget*>("ViewerCanvas")->size(); }
+    QSize canvasSize() const { return viewer->canvas()->size(); }
+
+    MapImageStore mapImages{QStringLiteral(BRENNICK_EXAMPLES "/pictures")};
+    std::unique_ptr<TForm3> viewer = std::make_unique<TForm3>(shell, *workspace, mapImages);
 };
 
 TEST_F(ShowAreaIndexTest, TheFirstRecordOfARepeatedAreaIsShown) {
@@ -53,28 +54,30 @@ TEST_F(ShowAreaIndexTest, TheCanvasFitsThePictureAndMarkersWhenTheLoopEnds) {
     spawns()[3][kX1] = "9000"; // far beyond the world map's right edge
     spawns()[3][kX2] = "9040";
     const QRect far = shown("4");
-    EXPECT_EQ(canvasSize(), QSize(far.right() + 1, std::max(form3->picture()->height(), far.bottom() + 1)));
+    EXPECT_EQ(canvasSize(), QSize(far.right() + 1, std::max(viewer->picture()->height(), far.bottom() + 1)));
 
     // The same marker moved back inside: the canvas shrinks to the picture.
     spawns()[3][kX1] = "6800";
     spawns()[3][kX2] = "6840";
     shown("4");
-    EXPECT_EQ(canvasSize(), form3->picture()->size());
+    EXPECT_EQ(canvasSize(), viewer->picture()->size());
 }
 
 TEST_F(ShowAreaIndexTest, SelectedAreasGoInListOrderWhateverTheOrderOfSelection) {
     spawns()[1][kMap] = "1"; // the second area of monster 1 lies on another map
-    form1->spawnPage().BuildSpawnMonsterList();
+    auto* page = new SpawnPage(shell, *workspace, &sheet);
+    QObject::connect(page, &SpawnPage::areasToShow, viewer.get(), &TForm3::ShowSelectedAreas);
+    page->BuildSpawnMonsterList();
     control<QListWidget>("ListBox3")->setCurrentRow(0);
     auto* areas = control<QListWidget>("ListBox4");
     areas->setCurrentRow(1, QItemSelectionModel::Select);
     areas->setCurrentRow(0, QItemSelectionModel::Select);
     areas->setCurrentRow(1, QItemSelectionModel::NoUpdate);
 
-    form1->spawnPage().mapaClick();
+    page->mapaClick();
 
     // The first area in the list decides the map: area 1 on the world map.
-    EXPECT_NE(form3->marker("1"), nullptr);
-    EXPECT_EQ(form3->marker("2"), nullptr);
+    EXPECT_NE(viewer->marker("1"), nullptr);
+    EXPECT_EQ(viewer->marker("2"), nullptr);
 }
 } // namespace

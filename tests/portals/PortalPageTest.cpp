@@ -1,4 +1,5 @@
-#include "support/AppFixture.h"
+#include "support/ListTexts.h"
+#include "support/ShellFixture.h"
 
 #include "app/LineBuffer.h"
 #include "portals/PortalPage.h"
@@ -6,30 +7,32 @@
 #include "portals/PortalWidgetTestSupport.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QTest>
 
 namespace {
-class PortalPageTest : public AppFixture {
+class PortalPageTest : public ShellFixture {
   protected:
     PortalPageTest() {
-        control<QTabWidget>("PageControl2")->setCurrentWidget(control<QWidget>("TabSheet12"));
-        list = control<QListWidget>("ListBox5");
+        sheet.resize(386, 418);
+        sheet.show();
     }
 
     void click(const QString& button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
 
     void load(const QString& path) {
-        dialogs.then(DialogDriver::chooseFile(path));
+        shell.answerFile(path);
         click("letc");
     }
+
+    PortalTable& portals() { return workspace->portals; }
 
     void loadSample() { load(dataFile("portals-sample", "Etc.txt")); }
 
@@ -38,46 +41,42 @@ class PortalPageTest : public AppFixture {
                           list->visualItemRect(list->item(row)).center());
     }
 
-    QStringList lines() const {
-        QStringList shown;
-        for (int row = 0; row < list->count(); ++row) {
-            shown << list->item(row)->text();
-        }
-        return shown;
-    }
+    QStringList lines() const { return ListTexts(list); }
 
     QString spin(const QString& name) const { return control<QSpinBox>(name)->text(); }
     QString label(const QString& name) const { return control<QLabel>(name)->text(); }
 
-    QListWidget* list = nullptr;
+    PortalPage* page = new PortalPage(shell, *workspace, &sheet);
+    QListWidget* list = control<QListWidget>("ListBox5");
 };
 
 const QStringList kSampleLines{"Portal from map: 3 to map:5   gate", "Portal from map: 4 to map:1  ",
                                "Portal from map: 1 to map:2   (west) gate; old"};
 
-TEST_F(PortalPageTest, LoadListsThePortalsAndKeepsTheSharedDialogsTitle) {
+TEST_F(PortalPageTest, LoadListsThePortalsAndLeavesTheSharedDialogsTitle) {
     loadSample();
     EXPECT_EQ(lines(), kSampleLines);
-    EXPECT_EQ(form1->statusText(), "Etc.txt loaded!");
-    EXPECT_TRUE(dialogs.messages().isEmpty());
-    QFileDialog* open = form1->dialog("OpenDialog3");
-    EXPECT_EQ(open->nameFilters(), (QStringList{"Etc (Etc.txt)", "All .txt (*.txt)", "ALL (*.*)"}));
+    EXPECT_EQ(shell.statusText(), "Etc.txt loaded!");
+    EXPECT_TRUE(shell.messages().isEmpty());
+    ASSERT_EQ(shell.fileDialogs().size(), 1u);
+    const FakeShell::FileDialogUse& open = shell.fileDialogs()[0];
+    EXPECT_EQ(open.dialog, FileDialog::OpenDialog3);
+    EXPECT_EQ(open.settings.title, std::nullopt);
+    EXPECT_EQ(open.settings.filter, "Etc|Etc.txt|All .txt|*.txt|ALL|*.*");
 
-    // The GenMonster reader sets the title; a later Etc load keeps it.
-    open->setWindowTitle("Select GenMonster");
     load(dataFile("portals-empty", "Etc.txt"));
-    EXPECT_EQ(dialogs.fileDialogTitles(), (QStringList{"", "Select GenMonster"}));
     EXPECT_EQ(lines(), QStringList{"Portal from map:  to map:  "});
 }
 
 TEST_F(PortalPageTest, CancelledOrFailedLoadChangesNothing) {
     loadSample();
-    dialogs.then(DialogDriver::cancel());
+    shell.cancelFile();
     click("letc");
     load(scratchFile("missing.txt"));
     EXPECT_EQ(lines(), kSampleLines);
-    EXPECT_EQ(dialogs.messages(), QStringList{"Brennick v1.14a: File not found"});
-    EXPECT_EQ(form1->portalPage().portals()[2][PortalRecord::comment], " (west) gate; old");
+    EXPECT_EQ(shell.messages(), QStringList{"Brennick v1.14a: Cannot open file \"" +
+                                            scratchFile("missing.txt") + "\". File not found"});
+    EXPECT_EQ(portals()[2][PortalRecord::comment], " (west) gate; old");
 }
 
 TEST_F(PortalPageTest, SelectionShowsWorldUnitsWithMapUnitsBelow) {
@@ -111,7 +110,7 @@ TEST_F(PortalPageTest, SelectionShowsWorldUnitsWithMapUnitsBelow) {
                   shown.rest);
         EXPECT_EQ(control<QLineEdit>("Edit3")->text(), shown.comment);
     }
-    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_TRUE(shell.messages().isEmpty());
 }
 
 TEST_F(PortalPageTest, TypedCornersShowMapUnitsAndLeaveTheTable) {
@@ -127,8 +126,8 @@ TEST_F(PortalPageTest, TypedCornersShowMapUnitsAndLeaveTheTable) {
     }
     control<QCheckBox>("CheckBox12")->setChecked(false);
     control<QLineEdit>("Edit3")->setText("changed");
-    EXPECT_EQ(form1->portalPage().portals()[0][PortalRecord::x1], "10");
-    EXPECT_EQ(form1->portalPage().portals()[0][PortalRecord::commented], "0");
+    EXPECT_EQ(portals()[0][PortalRecord::x1], "10");
+    EXPECT_EQ(portals()[0][PortalRecord::commented], "0");
 
     // Clicking the selected line again brings the stored values back, also
     // where the spin field's own value did not change.
@@ -143,10 +142,9 @@ TEST_F(PortalPageTest, EmptyTableLineReportsTheEmptyTextOnce) {
     loadSample();
     clickLine(0);
     load(dataFile("portals-empty", "Etc.txt"));
-    dialogs.then(DialogDriver::press("OK"));
     clickLine(0);
     EXPECT_FALSE(control<QCheckBox>("CheckBox12")->isChecked());
-    EXPECT_EQ(dialogs.messages(), QStringList{"Brennick v1.14a: '' is not a valid integer value"});
+    EXPECT_EQ(shell.messages(), QStringList{"Brennick v1.14a: '' is not a valid integer value"});
     EXPECT_EQ(spin("SpinEdit13"), "320"); // the failed step and those after it changed nothing
 }
 
@@ -156,63 +154,58 @@ TEST_F(PortalPageTest, LargeFileLoadsWholeAndAnOpenGroupIsReported) {
         bytes += "(portal (country 0 2) (from 1 2 3 4 5) (to 6 7 8 9 10))\r\n";
     }
     writeBytes(scratchFile("Etc.txt"), bytes + "(event (x 1)\r\n");
-    dialogs.then(DialogDriver::chooseFile(scratchFile("Etc.txt")));
-    dialogs.then(DialogDriver::press("OK"));
-    click("letc");
+    load(scratchFile("Etc.txt"));
     EXPECT_EQ(list->count(), 200);
     EXPECT_EQ(
-        dialogs.messages(),
+        shell.messages(),
         QStringList{
             "Warning: Etc.txt: the group opened on line 201 is never closed; nothing after it was read."});
 }
 
 TEST_F(PortalPageTest, SaveWritesBothSectionsByteForByte) {
     loadSample();
-    dialogs.then(DialogDriver::chooseFile(scratchFile("Etc.txt")));
+    shell.answerFile(scratchFile("Etc.txt"));
     click("setc");
     EXPECT_EQ(readBytes(scratchFile("Etc.txt")), readBytes(dataFile("portals-sample", "Etc.saved.txt")));
-    EXPECT_TRUE(form1->lines().Lines().empty());
-    QFileDialog* save = form1->dialog("SaveDialog3");
-    EXPECT_EQ(save->nameFilters(), (QStringList{"Etc (Etc.txt)", "All txt (*.txt)", "ALL (*.*)"}));
+    EXPECT_TRUE(shell.lines().Lines().empty());
+    const FakeShell::FileDialogUse& save = shell.fileDialogs().back();
+    EXPECT_EQ(save.dialog, FileDialog::SaveDialog3);
+    EXPECT_EQ(save.settings.filter, "Etc|Etc.txt|All txt|*.txt|ALL|*.*");
+    EXPECT_EQ(save.settings.defaultSuffix, "txt");
 
-    // A name typed without an extension gets ".txt"; a cancelled save writes nothing.
-    dialogs.then(DialogDriver::chooseFile(scratchFile("Portals")));
+    // A cancelled save writes nothing.
+    shell.cancelFile();
     click("setc");
-    EXPECT_EQ(readBytes(scratchFile("Portals.txt")), readBytes(dataFile("portals-sample", "Etc.saved.txt")));
-    dialogs.then(DialogDriver::cancel());
-    click("setc");
-    EXPECT_EQ(QDir(scratch.path()).entryList(QDir::Files), (QStringList{"Etc.txt", "Portals.txt"}));
-    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_EQ(QDir(scratch.path()).entryList(QDir::Files), QStringList{"Etc.txt"});
+    EXPECT_TRUE(shell.messages().isEmpty());
 }
 
 TEST_F(PortalPageTest, FailedSaveReportsTheFileAndKeepsTheOldOne) {
     loadSample();
     const QString path = scratchFile("no-folder/Etc.txt");
-    // The whole path typed into the name field: the dialog cannot go to a
-    // folder that does not exist.
-    dialogs.then([path](QWidget* widget) {
-        auto* dialog = qobject_cast<QFileDialog*>(widget);
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    dialogs.then(DialogDriver::press("OK"));
+    shell.answerFile(path);
     click("setc");
-    ASSERT_EQ(dialogs.messages().size(), 1);
-    EXPECT_TRUE(dialogs.messages()[0].startsWith("Brennick v1.14a: Cannot create file \"" + path + "\"."));
+    ASSERT_EQ(shell.messages().size(), 1);
+    EXPECT_TRUE(shell.messages()[0].startsWith("Brennick v1.14a: Cannot create file \"" + path + "\"."));
     EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(PortalPageTest, AddNewPortalAsksForTheDialog) {
+    QSignalSpy wanted(page, &PortalPage::addPortalWanted);
+    click("addnewportal");
+    EXPECT_EQ(wanted.count(), 1);
 }
 
 TEST_F(PortalPageTest, PageFitsItsSubPage) {
     loadSample();
     clickLine(1);
-    QWidget* sheet = control<QWidget>("TabSheet12");
-    ExpectWholeAndInside(sheet);
+    ExpectWholeAndInside(&sheet);
     EXPECT_EQ(list->size(), QSize(377, 153));
     for (QPushButton* button : {control<QPushButton>("letc"), control<QPushButton>("setc")}) {
-        EXPECT_LE(button->geometry().bottom(), sheet->height()) << button->objectName().toStdString();
+        EXPECT_LE(button->geometry().bottom(), sheet.height()) << button->objectName().toStdString();
     }
     EXPECT_FALSE(control<QPushButton>("PortalShow")->isEnabled());
     EXPECT_EQ(control<QPushButton>("PortalShow")->width(), list->width());
-    SaveScreenshot(sheet, "portal-page");
+    SaveScreenshot(&sheet, "portal-page");
 }
 } // namespace

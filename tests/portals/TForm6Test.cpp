@@ -1,25 +1,22 @@
-#include "support/AppFixture.h"
+#include "support/ShellFixture.h"
 
 #include "portals/PortalPage.h"
+#include "portals/TForm6.h"
 
 #include "portals/PortalWidgetTestSupport.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 
 namespace {
-class AddPortalTest : public AppFixture {
+class AddPortalTest : public ShellFixture {
   protected:
-    template <typename T> T* field(const QString& name) const {
-        T* found = form6->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
+    template <typename T> T* field(const QString& name) const { return FindControl<T>(form6.get(), name); }
 
     void type(const QString& spin, const QString& text) {
         auto* box = field<QSpinBox>(spin);
@@ -41,29 +38,30 @@ class AddPortalTest : public AppFixture {
 
     void add() { QTest::mouseClick(field<QPushButton>("Button1"), Qt::LeftButton); }
 
-    PortalTable& portals() { return form1->portalPage().portals(); }
-    QString listLine(int row) const { return form1->findChild<QListWidget*>("ListBox5")->item(row)->text(); }
+    PortalTable& portals() { return workspace->portals; }
+
+    std::unique_ptr<TForm6> form6 = std::make_unique<TForm6>(shell, *workspace);
+    QSignalSpy added{form6.get(), &TForm6::portalAdded};
 };
 
-TEST_F(AddPortalTest, AddStoresMapUnitsAtTheFirstFreePosition) {
+// What is typed reaches the record; the rules of the stored values are those of AddPortal.
+TEST_F(AddPortalTest, AddStoresWhatTheFieldsShowAtTheFirstFreePosition) {
     struct Case {
         bool on;
         QStringList typed; // from map, x1, y1, x2, y2, to map, x, y, z
         QString comment;
         std::vector<std::string> stored;
-        QString line;
     };
     const std::vector<Case> cases{
         {false,
          {"3", "6400", "6431", "-40", "-33", "5", "300", "-400", "0"},
          " gate",
-         {"1", "0", "2", "3", "200", "200", "-1", "-1", "5", "300", "-400", "0", " gate"},
-         "Portal from map: 3 to map:5   gate"},
+         {"1", "0", "2", "3", "200", "200", "-1", "-1", "5", "300", "-400", "0", " gate"}},
+        // Text that is no number counts as 0.
         {true,
          {"12", "31", "32", "", "-", "7", "1", "2", "3"},
          "(west) ; cave",
-         {"0", "0", "2", "12", "0", "1", "0", "0", "7", "1", "2", "3", "(west) ; cave"},
-         "Portal from map: 12 to map:7  (west) ; cave"},
+         {"0", "0", "2", "12", "0", "1", "0", "0", "7", "1", "2", "3", "(west) ; cave"}},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         fill(cases[i].on, cases[i].typed, cases[i].comment);
@@ -72,7 +70,7 @@ TEST_F(AddPortalTest, AddStoresMapUnitsAtTheFirstFreePosition) {
         EXPECT_EQ(std::vector<std::string>(portals()[i].fields.begin(), portals()[i].fields.end()),
                   cases[i].stored)
             << i;
-        EXPECT_EQ(listLine(static_cast<int>(i)), cases[i].line);
+        EXPECT_EQ(added.count(), static_cast<int>(i) + 1);
     }
     EXPECT_FALSE(portals()[2].present());
 }
@@ -81,14 +79,12 @@ TEST_F(AddPortalTest, FieldsStayForTheNextAddAndCancelResetsThem) {
     fill(true, {"1", "64", "96", "128", "160", "2", "3", "4", "5"}, "twice");
     EXPECT_EQ(field<QLabel>("Label38")->text(), "5");
     add();
-    // "Add new portal" shows the dialog without waiting for it.
-    QTest::mouseClick(form1->findChild<QPushButton*>("addnewportal"), Qt::LeftButton);
+    form6->Open();
     EXPECT_TRUE(form6->isVisible());
-    EXPECT_FALSE(form6->isModal());
     EXPECT_EQ(field<QSpinBox>("SpinEdit16")->text(), "160");
     add();
     EXPECT_EQ(portals()[0].fields, portals()[1].fields);
-    EXPECT_EQ(form1->findChild<QListWidget*>("ListBox5")->count(), 2);
+    EXPECT_EQ(added.count(), 2);
 
     form6->show();
     QTest::mouseClick(field<QPushButton>("Button2"), Qt::LeftButton);
@@ -120,6 +116,7 @@ TEST_F(AddPortalTest, ALargeTableAlwaysHasANextPosition) {
     }
     fill(true, {"99", "1", "2", "3", "4", "5", "6", "7", "8"}, " next");
     add();
+    EXPECT_EQ(added.count(), 1);
     EXPECT_FALSE(form6->isVisible());
     EXPECT_EQ(portals()[200][PortalRecord::fromMap], "99");
     EXPECT_EQ(portals().walkLength(), 201u);
@@ -128,8 +125,9 @@ TEST_F(AddPortalTest, ALargeTableAlwaysHasANextPosition) {
 TEST_F(AddPortalTest, NewPortalIsSavedWithTheOthers) {
     fill(false, {"3", "1200", "800", "1260", "840", "5", "300", "400", "0"}, " gate");
     add();
-    dialogs.then(DialogDriver::chooseFile(scratchFile("Etc.txt")));
-    form1->portalPage().setcClick();
+    auto* portalPage = new PortalPage(shell, *workspace, &sheet);
+    shell.answerFile(scratchFile("Etc.txt"));
+    portalPage->setcClick();
     EXPECT_EQ(readBytes(scratchFile("Etc.txt")),
               "; goto -----------------------------------\r\n"
               ";(goto     ) ;\r\n"

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 namespace {
 TEST(IntegerText, DecimalRule) {
     const std::pair<const char*, std::optional<std::int32_t>> cases[] = {

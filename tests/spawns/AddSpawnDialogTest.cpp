@@ -1,9 +1,10 @@
-#include "support/AppFixture.h"
+#include "support/ShellFixture.h"
 
 #include "app/Controls.h"
 #include "maps/MapImageStore.h"
+#include "maps/TForm3.h"
 #include "records/Errors.h"
-#include "spawns/SpawnPage.h"
+#include "spawns/TForm4.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -13,35 +14,33 @@
 #include <QTest>
 
 namespace {
-class AddSpawnDialogTest : public AppFixture {
+class AddSpawnDialogTest : public ShellFixture {
   protected:
     AddSpawnDialogTest() {
-        MonsterNameTable& names = form1->state().monsterNames;
+        MonsterNameTable& names = workspace->monsterNames;
         names[0] = {"1", "Giant Rat"};
         names[1] = {"2", "Hill Goblin"};
         names[2] = {"17", "Cave Spider"};
-        form1->state().NamesLoaded = true;
-        form1->state().GenMonsterLoaded = true;
         for (std::size_t i = 0; i < 10; ++i) {
             spawns()[i] = {
                 {"0", "1", "0", std::to_string(32 + i), "1", "60", "7000", "9000", "7100", "9100", "", ""},
                 {}};
         }
-        MapImageStore::SetProgramFolder(scratch.path());
     }
-    ~AddSpawnDialogTest() override { MapImageStore::SetProgramFolder(QString()); }
 
     template <typename T> T* dialogControl(const QString& name) const {
-        T* found = form4->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return FindControl<T>(form4.get(), name);
     }
-    SpawnTable& spawns() { return form1->spawnPage().spawns(); }
+    SpawnTable& spawns() { return workspace->spawns; }
     void press(const QString& button) { dialogControl<QPushButton>(button)->click(); }
+
+    MapImageStore mapImages{scratch.path()};
+    std::unique_ptr<TForm3> form3 = std::make_unique<TForm3>(shell, *workspace, mapImages);
+    std::unique_ptr<TForm4> form4 = std::make_unique<TForm4>(shell, *workspace, mapImages, *form3);
 };
 
 TEST_F(AddSpawnDialogTest, OpensWithTheMonsterNamesAndNoChoice) {
-    form1->spawnPage().ansClick();
+    form4->Open();
     EXPECT_TRUE(form4->isVisible());
     auto* monsters = dialogControl<QComboBox>("ComboBox1");
     ASSERT_EQ(monsters->count(), 3);
@@ -51,7 +50,7 @@ TEST_F(AddSpawnDialogTest, OpensWithTheMonsterNamesAndNoChoice) {
 }
 
 TEST_F(AddSpawnDialogTest, AddStoresTheNewSpawnAfterTheLastOne) {
-    form1->spawnPage().ansClick();
+    form4->Open();
     dialogControl<QComboBox>("ComboBox1")->setCurrentIndex(2);
     dialogControl<QSpinBox>("SpinEdit12")->setValue(2);
     dialogControl<QSpinBox>("SpinEdit6")->setValue(4);
@@ -65,14 +64,13 @@ TEST_F(AddSpawnDialogTest, AddStoresTheNewSpawnAfterTheLastOne) {
     const SpawnRecord expected{{"0", "17", "2", "42", "4", "120", "100", "200", "150", "250", "", ""}, {}};
     EXPECT_EQ(spawns()[10], expected);
     EXPECT_FALSE(form4->isVisible());
-    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_TRUE(shell.messages().isEmpty());
 }
 
 TEST_F(AddSpawnDialogTest, AddWithoutAMonsterWarnsAndKeepsTheDialogOpen) {
-    form1->spawnPage().ansClick();
-    dialogs.then(DialogDriver::press("OK"));
+    form4->Open();
     QTest::keyClick(dialogControl<QSpinBox>("SpinEdit7"), Qt::Key_Return);
-    EXPECT_EQ(dialogs.messages(), QStringList{"Warning: Please choose a monster from the list"});
+    EXPECT_EQ(shell.messages(), QStringList{"Warning: Please choose a monster from the list"});
     EXPECT_TRUE(form4->isVisible());
     EXPECT_EQ(spawns()[10][kIndex], "");
     EXPECT_EQ(spawns()[10][kCommented], "");
@@ -83,28 +81,27 @@ TEST_F(AddSpawnDialogTest, AddToALargeTableAlwaysHasANextPosition) {
         spawns()[i][kIndex] = "1";
         spawns()[i][kArea] = std::to_string(i);
     }
-    form1->spawnPage().ansClick();
+    form4->Open();
     dialogControl<QComboBox>("ComboBox1")->setCurrentIndex(0);
     press("Button1");
-    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_TRUE(shell.messages().isEmpty());
     EXPECT_EQ(spawns()[3600][kArea], "3600");
     EXPECT_EQ(spawns().LiveCount(), 3601u);
 }
 
 TEST_F(AddSpawnDialogTest, SelectOnMapWithoutTheMinimapFailsBeforeArming) {
-    form1->spawnPage().ansClick();
+    form4->Open();
     EXPECT_THROW(form4->Button3Click(), InOutError);
     EXPECT_FALSE(form3->selectionArmed());
-    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_TRUE(shell.messages().isEmpty());
 }
 
 TEST_F(AddSpawnDialogTest, CancelLeavesTheTableAndClosesTheViewer) {
     QImage(64, 64, QImage::Format_RGB32).save(scratch.filePath("minimap_outworld.bmp"), "BMP");
-    form1->spawnPage().ansClick();
-    dialogs.then(DialogDriver::press("OK"));
+    form4->Open();
     press("Button3");
     EXPECT_EQ(
-        dialogs.messages(),
+        shell.messages(),
         QStringList{"Information: To select area click left mouse button on map and hold it, move mouse to "
                     "select area and release it."});
     EXPECT_TRUE(form3->selectionArmed());

@@ -1,4 +1,5 @@
-#include "support/AppFixture.h"
+#include "support/ListTexts.h"
+#include "support/ShellFixture.h"
 
 #include "app/Controls.h"
 #include "monsters/MonsterNameTable.h"
@@ -7,37 +8,35 @@
 #include "spawns/SpawnPage.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 
 namespace {
 const QString kFolder = QStringLiteral("spawns-page");
 
-class SpawnPageTest : public AppFixture {
+class SpawnPageTest : public ShellFixture {
   protected:
-    template <typename T> T* pageControl(const QString& name) const {
-        T* found = control<QWidget>("TabSheet10")->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
+    template <typename T> T* pageControl(const QString& name) const { return control<T>(name); }
 
-    SpawnPage& page() { return form1->spawnPage(); }
-    SpawnTable& spawns() { return page().spawns(); }
+    SpawnPage& page() { return *page_; }
+    SpawnTable& spawns() { return workspace->spawns; }
 
     void loadNames() {
         ParseMonsterNames(ReadWholeFile(dataFile(kFolder, "MonsterName.txt").toStdString()),
-                          form1->state().monsterNames);
-        form1->state().NamesLoaded = true;
+                          workspace->monsterNames);
+        workspace->NamesLoaded = true;
     }
 
     void loadGenMonster(const QString& path) {
-        dialogs.then(DialogDriver::chooseFile(path));
+        shell.answerFile(path);
         page().GenMonster1Click();
     }
+
+    SpawnPage* page_ = new SpawnPage(shell, *workspace, &sheet);
 
     void clickArea(const QString& monster, const QString& area) {
         auto* monsters = pageControl<QListWidget>("ListBox3");
@@ -46,27 +45,23 @@ class SpawnPageTest : public AppFixture {
         areas->setCurrentItem(areas->findItems(area, Qt::MatchExactly).value(0));
     }
 
-    QStringList items(const QString& list) const {
-        QStringList texts;
-        auto* widget = pageControl<QListWidget>(list);
-        for (int row = 0; row < widget->count(); ++row) {
-            texts << widget->item(row)->text();
-        }
-        return texts;
-    }
+    QStringList items(const QString& list) const { return ListTexts(pageControl<QListWidget>(list)); }
 };
 
 TEST_F(SpawnPageTest, LoadListsMonstersAndTheirAreas) {
     loadNames();
     loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
-    EXPECT_EQ(dialogs.fileDialogTitles(), QStringList{"Select GenMonster"});
-    EXPECT_TRUE(form1->dialog("OpenDialog3")->nameFilters().value(0).startsWith("GenMonster"));
-    EXPECT_EQ(form1->statusText(), "GenMonster Loaded!");
-    EXPECT_TRUE(form1->state().GenMonsterLoaded);
+    ASSERT_EQ(shell.fileDialogs().size(), 1u);
+    const FakeShell::FileDialogUse& open = shell.fileDialogs()[0];
+    EXPECT_EQ(open.dialog, FileDialog::OpenDialog3);
+    EXPECT_EQ(open.settings.title, "Select GenMonster");
+    EXPECT_TRUE(open.settings.filter.value_or("").startsWith("GenMonster|GenMonster.txt|"));
+    EXPECT_EQ(shell.statusText(), "GenMonster Loaded!");
+    EXPECT_TRUE(workspace->GenMonsterLoaded);
     EXPECT_EQ(items("ListBox3"), (QStringList{"Giant Rat", "Hill Goblin", "Cave Spider"}));
     clickArea("Giant Rat", "7");
     EXPECT_EQ(items("ListBox4"), (QStringList{"7", "9", "11"}));
-    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_TRUE(shell.messages().isEmpty());
 }
 
 TEST_F(SpawnPageTest, ShowingASpawnPointFillsWorldUnitsAndGreysTheSecondCorner) {
@@ -129,7 +124,7 @@ TEST_F(SpawnPageTest, SaveWritesTheLoadedAndEditedSpawns) {
     pageControl<QSpinBox>("SpinEdit7")->setValue(45);
 
     const QString path = scratchFile("GenMonster.txt");
-    dialogs.then(DialogDriver::chooseFile(path));
+    shell.answerFile(path);
     page().SGMClick();
     EXPECT_EQ(readBytes(path),
               "(genmonster (index 1) (map 0) (area 7) (max 5) (cycle 300) (rect 7000 10000 7100 10100))\r\n"
@@ -137,39 +132,40 @@ TEST_F(SpawnPageTest, SaveWritesTheLoadedAndEditedSpawns) {
               "(genmonster (index 1) (map 0) (area 9) (max 3) (cycle 120) (rect 7200 9800 7300 9900))\r\n"
               ";(genmonster (index 3) (map 1) (area 10) (max 1) (cycle 600) (rect 100 200 104 240))\r\n"
               ";(genmonster (index 1) (map 1) (area 11) (max 4) (cycle 45) (rect 100 200 300 400))\r\n");
-    EXPECT_EQ(form1->statusText(), "GenMonster saved! in: " + path);
+    EXPECT_EQ(shell.fileDialogs().back().dialog, FileDialog::SaveDialog2);
+    EXPECT_EQ(shell.statusText(), "GenMonster saved! in: " + path);
 
     // Saving again without edits gives the same bytes.
     const std::string first = readBytes(path);
     loadGenMonster(path);
     const QString again = scratchFile("again.txt");
-    dialogs.then(DialogDriver::chooseFile(again));
+    shell.answerFile(again);
     page().SGMClick();
-    EXPECT_EQ(dialogs.pendingAnswers(), 0);
-    EXPECT_EQ(dialogs.fileDialogTitles().size(), 4) << dialogs.fileDialogTitles().join("|").toStdString();
-    EXPECT_EQ(form1->statusText(), "GenMonster saved! in: " + again);
+    EXPECT_EQ(shell.pendingAnswers(), 0);
+    EXPECT_EQ(shell.fileDialogs().size(), 4u);
+    EXPECT_EQ(shell.statusText(), "GenMonster saved! in: " + again);
     EXPECT_EQ(readBytes(again), first);
 }
 
 TEST_F(SpawnPageTest, CancelledDialogsChangeNothing) {
     loadNames();
     loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
-    dialogs.then(DialogDriver::cancel());
+    shell.cancelFile();
     page().GenMonster1Click();
-    EXPECT_EQ(form1->statusText(), "GenMonster NOT Loaded!");
+    EXPECT_EQ(shell.statusText(), "GenMonster NOT Loaded!");
     EXPECT_EQ(spawns()[4][kArea], "11");
 
-    form1->Timer1Timer();
-    dialogs.then(DialogDriver::cancel());
+    // A cancelled save posts the status line's text again, so that it is cleared three seconds later.
+    shell.cancelFile();
     page().SGMClick();
-    EXPECT_EQ(form1->statusText(), "");
-    EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
+    EXPECT_EQ(shell.statusPosts().mid(shell.statusPosts().size() - 2),
+              (QStringList{"GenMonster NOT Loaded!", "GenMonster NOT Loaded!"}));
 }
 
 TEST_F(SpawnPageTest, MissingFileFailsAndKeepsTheTable) {
     loadNames();
     loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
-    dialogs.then(DialogDriver::chooseFile(scratchFile("absent.txt")));
+    shell.answerFile(scratchFile("absent.txt"));
     try {
         page().GenMonster1Click();
         ADD_FAILURE() << "no failure";
@@ -181,12 +177,33 @@ TEST_F(SpawnPageTest, MissingFileFailsAndKeepsTheTable) {
 }
 
 TEST_F(SpawnPageTest, AskingForNamesAndAnsweringNoLeavesTheMonsterListEmpty) {
-    dialogs.then(DialogDriver::chooseFile(dataFile(kFolder, "GenMonster.txt")));
-    dialogs.then(DialogDriver::press("&No"));
+    int wanted = 0;
+    QObject::connect(&page(), &SpawnPage::monsterNamesWanted, [&wanted](bool&) { ++wanted; });
+    shell.answerFile(dataFile(kFolder, "GenMonster.txt"));
+    shell.answerConfirm(false);
     page().GenMonster1Click();
-    EXPECT_EQ(dialogs.messages(), QStringList{"Confirm: Do you want to load Monsters Name?"});
+    EXPECT_EQ(shell.messages(), QStringList{"Confirm: Do you want to load Monsters Name?"});
+    EXPECT_EQ(wanted, 0);
     EXPECT_TRUE(items("ListBox3").isEmpty());
     EXPECT_EQ(spawns()[0][kListPosition], "");
+}
+
+// "&Yes" asks for the names; the monster list is built once their load ran to its end.
+TEST_F(SpawnPageTest, WantedNamesBuildTheListOnlyWhenTheirLoadFinished) {
+    for (const bool finishes : {false, true}) {
+        const auto connection =
+            QObject::connect(&page(), &SpawnPage::monsterNamesWanted, [&](bool& finished) {
+                loadNames();
+                finished = finishes;
+            });
+        workspace->NamesLoaded = false;
+        shell.answerFile(dataFile(kFolder, "GenMonster.txt"));
+        shell.answerConfirm(true);
+        page().GenMonster1Click();
+        QObject::disconnect(connection);
+        EXPECT_EQ(items("ListBox3").size(), finishes ? 3 : 0) << finishes;
+    }
+    EXPECT_EQ(shell.pendingAnswers(), 0);
 }
 
 TEST_F(SpawnPageTest, ASpawnWithoutIndexThatEndsTheTableIsReportedNamingTheFile) {
@@ -199,28 +216,45 @@ TEST_F(SpawnPageTest, ASpawnWithoutIndexThatEndsTheTableIsReportedNamingTheFile)
     const QString path = scratchFile("big.txt");
     writeBytes(path, bytes);
     loadGenMonster(path);
-    EXPECT_EQ(
-        dialogs.messages(),
-        QStringList{
-            "Warning: big.txt: spawn 3501 has no index, which ends the table: a save will not contain it "
-            "or the 99 spawns after it."});
+    EXPECT_EQ(shell.messages(),
+              QStringList{
+                  "Warning: big.txt: spawn 3501 has no index, which ends the table: a save will not contain "
+                  "it or the 99 spawns after it."});
     EXPECT_EQ(spawns()[3599][kArea], "3599");
-    EXPECT_EQ(form1->statusText(), "GenMonster Loaded!");
+    EXPECT_EQ(shell.statusText(), "GenMonster Loaded!");
 }
 
 TEST_F(SpawnPageTest, ButtonsWarnWhenTheirPreconditionsAreMissing) {
+    QSignalSpy areas(&page(), &SpawnPage::areasToShow);
+    QSignalSpy addSpawn(&page(), &SpawnPage::addSpawnWanted);
     page().mapaClick();
     page().ansClick();
-    EXPECT_EQ(dialogs.messages(), (QStringList{"Warning: Please select Area",
-                                               "Warning: Please load GenMonster and Monsters name"}));
-    EXPECT_FALSE(form3->isVisible());
-    EXPECT_FALSE(form4->isVisible());
+    EXPECT_EQ(shell.messages(), (QStringList{"Warning: Please select Area",
+                                             "Warning: Please load GenMonster and Monsters name"}));
+    EXPECT_EQ(areas.count(), 0);
+    EXPECT_EQ(addSpawn.count(), 0);
+
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    page().ansClick();
+    EXPECT_EQ(addSpawn.count(), 1);
+}
+
+TEST_F(SpawnPageTest, ShowAreaSendsTheSelectedAreasInListOrder) {
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    clickArea("Giant Rat", "11");
+    auto* areas = pageControl<QListWidget>("ListBox4");
+    areas->setCurrentRow(0, QItemSelectionModel::Select);
+    QSignalSpy shown(&page(), &SpawnPage::areasToShow);
+    page().mapaClick();
+    ASSERT_EQ(shown.count(), 1);
+    EXPECT_EQ(shown.first().first().value<std::vector<std::string>>(), (std::vector<std::string>{"7", "11"}));
 }
 
 TEST_F(SpawnPageTest, CaptionsAreWholeAndControlsStayOnThePage) {
-    QWidget* sheet = control<QWidget>("TabSheet10");
-    for (QWidget* widget : sheet->findChildren<QWidget*>()) {
-        if (widget->parentWidget() == sheet) {
+    for (QWidget* widget : sheet.findChildren<QWidget*>()) {
+        if (widget->parentWidget() == &sheet) {
             EXPECT_LE(widget->geometry().right(), 381) << widget->objectName().toStdString();
             EXPECT_LE(widget->geometry().bottom(), 417) << widget->objectName().toStdString();
         }
@@ -237,6 +271,7 @@ TEST_F(SpawnPageTest, CaptionsAreWholeAndControlsStayOnThePage) {
     loadNames();
     loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
     clickArea("Giant Rat", "7");
-    form1->grab().save(QStringLiteral(BRENNICK_SCREENSHOTS "/spawn-page.png"));
+    sheet.resize(386, 418);
+    sheet.grab().save(QStringLiteral(BRENNICK_SCREENSHOTS "/spawn-page.png"));
 }
 } // namespace

@@ -16,7 +16,7 @@ class QWidget;
 class DialogDriver : public QObject {
     Q_OBJECT
 
-public:
+  public:
     using Answer = std::function<void(QWidget*)>;
 
     DialogDriver();
@@ -25,8 +25,8 @@ public:
     void then(Answer answer) { answers_.push_back(std::move(answer)); }
 
     // Common answers.
-    static Answer chooseFile(const QString& path); // a QFileDialog: choose the path and accept
-    static Answer cancel();                        // any dialog: reject
+    static Answer chooseFile(const QString& path);  // a QFileDialog: choose the path and accept
+    static Answer cancel();                         // any dialog: reject
     static Answer press(const QString& buttonText); // a QMessageBox: press the button with this text
 
     // "caption: text" of every message box seen, in order.
@@ -36,7 +36,7 @@ public:
     int pendingAnswers() const { return static_cast<int>(answers_.size()); }
     int unexpectedDialogs() const { return unexpected_; }
 
-private:
+  private:
     void poll();
 
     QTimer timer_;

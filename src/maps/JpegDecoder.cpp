@@ -1,4 +1,4 @@
-#include "app/JpegDecoder.h"
+#include "maps/JpegDecoder.h"
 
 #include "records/Errors.h"
 
@@ -25,12 +25,14 @@ void onMessage(j_common_ptr, int) {}
 
 // Runs the decoder; libjpeg's errors jump back here and give false. Only
 // objects owned by the caller are touched after setjmp.
-static bool decodeInto(jpeg_decompress_struct& info, ErrorManager& errors, std::string_view bytes, RgbImage& image) {
+static bool decodeInto(jpeg_decompress_struct& info, ErrorManager& errors, std::string_view bytes,
+                       RgbImage& image) {
     if (setjmp(errors.jump) != 0) {
         return false;
     }
     jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
+                 static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);

@@ -1,4 +1,4 @@
-#include "app/JpegDecoder.h"
+#include "maps/JpegDecoder.h"
 #include "records/Errors.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,20 @@
+#include "maps/SpawnMarkers.h"
+
+#include "records/IntegerText.h"
+
+std::unordered_map<std::string_view, std::size_t> FirstRecordOfEachArea(const SpawnTable& spawns) {
+    std::unordered_map<std::string_view, std::size_t> firstOfArea;
+    for (std::size_t position = 0; position < spawns.size(); ++position) {
+        firstOfArea.try_emplace(spawns[position][kArea], position);
+    }
+    return firstOfArea;
+}
+
+Marker SpawnMarker(const SpawnRecord& record, std::int64_t map, const PicturePlace& picture) {
+    MapRect area;
+    area.y2 = StrToInt(record[kY2]);
+    area.x1 = StrToInt(record[kX1]);
+    area.y1 = StrToInt(record[kY1]);
+    area.x2 = StrToInt(record[kX2]);
+    return ApplyMarkerRule(MapRectToPicture(map, area, picture));
+}

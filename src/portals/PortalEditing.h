@@ -1,0 +1,23 @@
+#pragma once
+
+#include "portals/PortalTable.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// A new portal from the add-portal dialog, the entry corners in world units.
+struct NewPortal {
+    bool on = false; // "ON" ticked: the portal is active
+    std::int32_t fromMap = 0;
+    std::array<std::int32_t, 4> corners{}; // x1, y1, x2, y2
+    std::int32_t toMap = 0;
+    std::array<std::int32_t, 3> destination{}; // x, y, z
+    std::string comment;
+};
+
+// Stores the portal at the first position whose record is not present (the
+// table grows when every one is), with the country group "0" "2" and the
+// corners in map units. A line break in the comment would end the record's
+// line in Etc.txt, so it is left out.
+void AddPortal(PortalTable& portals, const NewPortal& portal);

@@ -1,0 +1,174 @@
+// What one page or window asks of another goes through the main window's
+// wiring: these tests drive the real program's windows and answer their real
+// boxes and file dialogs.
+#include "support/AppFixture.h"
+#include "support/ListTexts.h"
+
+#include "app/Controls.h"
+#include "monsters/MonsterSlots.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+namespace {
+class WindowsTalkTest : public AppFixture {
+  protected:
+    void click(QWidget* root, const QString& button) {
+        QTest::mouseClick(FindControl<QPushButton>(root, button), Qt::LeftButton);
+    }
+    void click(const QString& button) { click(form1.get(), button); }
+
+    void picture(const QString& name) {
+        QImage image(512, 512, QImage::Format_RGB32);
+        image.fill(QColor(200, 220, 180));
+        QDir(scratch.path()).mkpath("map");
+        ASSERT_TRUE(image.save(scratch.filePath(name), "BMP"));
+    }
+
+    // GenMonster.txt of the viewer case loaded with its names, and the first monster chosen.
+    void loadSpawns() {
+        dialogs.then(DialogDriver::chooseFile(dataFile("maps-viewer", "GenMonster.txt")));
+        dialogs.then(DialogDriver::press("&Yes"));
+        dialogs.then(DialogDriver::chooseFile(dataFile("maps-viewer", "MonsterName.txt")));
+        click("Button1");
+        control<QListWidget>("ListBox3")->setCurrentRow(0);
+    }
+
+    QStringList items(const QString& list) const { return ListTexts(control<QListWidget>(list)); }
+};
+
+TEST_F(WindowsTalkTest, GenMonsterLoadHasTheMonsterPageLoadTheNames) {
+    dialogs.then(DialogDriver::chooseFile(dataFile("monsters-sample", "InitMonster.txt")));
+    dialogs.then(DialogDriver::press("&No"));
+    click("Button2");
+    ASSERT_EQ(control<QListWidget>("ListBox2")->count(), 0);
+
+    loadSpawns();
+    EXPECT_EQ(dialogs.fileDialogTitles(),
+              (QStringList{"Select InitMonster", "Select GenMonster", "Select file with monsters name"}));
+    EXPECT_EQ(form1->statusText(), "Monsters Name Loaded!");
+    EXPECT_TRUE(workspace().NamesLoaded);
+    // The monster page listed its monsters with the names, and the spawn page its own.
+    EXPECT_EQ(items("ListBox2"), (QStringList{"Giant Rat", "Hill Goblin", "Cave Spider", ""}));
+    EXPECT_EQ(items("ListBox3"), (QStringList{"Giant Rat", "Hill Goblin", "Cave Spider"}));
+    EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
+}
+
+TEST_F(WindowsTalkTest, AFailedNamesLoadEndsTheGenMonsterLoad) {
+    // The monster list the names load refreshes cannot be built: its first index is no number.
+    workspace().monsters[0][MonsterSlot::Name] = "1";
+    workspace().monsters[0][MonsterSlot::Index] = "x";
+    dialogs.then(DialogDriver::chooseFile(dataFile("maps-viewer", "GenMonster.txt")));
+    dialogs.then(DialogDriver::press("&Yes"));
+    dialogs.then(DialogDriver::chooseFile(dataFile("maps-viewer", "MonsterName.txt")));
+    dialogs.then(DialogDriver::press("OK"));
+    click("Button1");
+    EXPECT_EQ(dialogs.messages(), (QStringList{"Confirm: Do you want to load Monsters Name?",
+                                               "Brennick v1.14a: 'x' is not a valid integer value"}));
+    EXPECT_TRUE(workspace().NamesLoaded);
+    EXPECT_TRUE(items("ListBox3").isEmpty());
+
+    // With the names there, the next load lists the monsters without asking.
+    dialogs.then(DialogDriver::chooseFile(dataFile("maps-viewer", "GenMonster.txt")));
+    click("Button1");
+    EXPECT_EQ(items("ListBox3"), (QStringList{"Giant Rat", "Hill Goblin", "Cave Spider"}));
+    EXPECT_EQ(dialogs.pendingAnswers(), 0);
+}
+
+TEST_F(WindowsTalkTest, ShowAreaDrawsInTheViewerAndItsFailuresShowTheErrorBox) {
+    picture("map/0.bmp");
+    loadSpawns();
+    auto* areas = control<QListWidget>("ListBox4");
+    areas->setCurrentRow(0);
+    click("mapa");
+    auto* viewer = window<QWidget>("Form3");
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(FindControl<QWidget>(viewer, "area7")->isVisible());
+
+    workspace().spawns[0][kMap] = "2";
+    dialogs.then(DialogDriver::press("OK"));
+    click("mapa");
+    EXPECT_EQ(dialogs.messages().last(), "Brennick v1.14a: File not found");
+    EXPECT_EQ(dialogs.pendingAnswers(), 0);
+}
+
+TEST_F(WindowsTalkTest, DragOnTheMinimapFillsTheAddSpawnDialog) {
+    picture("minimap_outworld.bmp");
+    loadSpawns();
+    click("ans");
+    auto* dialog = window<QWidget>("Form4");
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(FindControl<QComboBox>(dialog, "ComboBox1")->count(), 3);
+    FindControl<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(1);
+    FindControl<RadioGroup>(dialog, "RadioGroup4")->setItemIndex(1);
+    dialogs.then(DialogDriver::press("OK"));
+    click(dialog, "Button3");
+
+    auto* viewer = window<QWidget>("Form3");
+    QWidget* picture = FindControl<QWidget>(viewer, "Image1");
+    QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(100, 200));
+    QTest::mouseMove(picture, QPoint(150, 260));
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(150, 260));
+    QList<int> values;
+    QStringList labels;
+    for (int i = 0; i < 4; ++i) {
+        values << FindControl<QSpinBox>(dialog, QStringLiteral("SpinEdit%1").arg(8 + i))->value();
+        labels << FindControl<QLabel>(dialog, QStringLiteral("Label%1").arg(2 + i))->text();
+    }
+    EXPECT_EQ(values, (QList<int>{219322, 311040, 222522, 314880}));
+    EXPECT_EQ(labels, (QStringList{"6853", "9720", "6953", "9840"}));
+    EXPECT_TRUE(dialog->isVisible());
+
+    click(dialog, "Button1");
+    const SpawnRecord& added = workspace().spawns[5];
+    EXPECT_EQ((std::vector<std::string>{added[kIndex], added[kArea], added[kX1], added[kY1], added[kX2],
+                                        added[kY2]}),
+              (std::vector<std::string>{"2", "12", "6853", "9720", "6953", "9840"}));
+    EXPECT_FALSE(viewer->isVisible());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
+}
+
+TEST_F(WindowsTalkTest, AddedPortalIsListedOnThePortalPage) {
+    click("addnewportal");
+    auto* dialog = window<QWidget>("Form6");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->isModal());
+    FindControl<QSpinBox>(dialog, "SpinEdit17")->setValue(3);
+    FindControl<QSpinBox>(dialog, "SpinEdit22")->setValue(5);
+    FindControl<QLineEdit>(dialog, "Edit3")->setText(" gate");
+    click(dialog, "Button1");
+    EXPECT_EQ(items("ListBox5"), QStringList{"Portal from map: 3 to map:5   gate"});
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(WindowsTalkTest, ItemLoadsShowTheirRowsOnTheHiddenPageAndTheMenuLoadsNames) {
+    dialogs.then(DialogDriver::chooseFile(dataFile("items-sample", "InitItem.txt")));
+    dialogs.then(DialogDriver::press("&No"));
+    click("Button5");
+    EXPECT_EQ(control<QLabel>("ost_init")->text(), "30");
+    EXPECT_EQ(control<QLabel>("ost_nazwa")->text(), "");
+
+    dialogs.then(DialogDriver::chooseFile(dataFile("items-sample", "ItemName.txt")));
+    form1->findChild<QAction*>("ItemName1")->trigger();
+    EXPECT_EQ(control<QLabel>("ost_nazwa")->text(), "29");
+    EXPECT_TRUE(control<QComboBox>("ComboBox1")->isEnabled());
+
+    dialogs.then(DialogDriver::chooseFile(dataFile("monsters-sample", "MonsterName.txt")));
+    form1->findChild<QAction*>("MonsterName1")->trigger();
+    EXPECT_EQ(form1->statusText(), "Monsters Name Loaded!");
+    EXPECT_TRUE(workspace().NamesLoaded);
+    EXPECT_EQ(dialogs.fileDialogTitles(),
+              (QStringList{"Select InitItem", "Select items name", "Select file with monsters name"}));
+    EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
+}
+} // namespace

@@ -1,0 +1,63 @@
+#include "support/FakeShell.h"
+
+#include "app/MessageBoxes.h"
+
+void FakeShell::answerFile(const QString& path, std::function<void()> whenChosen) {
+    files_.push_back([path, whenChosen = std::move(whenChosen)]() -> std::optional<QString> {
+        if (whenChosen) {
+            whenChosen();
+        }
+        return path;
+    });
+}
+
+void FakeShell::cancelFile() {
+    files_.push_back([]() -> std::optional<QString> { return std::nullopt; });
+}
+
+void FakeShell::answerConfirm(bool yes) {
+    confirms_.push_back(yes);
+}
+
+void FakeShell::PostStatus(const QString& text) {
+    status_ = text;
+    statusPosts_ << text;
+}
+
+bool FakeShell::Confirm(const QString& question, QWidget*) {
+    messages_ << "Confirm: " + question;
+    if (confirms_.empty()) {
+        ++unanswered_;
+        return false;
+    }
+    const bool yes = confirms_.front();
+    confirms_.pop_front();
+    return yes;
+}
+
+void FakeShell::Information(const QString& text, QWidget*) {
+    messages_ << "Information: " + text;
+}
+
+void FakeShell::Warning(const QString& text, QWidget*) {
+    messages_ << "Warning: " + text;
+}
+
+void FakeShell::ErrorMessage(const QString& text, QWidget*) {
+    messages_ << "Error: " + text;
+}
+
+void FakeShell::ShowFailure(const QString& message) {
+    messages_ << kApplicationTitle + ": " + message;
+}
+
+std::optional<QString> FakeShell::chooseFile(FileDialog dialog, const DialogSettings& settings) {
+    fileDialogs_.push_back({dialog, settings});
+    if (files_.empty()) {
+        ++unanswered_;
+        return std::nullopt;
+    }
+    const auto answer = std::move(files_.front());
+    files_.pop_front();
+    return answer();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/LineBuffer.h"
+#include "app/Shell.h"
+
+#include <QPlainTextEdit>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// A shell for tests of one page or window: file dialogs and questions are
+// answered from what the test queued, and every box and status message is
+// recorded instead of shown.
+class FakeShell : public Shell {
+  public:
+    struct FileDialogUse {
+        FileDialog dialog;
+        DialogSettings settings;
+    };
+
+    // The next file dialog chooses `path`, after running `whenChosen` if given.
+    void answerFile(const QString& path, std::function<void()> whenChosen = {});
+    void cancelFile();
+    // The next confirmation is answered "&Yes" (true) or "&No".
+    void answerConfirm(bool yes);
+
+    // "caption: text" of every box, in order.
+    const QStringList& messages() const { return messages_; }
+    // Every status message posted, in order.
+    const QStringList& statusPosts() const { return statusPosts_; }
+    const std::vector<FileDialogUse>& fileDialogs() const { return fileDialogs_; }
+    int pendingAnswers() const { return static_cast<int>(files_.size() + confirms_.size()); }
+    // Dialogs and questions met while no answer was queued (cancelled, answered "&No").
+    int unanswered() const { return unanswered_; }
+
+    void PostStatus(const QString& text) override;
+    QString statusText() const override { return status_; }
+    bool Confirm(const QString& question, QWidget* over = nullptr) override;
+    void Information(const QString& text, QWidget* over = nullptr) override;
+    void Warning(const QString& text, QWidget* over = nullptr) override;
+    void ErrorMessage(const QString& text, QWidget* over = nullptr) override;
+    void ShowFailure(const QString& message) override;
+    std::optional<QString> chooseFile(FileDialog dialog, const DialogSettings& settings = {}) override;
+    LineBuffer& lines() override { return lines_; }
+
+    QPlainTextEdit& memo() { return memo_; }
+
+  private:
+    std::deque<std::function<std::optional<QString>()>> files_;
+    std::deque<bool> confirms_;
+    QString status_;
+    QStringList statusPosts_;
+    QStringList messages_;
+    std::vector<FileDialogUse> fileDialogs_;
+    int unanswered_ = 0;
+    QPlainTextEdit memo_;
+    LineBuffer lines_{&memo_};
+};
