@@ -14,7 +14,9 @@ inline QString CurrentFailureMessage() {
     try {
         throw;
     } catch (const std::exception& failure) {
-        return ToQ(failure.what());
+        // Messages name files and characters in UTF-8, and quote field texts as they are.
+        const std::string_view message = failure.what();
+        return ToQ(message, DetectEncoding(message));
     } catch (...) {
         return QStringLiteral("Unknown failure");
     }

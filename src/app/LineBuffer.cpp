@@ -47,7 +47,7 @@ void LineBuffer::SaveToFile(const QString& path) const {
 }
 
 void SaveFileAtomically(const QString& path, const std::string& bytes) {
-    const std::string shownPath = FromQ(path);
+    const std::string shownPath = path.toStdString();
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {

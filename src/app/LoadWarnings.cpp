@@ -2,10 +2,12 @@
 
 #include "app/Shell.h"
 #include "app/TextCodec.h"
-#include "records/FileBytes.h"
+
+#include <QFileInfo>
 
 void WarnLoadNotes(Shell& shell, const QString& path, const LoadNotes& notes) {
     if (!notes.empty()) {
-        shell.Warning(ToQ(LoadWarning(FileNameOf(FromQ(path)), notes)));
+        const std::string warning = LoadWarning(QFileInfo(path).fileName().toStdString(), notes);
+        shell.Warning(QString::fromStdString(warning));
     }
 }

@@ -1,17 +1,17 @@
 #pragma once
 
+#include "records/TextEncoding.h"
+
 #include <QString>
 
 #include <string>
 #include <string_view>
 
-// Field bytes are shown one byte per character (Latin-1), so that a field
-// that is shown and stored again keeps every byte it had.
-inline QString ToQ(std::string_view bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
+// The bytes of a field shown as text in its file's encoding. In Latin-1 every
+// byte is one character; valid UTF-8 decodes to the same characters it
+// encodes. Either way, text shown and stored again gives back every byte.
+QString ToQ(std::string_view bytes, TextEncoding encoding = TextEncoding::Latin1);
 
-inline std::string FromQ(const QString& text) {
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
+// Text typed into a field, as bytes of its file's encoding. A character the
+// encoding cannot hold throws BrennickError naming it, so that nothing is stored.
+std::string FromQ(const QString& text, TextEncoding encoding = TextEncoding::Latin1);

@@ -5,12 +5,13 @@
 #include "monsters/MonsterNameTable.h"
 #include "monsters/MonsterTable.h"
 #include "portals/PortalTable.h"
+#include "records/TextEncoding.h"
 #include "spawns/SpawnTable.h"
 
-// Every table of the program and the load flags, owned once by the main window
-// for the whole run and handed to each page and window that reads or edits
-// them. Each flag is false at start, set by a successful load and never
-// cleared again.
+// Every table of the program, the load flags and the text encoding of each
+// file loaded, owned once by the main window for the whole run and handed to
+// each page and window that reads or edits them. Each flag is false at start,
+// set by a successful load and never cleared again.
 struct Workspace {
     MonsterTable monsters;
     MonsterNameTable monsterNames;
@@ -20,6 +21,15 @@ struct Workspace {
     PortalTable portals;
     GotoTable gotos;
     EtcOtherRecords otherEtcRecords;
+
+    // How the text of each file is shown and stored; each load decides for its
+    // file. The monster names file decides the names shown with monsters and spawns.
+    TextEncoding monsterText = TextEncoding::Latin1;
+    TextEncoding monsterNameText = TextEncoding::Latin1;
+    TextEncoding itemText = TextEncoding::Latin1;
+    TextEncoding itemNameText = TextEncoding::Latin1;
+    TextEncoding spawnText = TextEncoding::Latin1;
+    TextEncoding etcText = TextEncoding::Latin1;
 
     bool NamesLoaded = false;
     bool GenMonsterLoaded = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/FileBytes.h"
+#include "records/TextEncoding.h"
 
 #include <cstddef>
 #include <functional>
@@ -39,14 +40,16 @@ template <typename Step> class LookaheadFeeder {
     std::optional<char> pending_;
 };
 
-// Runs a byte reader (a class built on its table, with Step and result())
-// over bytes held in memory.
+// Runs a byte reader (a class built on its table, with Step and result(), whose
+// result tells the file's encoding) over bytes held in memory.
 template <typename Reader, typename Table> auto ParseWithLookahead(std::string_view bytes, Table& table) {
     Reader reader(table);
     LookaheadFeeder<Reader> feeder(reader);
     feeder.Feed(bytes);
     feeder.Finish();
-    return reader.result();
+    auto result = reader.result();
+    result.encoding = DetectEncoding(bytes);
+    return result;
 }
 
 // Runs a byte reader over a file read in blocks of `blockSize` bytes.
@@ -54,7 +57,13 @@ template <typename Reader, typename Table>
 auto ReadWithLookahead(const std::string& path, Table& table, std::size_t blockSize) {
     Reader reader(table);
     LookaheadFeeder<Reader> feeder(reader);
-    ReadFileInBlocks(path, blockSize, [&feeder](std::string_view block) { feeder.Feed(block); });
+    EncodingDetector encoding;
+    ReadFileInBlocks(path, blockSize, [&](std::string_view block) {
+        feeder.Feed(block);
+        encoding.Feed(block);
+    });
     feeder.Finish();
-    return reader.result();
+    auto result = reader.result();
+    result.encoding = encoding.Result();
+    return result;
 }

@@ -78,6 +78,6 @@ void CharacterPage::buildAccountForm(QWidget* sheet) {
 void CharacterPage::Button4Click() {
     Memo2->clear();
     for (const std::string& line : DumpFields(workspace_.items, FromQ(Edit1->text()), FromQ(Edit2->text()))) {
-        Memo2->appendPlainText(ToQ(line));
+        Memo2->appendPlainText(ToQ(line, workspace_.itemText));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "items/ItemTable.h"
 #include "records/LoadNotes.h"
+#include "records/TextEncoding.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +14,7 @@
 struct InitItemLoad {
     std::int64_t lastRow = -1;      // the current row after the last byte; -1 without any `item` record
     std::int64_t valuesLeftOut = 0; // values met before the first record or past field 70
+    TextEncoding encoding = TextEncoding::Latin1;
 
     LoadNotes notes() const;
 };

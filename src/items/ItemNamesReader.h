@@ -2,6 +2,7 @@
 
 #include "items/ItemNameTable.h"
 #include "records/LoadNotes.h"
+#include "records/TextEncoding.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +13,7 @@
 struct ItemNamesLoad {
     std::int64_t lastRow = -1;      // the current row after the last byte; -1 without any `itemname` record
     std::int64_t valuesLeftOut = 0; // numbers and names met before the first record
+    TextEncoding encoding = TextEncoding::Latin1;
 
     LoadNotes notes() const;
 };

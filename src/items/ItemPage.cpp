@@ -253,6 +253,7 @@ void ItemPage::Button5Click() {
     }
     const InitItemLoad load =
         ReadInitItem(QFile::encodeName(*path).toStdString(), workspace_.items, kItemFileBlockSize);
+    workspace_.itemText = load.encoding;
     emit initItemRead(load.lastRow);
     shell_.PostStatus(QStringLiteral("InitItem Loaded!"));
     workspace_.InitItemLoaded = true;
@@ -272,6 +273,7 @@ void ItemPage::ItemName1Click() {
     }
     const ItemNamesLoad load =
         ReadItemNames(QFile::encodeName(*path).toStdString(), workspace_.itemNames, kItemFileBlockSize);
+    workspace_.itemNameText = load.encoding;
     emit itemNamesRead(load.lastRow);
     shell_.PostStatus(QStringLiteral("Items Name Loaded!"));
     workspace_.ItemNamesLoaded = true;
@@ -335,7 +337,7 @@ void ItemPage::rebuildItemList() {
     const QSignalBlocker blocker(ComboBox3);
     ComboBox3->clear();
     for (const std::string& entry : entries) {
-        ComboBox3->addItem(ToQ(entry));
+        ComboBox3->addItem(ToQ(entry, workspace_.itemNameText));
     }
     ComboBox3->setCurrentIndex(-1);
 }
@@ -368,11 +370,11 @@ void ItemPage::showItem(std::size_t row, const QString& title) {
     CheckBox10->setChecked(cannotBuy);
     Buy->setEnabled(!cannotBuy);
     for (const BoundEdit& bound : edits_) {
-        bound.edit->setText(ToQ(item[bound.field]));
+        bound.edit->setText(ToQ(item[bound.field], workspace_.itemText));
     }
     Label4->setText(title);
-    id->setText(ToQ(item[kNameNumber]));
-    index->setText(ToQ(item[item_field::kIndex]));
+    id->setText(ToQ(item[kNameNumber], workspace_.itemText));
+    index->setText(ToQ(item[item_field::kIndex], workspace_.itemText));
 
     for (QWidget* group : std::initializer_list<QWidget*>{RadioGroup1, GroupBox1, GroupBox2, GroupBox3,
                                                           GroupBox4, GroupBox8}) {
@@ -411,13 +413,14 @@ void ItemPage::ItemFieldChange() {
         shell_.ErrorMessage(QStringLiteral("Error!\r\nPlease choose Item!"));
         return;
     }
-    const std::optional<std::size_t> row = FindItemRow(workspace_.items, FromQ(id->text()));
+    const std::optional<std::size_t> row =
+        FindItemRow(workspace_.items, FromQ(id->text(), workspace_.itemText));
     if (!row) {
         return;
     }
     ItemTable::Row& item = workspace_.items[*row];
     for (const BoundEdit& bound : edits_) {
-        item[bound.field] = FromQ(bound.edit->text());
+        item[bound.field] = FromQ(bound.edit->text(), workspace_.itemText);
     }
     for (const BoundCheck& bound : flags_) {
         item[bound.field] = bound.box->isChecked() ? "1" : "0";
@@ -441,7 +444,8 @@ void ItemPage::CheckBox10Click(bool checked) {
         shell_.ErrorMessage(QStringLiteral("Error!\r\nPlease choose Item!"));
         return;
     }
-    const std::optional<std::size_t> row = FindItemRow(workspace_.items, FromQ(id->text()));
+    const std::optional<std::size_t> row =
+        FindItemRow(workspace_.items, FromQ(id->text(), workspace_.itemText));
     if (!row) {
         const QScopedValueRollback<bool> filling(filling_, true);
         CheckBox10->setChecked(!checked);
@@ -450,9 +454,9 @@ void ItemPage::CheckBox10Click(bool checked) {
     Buy->setEnabled(!checked);
     ItemTable::Row& item = workspace_.items[*row];
     if (checked) {
-        item[kSavedPrice] = FromQ(Buy->text());
+        item[kSavedPrice] = FromQ(Buy->text(), workspace_.itemText);
         Buy->setText(QStringLiteral("0"));
     } else {
-        Buy->setText(ToQ(item[kSavedPrice]));
+        Buy->setText(ToQ(item[kSavedPrice], workspace_.itemText));
     }
 }

@@ -76,10 +76,6 @@ std::optional<std::string> MapPictureRelativePath(std::string_view mapText) {
     return "map/" + std::string(mapText) + ".bmp";
 }
 
-std::string MarkerInfoText(std::string_view monsterName, std::string_view area) {
-    return std::string(monsterName) + "  area: " + std::string(area);
-}
-
 std::string AreaOfMarkerName(std::string_view markerName) {
     if (markerName.size() <= 4) {
         return {};

@@ -66,8 +66,5 @@ std::optional<std::string> MapPictureRelativePath(std::string_view mapText);
 
 inline constexpr std::string_view kMinimapFileName = "minimap_outworld.bmp";
 
-// The info text of a hovered marker: the monster's name, two blanks and "area: " + area.
-std::string MarkerInfoText(std::string_view monsterName, std::string_view area);
-
 // The area text of a marker name: everything after "area".
 std::string AreaOfMarkerName(std::string_view markerName);

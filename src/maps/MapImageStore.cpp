@@ -1,6 +1,5 @@
 #include "maps/MapImageStore.h"
 
-#include "app/TextCodec.h"
 #include "maps/MapGeometry.h"
 #include "records/Errors.h"
 
@@ -17,11 +16,12 @@ QString MapImageStore::MapPicturePath(const std::string& mapText) const {
     if (!relative) {
         throw InOutError::fromErrno(ENOENT);
     }
-    return QDir(programFolder_).filePath(ToQ(*relative));
+    return QDir(programFolder_).filePath(QFile::decodeName(QByteArray::fromStdString(*relative)));
 }
 
 QString MapImageStore::MinimapPath() const {
-    return QDir(programFolder_).filePath(ToQ(kMinimapFileName));
+    return QDir(programFolder_)
+        .filePath(QString::fromLatin1(kMinimapFileName.data(), kMinimapFileName.size()));
 }
 
 QImage MapImageStore::LoadBitmap(const QString& path) {

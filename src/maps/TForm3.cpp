@@ -176,7 +176,7 @@ void TForm3::ShowSelectedAreas(const std::vector<std::string>& selectedAreas) {
             }
             if (record[kMap] == IntToStr(*currentMap)) {
                 const Marker shape = SpawnMarker(record, *currentMap, picturePlace());
-                placeMarker(markerNamed(kMarkerPrefix + ToQ(area)), shape);
+                placeMarker(markerNamed(kMarkerPrefix + ToQ(area, workspace_.spawnText)), shape);
                 fit.markerPlaced = true;
                 record[kMarkerShown] = "1";
             }
@@ -230,7 +230,7 @@ void TForm3::ShapeMouseMove(MarkerShape* shape, const QPoint& position, const QP
 }
 
 void TForm3::Info(const QString& markerName, const QPoint& globalPosition) {
-    const std::string area = AreaOfMarkerName(FromQ(markerName));
+    const std::string area = AreaOfMarkerName(FromQ(markerName, workspace_.spawnText));
     std::string name;
     const SpawnTable& spawns = workspace_.spawns;
     if (const std::optional<std::size_t> found = spawns.FindArea(area)) {
@@ -243,7 +243,8 @@ void TForm3::Info(const QString& markerName, const QPoint& globalPosition) {
     }
     // Placed from the window's outer corner, so the label stands just below the pointer.
     const QPoint corner = frameGeometry().topLeft();
-    Label1->setText(ToQ(MarkerInfoText(name, area)));
+    Label1->setText(ToQ(name, workspace_.monsterNameText) + QStringLiteral("  area: ") +
+                    ToQ(area, workspace_.spawnText));
     Label1->adjustSize();
     Label1->move(globalPosition.x() - corner.x(), globalPosition.y() - corner.y());
     Label1->show();

@@ -31,6 +31,7 @@ InitMonsterLoad ParseInitMonster(std::string_view bytes, MonsterTable& table) {
         table.push_back(ParseMonsterRecord(group.text, group.commented));
     });
     load.stored = table.size();
+    load.encoding = DetectEncoding(bytes);
     if (split.openGroupLine) {
         load.notes.push_back(OpenGroupNote(*split.openGroupLine));
     }

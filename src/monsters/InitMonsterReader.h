@@ -2,6 +2,7 @@
 
 #include "monsters/MonsterTable.h"
 #include "records/LoadNotes.h"
+#include "records/TextEncoding.h"
 
 #include <cstddef>
 #include <string_view>
@@ -9,6 +10,7 @@
 struct InitMonsterLoad {
     std::size_t stored = 0; // records stored from position 0
     LoadNotes notes;        // a group left open, a nameless record that ends the table
+    TextEncoding encoding = TextEncoding::Latin1;
 };
 
 // Empties the table and fills it with every `monster` record of an

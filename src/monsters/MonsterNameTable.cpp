@@ -50,6 +50,7 @@ MonsterNamesLoad ParseMonsterNames(std::string_view bytes, MonsterNameTable& tab
         table.push_back(ParseMonsterNameRecord(group.text));
     });
     load.stored = table.size();
+    load.encoding = DetectEncoding(bytes);
     if (split.openGroupLine) {
         load.notes.push_back(OpenGroupNote(*split.openGroupLine));
     }

@@ -2,6 +2,7 @@
 
 #include "records/GrowingTable.h"
 #include "records/LoadNotes.h"
+#include "records/TextEncoding.h"
 
 #include <cstddef>
 #include <string>
@@ -27,6 +28,7 @@ class MonsterNameTable : public GrowingTable<MonsterNameEntry> {
 struct MonsterNamesLoad {
     std::size_t stored = 0; // records stored from position 0
     LoadNotes notes;        // a group left open at the end of the file
+    TextEncoding encoding = TextEncoding::Latin1;
 };
 
 // Empties the table and fills it from the bytes of a monster names file.

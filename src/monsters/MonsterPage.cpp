@@ -91,6 +91,7 @@ bool MonsterPage::ReadInitMonster() {
         return false;
     }
     const InitMonsterLoad load = ParseInitMonster(readWhole(*path), workspace_.monsters);
+    workspace_.monsterText = load.encoding;
     WarnLoadNotes(shell_, *path, load.notes);
     return true;
 }
@@ -111,6 +112,7 @@ bool MonsterPage::ReadMonsterNames() {
         return false;
     }
     const MonsterNamesLoad load = ParseMonsterNames(readWhole(*path), workspace_.monsterNames);
+    workspace_.monsterNameText = load.encoding;
     WarnLoadNotes(shell_, *path, load.notes);
     return true;
 }
@@ -127,7 +129,7 @@ void MonsterPage::Button8Click() {
         if (index.empty()) {
             break;
         }
-        ListBox2->addItem(ToQ(names.MonsterNameFor(StrToInt(index))));
+        ListBox2->addItem(ToQ(names.MonsterNameFor(StrToInt(index)), workspace_.monsterNameText));
     }
 }
 
@@ -139,12 +141,13 @@ void MonsterPage::ListBox2Click() {
     const MonsterRecord& record = workspace_.monsters[static_cast<std::size_t>(selected)];
     const QScopedValueRollback<bool> filling(filling_, true);
 
-    Label8->setText(ToQ(workspace_.monsterNames.MonsterNameFor(StrToInt(record[Slot::Name]))));
-    Label7->setText(QStringLiteral("Index: ") + ToQ(record[Slot::Index]));
+    Label8->setText(ToQ(workspace_.monsterNames.MonsterNameFor(StrToInt(record[Slot::Name])),
+                        workspace_.monsterNameText));
+    Label7->setText(QStringLiteral("Index: ") + ToQ(record[Slot::Index], workspace_.monsterText));
     CheckBox15->setChecked(record[Slot::Commented] == "0");
     CheckBox11->setChecked(record[Slot::Attack] == "1");
     for (const SlotEdit& field : edits_) {
-        field.edit->setText(ToQ(record[field.slot]));
+        field.edit->setText(ToQ(record[field.slot], workspace_.monsterText));
     }
     for (const SlotSpin& field : spins_) {
         const std::string& value = record[field.slot];
@@ -186,7 +189,7 @@ void MonsterPage::RadioGroup3Click() {
 }
 
 void MonsterPage::LabeledEditChange(std::size_t slot, const QString& text) {
-    store(slot, FromQ(text));
+    store(slot, FromQ(text, workspace_.monsterText));
 }
 
 void MonsterPage::SpinEditChange(std::size_t slot, int value) {

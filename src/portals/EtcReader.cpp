@@ -163,7 +163,9 @@ EtcLoad ReadEtc(std::string_view bytes, PortalTable& portals, GotoTable& gotos, 
     others.clear();
     EtcScanner scanner(portals, gotos, others);
     scanner.scan(bytes);
-    return scanner.load();
+    EtcLoad load = scanner.load();
+    load.encoding = DetectEncoding(bytes);
+    return load;
 }
 
 EtcLoad LoadEtcFile(const std::string& path, PortalTable& portals, GotoTable& gotos,

@@ -2,6 +2,7 @@
 
 #include "portals/PortalTable.h"
 #include "records/LoadNotes.h"
+#include "records/TextEncoding.h"
 
 #include <cstddef>
 #include <string>
@@ -11,6 +12,7 @@ struct EtcLoad {
     std::size_t portalsStored = 0;
     std::size_t gotosStored = 0;
     LoadNotes notes; // a group left open at the end of the file
+    TextEncoding encoding = TextEncoding::Latin1;
 };
 
 // Empties the tables and fills them with the records of an Etc.txt: gotos,

@@ -100,6 +100,7 @@ void PortalPage::LoadEtc() {
                                      workspace_.gotos, workspace_.otherEtcRecords);
     ListPortals();
     shell_.PostStatus(QStringLiteral("Etc.txt loaded!"));
+    workspace_.etcText = load.encoding;
     WarnLoadNotes(shell_, *path, load.notes);
 }
 
@@ -107,7 +108,7 @@ void PortalPage::ListPortals() {
     const QSignalBlocker blocker(ListBox5);
     ListBox5->clear();
     for (const std::string& line : PortalListLines(workspace_.portals)) {
-        ListBox5->addItem(ToQ(line));
+        ListBox5->addItem(ToQ(line, workspace_.etcText));
     }
 }
 
@@ -131,7 +132,7 @@ void PortalPage::ListBox5Click() {
     fields_.destination[1]->setValue(StrToInt(portal[PortalRecord::toY]));
     fields_.destination[2]->setValue(StrToInt(portal[PortalRecord::toZ]));
     fields_.SpinEdit22->setValue(StrToInt(portal[PortalRecord::toMap]));
-    fields_.Edit3->setText(ToQ(portal[PortalRecord::comment]));
+    fields_.Edit3->setText(ToQ(portal[PortalRecord::comment], workspace_.etcText));
 }
 
 void PortalPage::SpinEdit13Change() {

@@ -95,7 +95,7 @@ void TForm6::AddPortal() {
     for (std::size_t i = 0; i < portal.destination.size(); ++i) {
         portal.destination[i] = SpinValue(fields_.destination[i]);
     }
-    portal.comment = FromQ(fields_.Edit3->text());
+    portal.comment = FromQ(fields_.Edit3->text(), workspace_.etcText);
     ::AddPortal(workspace_.portals, portal);
     emit portalAdded();
     hide();

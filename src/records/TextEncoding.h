@@ -8,8 +8,19 @@
 // bytes of a field are kept exactly as read.
 enum class TextEncoding { Latin1, Utf8 };
 
-TextEncoding DetectEncoding(std::string_view bytes);
+// Decides the encoding of a file that arrives in blocks: a UTF-8 check, byte
+// by byte, that no overlong form, surrogate or code point past U+10FFFF passes.
+class EncodingDetector {
+  public:
+    void Feed(std::string_view block);
+    TextEncoding Result() const;
 
-// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or
-// code points past U+10FFFF).
-bool IsValidUtf8(std::string_view bytes);
+  private:
+    bool valid_ = true;
+    bool highByte_ = false;
+    int expected_ = 0; // continuation bytes still to come
+    unsigned char low_ = 0x80;
+    unsigned char high_ = 0xBF;
+};
+
+TextEncoding DetectEncoding(std::string_view bytes);

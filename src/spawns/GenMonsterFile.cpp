@@ -43,6 +43,7 @@ GenMonsterLoad ParseGenMonster(std::string_view bytes, SpawnTable& table) {
         table.push_back(std::move(record));
     });
     load.stored = table.size();
+    load.encoding = DetectEncoding(bytes);
     if (split.openGroupLine) {
         load.notes.push_back(OpenGroupNote(*split.openGroupLine));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/LoadNotes.h"
+#include "records/TextEncoding.h"
 #include "spawns/SpawnTable.h"
 
 #include <cstddef>
@@ -11,6 +12,7 @@
 struct GenMonsterLoad {
     std::size_t stored = 0; // records stored from position 0
     LoadNotes notes;        // a group left open, a spawn without index that ends the table
+    TextEncoding encoding = TextEncoding::Latin1;
 };
 
 // Empties the table and fills it with every `genmonster` record of the bytes.

@@ -137,6 +137,7 @@ bool SpawnPage::LoadGenMonster() {
     }
     const GenMonsterLoad load =
         ParseGenMonster(ReadWholeFile(QFile::encodeName(*path).toStdString()), workspace_.spawns);
+    workspace_.spawnText = load.encoding;
     WarnLoadNotes(shell_, *path, load.notes);
     return true;
 }
@@ -149,7 +150,9 @@ void SpawnPage::BuildSpawnMonsterList() {
     }
     const QSignalBlocker blocker(ListBox3);
     ListBox3->clear();
-    ::BuildSpawnMonsterList(spawns, names, [this](const std::string& name) { ListBox3->addItem(ToQ(name)); });
+    ::BuildSpawnMonsterList(spawns, names, [this](const std::string& name) {
+        ListBox3->addItem(ToQ(name, workspace_.monsterNameText));
+    });
 }
 
 void SpawnPage::ListBox3Click() {
@@ -160,7 +163,7 @@ void SpawnPage::ListBox3Click() {
     const QSignalBlocker blocker(ListBox4);
     ListBox4->clear();
     for (const std::string& area : AreasOfMonster(workspace_.spawns, entry)) {
-        ListBox4->addItem(ToQ(area));
+        ListBox4->addItem(ToQ(area, workspace_.spawnText));
     }
 }
 
@@ -169,7 +172,7 @@ std::optional<std::size_t> SpawnPage::shownSpawn() const {
     if (current == nullptr) {
         return std::nullopt;
     }
-    return workspace_.spawns.FindArea(FromQ(current->text()));
+    return workspace_.spawns.FindArea(FromQ(current->text(), workspace_.spawnText));
 }
 
 void SpawnPage::ListBox4Click() {
@@ -181,7 +184,8 @@ void SpawnPage::ListBox4Click() {
         const ShownSpawn shown = ReadShownSpawn(record);
         const QSignalBlocker blockTick(CheckBox13);
         CheckBox13->setChecked(shown.available);
-        Label35->setText(ToQ(workspace_.monsterNames.MonsterNameFor(StrToInt(record[kIndex]))));
+        Label35->setText(ToQ(workspace_.monsterNames.MonsterNameFor(StrToInt(record[kIndex])),
+                             workspace_.monsterNameText));
         SpinEdit12->setValue(shown.map);
         SpinEdit6->setValue(shown.max);
         SpinEdit7->setValue(shown.cycle);
@@ -190,7 +194,7 @@ void SpawnPage::ListBox4Click() {
         const std::size_t fields[4] = {kX1, kY1, kX2, kY2};
         for (int i = 0; i < 4; ++i) {
             corners_[i]->setValue(world[i]);
-            cornerLabels_[i]->setText(ToQ(record[fields[i]]));
+            cornerLabels_[i]->setText(ToQ(record[fields[i]], workspace_.spawnText));
         }
     }
     spawnFieldsLoading_ = false;
@@ -242,7 +246,7 @@ void SpawnPage::mapaClick() {
     std::sort(rows.begin(), rows.end());
     std::vector<std::string> selected;
     for (const int row : rows) {
-        selected.push_back(FromQ(ListBox4->item(row)->text()));
+        selected.push_back(FromQ(ListBox4->item(row)->text(), workspace_.spawnText));
     }
     emit areasToShow(selected);
 }

@@ -96,7 +96,7 @@ void TForm4::Open() {
         if (names[position].displayName.empty()) {
             break;
         }
-        ComboBox1->addItem(ToQ(names[position].displayName));
+        ComboBox1->addItem(ToQ(names[position].displayName, workspace_.monsterNameText));
     }
     ComboBox1->setCurrentIndex(-1);
     show();
@@ -141,7 +141,7 @@ void TForm4::Button3Click() {
 
 void TForm4::Button1Click() {
     NewSpawn spawn;
-    spawn.monsterName = FromQ(ComboBox1->currentText());
+    spawn.monsterName = FromQ(ComboBox1->currentText(), workspace_.monsterNameText);
     spawn.point = RadioGroup4->itemIndex() == 0;
     spawn.map = SpinEdit12->value();
     spawn.max = SpinEdit6->value();

@@ -33,4 +33,17 @@ INSTANTIATE_TEST_SUITE_P(
         EncodingCase{"PastTheLastCodePoint", "\xF4\x90\x80\x80", TextEncoding::Latin1},
         EncodingCase{"LoneContinuationByte", "a\x80", TextEncoding::Latin1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EncodingDetector, ACutBetweenBlocksChangesNothing) {
+    for (const auto& c : {EncodingCase{"", "caf\xC3\xA9 \xF0\x9F\x90\x89 end", TextEncoding::Utf8},
+                          EncodingCase{"", "caf\xC3\xA9 \xE9", TextEncoding::Latin1},
+                          EncodingCase{"", "ok \xE2\x82", TextEncoding::Latin1}}) {
+        for (std::size_t cut = 0; cut <= c.bytes.size(); ++cut) {
+            EncodingDetector detector;
+            detector.Feed(std::string_view(c.bytes).substr(0, cut));
+            detector.Feed(std::string_view(c.bytes).substr(cut));
+            EXPECT_EQ(detector.Result(), c.encoding) << c.bytes << " cut at " << cut;
+        }
+    }
+}
 } // namespace
