@@ -1,11 +1,14 @@
 #include "app/Controls.h"
 
+#include <QClipboard>
 #include <QGridLayout>
+#include <QGuiApplication>
+#include <QKeyEvent>
 
 #include <limits>
 
-RadioGroup::RadioGroup(QWidget* parent, const QString& objectName, const QString& caption, const QStringList& items,
-                       int columns)
+RadioGroup::RadioGroup(QWidget* parent, const QString& objectName, const QString& caption,
+                       const QStringList& items, int columns)
     : QGroupBox(caption, parent) {
     setObjectName(objectName);
     auto* layout = new QGridLayout(this);
@@ -27,7 +30,9 @@ RadioGroup::RadioGroup(QWidget* parent, const QString& objectName, const QString
     });
 }
 
-int RadioGroup::itemIndex() const { return group_.checkedId(); }
+int RadioGroup::itemIndex() const {
+    return group_.checkedId();
+}
 
 void RadioGroup::setItemIndex(int index) {
     if (index >= 0 && index < buttons_.size()) {
@@ -41,8 +46,8 @@ void RadioGroup::setItemIndex(int index) {
     group_.setExclusive(true);
 }
 
-QLineEdit* MakeLabeledEdit(QWidget* parent, const QString& objectName, const QString& caption, const QRect& geometry,
-                           LabelSide side, int labelWidth) {
+QLineEdit* MakeLabeledEdit(QWidget* parent, const QString& objectName, const QString& caption,
+                           const QRect& geometry, LabelSide side, int labelWidth) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(objectName);
     edit->setGeometry(geometry);
@@ -62,8 +67,63 @@ QLineEdit* MakeLabeledEdit(QWidget* parent, const QString& objectName, const QSt
     return edit;
 }
 
-QSpinBox* MakeSpinEdit(QWidget* parent, const QString& objectName, const QRect& geometry) {
-    auto* spin = new QSpinBox(parent);
+namespace {
+// Keys that would type an edit past its limit are held back; text the program
+// sets never passes through here. (A validator would not do: a line edit
+// checks text the program sets too, and lets any typing through after it.)
+class TypingLimit : public QObject {
+  public:
+    TypingLimit(QLineEdit* edit, int length) : QObject(edit), edit_(edit), length_(length) {
+        edit->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const QString typed = key->matches(QKeySequence::Paste) ? QGuiApplication::clipboard()->text()
+                              : !key->text().isEmpty() && key->text().front().isPrint() ? key->text()
+                                                                                        : QString();
+        if (typed.isEmpty()) {
+            return false;
+        }
+        const QString before = edit_->text();
+        QString after = before;
+        after.replace(edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition(),
+                      edit_->selectedText().size(), typed);
+        return !WithinTypingLimit(before, after, length_);
+    }
+
+  private:
+    QLineEdit* edit_;
+    int length_;
+};
+} // namespace
+
+bool WithinTypingLimit(const QString& before, const QString& after, int length) {
+    return after.size() <= length || after.size() <= before.size();
+}
+
+void LimitTyping(QLineEdit* edit, int length) {
+    new TypingLimit(edit, length);
+}
+
+SpinEdit::SpinEdit(QWidget* parent) : QSpinBox(parent) {
+    connect(this, &QSpinBox::textChanged, this, [this](const QString& text) { shownText_ = text; });
+}
+
+QValidator::State SpinEdit::validate(QString& input, int& position) const {
+    const QValidator::State state = QSpinBox::validate(input, position);
+    if (state != QValidator::Invalid && typingLimit_ >= 0 &&
+        !WithinTypingLimit(shownText_, input, typingLimit_)) {
+        return QValidator::Invalid;
+    }
+    return state;
+}
+
+SpinEdit* MakeSpinEdit(QWidget* parent, const QString& objectName, const QRect& geometry) {
+    auto* spin = new SpinEdit(parent);
     spin->setObjectName(objectName);
     spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     spin->setValue(0);

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStringList>
+#include <QValidator>
 
 // A group box of radio buttons with one selected index (-1 when none is
 // selected), laid out in a number of columns.
@@ -39,8 +40,34 @@ enum class LabelSide { Above, Left };
 QLineEdit* MakeLabeledEdit(QWidget* parent, const QString& objectName, const QString& caption,
                            const QRect& geometry, LabelSide side = LabelSide::Above, int labelWidth = 0);
 
-// A spin field without lower or upper limit (the whole 32-bit range).
-QSpinBox* MakeSpinEdit(QWidget* parent, const QString& objectName, const QRect& geometry);
+// A spin field without lower or upper limit (the whole 32-bit range). Its
+// typing can be limited to a number of characters; a value the program sets
+// is shown whole whatever its length.
+class SpinEdit : public QSpinBox {
+    Q_OBJECT
+
+  public:
+    explicit SpinEdit(QWidget* parent);
+
+    void setTypingLimit(int length) { typingLimit_ = length; }
+
+  protected:
+    QValidator::State validate(QString& input, int& position) const override;
+
+  private:
+    int typingLimit_ = -1;
+    QString shownText_; // the text before the change being checked
+};
+
+SpinEdit* MakeSpinEdit(QWidget* parent, const QString& objectName, const QRect& geometry);
+
+// Limits what the operator types into an edit to `length` characters. Text the
+// program sets is shown whole, and a change that does not make the text
+// longer is always let through, so a longer value can still be shortened.
+void LimitTyping(QLineEdit* edit, int length);
+
+// Whether typing may turn `before` into `after` under a limit of `length` characters.
+bool WithinTypingLimit(const QString& before, const QString& after, int length);
 
 // A captioned control (button, check box, group box) with its name and place.
 template <typename Control>
