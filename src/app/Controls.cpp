@@ -1,5 +1,7 @@
 #include "app/Controls.h"
 
+#include "records/IntegerText.h"
+
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -120,6 +122,10 @@ QValidator::State SpinEdit::validate(QString& input, int& position) const {
         return QValidator::Invalid;
     }
     return state;
+}
+
+std::int32_t SpinValue(const QSpinBox* spin) {
+    return TryStrToInt(spin->cleanText().toStdString()).value_or(0);
 }
 
 SpinEdit* MakeSpinEdit(QWidget* parent, const QString& objectName, const QRect& geometry) {

@@ -61,6 +61,10 @@ class SpinEdit : public QSpinBox {
 
 SpinEdit* MakeSpinEdit(QWidget* parent, const QString& objectName, const QRect& geometry);
 
+// A spin field's text read as an integer; text that is not one (a cleared
+// field, a lone sign) counts as 0, whatever value the field held before.
+std::int32_t SpinValue(const QSpinBox* spin);
+
 // Limits what the operator types into an edit to `length` characters. Text the
 // program sets is shown whole, and a change that does not make the text
 // longer is always let through, so a longer value can still be shortened.

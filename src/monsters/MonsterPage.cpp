@@ -207,8 +207,7 @@ void MonsterPage::Button7Click() {
     } else if (RadioButton4->isChecked()) {
         operation = ExpOperation::Divide;
     }
-    // A spin text that is not a number counts as 0.
-    const std::int32_t amount = SpinEdit5->hasAcceptableInput() ? SpinEdit5->value() : 0;
+    const std::int32_t amount = SpinValue(SpinEdit5);
     MonsterTable& table = workspace_.monsters;
     ApplyExpChange(table, ComputeExpChange(table, operation, amount));
     shell_.PostStatus(QStringLiteral("EXP changed for ALL Monsters!"));

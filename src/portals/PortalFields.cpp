@@ -1,9 +1,7 @@
 #include "portals/PortalFields.h"
 
 #include "app/Controls.h"
-#include "app/TextCodec.h"
 #include "maps/WorldUnits.h"
-#include "records/IntegerText.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -103,8 +101,4 @@ void PortalFields::onCornerChanged(const std::array<std::function<void()>, 4>& h
             QObject::connect(edit, &QLineEdit::textChanged, spin, changed);
         }
     }
-}
-
-std::int32_t SpinValue(const QSpinBox* spin) {
-    return TryStrToInt(FromQ(spin->cleanText())).value_or(0);
 }

@@ -36,6 +36,3 @@ struct PortalFields {
 };
 
 PortalFields BuildPortalFields(QWidget* parent, const QRect& geometry);
-
-// A spin field's text read as an integer; text that is not one counts as 0.
-std::int32_t SpinValue(const QSpinBox* spin);

@@ -98,9 +98,9 @@ void PortalPage::LoadEtc() {
     }
     const EtcLoad load = LoadEtcFile(QFile::encodeName(*path).toStdString(), workspace_.portals,
                                      workspace_.gotos, workspace_.otherEtcRecords);
+    workspace_.etcText = load.encoding;
     ListPortals();
     shell_.PostStatus(QStringLiteral("Etc.txt loaded!"));
-    workspace_.etcText = load.encoding;
     WarnLoadNotes(shell_, *path, load.notes);
 }
 

@@ -1,5 +1,6 @@
 #include "portals/TForm6.h"
 
+#include "app/Controls.h"
 #include "app/GuardedHandler.h"
 #include "app/Shell.h"
 #include "app/TextCodec.h"

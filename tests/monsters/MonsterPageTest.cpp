@@ -218,6 +218,35 @@ TEST_F(MonsterPageTest, GlobalExpChange) {
     EXPECT_EQ(table()[0][Slot::Exp], "40");
 }
 
+// A cleared or non-numeric amount counts as 0, not as the last number the field held.
+TEST_F(MonsterPageTest, GlobalExpChangeReadsTheAmountAsShown) {
+    loadSample(true); // exp 40, 150, 100, 2
+    auto* amount = control<QSpinBox>("SpinEdit5");
+    amount->setValue(5);
+    control<QRadioButton>("RadioButton1")->setChecked(true);
+    for (const char* typed : {"", "-", "+"}) {
+        amount->selectAll();
+        QTest::keyClick(amount, Qt::Key_Backspace);
+        QTest::keyClicks(amount, typed);
+        click("Button7");
+        EXPECT_EQ(table()[0][Slot::Exp], "40") << typed;
+    }
+}
+
+// With no operation chosen nothing changes, but every exp is still checked first.
+TEST_F(MonsterPageTest, GlobalExpChangeWithoutAnOperationStillChecksEveryValue) {
+    loadSample(true);
+    table()[2][Slot::Exp] = "12a";
+    const qsizetype posts = shell.statusPosts().size();
+    click("Button7");
+    EXPECT_EQ(shell.messages().last(), "Brennick v1.14a: '12a' is not a valid integer value");
+    EXPECT_EQ(shell.statusPosts().size(), posts);
+    table()[2][Slot::Exp] = "100";
+    click("Button7");
+    EXPECT_EQ(shell.statusText(), "EXP changed for ALL Monsters!");
+    EXPECT_EQ(table()[0][Slot::Exp], "40");
+}
+
 TEST_F(MonsterPageTest, SaveWritesTheLineLayoutByteForByte) {
     loadSample(true);
     const QString path = scratchFile("InitMonster.txt");
@@ -258,6 +287,33 @@ std::string Monsters(int count) {
         bytes += "(monster (name " + std::to_string(n) + ") (index " + std::to_string(n) + ") (exp 10))\r\n";
     }
     return bytes;
+}
+
+// Each file is shown in its own encoding: the names file decides the names, InitMonster.txt its fields.
+TEST_F(MonsterPageTest, NamesAndFieldsAreShownAndStoredInTheirFilesEncoding) {
+    const QString names = scratchFile("names.txt");
+    writeBytes(names, "(monstername 1 \"\xC3\x89p\xC3\xA9\x65 Vive\")\r\n");
+    const QString monsters = scratchFile("monsters.txt");
+    writeBytes(monsters, "(monster (name 1) (index 1) (level 5) (exp \xE9t\xE9))\r\n");
+    shell.answerFile(monsters);
+    shell.answerConfirm(true);
+    shell.answerFile(names);
+    page().InitMonster1Click();
+    EXPECT_EQ(items(), QStringList{QString::fromUtf8("\u00c9p\u00e9\x65 Vive")});
+    select(0);
+    EXPECT_EQ(control<QLabel>("Label8")->text(), QString::fromUtf8("\u00c9p\u00e9\x65 Vive"));
+    auto* exp = control<QLineEdit>("LabeledEdit47");
+    EXPECT_EQ(exp->text(), QString::fromUtf8("\u00e9t\u00e9"));
+
+    // A character the Latin-1 file cannot hold is refused and nothing is stored.
+    exp->setText(QString::fromUtf8("40 \u20ac"));
+    EXPECT_EQ(
+        shell.messages().last(),
+        QString::fromUtf8("Brennick v1.14a: The character '\u20ac' (U+20AC) cannot be stored: the file is "
+                          "Latin-1 text"));
+    EXPECT_EQ(table()[0][Slot::Exp], "\xE9t\xE9");
+    exp->setText(QString::fromUtf8("\u00e9t\u00e9 2"));
+    EXPECT_EQ(table()[0][Slot::Exp], "\xE9t\xE9 2");
 }
 
 class LoadWarnings : public MonsterPageTest {};

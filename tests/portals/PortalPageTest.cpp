@@ -208,4 +208,20 @@ TEST_F(PortalPageTest, PageFitsItsSubPage) {
     EXPECT_EQ(control<QPushButton>("PortalShow")->width(), list->width());
     SaveScreenshot(&sheet, "portal-page");
 }
+// A UTF-8 Etc.txt shows its comments as written; a Latin-1 one shows every byte as a character.
+TEST_F(PortalPageTest, CommentsAreShownInTheFilesEncoding) {
+    const std::string portal = "(portal (country 0 2) (from 3 1 2 3 4) (to 5 6 7 8)) ;";
+    const struct {
+        std::string comment;
+        QString shown;
+    } cases[] = {{" Tor zur H\xC3\xB6hle", QString::fromUtf8(" Tor zur H\u00f6hle")},
+                 {" Tor zur H\xF6hle", QString::fromUtf8(" Tor zur H\u00f6hle")}};
+    for (const auto& c : cases) {
+        writeBytes(scratchFile("Etc.txt"), portal + c.comment + "\r\n");
+        load(scratchFile("Etc.txt"));
+        EXPECT_EQ(lines(), QStringList{"Portal from map: 3 to map:5  " + c.shown});
+        clickLine(0);
+        EXPECT_EQ(control<QLineEdit>("Edit3")->text(), c.shown);
+    }
+}
 } // namespace

@@ -141,4 +141,21 @@ TEST_F(AddPortalTest, DialogFitsItsClientArea) {
     ExpectWholeAndInside(form6.get());
     SaveScreenshot(form6.get(), "add-portal");
 }
+// The comment is stored in the encoding of the Etc.txt loaded; a character it cannot hold is refused.
+TEST_F(AddPortalTest, TheCommentIsStoredInTheFilesEncoding) {
+    const QString comment = QString::fromUtf8(" Tor zur H\u00f6hle \u2192 Mine");
+    fill(true, {"1", "0", "0", "0", "0", "2", "0", "0", "0"}, comment);
+    add();
+    EXPECT_EQ(
+        shell.messages(),
+        QStringList{
+            "Brennick v1.14a: The character '\u2192' (U+2192) cannot be stored: the file is Latin-1 text"});
+    EXPECT_EQ(added.count(), 0);
+    EXPECT_FALSE(portals()[0].present());
+
+    workspace->etcText = TextEncoding::Utf8;
+    add();
+    EXPECT_EQ(added.count(), 1);
+    EXPECT_EQ(portals()[0][PortalRecord::comment], " Tor zur H\xC3\xB6hle \xE2\x86\x92 Mine");
+}
 } // namespace
