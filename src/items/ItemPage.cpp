@@ -21,6 +21,7 @@
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 
+#include <limits>
 #include <optional>
 
 namespace {
@@ -44,16 +45,28 @@ ItemPage::ItemPage(Shell& shell, Workspace& workspace, QWidget* sheet)
     load->setGeometry(0, 420, 96, 23);
     connect(load, &QPushButton::clicked, this, Guarded(shell_, this, &ItemPage::Button5Click));
 
-    for (const BoundEdit& bound : edits_) {
-        connect(bound.edit, &QLineEdit::textChanged, this, Guarded(shell_, this, &ItemPage::ItemFieldChange));
-    }
-    for (const BoundCheck& bound : flags_) {
-        connect(bound.box, &QCheckBox::toggled, this, Guarded(shell_, this, &ItemPage::ItemFieldChange));
-    }
-    connect(RadioGroup1, &RadioGroup::itemIndexChanged, this,
-            Guarded(shell_, this, &ItemPage::ItemFieldChange));
+    connectWriteBacks();
     connect(CheckBox10, &QCheckBox::toggled, this, Guarded(shell_, this, &ItemPage::CheckBox10Click));
     resetDetailGroups();
+}
+
+void ItemPage::connectWriteBacks() {
+    for (const BoundEdit& bound : edits_) {
+        connect(bound.edit, &QLineEdit::textChanged, this,
+                Guarded(shell_,
+                        [this, field = bound.field](const QString& text) { ItemFieldChange(field, text); }));
+    }
+    for (const BoundCheck& bound : flags_) {
+        connect(bound.box, &QCheckBox::toggled, this,
+                Guarded(shell_, [this, field = bound.field](bool ticked) {
+                    ItemFieldChange(field, ticked ? QStringLiteral("1") : QStringLiteral("0"));
+                }));
+    }
+    connect(RadioGroup1, &RadioGroup::itemIndexChanged, this, Guarded(shell_, [this](int choice) {
+                if (choice >= 0 && choice < static_cast<int>(kClassCount)) {
+                    ItemFieldChange(kClass, ToQ(kClassTexts[choice]));
+                }
+            }));
 }
 
 void ItemPage::buildLists(QWidget* sheet) {
@@ -128,7 +141,7 @@ void ItemPage::buildParameters(QWidget* sheet) {
          {bindEdit(GroupBox2, "LabeledEdit1", "Grade", QRect(8, 44, 60, kEditHeight), kGrade),
           bindEdit(GroupBox2, "LabeledEdit7", "Level limit", QRect(76, 44, 60, kEditHeight), kLevelLimit),
           bindEdit(GroupBox2, "LabeledEdit9", "Endurance", QRect(144, 44, 64, kEditHeight), kEndurance)}) {
-        edit->setMaxLength(3);
+        LimitTyping(edit, 3);
     }
 
     GroupBox3 = makeGroup(sheet, "GroupBox3", "Shop", QRect(416, 24, 209, 81));
@@ -220,6 +233,8 @@ QLineEdit* ItemPage::bindEdit(QWidget* parent, const QString& objectName, const 
                               const QRect& geometry, std::size_t field, int labelWidth) {
     QLineEdit* edit = MakeLabeledEdit(parent, objectName, caption, geometry,
                                       labelWidth > 0 ? LabelSide::Left : LabelSide::Above, labelWidth);
+    // Qt's default length limit would cut a longer value the page shows.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     edits_.push_back({edit, field});
     return edit;
 }
@@ -405,7 +420,7 @@ void ItemPage::clearShownItem() {
     index->clear();
 }
 
-void ItemPage::ItemFieldChange() {
+void ItemPage::ItemFieldChange(std::size_t field, const QString& text) {
     if (filling_) {
         return;
     }
@@ -418,17 +433,7 @@ void ItemPage::ItemFieldChange() {
     if (!row) {
         return;
     }
-    ItemTable::Row& item = workspace_.items[*row];
-    for (const BoundEdit& bound : edits_) {
-        item[bound.field] = FromQ(bound.edit->text(), workspace_.itemText);
-    }
-    for (const BoundCheck& bound : flags_) {
-        item[bound.field] = bound.box->isChecked() ? "1" : "0";
-    }
-    const int choice = RadioGroup1->itemIndex();
-    if (choice >= 0 && choice < static_cast<int>(kClassCount)) {
-        item[kClass] = std::string(kClassTexts[choice]);
-    }
+    workspace_.items[*row][field] = FromQ(text, workspace_.itemText);
     shell_.PostStatus(QStringLiteral("Saved!"));
 }
 

@@ -6,6 +6,8 @@
 
 #include <QComboBox>
 
+#include <string>
+
 // The item page on a fake shell, with the sample InitItem.txt and item names
 // loaded on demand.
 class ItemPageFixture : public ShellFixture {
@@ -15,9 +17,21 @@ class ItemPageFixture : public ShellFixture {
     ItemNameTable& names() { return workspace->itemNames; }
 
     void loadSamples() {
-        shell.answerFile(dataFile("items-sample", "InitItem.txt"));
+        load(dataFile("items-sample", "InitItem.txt"), dataFile("items-sample", "ItemName.txt"));
+    }
+
+    // Loads InitItem.txt and the item names made of these bytes.
+    void loadBytes(const std::string& itemBytes, const std::string& nameBytes) {
+        writeBytes(scratchFile("InitItem.txt"), itemBytes);
+        writeBytes(scratchFile("ItemName.txt"), nameBytes);
+        load(scratchFile("InitItem.txt"), scratchFile("ItemName.txt"));
+    }
+
+    // "Load InitItem", answering "Yes" to the names question.
+    void load(const QString& itemFile, const QString& nameFile) {
+        shell.answerFile(itemFile);
         shell.answerConfirm(true);
-        shell.answerFile(dataFile("items-sample", "ItemName.txt"));
+        shell.answerFile(nameFile);
         page().Button5Click();
     }
 

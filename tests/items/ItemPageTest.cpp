@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
 
 namespace {
 using ItemPageTest = ItemPageFixture;
@@ -163,13 +166,23 @@ TEST_F(ItemPageTest, ChoosingAnItemFillsThePageWithoutStoring) {
     EXPECT_EQ(shell.statusPosts().size(), posts);
 }
 
-TEST_F(ItemPageTest, EveryChangeStoresTheWholePage) {
+TEST_F(ItemPageTest, EachChangeStoresOnlyItsOwnField) {
     loadSamples();
-    items()[0][19] = "";
+    items()[0][19] = ""; // a flag the file left empty
     choose(kArcher, kHelmet);
     control<QComboBox>("ComboBox3")->setCurrentIndex(0);
     EXPECT_FALSE(control<QCheckBox>("CheckBox4")->isChecked());
 
+    // Makes one change and checks that it stored `bytes` in `field` of the shown row and nothing else.
+    const auto expectStoredAlone = [this](const char* name, std::size_t field, const std::string& bytes,
+                                          const std::function<void()>& change) {
+        ItemTable::Row expected = items()[0];
+        expected[field] = bytes;
+        const qsizetype posts = shell.statusPosts().size();
+        change();
+        EXPECT_EQ(items()[0], expected) << name;
+        EXPECT_EQ(shell.statusPosts().mid(posts), QStringList{"Saved!"}) << name;
+    };
     const std::pair<const char*, std::size_t> edits[] = {{"LabeledEdit1", 16},
                                                          {"LabeledEdit7", 23},
                                                          {"LabeledEdit9", 27},
@@ -200,28 +213,60 @@ TEST_F(ItemPageTest, EveryChangeStoresTheWholePage) {
                                                          {"LabeledEdit21", 49}};
     int n = 0;
     for (const auto& [name, field] : edits) {
-        const QString text = QString::fromLatin1("%1\xE9").arg(++n);
-        control<QLineEdit>(name)->setText(text);
-        EXPECT_EQ(items()[0][field], std::to_string(n) + "\xE9") << name;
+        const std::string bytes = std::to_string(++n) + "\xE9";
+        expectStoredAlone(name, field, bytes, [&, name = name] {
+            control<QLineEdit>(name)->setText(QString::fromLatin1(bytes.c_str()));
+        });
     }
-    EXPECT_EQ(items()[0][19], "0"); // a flag the file left empty is stored as shown
-    EXPECT_EQ(shell.statusText(), "Saved!");
-
     const std::pair<const char*, std::size_t> flags[] = {
         {"CheckBox1", 17}, {"CheckBox3", 18}, {"CheckBox4", 19}, {"CheckBox5", 20}, {"CheckBox2", 15}};
     for (const auto& [name, field] : flags) {
         auto* box = control<QCheckBox>(name);
         const bool ticked = box->isChecked();
-        box->setChecked(!ticked);
-        EXPECT_EQ(items()[0][field], ticked ? "0" : "1") << name;
+        expectStoredAlone(name, field, ticked ? "0" : "1", [box, ticked] { box->setChecked(!ticked); });
     }
     const char* const classes[] = {"archer", "Knight", "mage", "all"};
     for (const int choice : {kMage, kAll, kKnight, kArcher}) {
-        control<RadioGroup>("RadioGroup1")->setItemIndex(choice);
-        EXPECT_EQ(items()[0][22], classes[choice]);
+        expectStoredAlone(classes[choice], 22, classes[choice],
+                          [&] { control<RadioGroup>("RadioGroup1")->setItemIndex(choice); });
     }
     EXPECT_EQ(items()[1][16], "3"); // other rows stay as read
     EXPECT_EQ(shell.messages().size(), 1);
+}
+
+TEST_F(ItemPageTest, LongValuesAreShownWholeAndTypingIsLimited) {
+    constexpr qsizetype kLongLength = 40000; // past Qt's default limit of an edit
+    const std::string longSell(kLongLength, '7');
+    loadBytes("(item (name 1) (class weapon bow) (level 1234) (limit archer 1234) (sell " + longSell +
+                  ") (endurance 1500))",
+              "(itemname 1 \"Long Bow\")");
+    choose(kArcher, kWeapon);
+    control<QComboBox>("ComboBox3")->setCurrentIndex(0);
+    const std::pair<const char*, const char*> shown[] = {
+        {"LabeledEdit1", "1234"}, {"LabeledEdit7", "1234"}, {"LabeledEdit9", "1500"}};
+    for (const auto& [name, text] : shown) {
+        EXPECT_EQ(control<QLineEdit>(name)->text(), text) << name;
+    }
+    EXPECT_EQ(control<QLineEdit>("Sell")->text().size(), kLongLength);
+
+    // A change of another control keeps them whole in the table.
+    control<QCheckBox>("CheckBox4")->setChecked(true);
+    control<QLineEdit>("Str")->setText("9");
+    EXPECT_EQ(items()[0][16], "1234");
+    EXPECT_EQ(items()[0][23], "1234");
+    EXPECT_EQ(items()[0][27], "1500");
+    EXPECT_EQ(items()[0][26].size(), longSell.size());
+
+    // Typing into Grade, Level limit and Endurance stops at 3 characters.
+    const std::pair<const char*, std::size_t> limited[] = {
+        {"LabeledEdit1", 16}, {"LabeledEdit7", 23}, {"LabeledEdit9", 27}};
+    for (const auto& [name, field] : limited) {
+        auto* edit = control<QLineEdit>(name);
+        edit->clear();
+        QTest::keyClicks(edit, "98765");
+        EXPECT_EQ(edit->text(), "987") << name;
+        EXPECT_EQ(items()[0][field], "987") << name;
+    }
 }
 
 TEST_F(ItemPageTest, CantBuyKeepsThePriceInField70) {
@@ -357,13 +402,8 @@ TEST_F(ItemPageTest, LargeFilesLoadWholeAndValuesLeftOutAreReportedByFile) {
         itemBytes += "(item (name " + std::to_string(k) + ") (class weapon bow) (limit archer 1))\r\n";
         nameBytes += "(itemname " + std::to_string(k) + " \"N" + std::to_string(k) + "\")\r\n";
     }
-    writeBytes(scratchFile("InitItem.txt"), itemBytes);
-    writeBytes(scratchFile("ItemName.txt"), "(header 1 \"x\")\r\n" + nameBytes);
-    shell.answerFile(scratchFile("InitItem.txt"));
-    shell.answerConfirm(true);
-    shell.answerFile(scratchFile("ItemName.txt"));
     QSignalSpy itemRows(&page(), &ItemPage::initItemRead);
-    page().Button5Click();
+    loadBytes(itemBytes, "(header 1 \"x\")\r\n" + nameBytes);
     EXPECT_EQ(
         shell.messages(),
         (QStringList{"Confirm: Do you want to load Items Name?",
