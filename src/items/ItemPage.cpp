@@ -364,8 +364,7 @@ void ItemPage::ComboBox3Change(int position) {
     const std::optional<std::size_t> row =
         ItemRowForEntry(workspace_.items, workspace_.itemNames, static_cast<std::size_t>(position));
     if (!row) {
-        clearShownItem();
-        return;
+        return; // an entry without an item row leaves the page as it was
     }
     showItem(*row, ComboBox3->itemText(position));
 }
@@ -402,22 +401,6 @@ void ItemPage::showItem(std::size_t row, const QString& title) {
         setForceOption(CheckBox7, true);
         setForceOption(CheckBox9, true);
     }
-}
-
-void ItemPage::clearShownItem() {
-    const QScopedValueRollback<bool> filling(filling_, true);
-    resetDetailGroups();
-    for (const BoundEdit& bound : edits_) {
-        bound.edit->clear();
-    }
-    for (const BoundCheck& bound : flags_) {
-        bound.box->setChecked(false);
-    }
-    CheckBox10->setChecked(false);
-    RadioGroup1->setItemIndex(-1);
-    Label4->clear();
-    id->clear();
-    index->clear();
 }
 
 void ItemPage::ItemFieldChange(std::size_t field, const QString& text) {

@@ -75,7 +75,6 @@ class ItemPage : public QObject {
     void resetDetailGroups();
     void rebuildItemList();
     void showItem(std::size_t row, const QString& title);
-    void clearShownItem();
 
     Shell& shell_;
     Workspace& workspace_;

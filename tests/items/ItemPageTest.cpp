@@ -341,26 +341,27 @@ TEST_F(ItemPageTest, ChangeWithNoItemChosenShowsTheErrorAndStoresNothing) {
     EXPECT_EQ(shell.statusPosts().size(), posts);
 }
 
-TEST_F(ItemPageTest, EntriesWithoutAnItemRowShowNothingStale) {
+TEST_F(ItemPageTest, EntriesWithoutAnItemRowLeaveThePageAsItWas) {
     loadSamples();
     choose(kAll, kHelmet);
     auto* item = control<QComboBox>("ComboBox3");
     item->setCurrentIndex(4); // the second "Common Cap" entry holds the name row's position
-    EXPECT_EQ(control<QLabel>("id")->text(), "23");
-
-    for (const int entry : {3, 5, 6}) { // the first "Common Cap" entry and both "No name" entries
-        item->setCurrentIndex(entry);
-        EXPECT_EQ(control<QLabel>("id")->text(), "") << entry;
-        EXPECT_EQ(control<QLabel>("Label4")->text(), "") << entry;
-        EXPECT_EQ(control<QLineEdit>("LabeledEdit1")->text(), "") << entry;
-        EXPECT_FALSE(control<QGroupBox>("GroupBox2")->isEnabled()) << entry;
-    }
-    const ItemTable::Row before = items()[22];
+    ASSERT_EQ(control<QLabel>("id")->text(), "23");
+    names()[0].number = "999"; // "Ranger Cap" now names an item that no row carries
+    const std::vector<std::string> shown = pageState();
     const qsizetype posts = shell.statusPosts().size();
-    control<QLineEdit>("LabeledEdit1")->setText("5");
-    EXPECT_EQ(items()[22], before);
-    EXPECT_EQ(items()[30][16], "5"); // the unnamed item's own value, untouched
+
+    // The first "Common Cap" entry, both "No name" entries and the unknown number.
+    for (const int entry : {3, 5, 6, 0}) {
+        item->setCurrentIndex(entry);
+        EXPECT_EQ(pageState(), shown) << entry;
+    }
     EXPECT_EQ(shell.statusPosts().size(), posts);
+
+    // The item still shown is the one a change goes to.
+    control<QLineEdit>("LabeledEdit1")->setText("8");
+    EXPECT_EQ(items()[22][16], "8");
+    EXPECT_EQ(items()[30][16], "5"); // the unnamed item's own value, untouched
 }
 
 TEST_F(ItemPageTest, UnknownClassInField22ShowsNoChoiceAndIsKept) {
