@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -42,7 +43,7 @@ ItemPage::ItemPage(Shell& shell, Workspace& workspace, QWidget* sheet)
 
     auto* load = new QPushButton(QStringLiteral("Load InitItem"), sheet);
     load->setObjectName("Button5");
-    load->setGeometry(0, 420, 96, 23);
+    load->setGeometry(0, 424, 81, 17);
     connect(load, &QPushButton::clicked, this, Guarded(shell_, this, &ItemPage::Button5Click));
 
     connectWriteBacks();
@@ -117,8 +118,9 @@ void ItemPage::buildSummary(QWidget* sheet) {
 
     RadioGroup1 =
         new RadioGroup(sheet, "RadioGroup1", "Avalible for:", {"Archer", "Knight", "Mage", "All"}, 1);
-    RadioGroup1->setGeometry(8, 256, 81, 121);
-    GroupBox1 = makeGroup(sheet, "GroupBox1", "Options", QRect(93, 256, 92, 121));
+    RadioGroup1->setGeometry(8, 256, 73, 121);
+    RadioGroup1->layout()->setContentsMargins(4, 2, 4, 2); // room for "Archer" in the narrow group
+    GroupBox1 = makeGroup(sheet, "GroupBox1", "Options", QRect(88, 256, 97, 121));
     const struct {
         const char* name;
         const char* caption;
@@ -193,7 +195,7 @@ void ItemPage::buildSpecials(QWidget* sheet) {
     bindEdit(GroupBox5, "LabeledEdit15", "Dodge", QRect(8, 82, 65, kEditHeight), kDodge);
     bindEdit(GroupBox5, "LabeledEdit16", "Absorb", QRect(8, 126, 65, kEditHeight), kAbsorb);
 
-    GroupBox7 = makeGroup(specials, "GroupBox7", "Resitance", QRect(352, 16, 73, 233));
+    GroupBox7 = makeGroup(specials, "GroupBox7", "Resitance", QRect(352, 16, 65, 233));
     const struct {
         const char* name;
         const char* caption;
@@ -205,7 +207,7 @@ void ItemPage::buildSpecials(QWidget* sheet) {
                        {"LabeledEdit21", "Palsy", kResistPalsy}};
     top = 36;
     for (const auto& resistance : resistances) {
-        bindEdit(GroupBox7, resistance.name, resistance.caption, QRect(8, top, 57, kEditHeight),
+        bindEdit(GroupBox7, resistance.name, resistance.caption, QRect(8, top, 49, kEditHeight),
                  resistance.field);
         top += 39;
     }

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <array>
 #include <functional>
 
 namespace {
@@ -17,6 +18,39 @@ using ItemPageTest = ItemPageFixture;
 
 constexpr int kArcher = 0, kKnight = 1, kMage = 2, kAll = 3;
 constexpr int kHelmet = 0, kBoots = 4, kWeapon = 5, kShield = 6;
+
+TEST_F(ItemPageTest, ControlsStandWhereTheLayoutPutsThem) {
+    // Left, top, width and height within the parent; -1 where the layout leaves it open.
+    struct Place {
+        const char* name;
+        std::array<int, 4> rectangle;
+    };
+    const Place places[] = {{"ComboBox1", {8, 40, 177, -1}},    {"ComboBox2", {8, 88, 177, -1}},
+                            {"ComboBox3", {8, 136, 177, -1}},   {"Image1", {24, 192, 33, 33}},
+                            {"idLabel", {72, 192, -1, -1}},     {"id", {136, 192, -1, -1}},
+                            {"indexLabel", {72, 208, -1, -1}},  {"index", {136, 208, -1, -1}},
+                            {"RadioGroup1", {8, 256, 73, 121}}, {"GroupBox1", {88, 256, 97, 121}},
+                            {"Label4", {200, 0, -1, -1}},       {"GroupBox2", {192, 24, 217, 81}},
+                            {"GroupBox3", {416, 24, 209, 81}},  {"Specials", {192, 112, 433, 265}},
+                            {"GroupBox4", {8, 16, 105, 193}},   {"GroupBox6", {120, 16, 137, 193}},
+                            {"GroupBox5", {264, 16, 81, 193}},  {"GroupBox7", {352, 16, 65, 233}},
+                            {"GroupBox8", {8, 216, 337, 41}},   {"Button5", {0, 424, 81, 17}}};
+    for (const Place& place : places) {
+        const QRect shown = control<QWidget>(place.name)->geometry();
+        std::array<int, 4> actual{shown.x(), shown.y(), shown.width(), shown.height()};
+        for (std::size_t i = 0; i < actual.size(); ++i) {
+            if (place.rectangle[i] < 0) {
+                actual[i] = -1;
+            }
+        }
+        EXPECT_EQ(actual, place.rectangle) << place.name;
+    }
+    for (const char* list : {"ComboBox1", "ComboBox2", "ComboBox3"}) {
+        const QRect label = control<QLabel>(QString(list) + "Label")->geometry();
+        EXPECT_EQ(label.x(), 8) << list;
+        EXPECT_LT(label.bottom(), control<QComboBox>(list)->y()) << list;
+    }
+}
 
 TEST_F(ItemPageTest, LoadsAskForTheNamesAndEnableTheClassList) {
     auto* classes = control<QComboBox>("ComboBox1");
