@@ -16,11 +16,13 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 
+#include <limits>
 #include <optional>
 
 namespace {
@@ -41,19 +43,31 @@ ItemPage::ItemPage(Shell& shell, Workspace& workspace, QWidget* sheet)
 
     auto* load = new QPushButton(QStringLiteral("Load InitItem"), sheet);
     load->setObjectName("Button5");
-    load->setGeometry(0, 420, 96, 23);
+    load->setGeometry(0, 424, 81, 17);
     connect(load, &QPushButton::clicked, this, Guarded(shell_, this, &ItemPage::Button5Click));
 
-    for (const BoundEdit& bound : edits_) {
-        connect(bound.edit, &QLineEdit::textChanged, this, Guarded(shell_, this, &ItemPage::ItemFieldChange));
-    }
-    for (const BoundCheck& bound : flags_) {
-        connect(bound.box, &QCheckBox::toggled, this, Guarded(shell_, this, &ItemPage::ItemFieldChange));
-    }
-    connect(RadioGroup1, &RadioGroup::itemIndexChanged, this,
-            Guarded(shell_, this, &ItemPage::ItemFieldChange));
+    connectWriteBacks();
     connect(CheckBox10, &QCheckBox::toggled, this, Guarded(shell_, this, &ItemPage::CheckBox10Click));
     resetDetailGroups();
+}
+
+void ItemPage::connectWriteBacks() {
+    for (const BoundEdit& bound : edits_) {
+        connect(bound.edit, &QLineEdit::textChanged, this,
+                Guarded(shell_,
+                        [this, field = bound.field](const QString& text) { ItemFieldChange(field, text); }));
+    }
+    for (const BoundCheck& bound : flags_) {
+        connect(bound.box, &QCheckBox::toggled, this,
+                Guarded(shell_, [this, field = bound.field](bool ticked) {
+                    ItemFieldChange(field, ticked ? QStringLiteral("1") : QStringLiteral("0"));
+                }));
+    }
+    connect(RadioGroup1, &RadioGroup::itemIndexChanged, this, Guarded(shell_, [this](int choice) {
+                if (choice >= 0 && choice < static_cast<int>(kClassCount)) {
+                    ItemFieldChange(kClass, ToQ(kClassTexts[choice]));
+                }
+            }));
 }
 
 void ItemPage::buildLists(QWidget* sheet) {
@@ -104,8 +118,9 @@ void ItemPage::buildSummary(QWidget* sheet) {
 
     RadioGroup1 =
         new RadioGroup(sheet, "RadioGroup1", "Avalible for:", {"Archer", "Knight", "Mage", "All"}, 1);
-    RadioGroup1->setGeometry(8, 256, 81, 121);
-    GroupBox1 = makeGroup(sheet, "GroupBox1", "Options", QRect(93, 256, 92, 121));
+    RadioGroup1->setGeometry(8, 256, 73, 121);
+    RadioGroup1->layout()->setContentsMargins(4, 2, 4, 2); // room for "Archer" in the narrow group
+    GroupBox1 = makeGroup(sheet, "GroupBox1", "Options", QRect(88, 256, 97, 121));
     const struct {
         const char* name;
         const char* caption;
@@ -128,7 +143,7 @@ void ItemPage::buildParameters(QWidget* sheet) {
          {bindEdit(GroupBox2, "LabeledEdit1", "Grade", QRect(8, 44, 60, kEditHeight), kGrade),
           bindEdit(GroupBox2, "LabeledEdit7", "Level limit", QRect(76, 44, 60, kEditHeight), kLevelLimit),
           bindEdit(GroupBox2, "LabeledEdit9", "Endurance", QRect(144, 44, 64, kEditHeight), kEndurance)}) {
-        edit->setMaxLength(3);
+        LimitTyping(edit, 3);
     }
 
     GroupBox3 = makeGroup(sheet, "GroupBox3", "Shop", QRect(416, 24, 209, 81));
@@ -180,7 +195,7 @@ void ItemPage::buildSpecials(QWidget* sheet) {
     bindEdit(GroupBox5, "LabeledEdit15", "Dodge", QRect(8, 82, 65, kEditHeight), kDodge);
     bindEdit(GroupBox5, "LabeledEdit16", "Absorb", QRect(8, 126, 65, kEditHeight), kAbsorb);
 
-    GroupBox7 = makeGroup(specials, "GroupBox7", "Resitance", QRect(352, 16, 73, 233));
+    GroupBox7 = makeGroup(specials, "GroupBox7", "Resitance", QRect(352, 16, 65, 233));
     const struct {
         const char* name;
         const char* caption;
@@ -192,7 +207,7 @@ void ItemPage::buildSpecials(QWidget* sheet) {
                        {"LabeledEdit21", "Palsy", kResistPalsy}};
     top = 36;
     for (const auto& resistance : resistances) {
-        bindEdit(GroupBox7, resistance.name, resistance.caption, QRect(8, top, 57, kEditHeight),
+        bindEdit(GroupBox7, resistance.name, resistance.caption, QRect(8, top, 49, kEditHeight),
                  resistance.field);
         top += 39;
     }
@@ -220,6 +235,8 @@ QLineEdit* ItemPage::bindEdit(QWidget* parent, const QString& objectName, const 
                               const QRect& geometry, std::size_t field, int labelWidth) {
     QLineEdit* edit = MakeLabeledEdit(parent, objectName, caption, geometry,
                                       labelWidth > 0 ? LabelSide::Left : LabelSide::Above, labelWidth);
+    // Qt's default length limit would cut a longer value the page shows.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     edits_.push_back({edit, field});
     return edit;
 }
@@ -349,8 +366,7 @@ void ItemPage::ComboBox3Change(int position) {
     const std::optional<std::size_t> row =
         ItemRowForEntry(workspace_.items, workspace_.itemNames, static_cast<std::size_t>(position));
     if (!row) {
-        clearShownItem();
-        return;
+        return; // an entry without an item row leaves the page as it was
     }
     showItem(*row, ComboBox3->itemText(position));
 }
@@ -389,23 +405,7 @@ void ItemPage::showItem(std::size_t row, const QString& title) {
     }
 }
 
-void ItemPage::clearShownItem() {
-    const QScopedValueRollback<bool> filling(filling_, true);
-    resetDetailGroups();
-    for (const BoundEdit& bound : edits_) {
-        bound.edit->clear();
-    }
-    for (const BoundCheck& bound : flags_) {
-        bound.box->setChecked(false);
-    }
-    CheckBox10->setChecked(false);
-    RadioGroup1->setItemIndex(-1);
-    Label4->clear();
-    id->clear();
-    index->clear();
-}
-
-void ItemPage::ItemFieldChange() {
+void ItemPage::ItemFieldChange(std::size_t field, const QString& text) {
     if (filling_) {
         return;
     }
@@ -418,17 +418,7 @@ void ItemPage::ItemFieldChange() {
     if (!row) {
         return;
     }
-    ItemTable::Row& item = workspace_.items[*row];
-    for (const BoundEdit& bound : edits_) {
-        item[bound.field] = FromQ(bound.edit->text(), workspace_.itemText);
-    }
-    for (const BoundCheck& bound : flags_) {
-        item[bound.field] = bound.box->isChecked() ? "1" : "0";
-    }
-    const int choice = RadioGroup1->itemIndex();
-    if (choice >= 0 && choice < static_cast<int>(kClassCount)) {
-        item[kClass] = std::string(kClassTexts[choice]);
-    }
+    workspace_.items[*row][field] = FromQ(text, workspace_.itemText);
     shell_.PostStatus(QStringLiteral("Saved!"));
 }
 

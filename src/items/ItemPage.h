@@ -3,6 +3,7 @@
 #include "items/ItemList.h"
 
 #include <QObject>
+#include <QString>
 
 #include <cstddef>
 #include <cstdint>
@@ -20,8 +21,8 @@ class Shell;
 struct Workspace;
 
 // The "Item" page: loads InitItem.txt and the item names, lists the items of
-// a class and type, shows the chosen one and stores every change into its
-// row at once. Items live in memory only; nothing writes them to a file.
+// a class and type, shows the chosen one and stores every change of a field
+// into its row at once. Items live in memory only; nothing writes them to a file.
 class ItemPage : public QObject {
     Q_OBJECT
 
@@ -33,8 +34,9 @@ class ItemPage : public QObject {
     void ComboBox1Change(int index);
     void ComboBox2Change(int index);
     void ComboBox3Change(int index);
-    // Stores the whole page into the shown item's row.
-    void ItemFieldChange();
+    // Stores the new text of one bound control (an edit, a flag box, the class
+    // choice) into its field of the shown item's row; the other fields keep their bytes.
+    void ItemFieldChange(std::size_t field, const QString& text);
     void CheckBox10Click(bool checked);
 
   signals:
@@ -60,6 +62,7 @@ class ItemPage : public QObject {
     void buildSummary(QWidget* sheet);
     void buildParameters(QWidget* sheet);
     void buildSpecials(QWidget* sheet);
+    void connectWriteBacks();
     QGroupBox* makeGroup(QWidget* parent, const QString& objectName, const QString& caption,
                          const QRect& geometry);
     QLineEdit* bindEdit(QWidget* parent, const QString& objectName, const QString& caption,
@@ -72,7 +75,6 @@ class ItemPage : public QObject {
     void resetDetailGroups();
     void rebuildItemList();
     void showItem(std::size_t row, const QString& title);
-    void clearShownItem();
 
     Shell& shell_;
     Workspace& workspace_;

@@ -4,7 +4,13 @@
 
 #include "items/ItemPage.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <string>
+#include <vector>
 
 // The item page on a fake shell, with the sample InitItem.txt and item names
 // loaded on demand.
@@ -15,9 +21,21 @@ class ItemPageFixture : public ShellFixture {
     ItemNameTable& names() { return workspace->itemNames; }
 
     void loadSamples() {
-        shell.answerFile(dataFile("items-sample", "InitItem.txt"));
+        load(dataFile("items-sample", "InitItem.txt"), dataFile("items-sample", "ItemName.txt"));
+    }
+
+    // Loads InitItem.txt and the item names made of these bytes.
+    void loadBytes(const std::string& itemBytes, const std::string& nameBytes) {
+        writeBytes(scratchFile("InitItem.txt"), itemBytes);
+        writeBytes(scratchFile("ItemName.txt"), nameBytes);
+        load(scratchFile("InitItem.txt"), scratchFile("ItemName.txt"));
+    }
+
+    // "Load InitItem", answering "Yes" to the names question.
+    void load(const QString& itemFile, const QString& nameFile) {
+        shell.answerFile(itemFile);
         shell.answerConfirm(true);
-        shell.answerFile(dataFile("items-sample", "ItemName.txt"));
+        shell.answerFile(nameFile);
         page().Button5Click();
     }
 
@@ -35,6 +53,24 @@ class ItemPageFixture : public ShellFixture {
             entries << list->itemText(i);
         }
         return entries;
+    }
+
+    // Everything the page shows: each control's enabled state, each edit's and
+    // label's text, each box's tick.
+    std::vector<std::string> pageState() const {
+        std::vector<std::string> state;
+        for (const QWidget* widget : sheet.findChildren<QWidget*>()) {
+            QString line = widget->objectName() + (widget->isEnabled() ? " on" : " off");
+            if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+                line += " text " + edit->text();
+            } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+                line += " text " + label->text();
+            } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+                line += button->isChecked() ? " ticked" : " unticked";
+            }
+            state.push_back(line.toStdString());
+        }
+        return state;
     }
 
     ItemPage* page_ = new ItemPage(shell, *workspace, &sheet);

@@ -8,12 +8,49 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTest>
+
+#include <array>
+#include <functional>
 
 namespace {
 using ItemPageTest = ItemPageFixture;
 
 constexpr int kArcher = 0, kKnight = 1, kMage = 2, kAll = 3;
 constexpr int kHelmet = 0, kBoots = 4, kWeapon = 5, kShield = 6;
+
+TEST_F(ItemPageTest, ControlsStandWhereTheLayoutPutsThem) {
+    // Left, top, width and height within the parent; -1 where the layout leaves it open.
+    struct Place {
+        const char* name;
+        std::array<int, 4> rectangle;
+    };
+    const Place places[] = {{"ComboBox1", {8, 40, 177, -1}},    {"ComboBox2", {8, 88, 177, -1}},
+                            {"ComboBox3", {8, 136, 177, -1}},   {"Image1", {24, 192, 33, 33}},
+                            {"idLabel", {72, 192, -1, -1}},     {"id", {136, 192, -1, -1}},
+                            {"indexLabel", {72, 208, -1, -1}},  {"index", {136, 208, -1, -1}},
+                            {"RadioGroup1", {8, 256, 73, 121}}, {"GroupBox1", {88, 256, 97, 121}},
+                            {"Label4", {200, 0, -1, -1}},       {"GroupBox2", {192, 24, 217, 81}},
+                            {"GroupBox3", {416, 24, 209, 81}},  {"Specials", {192, 112, 433, 265}},
+                            {"GroupBox4", {8, 16, 105, 193}},   {"GroupBox6", {120, 16, 137, 193}},
+                            {"GroupBox5", {264, 16, 81, 193}},  {"GroupBox7", {352, 16, 65, 233}},
+                            {"GroupBox8", {8, 216, 337, 41}},   {"Button5", {0, 424, 81, 17}}};
+    for (const Place& place : places) {
+        const QRect shown = control<QWidget>(place.name)->geometry();
+        std::array<int, 4> actual{shown.x(), shown.y(), shown.width(), shown.height()};
+        for (std::size_t i = 0; i < actual.size(); ++i) {
+            if (place.rectangle[i] < 0) {
+                actual[i] = -1;
+            }
+        }
+        EXPECT_EQ(actual, place.rectangle) << place.name;
+    }
+    for (const char* list : {"ComboBox1", "ComboBox2", "ComboBox3"}) {
+        const QRect label = control<QLabel>(QString(list) + "Label")->geometry();
+        EXPECT_EQ(label.x(), 8) << list;
+        EXPECT_LT(label.bottom(), control<QComboBox>(list)->y()) << list;
+    }
+}
 
 TEST_F(ItemPageTest, LoadsAskForTheNamesAndEnableTheClassList) {
     auto* classes = control<QComboBox>("ComboBox1");
@@ -163,13 +200,23 @@ TEST_F(ItemPageTest, ChoosingAnItemFillsThePageWithoutStoring) {
     EXPECT_EQ(shell.statusPosts().size(), posts);
 }
 
-TEST_F(ItemPageTest, EveryChangeStoresTheWholePage) {
+TEST_F(ItemPageTest, EachChangeStoresOnlyItsOwnField) {
     loadSamples();
-    items()[0][19] = "";
+    items()[0][19] = ""; // a flag the file left empty
     choose(kArcher, kHelmet);
     control<QComboBox>("ComboBox3")->setCurrentIndex(0);
     EXPECT_FALSE(control<QCheckBox>("CheckBox4")->isChecked());
 
+    // Makes one change and checks that it stored `bytes` in `field` of the shown row and nothing else.
+    const auto expectStoredAlone = [this](const char* name, std::size_t field, const std::string& bytes,
+                                          const std::function<void()>& change) {
+        ItemTable::Row expected = items()[0];
+        expected[field] = bytes;
+        const qsizetype posts = shell.statusPosts().size();
+        change();
+        EXPECT_EQ(items()[0], expected) << name;
+        EXPECT_EQ(shell.statusPosts().mid(posts), QStringList{"Saved!"}) << name;
+    };
     const std::pair<const char*, std::size_t> edits[] = {{"LabeledEdit1", 16},
                                                          {"LabeledEdit7", 23},
                                                          {"LabeledEdit9", 27},
@@ -200,28 +247,60 @@ TEST_F(ItemPageTest, EveryChangeStoresTheWholePage) {
                                                          {"LabeledEdit21", 49}};
     int n = 0;
     for (const auto& [name, field] : edits) {
-        const QString text = QString::fromLatin1("%1\xE9").arg(++n);
-        control<QLineEdit>(name)->setText(text);
-        EXPECT_EQ(items()[0][field], std::to_string(n) + "\xE9") << name;
+        const std::string bytes = std::to_string(++n) + "\xE9";
+        expectStoredAlone(name, field, bytes, [&, name = name] {
+            control<QLineEdit>(name)->setText(QString::fromLatin1(bytes.c_str()));
+        });
     }
-    EXPECT_EQ(items()[0][19], "0"); // a flag the file left empty is stored as shown
-    EXPECT_EQ(shell.statusText(), "Saved!");
-
     const std::pair<const char*, std::size_t> flags[] = {
         {"CheckBox1", 17}, {"CheckBox3", 18}, {"CheckBox4", 19}, {"CheckBox5", 20}, {"CheckBox2", 15}};
     for (const auto& [name, field] : flags) {
         auto* box = control<QCheckBox>(name);
         const bool ticked = box->isChecked();
-        box->setChecked(!ticked);
-        EXPECT_EQ(items()[0][field], ticked ? "0" : "1") << name;
+        expectStoredAlone(name, field, ticked ? "0" : "1", [box, ticked] { box->setChecked(!ticked); });
     }
     const char* const classes[] = {"archer", "Knight", "mage", "all"};
     for (const int choice : {kMage, kAll, kKnight, kArcher}) {
-        control<RadioGroup>("RadioGroup1")->setItemIndex(choice);
-        EXPECT_EQ(items()[0][22], classes[choice]);
+        expectStoredAlone(classes[choice], 22, classes[choice],
+                          [&] { control<RadioGroup>("RadioGroup1")->setItemIndex(choice); });
     }
     EXPECT_EQ(items()[1][16], "3"); // other rows stay as read
     EXPECT_EQ(shell.messages().size(), 1);
+}
+
+TEST_F(ItemPageTest, LongValuesAreShownWholeAndTypingIsLimited) {
+    constexpr qsizetype kLongLength = 40000; // past Qt's default limit of an edit
+    const std::string longSell(kLongLength, '7');
+    loadBytes("(item (name 1) (class weapon bow) (level 1234) (limit archer 1234) (sell " + longSell +
+                  ") (endurance 1500))",
+              "(itemname 1 \"Long Bow\")");
+    choose(kArcher, kWeapon);
+    control<QComboBox>("ComboBox3")->setCurrentIndex(0);
+    const std::pair<const char*, const char*> shown[] = {
+        {"LabeledEdit1", "1234"}, {"LabeledEdit7", "1234"}, {"LabeledEdit9", "1500"}};
+    for (const auto& [name, text] : shown) {
+        EXPECT_EQ(control<QLineEdit>(name)->text(), text) << name;
+    }
+    EXPECT_EQ(control<QLineEdit>("Sell")->text().size(), kLongLength);
+
+    // A change of another control keeps them whole in the table.
+    control<QCheckBox>("CheckBox4")->setChecked(true);
+    control<QLineEdit>("Str")->setText("9");
+    EXPECT_EQ(items()[0][16], "1234");
+    EXPECT_EQ(items()[0][23], "1234");
+    EXPECT_EQ(items()[0][27], "1500");
+    EXPECT_EQ(items()[0][26].size(), longSell.size());
+
+    // Typing into Grade, Level limit and Endurance stops at 3 characters.
+    const std::pair<const char*, std::size_t> limited[] = {
+        {"LabeledEdit1", 16}, {"LabeledEdit7", 23}, {"LabeledEdit9", 27}};
+    for (const auto& [name, field] : limited) {
+        auto* edit = control<QLineEdit>(name);
+        edit->clear();
+        QTest::keyClicks(edit, "98765");
+        EXPECT_EQ(edit->text(), "987") << name;
+        EXPECT_EQ(items()[0][field], "987") << name;
+    }
 }
 
 TEST_F(ItemPageTest, CantBuyKeepsThePriceInField70) {
@@ -296,26 +375,27 @@ TEST_F(ItemPageTest, ChangeWithNoItemChosenShowsTheErrorAndStoresNothing) {
     EXPECT_EQ(shell.statusPosts().size(), posts);
 }
 
-TEST_F(ItemPageTest, EntriesWithoutAnItemRowShowNothingStale) {
+TEST_F(ItemPageTest, EntriesWithoutAnItemRowLeaveThePageAsItWas) {
     loadSamples();
     choose(kAll, kHelmet);
     auto* item = control<QComboBox>("ComboBox3");
     item->setCurrentIndex(4); // the second "Common Cap" entry holds the name row's position
-    EXPECT_EQ(control<QLabel>("id")->text(), "23");
-
-    for (const int entry : {3, 5, 6}) { // the first "Common Cap" entry and both "No name" entries
-        item->setCurrentIndex(entry);
-        EXPECT_EQ(control<QLabel>("id")->text(), "") << entry;
-        EXPECT_EQ(control<QLabel>("Label4")->text(), "") << entry;
-        EXPECT_EQ(control<QLineEdit>("LabeledEdit1")->text(), "") << entry;
-        EXPECT_FALSE(control<QGroupBox>("GroupBox2")->isEnabled()) << entry;
-    }
-    const ItemTable::Row before = items()[22];
+    ASSERT_EQ(control<QLabel>("id")->text(), "23");
+    names()[0].number = "999"; // "Ranger Cap" now names an item that no row carries
+    const std::vector<std::string> shown = pageState();
     const qsizetype posts = shell.statusPosts().size();
-    control<QLineEdit>("LabeledEdit1")->setText("5");
-    EXPECT_EQ(items()[22], before);
-    EXPECT_EQ(items()[30][16], "5"); // the unnamed item's own value, untouched
+
+    // The first "Common Cap" entry, both "No name" entries and the unknown number.
+    for (const int entry : {3, 5, 6, 0}) {
+        item->setCurrentIndex(entry);
+        EXPECT_EQ(pageState(), shown) << entry;
+    }
     EXPECT_EQ(shell.statusPosts().size(), posts);
+
+    // The item still shown is the one a change goes to.
+    control<QLineEdit>("LabeledEdit1")->setText("8");
+    EXPECT_EQ(items()[22][16], "8");
+    EXPECT_EQ(items()[30][16], "5"); // the unnamed item's own value, untouched
 }
 
 TEST_F(ItemPageTest, UnknownClassInField22ShowsNoChoiceAndIsKept) {
@@ -357,13 +437,8 @@ TEST_F(ItemPageTest, LargeFilesLoadWholeAndValuesLeftOutAreReportedByFile) {
         itemBytes += "(item (name " + std::to_string(k) + ") (class weapon bow) (limit archer 1))\r\n";
         nameBytes += "(itemname " + std::to_string(k) + " \"N" + std::to_string(k) + "\")\r\n";
     }
-    writeBytes(scratchFile("InitItem.txt"), itemBytes);
-    writeBytes(scratchFile("ItemName.txt"), "(header 1 \"x\")\r\n" + nameBytes);
-    shell.answerFile(scratchFile("InitItem.txt"));
-    shell.answerConfirm(true);
-    shell.answerFile(scratchFile("ItemName.txt"));
     QSignalSpy itemRows(&page(), &ItemPage::initItemRead);
-    page().Button5Click();
+    loadBytes(itemBytes, "(header 1 \"x\")\r\n" + nameBytes);
     EXPECT_EQ(
         shell.messages(),
         (QStringList{"Confirm: Do you want to load Items Name?",

@@ -1,17 +1,43 @@
 #include "support/AppFixture.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QTabWidget>
 
 namespace {
 using PageLayoutTest = AppFixture;
 
-// Every control of the page lies inside its parent, and every caption fits its control.
+// The rectangle the style draws a button's caption in.
+QRect CaptionRect(QAbstractButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QStyle::SubElement contents = qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                                        : qobject_cast<QCheckBox*>(button)  ? QStyle::SE_CheckBoxContents
+                                                                            : QStyle::SE_PushButtonContents;
+    return button->style()->subElementRect(contents, &option, button);
+}
+
+// The rectangle the style draws a group's title in, in the group's coordinates.
+QRect TitleRect(QGroupBox* group) {
+    QStyleOptionGroupBox option;
+    option.initFrom(group);
+    option.text = group->title();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    return group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+}
+
+// Every control of the page lies inside its parent, and every caption fits the
+// place its control draws it in.
 void expectWhole(QWidget* page) {
     const QList<QWidget*> children = page->findChildren<QWidget*>();
     for (QWidget* child : children) {
@@ -28,10 +54,15 @@ void expectWhole(QWidget* page) {
                 << label->objectName().toStdString();
         }
         if (auto* button = qobject_cast<QAbstractButton*>(child)) {
-            EXPECT_LE(button->sizeHint().width(), button->width()) << button->objectName().toStdString();
+            const QRect caption = CaptionRect(button);
+            EXPECT_LE(metrics.horizontalAdvance(button->text()), caption.width())
+                << button->objectName().toStdString();
+            EXPECT_LE(metrics.height(), caption.height()) << button->objectName().toStdString();
         }
         if (auto* group = qobject_cast<QGroupBox*>(child)) {
-            EXPECT_LE(metrics.horizontalAdvance(group->title()) + 12, group->width())
+            const QRect title = TitleRect(group);
+            EXPECT_TRUE(group->rect().contains(title)) << group->objectName().toStdString();
+            EXPECT_LE(metrics.horizontalAdvance(group->title()), title.width())
                 << group->objectName().toStdString();
         }
     }
