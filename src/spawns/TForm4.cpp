@@ -1,6 +1,7 @@
 #include "spawns/TForm4.h"
 
 #include "app/Controls.h"
+#include "app/EnterKey.h"
 #include "app/GuardedHandler.h"
 #include "app/Shell.h"
 #include "app/TextCodec.h"
@@ -82,11 +83,9 @@ void TForm4::build() {
 }
 
 void TForm4::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        Button1->click();
-        return;
+    if (!AnswerEnter(*this, *event, *Button1)) {
+        QWidget::keyPressEvent(event);
     }
-    QWidget::keyPressEvent(event);
 }
 
 void TForm4::Open() {

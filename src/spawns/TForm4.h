@@ -37,7 +37,7 @@ class TForm4 : public QWidget {
     void Button2Click();
 
   protected:
-    // Enter presses "ADD", the dialog's default button.
+    // Enter presses "ADD", the dialog's default button, unless a button has the focus.
     void keyPressEvent(QKeyEvent* event) override;
 
   private:

@@ -67,6 +67,30 @@ TEST_F(AddSpawnDialogTest, AddStoresTheNewSpawnAfterTheLastOne) {
     EXPECT_TRUE(shell.messages().isEmpty());
 }
 
+// Enter presses the button that has the focus; anywhere else in the dialog it presses "ADD".
+TEST_F(AddSpawnDialogTest, EnterAnswersTheFocusedButtonAndElsePressesAdd) {
+    QImage(64, 64, QImage::Format_RGB32).save(scratch.filePath("minimap_outworld.bmp"), "BMP");
+    struct Case {
+        const char* focus;
+        bool adds;
+        bool staysOpen;
+    };
+    for (const Case c : {Case{"Button2", false, false}, Case{"Button3", false, true},
+                         Case{"Button1", true, false}, Case{"SpinEdit9", true, false},
+                         Case{"ComboBox1", true, false}, Case{"RadioGroup4_1", true, false}}) {
+        form4->Open();
+        dialogControl<QComboBox>("ComboBox1")->setCurrentIndex(0);
+        const std::size_t live = spawns().LiveCount();
+        QWidget* focus = dialogControl<QWidget>(c.focus);
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Return);
+        EXPECT_EQ(spawns().LiveCount(), live + (c.adds ? 1 : 0)) << c.focus;
+        EXPECT_EQ(form4->isVisible(), c.staysOpen) << c.focus;
+        EXPECT_EQ(form3->selectionArmed(), c.focus == std::string("Button3")) << c.focus;
+    }
+    EXPECT_EQ(shell.messages().size(), 1);
+}
+
 TEST_F(AddSpawnDialogTest, AddWithoutAMonsterWarnsAndKeepsTheDialogOpen) {
     form4->Open();
     QTest::keyClick(dialogControl<QSpinBox>("SpinEdit7"), Qt::Key_Return);
