@@ -3,7 +3,6 @@
 #include "app/Controls.h"
 
 #include <QGroupBox>
-#include <QSpinBox>
 
 CoordinatesGroup MakeCoordinatesGroup(QWidget* parent, const CoordinatesLayout& layout) {
     CoordinatesGroup made;
@@ -27,7 +26,7 @@ CoordinatesGroup MakeCoordinatesGroup(QWidget* parent, const CoordinatesLayout& 
     return made;
 }
 
-void ApplyTypeOfSpawn(int choice, const std::array<QSpinBox*, 4>& corners) {
+void ApplyTypeOfSpawn(int choice, const std::array<SpinEdit*, 4>& corners) {
     if (choice == 0 || choice == 1) {
         corners[2]->setEnabled(choice == 1);
         corners[3]->setEnabled(choice == 1);

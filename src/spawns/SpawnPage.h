@@ -12,10 +12,10 @@ class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QSpinBox;
 class QWidget;
 class RadioGroup;
 class Shell;
+class SpinEdit;
 struct Workspace;
 
 // The "Monsters" sub-page of the "Map" page: the spawns of GenMonster.txt by
@@ -63,11 +63,11 @@ class SpawnPage : public QObject {
     QListWidget* ListBox3 = nullptr;
     QListWidget* ListBox4 = nullptr;
     QLabel* Label35 = nullptr;
-    QSpinBox* SpinEdit12 = nullptr;
-    QSpinBox* SpinEdit6 = nullptr;
-    QSpinBox* SpinEdit7 = nullptr;
+    SpinEdit* SpinEdit12 = nullptr;
+    SpinEdit* SpinEdit6 = nullptr;
+    SpinEdit* SpinEdit7 = nullptr;
     QCheckBox* CheckBox13 = nullptr;
     RadioGroup* RadioGroup4 = nullptr;
-    std::array<QSpinBox*, 4> corners_{};    // SpinEdit8 to SpinEdit11: x1, y1, x2, y2 in world units
+    std::array<SpinEdit*, 4> corners_{};    // SpinEdit8 to SpinEdit11: x1, y1, x2, y2 in world units
     std::array<QLabel*, 4> cornerLabels_{}; // Label20 to Label23: the same in map units, as shown
 };

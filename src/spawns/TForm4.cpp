@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -57,7 +56,7 @@ void TForm4::build() {
     for (std::size_t i = 0; i < 4; ++i) {
         corners_[i] = coordinates.corners[i];
         corners_[i]->setSingleStep(100);
-        corners_[i]->findChild<QLineEdit*>()->setMaxLength(6);
+        corners_[i]->setTypingLimit(6);
         cornerLabels_[i] = coordinates.cornerLabels[i];
         connect(corners_[i], &QSpinBox::valueChanged, this,
                 Guarded(shell_, [this, i] { cornerChanged(static_cast<int>(i)); }));

@@ -91,6 +91,32 @@ TEST_F(AddSpawnDialogTest, EnterAnswersTheFocusedButtonAndElsePressesAdd) {
     EXPECT_EQ(shell.messages().size(), 1);
 }
 
+// The corner fields limit what is typed to 6 characters, never a value a drag sets.
+TEST_F(AddSpawnDialogTest, CornersFromADragStayWholeAndTypingStopsAtSixCharacters) {
+    form4->Open();
+    dialogControl<QComboBox>("ComboBox1")->setCurrentIndex(0);
+    dialogControl<RadioGroup>("RadioGroup4")->setItemIndex(1);
+    form4->SetSelectionStart(-952320, 1234567);
+    form4->SetSelectionEnd(2000000, 0);
+    auto* y1 = dialogControl<QSpinBox>("SpinEdit9");
+    y1->clear();
+    QTest::keyClicks(y1, "1234567");
+    QStringList texts;
+    QStringList labels;
+    for (int i = 0; i < 4; ++i) {
+        texts << dialogControl<QSpinBox>(QStringLiteral("SpinEdit%1").arg(8 + i))->text();
+        labels << dialogControl<QLabel>(QStringLiteral("Label%1").arg(2 + i))->text();
+    }
+    EXPECT_EQ(texts, (QStringList{"-952320", "123456", "2000000", "1234567"}));
+    EXPECT_EQ(labels, (QStringList{"-29760", "3858", "62500", "38580"}));
+
+    // Enter in a field reads its text back whole, and adds.
+    QTest::keyClick(dialogControl<QSpinBox>("SpinEdit8"), Qt::Key_Return);
+    const SpawnRecord& added = spawns()[10];
+    EXPECT_EQ((std::vector<std::string>{added[kX1], added[kY1], added[kX2], added[kY2]}),
+              (std::vector<std::string>{"-29760", "3858", "62500", "38580"}));
+}
+
 TEST_F(AddSpawnDialogTest, AddWithoutAMonsterWarnsAndKeepsTheDialogOpen) {
     form4->Open();
     QTest::keyClick(dialogControl<QSpinBox>("SpinEdit7"), Qt::Key_Return);
