@@ -11,15 +11,6 @@
 #include <utility>
 
 namespace {
-std::int32_t ToWorld(const std::string& mapUnits) {
-    const std::int64_t world = std::int64_t{StrToInt(mapUnits)} * kWorldUnitsPerMapUnit;
-    if (world < std::numeric_limits<std::int32_t>::min() ||
-        world > std::numeric_limits<std::int32_t>::max()) {
-        throw ConvertError(mapUnits);
-    }
-    return static_cast<std::int32_t>(world);
-}
-
 const MonsterNameEntry* FindMonsterByName(const MonsterNameTable& names, std::string_view name) {
     if (name.empty()) {
         return nullptr;
@@ -76,18 +67,13 @@ std::vector<std::string> AreasOfMonster(const SpawnTable& table, int listEntry) 
     return areas;
 }
 
-ShownSpawn ReadShownSpawn(const SpawnRecord& record) {
-    ShownSpawn shown;
-    shown.available = record[kCommented] == "0";
-    shown.map = StrToInt(record[kMap]);
-    shown.max = StrToInt(record[kMax]);
-    shown.cycle = StrToInt(record[kCycle]);
-    shown.point = IsSpawnPoint(record);
-    shown.x1 = ToWorld(record[kX1]);
-    shown.y1 = ToWorld(record[kY1]);
-    shown.x2 = ToWorld(record[kX2]);
-    shown.y2 = ToWorld(record[kY2]);
-    return shown;
+std::int32_t CornerInWorldUnits(const std::string& mapUnits) {
+    const std::int64_t world = std::int64_t{StrToInt(mapUnits)} * kWorldUnitsPerMapUnit;
+    if (world < std::numeric_limits<std::int32_t>::min() ||
+        world > std::numeric_limits<std::int32_t>::max()) {
+        throw ConvertError(mapUnits);
+    }
+    return static_cast<std::int32_t>(world);
 }
 
 void StoreEditedSpawn(const EditedSpawn& values, SpawnRecord& record) {

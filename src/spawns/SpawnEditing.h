@@ -21,19 +21,9 @@ void BuildSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names,
 // The area texts of the records whose listPosition is the given list entry.
 std::vector<std::string> AreasOfMonster(const SpawnTable& table, int listEntry);
 
-// The values of a spawn as the page shows them, corners in world units.
-struct ShownSpawn {
-    bool available = false; // commented is "0"
-    bool point = false;
-    std::int32_t map = 0;
-    std::int32_t max = 0;
-    std::int32_t cycle = 0;
-    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
-
-// Reads a record for showing; a value that is not a number (or whose world
-// value does not fit a field) throws ConvertError.
-ShownSpawn ReadShownSpawn(const SpawnRecord& record);
+// The world-unit value of a stored corner, for showing; a text that is not a
+// number, or whose world value does not fit a field, throws ConvertError.
+std::int32_t CornerInWorldUnits(const std::string& mapUnits);
 
 // The seven values the page stores on every change, corners in world units.
 struct EditedSpawn {

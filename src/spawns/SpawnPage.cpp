@@ -3,6 +3,7 @@
 #include "app/Controls.h"
 #include "app/GuardedHandler.h"
 #include "app/LineBuffer.h"
+#include "app/ListClicks.h"
 #include "app/LoadWarnings.h"
 #include "app/Shell.h"
 #include "app/TextCodec.h"
@@ -82,18 +83,10 @@ void SpawnPage::build(QWidget* sheet) {
     save->setObjectName("SGM");
     save->setGeometry(256, 392, 121, 22);
 
-    connect(ListBox3, &QListWidget::currentRowChanged, this, Guarded(shell_, [this](int row) {
-                if (row >= 0) {
-                    ListBox3Click();
-                }
-            }));
-    connect(ListBox3, &QListWidget::itemClicked, this, Guarded(shell_, this, &SpawnPage::ListBox3Click));
-    connect(ListBox4, &QListWidget::currentRowChanged, this, Guarded(shell_, [this](int row) {
-                if (row >= 0) {
-                    ListBox4Click();
-                }
-            }));
-    connect(ListBox4, &QListWidget::itemClicked, this, Guarded(shell_, this, &SpawnPage::ListBox4Click));
+    connect(new ListClicks(ListBox3), &ListClicks::clicked, this,
+            Guarded(shell_, this, &SpawnPage::ListBox3Click));
+    connect(new ListClicks(ListBox4), &ListClicks::clicked, this,
+            Guarded(shell_, this, &SpawnPage::ListBox4Click));
     connect(RadioGroup4, &RadioGroup::itemIndexChanged, this,
             Guarded(shell_, this, &SpawnPage::RadioGroup4Click));
     for (QSpinBox* field :
@@ -178,26 +171,30 @@ std::optional<std::size_t> SpawnPage::shownSpawn() const {
 void SpawnPage::ListBox4Click() {
     // Stays set when a value is not a number, so that no edit is stored until a spawn shows whole.
     spawnFieldsLoading_ = true;
-    const std::optional<std::size_t> position = shownSpawn();
-    if (position) {
-        const SpawnRecord& record = workspace_.spawns[*position];
-        const ShownSpawn shown = ReadShownSpawn(record);
-        const QSignalBlocker blockTick(CheckBox13);
-        CheckBox13->setChecked(shown.available);
-        Label35->setText(ToQ(workspace_.monsterNames.MonsterNameFor(StrToInt(record[kIndex])),
-                             workspace_.monsterNameText));
-        SpinEdit12->setValue(shown.map);
-        SpinEdit6->setValue(shown.max);
-        SpinEdit7->setValue(shown.cycle);
-        RadioGroup4->setItemIndex(shown.point ? 0 : 1);
-        const std::int32_t world[4] = {shown.x1, shown.y1, shown.x2, shown.y2};
-        const std::size_t fields[4] = {kX1, kY1, kX2, kY2};
-        for (int i = 0; i < 4; ++i) {
-            corners_[i]->setValue(world[i]);
-            cornerLabels_[i]->setText(ToQ(record[fields[i]], workspace_.spawnText));
-        }
+    if (const std::optional<std::size_t> position = shownSpawn()) {
+        showSpawn(workspace_.spawns[*position]);
     }
     spawnFieldsLoading_ = false;
+}
+
+void SpawnPage::showSpawn(const SpawnRecord& record) {
+    {
+        const QSignalBlocker blockTick(CheckBox13);
+        CheckBox13->setChecked(record[kCommented] == "0");
+    }
+    Label35->setText(
+        ToQ(workspace_.monsterNames.MonsterNameFor(StrToInt(record[kIndex])), workspace_.monsterNameText));
+    SpinEdit12->setValue(StrToInt(record[kMap]));
+    SpinEdit6->setValue(StrToInt(record[kMax]));
+    SpinEdit7->setValue(StrToInt(record[kCycle]));
+    RadioGroup4->setItemIndex(IsSpawnPoint(record) ? 0 : 1);
+    const std::size_t fields[4] = {kX1, kY1, kX2, kY2};
+    for (std::size_t i = 0; i < 4; ++i) {
+        corners_[i]->setValue(CornerInWorldUnits(record[fields[i]]));
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        cornerLabels_[i]->setText(ToQ(record[fields[i]], workspace_.spawnText));
+    }
 }
 
 void SpawnPage::RadioGroup4Click() {

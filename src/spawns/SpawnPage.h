@@ -16,6 +16,7 @@ class QWidget;
 class RadioGroup;
 class Shell;
 class SpinEdit;
+struct SpawnRecord;
 struct Workspace;
 
 // The "Monsters" sub-page of the "Map" page: the spawns of GenMonster.txt by
@@ -52,6 +53,9 @@ class SpawnPage : public QObject {
     void build(QWidget* sheet);
     // The record of the area list's current item.
     std::optional<std::size_t> shownSpawn() const;
+    // Fills the fields in order, each value read as it is put in, so that a
+    // value that is not a number leaves the fields before it filled.
+    void showSpawn(const SpawnRecord& record);
 
     Shell& shell_;
     Workspace& workspace_;

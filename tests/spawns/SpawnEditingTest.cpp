@@ -69,11 +69,9 @@ TEST_F(SpawnEditingTest, ShowsCornersInWorldUnitsAndStoresThemBackTruncated) {
     SpawnRecord record = Spawn("1", "1");
     record[kX1] = record[kX2] = "7000";
     record[kY1] = record[kY2] = "9000";
-    const ShownSpawn shown = ReadShownSpawn(record);
-    EXPECT_TRUE(shown.point);
-    EXPECT_TRUE(shown.available);
-    EXPECT_EQ(shown.x1, 224000);
-    EXPECT_EQ(shown.y2, 288000);
+    EXPECT_TRUE(IsSpawnPoint(record));
+    EXPECT_EQ(CornerInWorldUnits(record[kX1]), 224000);
+    EXPECT_EQ(CornerInWorldUnits("-1"), -32);
 
     struct Case {
         std::int32_t world;
@@ -89,13 +87,11 @@ TEST_F(SpawnEditingTest, ShowsCornersInWorldUnitsAndStoresThemBackTruncated) {
     }
 }
 
-TEST_F(SpawnEditingTest, ValuesThatCannotBeShownThrow) {
-    for (const auto& [field, text] : std::vector<std::pair<std::size_t, std::string>>{
-             {kMap, "one"}, {kMax, ""}, {kCycle, "3 "}, {kX1, "x"}, {kY2, "99999999"}}) {
-        SpawnRecord record = Spawn("1", "1");
-        record[field] = text;
-        EXPECT_THROW(ReadShownSpawn(record), ConvertError) << field << " " << text;
+TEST_F(SpawnEditingTest, CornersThatCannotBeShownThrow) {
+    for (const std::string text : {"one", "", "3 ", "x", "99999999", "-67108865"}) {
+        EXPECT_THROW(CornerInWorldUnits(text), ConvertError) << text;
     }
+    EXPECT_EQ(CornerInWorldUnits("-67108864"), -2147483647 - 1);
 }
 
 TEST_F(SpawnEditingTest, AddFillsTheFirstFreePositionWithTheNextArea) {

@@ -116,6 +116,79 @@ TEST_F(SpawnPageTest, EveryChangeStoresAllSevenValues) {
     EXPECT_EQ(record[kCommented], "0");
 }
 
+// Area 10 is the one spawn of "Cave Spider"; every field it shows differs from area 8's.
+TEST_F(SpawnPageTest, AValueThatIsNoNumberLeavesTheFieldsFilledUpToItAndEditsUnstored) {
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    const auto shown = [this] {
+        QStringList values{pageControl<QCheckBox>("CheckBox13")->isChecked() ? "ticked" : "clear",
+                           pageControl<QLabel>("Label35")->text()};
+        for (const char* spin : {"SpinEdit12", "SpinEdit6", "SpinEdit7"}) {
+            values << QString::number(pageControl<QSpinBox>(spin)->value());
+        }
+        values << QString::number(pageControl<RadioGroup>("RadioGroup4")->itemIndex());
+        for (const char* corner : {"SpinEdit8", "SpinEdit9", "SpinEdit10", "SpinEdit11"}) {
+            values << QString::number(pageControl<QSpinBox>(corner)->value());
+        }
+        for (const char* label : {"Label20", "Label21", "Label22", "Label23"}) {
+            values << pageControl<QLabel>(label)->text();
+        }
+        return values;
+    };
+    clickArea("Hill Goblin", "8");
+    const QStringList point = shown();
+    clickArea("Cave Spider", "10");
+    const QStringList area10 = shown();
+    ASSERT_EQ(area10, (QStringList{"clear", "Cave Spider", "1", "1", "600", "1", "3200", "6400", "3328",
+                                   "7680", "100", "200", "104", "240"}));
+
+    // The fields filled before the value that is not a number.
+    struct Case {
+        std::size_t field;
+        qsizetype filled;
+    };
+    for (const Case c : {Case{kIndex, 1}, Case{kMap, 2}, Case{kMax, 3}, Case{kCycle, 4}, Case{kX1, 6},
+                         Case{kY1, 7}, Case{kX2, 8}, Case{kY2, 9}}) {
+        clickArea("Hill Goblin", "8");
+        const qsizetype boxes = shell.messages().size();
+        SpawnRecord& record = spawns()[3];
+        const SpawnRecord stored = record;
+        record[c.field] = "1x";
+        const SpawnRecord failing = record;
+        clickArea("Cave Spider", "10");
+        EXPECT_EQ(shown(), area10.mid(0, c.filled) + point.mid(c.filled)) << c.field;
+        EXPECT_EQ(shell.messages().mid(boxes),
+                  QStringList{"Brennick v1.14a: '1x' is not a valid integer value"})
+            << c.field;
+        // Until a spawn shows whole, edits are not stored.
+        pageControl<QSpinBox>("SpinEdit6")->setValue(77);
+        pageControl<QCheckBox>("CheckBox13")->setChecked(true);
+        EXPECT_EQ(record, failing) << c.field;
+        record = stored;
+    }
+}
+
+// A click shows the spawn once, whether it makes the area current or it was already.
+TEST_F(SpawnPageTest, EachClickOrKeyOnAnAreaThatIsNoNumberShowsOneErrorBox) {
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    spawns()[0][kMax] = "five";
+    spawns()[2][kCycle] = "ten";
+    clickArea("Giant Rat", "11");
+    auto* areas = pageControl<QListWidget>("ListBox4");
+    const auto click = [areas](int row) {
+        QTest::mouseClick(areas->viewport(), Qt::LeftButton, {},
+                          areas->visualItemRect(areas->item(row)).center());
+    };
+    click(0);
+    EXPECT_EQ(shell.messages(), QStringList{"Brennick v1.14a: 'five' is not a valid integer value"});
+    click(0);
+    EXPECT_EQ(shell.messages().size(), 2);
+    QTest::keyClick(areas, Qt::Key_Down);
+    EXPECT_EQ(shell.messages().size(), 3);
+    EXPECT_EQ(shell.messages().last(), "Brennick v1.14a: 'ten' is not a valid integer value");
+}
+
 TEST_F(SpawnPageTest, SaveWritesTheLoadedAndEditedSpawns) {
     loadNames();
     loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
