@@ -95,7 +95,8 @@ TEST_F(WindowsTalkTest, ShowAreaDrawsInTheViewerAndItsFailuresShowTheErrorBox) {
     workspace().spawns[0][kMap] = "2";
     dialogs.then(DialogDriver::press("OK"));
     click("mapa");
-    EXPECT_EQ(dialogs.messages().last(), "Brennick v1.14a: File not found");
+    EXPECT_EQ(dialogs.messages().last(),
+              "Brennick v1.14a: Cannot open file \"" + scratch.filePath("map/2.bmp") + "\". File not found");
     EXPECT_EQ(dialogs.pendingAnswers(), 0);
 }
 
