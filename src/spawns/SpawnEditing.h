@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,10 +46,15 @@ struct NewSpawn {
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
-enum class AddSpawnResult { Added, NoMonster };
+// Fills the first free position (the table grows when every record is live)
+// and returns it; its area is the previous record's area plus one. Stores
+// nothing and returns nothing when the monster is unknown; a previous area
+// that is not a number throws ConvertError with nothing stored.
+std::optional<std::size_t> AddSpawn(SpawnTable& table, const MonsterNameTable& names, const NewSpawn& spawn);
 
-// Fills the first free position (the table grows when every record is live);
-// its area is the previous record's area plus one. Stores nothing when the
-// monster is unknown; a previous area that is not a number throws
-// ConvertError with nothing stored.
-AddSpawnResult AddSpawn(SpawnTable& table, const MonsterNameTable& names, const NewSpawn& spawn);
+// Empties the listPosition of every record, as a load leaves it, so that the
+// monster list can be built again from the whole live range.
+void ClearListPositions(SpawnTable& table);
+
+// The row of a live record in the area list of its monster's entry.
+int AreaRowOf(const SpawnTable& table, std::size_t position);

@@ -256,6 +256,18 @@ void SpawnPage::ansClick() {
     }
 }
 
+void SpawnPage::ShowAddedSpawn(std::size_t position) {
+    ClearListPositions(workspace_.spawns);
+    BuildSpawnMonsterList();
+    const std::string& entry = workspace_.spawns[position][kListPosition];
+    // No list is built while record 0 has no index.
+    if (entry.empty()) {
+        return;
+    }
+    ListBox3->setCurrentRow(StrToInt(entry));
+    ListBox4->setCurrentRow(AreaRowOf(workspace_.spawns, position));
+}
+
 void SpawnPage::SGMClick() {
     LineBuffer& lines = shell_.lines();
     lines.Clear();

@@ -40,6 +40,10 @@ class SpawnPage : public QObject {
     void ansClick();
     void SGMClick();
 
+    // A spawn the add-spawn dialog stored at `position`: the lists are built
+    // again as after a load, with its monster and area chosen and its fields shown.
+    void ShowAddedSpawn(std::size_t position);
+
   signals:
     // A GenMonster load wants the monster names loaded; `finished` is set when
     // their load ran to its end, which lets this load go on.

@@ -148,16 +148,17 @@ void TForm4::Button1Click() {
     spawn.y1 = corners_[1]->value();
     spawn.x2 = corners_[2]->value();
     spawn.y2 = corners_[3]->value();
-    switch (AddSpawn(workspace_.spawns, workspace_.monsterNames, spawn)) {
-    case AddSpawnResult::NoMonster:
+    const std::optional<std::size_t> position = AddSpawn(workspace_.spawns, workspace_.monsterNames, spawn);
+    if (!position) {
         shell_.Warning(QStringLiteral("Please choose a monster from the list"), this);
         return;
-    case AddSpawnResult::Added:
-        break;
     }
+    shell_.PostStatus(QStringLiteral("Spawn added: area ") +
+                      ToQ(workspace_.spawns[*position][kArea], workspace_.spawnText));
     viewer_.DisarmSelection();
     viewer_.hide();
     hide();
+    emit spawnAdded(*position);
 }
 
 void TForm4::Button2Click() {

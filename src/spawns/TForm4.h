@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstddef>
 
 class QComboBox;
 class QLabel;
@@ -35,6 +36,10 @@ class TForm4 : public QWidget {
     void Button3Click();
     void Button1Click();
     void Button2Click();
+
+  signals:
+    // "ADD" stored a spawn at this position of the spawn table.
+    void spawnAdded(std::size_t position);
 
   protected:
     // Enter presses "ADD", the dialog's default button, unless a button has the focus.

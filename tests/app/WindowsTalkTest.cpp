@@ -100,8 +100,9 @@ TEST_F(WindowsTalkTest, ShowAreaDrawsInTheViewerAndItsFailuresShowTheErrorBox) {
     EXPECT_EQ(dialogs.pendingAnswers(), 0);
 }
 
-TEST_F(WindowsTalkTest, DragOnTheMinimapFillsTheAddSpawnDialog) {
+TEST_F(WindowsTalkTest, DragOnTheMinimapFillsTheAddSpawnDialogAndTheAddedSpawnIsShown) {
     picture("minimap_outworld.bmp");
+    picture("map/0.bmp");
     loadSpawns();
     click("ans");
     auto* dialog = window<QWidget>("Form4");
@@ -135,6 +136,15 @@ TEST_F(WindowsTalkTest, DragOnTheMinimapFillsTheAddSpawnDialog) {
               (std::vector<std::string>{"2", "12", "6853", "9720", "6953", "9840"}));
     EXPECT_FALSE(viewer->isVisible());
     EXPECT_FALSE(dialog->isVisible());
+
+    // The spawn page lists the new spawn with its monster and area chosen, without asking for names.
+    EXPECT_EQ(form1->statusText(), "Spawn added: area 12");
+    EXPECT_EQ(control<QListWidget>("ListBox3")->currentItem()->text(), "Hill Goblin");
+    EXPECT_EQ(items("ListBox4"), (QStringList{"8", "12"}));
+    EXPECT_EQ(control<QListWidget>("ListBox4")->currentItem()->text(), "12");
+    click("mapa");
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(FindControl<QWidget>(viewer, "area12")->isVisible());
     EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
 }
 

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 
@@ -59,11 +60,15 @@ TEST_F(AddSpawnDialogTest, AddStoresTheNewSpawnAfterTheLastOne) {
     for (int i = 0; i < 4; ++i) {
         dialogControl<QSpinBox>(QStringLiteral("SpinEdit%1").arg(8 + i))->setValue(corners[i]);
     }
+    QSignalSpy added(form4.get(), &TForm4::spawnAdded);
     press("Button1");
     const SpawnRecord expected{{"0", "17", "2", "42", "4", "120", "100", "200", "150", "250", "", ""}, {}};
     EXPECT_EQ(spawns()[10], expected);
     EXPECT_FALSE(form4->isVisible());
     EXPECT_TRUE(shell.messages().isEmpty());
+    EXPECT_EQ(shell.statusText(), "Spawn added: area 42");
+    ASSERT_EQ(added.count(), 1);
+    EXPECT_EQ(added.first().first().value<std::size_t>(), 10u);
 }
 
 // Enter presses the button that has the focus; anywhere else in the dialog it presses "ADD".

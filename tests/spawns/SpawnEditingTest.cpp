@@ -99,13 +99,13 @@ TEST_F(SpawnEditingTest, AddFillsTheFirstFreePositionWithTheNextArea) {
         (*table)[i] = Spawn("1", std::to_string(32 + i));
     }
     NewSpawn spawn{"Cave Spider", false, 0, 4, 120, 219322, 311040, 222522, 314880};
-    ASSERT_EQ(AddSpawn(*table, *names, spawn), AddSpawnResult::Added);
+    ASSERT_EQ(AddSpawn(*table, *names, spawn), 10u);
     const SpawnRecord expected = {{"0", "3", "0", "42", "4", "120", "6853", "9720", "6953", "9840", "", ""},
                                   {}};
     EXPECT_EQ((*table)[10], expected);
 
     spawn.point = true;
-    ASSERT_EQ(AddSpawn(*table, *names, spawn), AddSpawnResult::Added);
+    ASSERT_EQ(AddSpawn(*table, *names, spawn), 11u);
     EXPECT_EQ((*table)[11][kArea], "43");
     EXPECT_EQ((*table)[11][kX2], "6853");
     EXPECT_EQ((*table)[11][kY2], "9720");
@@ -117,9 +117,9 @@ TEST_F(SpawnEditingTest, AddRefusalsStoreNothing) {
     (*table)[1] = Spawn("1", "eight");
     const SpawnRecord empty;
     NewSpawn spawn{"", false, 0, 1, 1, 0, 0, 0, 0};
-    EXPECT_EQ(AddSpawn(*table, *names, spawn), AddSpawnResult::NoMonster);
+    EXPECT_EQ(AddSpawn(*table, *names, spawn), std::nullopt);
     spawn.monsterName = "Nobody";
-    EXPECT_EQ(AddSpawn(*table, *names, spawn), AddSpawnResult::NoMonster);
+    EXPECT_EQ(AddSpawn(*table, *names, spawn), std::nullopt);
     spawn.monsterName = "Giant Rat";
     EXPECT_THROW(AddSpawn(*table, *names, spawn), ConvertError);
     EXPECT_EQ((*table)[2], empty);
@@ -130,7 +130,7 @@ TEST_F(SpawnEditingTest, AddToATableWithEveryRecordLiveGrowsIt) {
         (*table)[i] = Spawn("1", std::to_string(i));
     }
     const NewSpawn spawn{"Giant Rat", false, 0, 1, 1, 0, 0, 0, 0};
-    EXPECT_EQ(AddSpawn(*table, *names, spawn), AddSpawnResult::Added);
+    EXPECT_EQ(AddSpawn(*table, *names, spawn), 3600u);
     EXPECT_EQ(table->LiveCount(), 3601u);
     EXPECT_EQ((*table)[3600][kArea], "3600");
 }

@@ -189,6 +189,32 @@ TEST_F(SpawnPageTest, EachClickOrKeyOnAnAreaThatIsNoNumberShowsOneErrorBox) {
     EXPECT_EQ(shell.messages().last(), "Brennick v1.14a: 'ten' is not a valid integer value");
 }
 
+// A spawn added after the loaded ones is listed and shown as if the file had been loaded again.
+TEST_F(SpawnPageTest, AnAddedSpawnIsListedWithItsMonsterAndAreaChosen) {
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    clickArea("Giant Rat", "9");
+    spawns()[5] = {{"0", "2", "0", "12", "6", "90", "7000", "10000", "7100", "10100", "", ""}, {}};
+    page().ShowAddedSpawn(5);
+    auto* monsters = pageControl<QListWidget>("ListBox3");
+    auto* areas = pageControl<QListWidget>("ListBox4");
+    EXPECT_EQ(items("ListBox3"), (QStringList{"Giant Rat", "Hill Goblin", "Cave Spider"}));
+    EXPECT_EQ(monsters->currentItem()->text(), "Hill Goblin");
+    EXPECT_EQ(items("ListBox4"), (QStringList{"8", "12"}));
+    EXPECT_EQ(areas->currentItem()->text(), "12");
+    ASSERT_EQ(areas->selectedItems().size(), 1);
+    EXPECT_EQ(areas->selectedItems().first()->text(), "12");
+    EXPECT_EQ(pageControl<QSpinBox>("SpinEdit6")->value(), 6);
+    EXPECT_EQ(pageControl<QLabel>("Label35")->text(), "Hill Goblin");
+    EXPECT_TRUE(shell.messages().isEmpty());
+    EXPECT_EQ(spawns()[5][kMax], "6");
+
+    QSignalSpy shown(&page(), &SpawnPage::areasToShow);
+    page().mapaClick();
+    ASSERT_EQ(shown.count(), 1);
+    EXPECT_EQ(shown.first().first().value<std::vector<std::string>>(), std::vector<std::string>{"12"});
+}
+
 TEST_F(SpawnPageTest, SaveWritesTheLoadedAndEditedSpawns) {
     loadNames();
     loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
