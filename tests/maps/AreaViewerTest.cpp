@@ -1,3 +1,4 @@
+#include "support/Hover.h"
 #include "support/ShellFixture.h"
 
 #include "maps/MapImageStore.h"
@@ -8,10 +9,8 @@
 #include "records/FileBytes.h"
 #include "spawns/GenMonsterFile.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -19,14 +18,6 @@
 
 namespace {
 const QString kFolder = QStringLiteral("maps-viewer");
-
-// A pointer move with no button down, delivered to the widget itself (a
-// button-less QTest move goes through the cursor to whichever window lies there).
-void Hover(QWidget* widget, const QPoint& position) {
-    QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
 
 class AreaViewerTest : public ShellFixture {
   protected:
