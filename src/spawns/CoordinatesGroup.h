@@ -16,10 +16,8 @@ class SpinEdit;
 // SpinEdit8 to SpinEdit11 (world units), and a map-unit label under each.
 struct CoordinatesLayout {
     QRect group;
-    QRect typeOfSpawn;          // inside the group
     std::array<int, 4> columns; // left edge of each corner column
-    int fieldWidth;
-    int firstCornerLabel; // number of the label under X1
+    int firstCornerLabel;       // number of the label under X1
 };
 
 struct CoordinatesGroup {

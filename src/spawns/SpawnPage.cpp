@@ -43,7 +43,7 @@ void SpawnPage::build(QWidget* sheet) {
     mapa->setObjectName("mapa");
     mapa->setGeometry(336, 16, 41, 193);
 
-    Label35 = MakeLabel(sheet, "Label35", QString(), QRect(16, 214, 337, 18));
+    Label35 = MakeLabel(sheet, "Label35", QString(), QRect(16, 216, 337, 13));
     Label35->setAlignment(Qt::AlignCenter);
     QFont bold = Label35->font();
     bold.setBold(true);
@@ -52,20 +52,17 @@ void SpawnPage::build(QWidget* sheet) {
     red.setColor(QPalette::WindowText, Qt::red);
     Label35->setPalette(red);
 
-    MakeLabel(sheet, "Label24", "Map", QRect(4, 236, 28, 22))->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SpinEdit12 = MakeSpinEdit(sheet, "SpinEdit12", QRect(30, 236, 46, 22));
-    QLabel* maxLabel = MakeLabel(sheet, "Label13", "Max no of monsters", QRect(80, 232, 62, 30));
+    MakeLabel(sheet, "Label24", "Map", QRect(8, 245, 24, 13));
+    SpinEdit12 = MakeSpinEdit(sheet, "SpinEdit12", QRect(32, 240, 41, 22));
+    QLabel* maxLabel = MakeLabel(sheet, "Label13", "Max no of monsters", QRect(87, 240, 57, 26));
     maxLabel->setWordWrap(true);
-    SpinEdit6 = MakeSpinEdit(sheet, "SpinEdit6", QRect(142, 236, 52, 22));
-    MakeLabel(sheet, "Label14", "Cycle", QRect(198, 236, 32, 22))
-        ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SpinEdit7 = MakeSpinEdit(sheet, "SpinEdit7", QRect(230, 236, 62, 22));
-    CheckBox13 = new QCheckBox(QStringLiteral("Avalible"), sheet);
-    CheckBox13->setObjectName("CheckBox13");
-    CheckBox13->setGeometry(298, 236, 80, 22);
+    SpinEdit6 = MakeSpinEdit(sheet, "SpinEdit6", QRect(144, 240, 49, 22));
+    MakeLabel(sheet, "Label14", "Cycle", QRect(200, 245, 32, 13));
+    SpinEdit7 = MakeSpinEdit(sheet, "SpinEdit7", QRect(232, 240, 49, 22));
+    CheckBox13 = MakeControl<QCheckBox>(sheet, "CheckBox13", "Avalible", QRect(295, 242, 65, 17));
 
-    const CoordinatesGroup coordinates = MakeCoordinatesGroup(
-        sheet, {QRect(0, 262, 377, 124), QRect(8, 16, 361, 38), {8, 98, 188, 278}, 88, 20});
+    const CoordinatesGroup coordinates =
+        MakeCoordinatesGroup(sheet, {QRect(0, 264, 369, 121), {8, 96, 192, 280}, 20});
     RadioGroup4 = coordinates.typeOfSpawn;
     for (std::size_t i = 0; i < 4; ++i) {
         corners_[i] = coordinates.corners[i];
@@ -73,15 +70,9 @@ void SpawnPage::build(QWidget* sheet) {
         cornerLabels_[i] = coordinates.cornerLabels[i];
     }
 
-    auto* load = new QPushButton(QStringLiteral("Load GenMonster"), sheet);
-    load->setObjectName("Button1");
-    load->setGeometry(0, 392, 116, 22);
-    auto* ans = new QPushButton(QStringLiteral("Add new spawn"), sheet);
-    ans->setObjectName("ans");
-    ans->setGeometry(130, 392, 110, 22);
-    auto* save = new QPushButton(QStringLiteral("Save GenMonster"), sheet);
-    save->setObjectName("SGM");
-    save->setGeometry(256, 392, 121, 22);
+    auto* load = MakeControl<QPushButton>(sheet, "Button1", "Load GenMonster", QRect(0, 392, 105, 17));
+    auto* ans = MakeControl<QPushButton>(sheet, "ans", "Add new spawn", QRect(136, 392, 97, 17));
+    auto* save = MakeControl<QPushButton>(sheet, "SGM", "Save GenMonster", QRect(272, 392, 106, 17));
 
     connect(new ListClicks(ListBox3), &ListClicks::clicked, this,
             Guarded(shell_, this, &SpawnPage::ListBox3Click));

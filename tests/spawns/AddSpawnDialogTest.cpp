@@ -1,3 +1,4 @@
+#include "support/Places.h"
 #include "support/ShellFixture.h"
 
 #include "app/Controls.h"
@@ -166,6 +167,33 @@ TEST_F(AddSpawnDialogTest, CancelLeavesTheTableAndClosesTheViewer) {
     EXPECT_FALSE(form3->isVisible());
     EXPECT_FALSE(form4->isVisible());
     EXPECT_EQ(spawns()[10][kIndex], "");
+}
+
+// The dialog's own layout, but for "Type of spawn", whose buttons it would cut.
+TEST_F(AddSpawnDialogTest, ControlsStandWhereTheDialogLayoutPutsThem) {
+    EXPECT_EQ(form4->size(), QSize(386, 243));
+    EXPECT_EQ(form4->pos(), QPoint(354, 221));
+    ExpectPlaces(form4.get(), {{"Label1", QRect(8, 8, 0, 0)},
+                               {"ComboBox1", QRect(8, 24, 369, 21)},
+                               {"Label24", QRect(16, 69, 0, 0)},
+                               {"SpinEdit12", QRect(48, 64, 49, 22)},
+                               {"Label13", QRect(119, 64, 0, 0)},
+                               {"SpinEdit6", QRect(176, 64, 49, 22)},
+                               {"Label14", QRect(256, 69, 0, 0)},
+                               {"SpinEdit7", QRect(288, 64, 73, 22)},
+                               {"GroupBox15", QRect(8, 96, 369, 121)},
+                               {"RadioGroup4", QRect(8, 16, 345, 36)},
+                               {"Label12", QRect(6, 56, 0, 0)},
+                               {"SpinEdit8", QRect(6, 72, 81, 22)},
+                               {"SpinEdit9", QRect(94, 72, 81, 22)},
+                               {"SpinEdit10", QRect(190, 72, 81, 22)},
+                               {"SpinEdit11", QRect(278, 72, 81, 22)},
+                               {"Label5", QRect(278, 96, 0, 0)},
+                               {"Button3", QRect(8, 224, 89, 17)},
+                               {"Button1", QRect(208, 224, 75, 17)},
+                               {"Button2", QRect(296, 224, 75, 17)}});
+    EXPECT_EQ(form3->size(), QSize(256, 159));
+    EXPECT_EQ(form3->pos(), QPoint(688, 231));
 }
 
 TEST_F(AddSpawnDialogTest, CaptionsAreWhole) {

@@ -1,4 +1,5 @@
 #include "support/ListTexts.h"
+#include "support/Places.h"
 #include "support/ShellFixture.h"
 
 #include "app/Controls.h"
@@ -349,6 +350,22 @@ TEST_F(SpawnPageTest, ShowAreaSendsTheSelectedAreasInListOrder) {
     page().mapaClick();
     ASSERT_EQ(shown.count(), 1);
     EXPECT_EQ(shown.first().first().value<std::vector<std::string>>(), (std::vector<std::string>{"7", "11"}));
+}
+
+// The page's own layout, but for "Save GenMonster" and "Type of spawn", whose captions it would cut.
+TEST_F(SpawnPageTest, ControlsStandWhereThePageLayoutPutsThem) {
+    ExpectPlaces(&sheet, {{"Label18", QRect(0, 0, 0, 0)},          {"ListBox3", QRect(0, 16, 201, 193)},
+                          {"Label19", QRect(208, 0, 0, 0)},        {"ListBox4", QRect(208, 16, 121, 193)},
+                          {"mapa", QRect(336, 16, 41, 193)},       {"Label35", QRect(16, 216, 337, 13)},
+                          {"Label24", QRect(8, 245, 0, 0)},        {"SpinEdit12", QRect(32, 240, 41, 22)},
+                          {"Label13", QRect(87, 240, 0, 0)},       {"SpinEdit6", QRect(144, 240, 49, 22)},
+                          {"Label14", QRect(200, 245, 0, 0)},      {"SpinEdit7", QRect(232, 240, 49, 22)},
+                          {"CheckBox13", QRect(295, 242, 65, 17)}, {"GroupBox15", QRect(0, 264, 369, 121)},
+                          {"RadioGroup4", QRect(8, 16, 345, 36)},  {"Label12", QRect(8, 56, 0, 0)},
+                          {"SpinEdit8", QRect(8, 72, 81, 22)},     {"SpinEdit9", QRect(96, 72, 81, 22)},
+                          {"SpinEdit10", QRect(192, 72, 81, 22)},  {"SpinEdit11", QRect(280, 72, 81, 22)},
+                          {"Label23", QRect(280, 96, 0, 0)},       {"Button1", QRect(0, 392, 105, 17)},
+                          {"ans", QRect(136, 392, 97, 17)},        {"SGM", QRect(272, 392, 106, 17)}});
 }
 
 TEST_F(SpawnPageTest, CaptionsAreWholeAndControlsStayOnThePage) {
