@@ -221,6 +221,8 @@ void TForm1::wireHandlers() {
             Guarded(*this, form3_.get(), &TForm3::ShowSelectedAreas));
     connect(spawnPage_, &SpawnPage::addSpawnWanted, form4_.get(),
             Guarded(*this, form4_.get(), &TForm4::Open));
+    connect(form4_.get(), &TForm4::spawnAdded, spawnPage_,
+            Guarded(*this, spawnPage_, &SpawnPage::ShowAddedSpawn));
     connect(form3_.get(), &TForm3::selectionStarted, form4_.get(),
             Guarded(*this, form4_.get(), &TForm4::SetSelectionStart));
     connect(form3_.get(), &TForm3::selectionEnded, form4_.get(), Guarded(*this, [this](int x2, int y1) {

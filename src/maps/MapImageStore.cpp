@@ -11,10 +11,19 @@
 #include <cerrno>
 #include <optional>
 
+namespace {
+// A path as the file system takes it, for the messages that name a file.
+std::string PathBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+} // namespace
+
 QString MapImageStore::MapPicturePath(const std::string& mapText) const {
     const std::optional<std::string> relative = MapPictureRelativePath(mapText);
     if (!relative) {
-        throw InOutError::fromErrno(ENOENT);
+        // Refused like a missing picture, named as it would have been looked for.
+        throw InOutError::cannotOpen(PathBytes(QDir(programFolder_).filePath("map/")) + mapText + ".bmp",
+                                     ENOENT);
     }
     return QDir(programFolder_).filePath(QFile::decodeName(QByteArray::fromStdString(*relative)));
 }
@@ -27,16 +36,17 @@ QString MapImageStore::MinimapPath() const {
 QImage MapImageStore::LoadBitmap(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile()) {
-        throw InOutError::fromErrno(ENOENT);
+        throw InOutError::cannotOpen(PathBytes(path), ENOENT);
     }
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        throw InOutError::fromErrno(EACCES);
+        throw InOutError::cannotOpen(PathBytes(path), errno != 0 ? errno : EACCES);
     }
     QImageReader reader(&file, "BMP");
     QImage image = reader.read();
     if (image.isNull()) {
-        throw BrennickError("Bitmap image is not valid");
+        throw BrennickError("Cannot read file \"" + PathBytes(path) + "\". Bitmap image is not valid");
     }
     return image;
 }

@@ -16,11 +16,13 @@ class MapImageStore {
     const QString& ProgramFolder() const { return programFolder_; }
 
     // The picture of a map, by the map text as stored. A text that is not a
-    // plain file name is refused like a missing picture (InOutError "File not found").
+    // plain file name is refused like a missing picture (InOutError naming
+    // the path, "File not found").
     QString MapPicturePath(const std::string& mapText) const;
     QString MinimapPath() const;
 
-    // Reads a Windows bitmap; a missing, unreadable or broken file throws.
+    // Reads a Windows bitmap; a missing, unreadable or broken file throws,
+    // naming the file.
     static QImage LoadBitmap(const QString& path);
 
   private:

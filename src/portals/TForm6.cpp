@@ -1,6 +1,7 @@
 #include "portals/TForm6.h"
 
 #include "app/Controls.h"
+#include "app/EnterKey.h"
 #include "app/GuardedHandler.h"
 #include "app/Shell.h"
 #include "app/TextCodec.h"
@@ -116,11 +117,7 @@ void TForm6::SpinEdit16Change() {
 }
 
 void TForm6::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        // A button with the focus answers Enter itself, like in a dialog.
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        (focused != nullptr ? focused : Button1)->click();
-        return;
+    if (!AnswerEnter(*this, *event, *Button1)) {
+        QWidget::keyPressEvent(event);
     }
-    QWidget::keyPressEvent(event);
 }

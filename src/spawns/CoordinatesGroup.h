@@ -7,25 +7,23 @@
 
 class QGroupBox;
 class QLabel;
-class QSpinBox;
 class QWidget;
 class RadioGroup;
+class SpinEdit;
 
 // The "Coordinates" group shared by the spawn page and the add-spawn dialog:
 // "Type of spawn", the titles X1, Y1, X2, Y2 over the four corner fields
 // SpinEdit8 to SpinEdit11 (world units), and a map-unit label under each.
 struct CoordinatesLayout {
     QRect group;
-    QRect typeOfSpawn;          // inside the group
     std::array<int, 4> columns; // left edge of each corner column
-    int fieldWidth;
-    int firstCornerLabel; // number of the label under X1
+    int firstCornerLabel;       // number of the label under X1
 };
 
 struct CoordinatesGroup {
     QGroupBox* group = nullptr;
     RadioGroup* typeOfSpawn = nullptr;
-    std::array<QSpinBox*, 4> corners{};
+    std::array<SpinEdit*, 4> corners{};
     std::array<QLabel*, 4> cornerLabels{};
 };
 
@@ -33,4 +31,4 @@ CoordinatesGroup MakeCoordinatesGroup(QWidget* parent, const CoordinatesLayout& 
 
 // "Spawn Point" (0) disables the second corner's fields, "Spawn Area" (1)
 // enables them; no choice leaves them as they are.
-void ApplyTypeOfSpawn(int choice, const std::array<QSpinBox*, 4>& corners);
+void ApplyTypeOfSpawn(int choice, const std::array<SpinEdit*, 4>& corners);

@@ -5,21 +5,11 @@
 #include "records/IntegerText.h"
 
 #include <limits>
-#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
 
 namespace {
-std::int32_t ToWorld(const std::string& mapUnits) {
-    const std::int64_t world = std::int64_t{StrToInt(mapUnits)} * kWorldUnitsPerMapUnit;
-    if (world < std::numeric_limits<std::int32_t>::min() ||
-        world > std::numeric_limits<std::int32_t>::max()) {
-        throw ConvertError(mapUnits);
-    }
-    return static_cast<std::int32_t>(world);
-}
-
 const MonsterNameEntry* FindMonsterByName(const MonsterNameTable& names, std::string_view name) {
     if (name.empty()) {
         return nullptr;
@@ -76,18 +66,13 @@ std::vector<std::string> AreasOfMonster(const SpawnTable& table, int listEntry) 
     return areas;
 }
 
-ShownSpawn ReadShownSpawn(const SpawnRecord& record) {
-    ShownSpawn shown;
-    shown.available = record[kCommented] == "0";
-    shown.map = StrToInt(record[kMap]);
-    shown.max = StrToInt(record[kMax]);
-    shown.cycle = StrToInt(record[kCycle]);
-    shown.point = IsSpawnPoint(record);
-    shown.x1 = ToWorld(record[kX1]);
-    shown.y1 = ToWorld(record[kY1]);
-    shown.x2 = ToWorld(record[kX2]);
-    shown.y2 = ToWorld(record[kY2]);
-    return shown;
+std::int32_t CornerInWorldUnits(const std::string& mapUnits) {
+    const std::int64_t world = std::int64_t{StrToInt(mapUnits)} * kWorldUnitsPerMapUnit;
+    if (world < std::numeric_limits<std::int32_t>::min() ||
+        world > std::numeric_limits<std::int32_t>::max()) {
+        throw ConvertError(mapUnits);
+    }
+    return static_cast<std::int32_t>(world);
 }
 
 void StoreEditedSpawn(const EditedSpawn& values, SpawnRecord& record) {
@@ -100,11 +85,11 @@ void StoreEditedSpawn(const EditedSpawn& values, SpawnRecord& record) {
     record[kY2] = IntToStr(WorldToMap(values.y2));
 }
 
-AddSpawnResult AddSpawn(SpawnTable& table, const MonsterNameTable& names, const NewSpawn& spawn) {
+std::optional<std::size_t> AddSpawn(SpawnTable& table, const MonsterNameTable& names, const NewSpawn& spawn) {
     const MonsterNameEntry* monster = FindMonsterByName(names, spawn.monsterName);
     // A spawn without an index would lie outside the live range: never listed, never written.
     if (monster == nullptr || monster->number.empty()) {
-        return AddSpawnResult::NoMonster;
+        return std::nullopt;
     }
     const std::size_t free = table.FirstFreePosition();
     const std::int64_t area = std::int64_t{StrToInt(std::as_const(table)[free - 1][kArea])} + 1;
@@ -121,5 +106,22 @@ AddSpawnResult AddSpawn(SpawnTable& table, const MonsterNameTable& names, const 
     record[kX2] = spawn.point ? record[kX1] : IntToStr(WorldToMap(spawn.x2));
     record[kY2] = spawn.point ? record[kY1] : IntToStr(WorldToMap(spawn.y2));
     table[free] = std::move(record);
-    return AddSpawnResult::Added;
+    return free;
+}
+
+void ClearListPositions(SpawnTable& table) {
+    for (std::size_t position = 0; position < table.size(); ++position) {
+        table[position][kListPosition].clear();
+    }
+}
+
+int AreaRowOf(const SpawnTable& table, std::size_t position) {
+    const std::string& entry = table[position][kListPosition];
+    int row = 0;
+    for (std::size_t before = 0; before < position; ++before) {
+        if (table[before][kListPosition] == entry) {
+            ++row;
+        }
+    }
+    return row;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,19 +22,9 @@ void BuildSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names,
 // The area texts of the records whose listPosition is the given list entry.
 std::vector<std::string> AreasOfMonster(const SpawnTable& table, int listEntry);
 
-// The values of a spawn as the page shows them, corners in world units.
-struct ShownSpawn {
-    bool available = false; // commented is "0"
-    bool point = false;
-    std::int32_t map = 0;
-    std::int32_t max = 0;
-    std::int32_t cycle = 0;
-    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
-
-// Reads a record for showing; a value that is not a number (or whose world
-// value does not fit a field) throws ConvertError.
-ShownSpawn ReadShownSpawn(const SpawnRecord& record);
+// The world-unit value of a stored corner, for showing; a text that is not a
+// number, or whose world value does not fit a field, throws ConvertError.
+std::int32_t CornerInWorldUnits(const std::string& mapUnits);
 
 // The seven values the page stores on every change, corners in world units.
 struct EditedSpawn {
@@ -55,10 +46,15 @@ struct NewSpawn {
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
-enum class AddSpawnResult { Added, NoMonster };
+// Fills the first free position (the table grows when every record is live)
+// and returns it; its area is the previous record's area plus one. Stores
+// nothing and returns nothing when the monster is unknown; a previous area
+// that is not a number throws ConvertError with nothing stored.
+std::optional<std::size_t> AddSpawn(SpawnTable& table, const MonsterNameTable& names, const NewSpawn& spawn);
 
-// Fills the first free position (the table grows when every record is live);
-// its area is the previous record's area plus one. Stores nothing when the
-// monster is unknown; a previous area that is not a number throws
-// ConvertError with nothing stored.
-AddSpawnResult AddSpawn(SpawnTable& table, const MonsterNameTable& names, const NewSpawn& spawn);
+// Empties the listPosition of every record, as a load leaves it, so that the
+// monster list can be built again from the whole live range.
+void ClearListPositions(SpawnTable& table);
+
+// The row of a live record in the area list of its monster's entry.
+int AreaRowOf(const SpawnTable& table, std::size_t position);

@@ -3,6 +3,7 @@
 #include "app/Controls.h"
 #include "app/GuardedHandler.h"
 #include "app/LineBuffer.h"
+#include "app/ListClicks.h"
 #include "app/LoadWarnings.h"
 #include "app/Shell.h"
 #include "app/TextCodec.h"
@@ -42,7 +43,7 @@ void SpawnPage::build(QWidget* sheet) {
     mapa->setObjectName("mapa");
     mapa->setGeometry(336, 16, 41, 193);
 
-    Label35 = MakeLabel(sheet, "Label35", QString(), QRect(16, 214, 337, 18));
+    Label35 = MakeLabel(sheet, "Label35", QString(), QRect(16, 216, 337, 13));
     Label35->setAlignment(Qt::AlignCenter);
     QFont bold = Label35->font();
     bold.setBold(true);
@@ -51,20 +52,17 @@ void SpawnPage::build(QWidget* sheet) {
     red.setColor(QPalette::WindowText, Qt::red);
     Label35->setPalette(red);
 
-    MakeLabel(sheet, "Label24", "Map", QRect(4, 236, 28, 22))->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SpinEdit12 = MakeSpinEdit(sheet, "SpinEdit12", QRect(30, 236, 46, 22));
-    QLabel* maxLabel = MakeLabel(sheet, "Label13", "Max no of monsters", QRect(80, 232, 62, 30));
+    MakeLabel(sheet, "Label24", "Map", QRect(8, 245, 24, 13));
+    SpinEdit12 = MakeSpinEdit(sheet, "SpinEdit12", QRect(32, 240, 41, 22));
+    QLabel* maxLabel = MakeLabel(sheet, "Label13", "Max no of monsters", QRect(87, 240, 57, 26));
     maxLabel->setWordWrap(true);
-    SpinEdit6 = MakeSpinEdit(sheet, "SpinEdit6", QRect(142, 236, 52, 22));
-    MakeLabel(sheet, "Label14", "Cycle", QRect(198, 236, 32, 22))
-        ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SpinEdit7 = MakeSpinEdit(sheet, "SpinEdit7", QRect(230, 236, 62, 22));
-    CheckBox13 = new QCheckBox(QStringLiteral("Avalible"), sheet);
-    CheckBox13->setObjectName("CheckBox13");
-    CheckBox13->setGeometry(298, 236, 80, 22);
+    SpinEdit6 = MakeSpinEdit(sheet, "SpinEdit6", QRect(144, 240, 49, 22));
+    MakeLabel(sheet, "Label14", "Cycle", QRect(200, 245, 32, 13));
+    SpinEdit7 = MakeSpinEdit(sheet, "SpinEdit7", QRect(232, 240, 49, 22));
+    CheckBox13 = MakeControl<QCheckBox>(sheet, "CheckBox13", "Avalible", QRect(295, 242, 65, 17));
 
-    const CoordinatesGroup coordinates = MakeCoordinatesGroup(
-        sheet, {QRect(0, 262, 377, 124), QRect(8, 16, 361, 38), {8, 98, 188, 278}, 88, 20});
+    const CoordinatesGroup coordinates =
+        MakeCoordinatesGroup(sheet, {QRect(0, 264, 369, 121), {8, 96, 192, 280}, 20});
     RadioGroup4 = coordinates.typeOfSpawn;
     for (std::size_t i = 0; i < 4; ++i) {
         corners_[i] = coordinates.corners[i];
@@ -72,28 +70,14 @@ void SpawnPage::build(QWidget* sheet) {
         cornerLabels_[i] = coordinates.cornerLabels[i];
     }
 
-    auto* load = new QPushButton(QStringLiteral("Load GenMonster"), sheet);
-    load->setObjectName("Button1");
-    load->setGeometry(0, 392, 116, 22);
-    auto* ans = new QPushButton(QStringLiteral("Add new spawn"), sheet);
-    ans->setObjectName("ans");
-    ans->setGeometry(130, 392, 110, 22);
-    auto* save = new QPushButton(QStringLiteral("Save GenMonster"), sheet);
-    save->setObjectName("SGM");
-    save->setGeometry(256, 392, 121, 22);
+    auto* load = MakeControl<QPushButton>(sheet, "Button1", "Load GenMonster", QRect(0, 392, 105, 17));
+    auto* ans = MakeControl<QPushButton>(sheet, "ans", "Add new spawn", QRect(136, 392, 97, 17));
+    auto* save = MakeControl<QPushButton>(sheet, "SGM", "Save GenMonster", QRect(272, 392, 106, 17));
 
-    connect(ListBox3, &QListWidget::currentRowChanged, this, Guarded(shell_, [this](int row) {
-                if (row >= 0) {
-                    ListBox3Click();
-                }
-            }));
-    connect(ListBox3, &QListWidget::itemClicked, this, Guarded(shell_, this, &SpawnPage::ListBox3Click));
-    connect(ListBox4, &QListWidget::currentRowChanged, this, Guarded(shell_, [this](int row) {
-                if (row >= 0) {
-                    ListBox4Click();
-                }
-            }));
-    connect(ListBox4, &QListWidget::itemClicked, this, Guarded(shell_, this, &SpawnPage::ListBox4Click));
+    connect(new ListClicks(ListBox3), &ListClicks::clicked, this,
+            Guarded(shell_, this, &SpawnPage::ListBox3Click));
+    connect(new ListClicks(ListBox4), &ListClicks::clicked, this,
+            Guarded(shell_, this, &SpawnPage::ListBox4Click));
     connect(RadioGroup4, &RadioGroup::itemIndexChanged, this,
             Guarded(shell_, this, &SpawnPage::RadioGroup4Click));
     for (QSpinBox* field :
@@ -178,26 +162,30 @@ std::optional<std::size_t> SpawnPage::shownSpawn() const {
 void SpawnPage::ListBox4Click() {
     // Stays set when a value is not a number, so that no edit is stored until a spawn shows whole.
     spawnFieldsLoading_ = true;
-    const std::optional<std::size_t> position = shownSpawn();
-    if (position) {
-        const SpawnRecord& record = workspace_.spawns[*position];
-        const ShownSpawn shown = ReadShownSpawn(record);
-        const QSignalBlocker blockTick(CheckBox13);
-        CheckBox13->setChecked(shown.available);
-        Label35->setText(ToQ(workspace_.monsterNames.MonsterNameFor(StrToInt(record[kIndex])),
-                             workspace_.monsterNameText));
-        SpinEdit12->setValue(shown.map);
-        SpinEdit6->setValue(shown.max);
-        SpinEdit7->setValue(shown.cycle);
-        RadioGroup4->setItemIndex(shown.point ? 0 : 1);
-        const std::int32_t world[4] = {shown.x1, shown.y1, shown.x2, shown.y2};
-        const std::size_t fields[4] = {kX1, kY1, kX2, kY2};
-        for (int i = 0; i < 4; ++i) {
-            corners_[i]->setValue(world[i]);
-            cornerLabels_[i]->setText(ToQ(record[fields[i]], workspace_.spawnText));
-        }
+    if (const std::optional<std::size_t> position = shownSpawn()) {
+        showSpawn(workspace_.spawns[*position]);
     }
     spawnFieldsLoading_ = false;
+}
+
+void SpawnPage::showSpawn(const SpawnRecord& record) {
+    {
+        const QSignalBlocker blockTick(CheckBox13);
+        CheckBox13->setChecked(record[kCommented] == "0");
+    }
+    Label35->setText(
+        ToQ(workspace_.monsterNames.MonsterNameFor(StrToInt(record[kIndex])), workspace_.monsterNameText));
+    SpinEdit12->setValue(StrToInt(record[kMap]));
+    SpinEdit6->setValue(StrToInt(record[kMax]));
+    SpinEdit7->setValue(StrToInt(record[kCycle]));
+    RadioGroup4->setItemIndex(IsSpawnPoint(record) ? 0 : 1);
+    const std::size_t fields[4] = {kX1, kY1, kX2, kY2};
+    for (std::size_t i = 0; i < 4; ++i) {
+        corners_[i]->setValue(CornerInWorldUnits(record[fields[i]]));
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        cornerLabels_[i]->setText(ToQ(record[fields[i]], workspace_.spawnText));
+    }
 }
 
 void SpawnPage::RadioGroup4Click() {
@@ -257,6 +245,18 @@ void SpawnPage::ansClick() {
     } else {
         shell_.Warning(QStringLiteral("Please load GenMonster and Monsters name"));
     }
+}
+
+void SpawnPage::ShowAddedSpawn(std::size_t position) {
+    ClearListPositions(workspace_.spawns);
+    BuildSpawnMonsterList();
+    const std::string& entry = workspace_.spawns[position][kListPosition];
+    // No list is built while record 0 has no index.
+    if (entry.empty()) {
+        return;
+    }
+    ListBox3->setCurrentRow(StrToInt(entry));
+    ListBox4->setCurrentRow(AreaRowOf(workspace_.spawns, position));
 }
 
 void SpawnPage::SGMClick() {

@@ -12,10 +12,11 @@ class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QSpinBox;
 class QWidget;
 class RadioGroup;
 class Shell;
+class SpinEdit;
+struct SpawnRecord;
 struct Workspace;
 
 // The "Monsters" sub-page of the "Map" page: the spawns of GenMonster.txt by
@@ -39,6 +40,10 @@ class SpawnPage : public QObject {
     void ansClick();
     void SGMClick();
 
+    // A spawn the add-spawn dialog stored at `position`: the lists are built
+    // again as after a load, with its monster and area chosen and its fields shown.
+    void ShowAddedSpawn(std::size_t position);
+
   signals:
     // A GenMonster load wants the monster names loaded; `finished` is set when
     // their load ran to its end, which lets this load go on.
@@ -52,6 +57,9 @@ class SpawnPage : public QObject {
     void build(QWidget* sheet);
     // The record of the area list's current item.
     std::optional<std::size_t> shownSpawn() const;
+    // Fills the fields in order, each value read as it is put in, so that a
+    // value that is not a number leaves the fields before it filled.
+    void showSpawn(const SpawnRecord& record);
 
     Shell& shell_;
     Workspace& workspace_;
@@ -63,11 +71,11 @@ class SpawnPage : public QObject {
     QListWidget* ListBox3 = nullptr;
     QListWidget* ListBox4 = nullptr;
     QLabel* Label35 = nullptr;
-    QSpinBox* SpinEdit12 = nullptr;
-    QSpinBox* SpinEdit6 = nullptr;
-    QSpinBox* SpinEdit7 = nullptr;
+    SpinEdit* SpinEdit12 = nullptr;
+    SpinEdit* SpinEdit6 = nullptr;
+    SpinEdit* SpinEdit7 = nullptr;
     QCheckBox* CheckBox13 = nullptr;
     RadioGroup* RadioGroup4 = nullptr;
-    std::array<QSpinBox*, 4> corners_{};    // SpinEdit8 to SpinEdit11: x1, y1, x2, y2 in world units
+    std::array<SpinEdit*, 4> corners_{};    // SpinEdit8 to SpinEdit11: x1, y1, x2, y2 in world units
     std::array<QLabel*, 4> cornerLabels_{}; // Label20 to Label23: the same in map units, as shown
 };

@@ -1,6 +1,7 @@
 #include "spawns/TForm4.h"
 
 #include "app/Controls.h"
+#include "app/EnterKey.h"
 #include "app/GuardedHandler.h"
 #include "app/Shell.h"
 #include "app/TextCodec.h"
@@ -14,12 +15,11 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
 constexpr int kClientWidth = 386;
-constexpr int kClientHeight = 250;
+constexpr int kClientHeight = 243;
 } // namespace
 
 TForm4::TForm4(Shell& shell, Workspace& workspace, const MapImageStore& mapImages, TForm3& viewer)
@@ -34,59 +34,49 @@ TForm4::TForm4(Shell& shell, Workspace& workspace, const MapImageStore& mapImage
 }
 
 void TForm4::build() {
-    MakeLabel(this, "Label1", "Monster", QRect(8, 6, 120, 16));
+    MakeLabel(this, "Label1", "Monster", QRect(8, 8, 120, 16));
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName("ComboBox1");
     ComboBox1->setEditable(false);
     ComboBox1->setMaxVisibleItems(16);
-    ComboBox1->setGeometry(8, 24, 369, 22);
+    ComboBox1->setGeometry(8, 24, 369, 21);
 
-    MakeLabel(this, "Label24", "Map", QRect(16, 64, 30, 22))->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SpinEdit12 = MakeSpinEdit(this, "SpinEdit12", QRect(48, 64, 57, 22));
-    QLabel* maxLabel = MakeLabel(this, "Label13", "Max no of monsters", QRect(114, 58, 60, 34));
+    MakeLabel(this, "Label24", "Map", QRect(16, 69, 30, 13));
+    SpinEdit12 = MakeSpinEdit(this, "SpinEdit12", QRect(48, 64, 49, 22));
+    QLabel* maxLabel = MakeLabel(this, "Label13", "Max no of monsters", QRect(119, 64, 57, 26));
     maxLabel->setWordWrap(true);
-    SpinEdit6 = MakeSpinEdit(this, "SpinEdit6", QRect(176, 64, 57, 22));
-    MakeLabel(this, "Label14", "Cycle", QRect(250, 64, 36, 22))
-        ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SpinEdit7 = MakeSpinEdit(this, "SpinEdit7", QRect(288, 64, 89, 22));
+    SpinEdit6 = MakeSpinEdit(this, "SpinEdit6", QRect(176, 64, 49, 22));
+    MakeLabel(this, "Label14", "Cycle", QRect(256, 69, 32, 13));
+    SpinEdit7 = MakeSpinEdit(this, "SpinEdit7", QRect(288, 64, 73, 22));
 
     const CoordinatesGroup coordinates =
-        MakeCoordinatesGroup(this, {QRect(8, 96, 369, 124), QRect(8, 16, 353, 38), {6, 94, 182, 270}, 85, 2});
+        MakeCoordinatesGroup(this, {QRect(8, 96, 369, 121), {6, 94, 190, 278}, 2});
     RadioGroup4 = coordinates.typeOfSpawn;
     for (std::size_t i = 0; i < 4; ++i) {
         corners_[i] = coordinates.corners[i];
         corners_[i]->setSingleStep(100);
-        corners_[i]->findChild<QLineEdit*>()->setMaxLength(6);
+        corners_[i]->setTypingLimit(6);
         cornerLabels_[i] = coordinates.cornerLabels[i];
         connect(corners_[i], &QSpinBox::valueChanged, this,
                 Guarded(shell_, [this, i] { cornerChanged(static_cast<int>(i)); }));
     }
 
-    auto* select = new QPushButton(QStringLiteral("Select on map"), this);
-    select->setObjectName("Button3");
-    select->setGeometry(8, 225, 97, 22);
-    auto* add = new QPushButton(QStringLiteral("ADD"), this);
-    add->setObjectName("Button1");
-    add->setGeometry(208, 225, 75, 22);
-    add->setDefault(true);
-    Button1 = add;
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName("Button2");
-    cancel->setGeometry(296, 225, 75, 22);
+    auto* select = MakeControl<QPushButton>(this, "Button3", "Select on map", QRect(8, 224, 89, 17));
+    Button1 = MakeControl<QPushButton>(this, "Button1", "ADD", QRect(208, 224, 75, 17));
+    Button1->setDefault(true);
+    auto* cancel = MakeControl<QPushButton>(this, "Button2", "Cancel", QRect(296, 224, 75, 17));
 
     connect(RadioGroup4, &RadioGroup::itemIndexChanged, this,
             Guarded(shell_, this, &TForm4::RadioGroup4Click));
     connect(select, &QPushButton::clicked, this, Guarded(shell_, this, &TForm4::Button3Click));
-    connect(add, &QPushButton::clicked, this, Guarded(shell_, this, &TForm4::Button1Click));
+    connect(Button1, &QPushButton::clicked, this, Guarded(shell_, this, &TForm4::Button1Click));
     connect(cancel, &QPushButton::clicked, this, Guarded(shell_, this, &TForm4::Button2Click));
 }
 
 void TForm4::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        Button1->click();
-        return;
+    if (!AnswerEnter(*this, *event, *Button1)) {
+        QWidget::keyPressEvent(event);
     }
-    QWidget::keyPressEvent(event);
 }
 
 void TForm4::Open() {
@@ -150,16 +140,17 @@ void TForm4::Button1Click() {
     spawn.y1 = corners_[1]->value();
     spawn.x2 = corners_[2]->value();
     spawn.y2 = corners_[3]->value();
-    switch (AddSpawn(workspace_.spawns, workspace_.monsterNames, spawn)) {
-    case AddSpawnResult::NoMonster:
+    const std::optional<std::size_t> position = AddSpawn(workspace_.spawns, workspace_.monsterNames, spawn);
+    if (!position) {
         shell_.Warning(QStringLiteral("Please choose a monster from the list"), this);
         return;
-    case AddSpawnResult::Added:
-        break;
     }
+    shell_.PostStatus(QStringLiteral("Spawn added: area ") +
+                      ToQ(workspace_.spawns[*position][kArea], workspace_.spawnText));
     viewer_.DisarmSelection();
     viewer_.hide();
     hide();
+    emit spawnAdded(*position);
 }
 
 void TForm4::Button2Click() {

@@ -3,14 +3,15 @@
 #include <QWidget>
 
 #include <array>
+#include <cstddef>
 
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QSpinBox;
 class MapImageStore;
 class RadioGroup;
 class Shell;
+class SpinEdit;
 class TForm3;
 struct Workspace;
 
@@ -36,8 +37,12 @@ class TForm4 : public QWidget {
     void Button1Click();
     void Button2Click();
 
+  signals:
+    // "ADD" stored a spawn at this position of the spawn table.
+    void spawnAdded(std::size_t position);
+
   protected:
-    // Enter presses "ADD", the dialog's default button.
+    // Enter presses "ADD", the dialog's default button, unless a button has the focus.
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
@@ -49,11 +54,11 @@ class TForm4 : public QWidget {
     const MapImageStore& mapImages_;
     TForm3& viewer_;
     QComboBox* ComboBox1 = nullptr;
-    QSpinBox* SpinEdit12 = nullptr;
-    QSpinBox* SpinEdit6 = nullptr;
-    QSpinBox* SpinEdit7 = nullptr;
+    SpinEdit* SpinEdit12 = nullptr;
+    SpinEdit* SpinEdit6 = nullptr;
+    SpinEdit* SpinEdit7 = nullptr;
     RadioGroup* RadioGroup4 = nullptr;
-    std::array<QSpinBox*, 4> corners_{};    // SpinEdit8 to SpinEdit11: X1, Y1, X2, Y2
+    std::array<SpinEdit*, 4> corners_{};    // SpinEdit8 to SpinEdit11: X1, Y1, X2, Y2
     std::array<QLabel*, 4> cornerLabels_{}; // Label2 to Label5
     QPushButton* Button1 = nullptr;
 };

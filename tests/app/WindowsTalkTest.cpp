@@ -2,9 +2,12 @@
 // wiring: these tests drive the real program's windows and answer their real
 // boxes and file dialogs.
 #include "support/AppFixture.h"
+#include "support/Hover.h"
 #include "support/ListTexts.h"
 
 #include "app/Controls.h"
+#include "maps/MarkerShape.h"
+#include "maps/TForm3.h"
 #include "monsters/MonsterSlots.h"
 
 #include <QComboBox>
@@ -31,11 +34,12 @@ class WindowsTalkTest : public AppFixture {
         ASSERT_TRUE(image.save(scratch.filePath(name), "BMP"));
     }
 
-    // GenMonster.txt of the viewer case loaded with its names, and the first monster chosen.
-    void loadSpawns() {
+    // GenMonster.txt of the viewer case loaded with names, its own unless others are given,
+    // and the first monster chosen.
+    void loadSpawns(const QString& names = dataFile("maps-viewer", "MonsterName.txt")) {
         dialogs.then(DialogDriver::chooseFile(dataFile("maps-viewer", "GenMonster.txt")));
         dialogs.then(DialogDriver::press("&Yes"));
-        dialogs.then(DialogDriver::chooseFile(dataFile("maps-viewer", "MonsterName.txt")));
+        dialogs.then(DialogDriver::chooseFile(names));
         click("Button1");
         control<QListWidget>("ListBox3")->setCurrentRow(0);
     }
@@ -95,12 +99,14 @@ TEST_F(WindowsTalkTest, ShowAreaDrawsInTheViewerAndItsFailuresShowTheErrorBox) {
     workspace().spawns[0][kMap] = "2";
     dialogs.then(DialogDriver::press("OK"));
     click("mapa");
-    EXPECT_EQ(dialogs.messages().last(), "Brennick v1.14a: File not found");
+    EXPECT_EQ(dialogs.messages().last(),
+              "Brennick v1.14a: Cannot open file \"" + scratch.filePath("map/2.bmp") + "\". File not found");
     EXPECT_EQ(dialogs.pendingAnswers(), 0);
 }
 
-TEST_F(WindowsTalkTest, DragOnTheMinimapFillsTheAddSpawnDialog) {
+TEST_F(WindowsTalkTest, DragOnTheMinimapFillsTheAddSpawnDialogAndTheAddedSpawnIsShown) {
     picture("minimap_outworld.bmp");
+    picture("map/0.bmp");
     loadSpawns();
     click("ans");
     auto* dialog = window<QWidget>("Form4");
@@ -134,6 +140,41 @@ TEST_F(WindowsTalkTest, DragOnTheMinimapFillsTheAddSpawnDialog) {
               (std::vector<std::string>{"2", "12", "6853", "9720", "6953", "9840"}));
     EXPECT_FALSE(viewer->isVisible());
     EXPECT_FALSE(dialog->isVisible());
+
+    // The spawn page lists the new spawn with its monster and area chosen, without asking for names.
+    EXPECT_EQ(form1->statusText(), "Spawn added: area 12");
+    EXPECT_EQ(control<QListWidget>("ListBox3")->currentItem()->text(), "Hill Goblin");
+    EXPECT_EQ(items("ListBox4"), (QStringList{"8", "12"}));
+    EXPECT_EQ(control<QListWidget>("ListBox4")->currentItem()->text(), "12");
+    click("mapa");
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(FindControl<QWidget>(viewer, "area12")->isVisible());
+    EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
+}
+
+// The names file decides how names are shown: UTF-8 names read the same on the
+// spawn page, in the viewer and in the add-spawn dialog, which adds by them.
+TEST_F(WindowsTalkTest, Utf8MonsterNamesShowWithTheSpawnsAndAddByName) {
+    const QString epee = QString::fromUtf8("\xC3\x89p\xC3\xA9\x65");
+    picture("map/0.bmp");
+    loadSpawns(dataFile("spawns-utf8", "MonsterName.txt"));
+    EXPECT_EQ(items("ListBox3"), (QStringList{epee, "Hill Goblin", "Cave Spider"}));
+    control<QListWidget>("ListBox4")->setCurrentRow(0);
+    EXPECT_EQ(control<QLabel>("Label35")->text(), epee);
+
+    click("mapa");
+    auto* viewer = window<TForm3>("Form3");
+    Hover(viewer->marker("7"), QPoint(5, 5));
+    EXPECT_EQ(FindControl<QLabel>(viewer, "Label1")->text(), epee + "  area: 7");
+
+    click("ans");
+    auto* dialog = window<QWidget>("Form4");
+    auto* monsters = FindControl<QComboBox>(dialog, "ComboBox1");
+    EXPECT_EQ(monsters->itemText(0), epee);
+    monsters->setCurrentIndex(monsters->findText(epee));
+    click(dialog, "Button1");
+    EXPECT_EQ(workspace().spawns[5][kIndex], "1");
+    EXPECT_EQ(form1->statusText(), "Spawn added: area 12");
     EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
 }
 

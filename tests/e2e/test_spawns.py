@@ -70,6 +70,16 @@ class SpawnCycleTest(BrennickTestCase):
         app.screenshot("add-spawn-dialog")
         app.click("Form4/Button1")
         app.wait_for("Form4", lambda w: not w["visible"])
+        # The page lists the new spawn at once, chosen, so that "Show area" draws it.
+        app.wait_for("StatusBar1", lambda w: w["text"] == "Spawn added: area 10")
+        monsters = app.find("ListBox3")
+        self.assertEqual([item["text"] for item in monsters["items"]], ["Giant Rat", "Hill Goblin", "Cave Spider"])
+        self.assertEqual(monsters["currentRow"], 2)
+        areas = app.find("ListBox4")
+        self.assertEqual([(item["text"], item["selected"]) for item in areas["items"]], [("10", True)])
+        app.click("mapa")
+        app.wait_for("Form3/area10", lambda w: w["visible"])
+        app.screenshot("spawn-added")
 
         target = self.scratch("GenMonster.txt")
         app.click("SGM")

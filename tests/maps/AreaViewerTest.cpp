@@ -1,3 +1,4 @@
+#include "support/Hover.h"
 #include "support/ShellFixture.h"
 
 #include "maps/MapImageStore.h"
@@ -8,23 +9,15 @@
 #include "records/FileBytes.h"
 #include "spawns/GenMonsterFile.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 const QString kFolder = QStringLiteral("maps-viewer");
-
-// A pointer move with no button down, delivered to the widget itself (a
-// button-less QTest move goes through the cursor to whichever window lies there).
-void Hover(QWidget* widget, const QPoint& position) {
-    QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
 
 class AreaViewerTest : public ShellFixture {
   protected:
@@ -123,25 +116,34 @@ TEST_F(AreaViewerTest, HoverOverAnAreaWithoutARecordLeavesTheNameEmpty) {
     EXPECT_EQ(viewer->findChild<QLabel*>("Label1")->text(), "  area: 7");
 }
 
-TEST_F(AreaViewerTest, MissingOrRefusedPicturesFailAndKeepThePicture) {
+// Every picture failure names the file it concerns.
+TEST_F(AreaViewerTest, MissingOrRefusedPicturesFailNamingTheFileAndKeepThePicture) {
     viewer->ShowSelectedAreas({"7"});
+    const auto failure = [](const std::function<void()>& load) {
+        try {
+            load();
+        } catch (const BrennickError& error) {
+            return QString::fromUtf8(error.what());
+        }
+        return QStringLiteral("no failure");
+    };
+    const QString folder = scratch.path();
     spawns()[0][kMap] = "2";
-    try {
-        viewer->ShowSelectedAreas({"7"});
-        ADD_FAILURE() << "no failure";
-    } catch (const InOutError& error) {
-        EXPECT_STREQ(error.what(), "File not found");
-    }
+    EXPECT_EQ(failure([&] { viewer->ShowSelectedAreas({"7"}); }),
+              "Cannot open file \"" + folder + "/map/2.bmp\". File not found");
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_EQ(viewer->picture()->size(), QSize(512, 512));
     spawns()[0][kMap] = "zero";
     EXPECT_THROW(viewer->ShowSelectedAreas({"7"}), ConvertError);
     // A map text that is not a plain file name never leaves the map folder.
     for (const std::string map : {"../0", "..", "map/1", "0\\..\\1"}) {
-        EXPECT_THROW(mapImages.MapPicturePath(map), InOutError) << map;
+        const QString path = folder + "/map/" + QString::fromStdString(map) + ".bmp";
+        EXPECT_EQ(failure([&] { mapImages.MapPicturePath(map); }),
+                  "Cannot open file \"" + path + "\". File not found");
     }
     writeBytes(scratch.filePath("broken.bmp"), "BM not a picture");
-    EXPECT_THROW(viewer->LoadPicture(scratch.filePath("broken.bmp")), BrennickError);
+    EXPECT_EQ(failure([&] { viewer->LoadPicture(scratch.filePath("broken.bmp")); }),
+              "Cannot read file \"" + folder + "/broken.bmp\". Bitmap image is not valid");
     EXPECT_EQ(viewer->picture()->size(), QSize(512, 512));
 }
 

@@ -1,15 +1,16 @@
+#include "support/Places.h"
 #include "support/ShellFixture.h"
 
 #include "app/Controls.h"
 #include "maps/MapImageStore.h"
 #include "maps/TForm3.h"
-#include "records/Errors.h"
 #include "spawns/TForm4.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 
@@ -60,11 +61,65 @@ TEST_F(AddSpawnDialogTest, AddStoresTheNewSpawnAfterTheLastOne) {
     for (int i = 0; i < 4; ++i) {
         dialogControl<QSpinBox>(QStringLiteral("SpinEdit%1").arg(8 + i))->setValue(corners[i]);
     }
+    QSignalSpy added(form4.get(), &TForm4::spawnAdded);
     press("Button1");
     const SpawnRecord expected{{"0", "17", "2", "42", "4", "120", "100", "200", "150", "250", "", ""}, {}};
     EXPECT_EQ(spawns()[10], expected);
     EXPECT_FALSE(form4->isVisible());
     EXPECT_TRUE(shell.messages().isEmpty());
+    EXPECT_EQ(shell.statusText(), "Spawn added: area 42");
+    ASSERT_EQ(added.count(), 1);
+    EXPECT_EQ(added.first().first().value<std::size_t>(), 10u);
+}
+
+// Enter presses the button that has the focus; anywhere else in the dialog it presses "ADD".
+TEST_F(AddSpawnDialogTest, EnterAnswersTheFocusedButtonAndElsePressesAdd) {
+    QImage(64, 64, QImage::Format_RGB32).save(scratch.filePath("minimap_outworld.bmp"), "BMP");
+    struct Case {
+        const char* focus;
+        bool adds;
+        bool staysOpen;
+    };
+    for (const Case c : {Case{"Button2", false, false}, Case{"Button3", false, true},
+                         Case{"Button1", true, false}, Case{"SpinEdit9", true, false},
+                         Case{"ComboBox1", true, false}, Case{"RadioGroup4_1", true, false}}) {
+        form4->Open();
+        dialogControl<QComboBox>("ComboBox1")->setCurrentIndex(0);
+        const std::size_t live = spawns().LiveCount();
+        QWidget* focus = dialogControl<QWidget>(c.focus);
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Return);
+        EXPECT_EQ(spawns().LiveCount(), live + (c.adds ? 1 : 0)) << c.focus;
+        EXPECT_EQ(form4->isVisible(), c.staysOpen) << c.focus;
+        EXPECT_EQ(form3->selectionArmed(), c.focus == std::string("Button3")) << c.focus;
+    }
+    EXPECT_EQ(shell.messages().size(), 1);
+}
+
+// The corner fields limit what is typed to 6 characters, never a value a drag sets.
+TEST_F(AddSpawnDialogTest, CornersFromADragStayWholeAndTypingStopsAtSixCharacters) {
+    form4->Open();
+    dialogControl<QComboBox>("ComboBox1")->setCurrentIndex(0);
+    dialogControl<RadioGroup>("RadioGroup4")->setItemIndex(1);
+    form4->SetSelectionStart(-952320, 1234567);
+    form4->SetSelectionEnd(2000000, 0);
+    auto* y1 = dialogControl<QSpinBox>("SpinEdit9");
+    y1->clear();
+    QTest::keyClicks(y1, "1234567");
+    QStringList texts;
+    QStringList labels;
+    for (int i = 0; i < 4; ++i) {
+        texts << dialogControl<QSpinBox>(QStringLiteral("SpinEdit%1").arg(8 + i))->text();
+        labels << dialogControl<QLabel>(QStringLiteral("Label%1").arg(2 + i))->text();
+    }
+    EXPECT_EQ(texts, (QStringList{"-952320", "123456", "2000000", "1234567"}));
+    EXPECT_EQ(labels, (QStringList{"-29760", "3858", "62500", "38580"}));
+
+    // Enter in a field reads its text back whole, and adds.
+    QTest::keyClick(dialogControl<QSpinBox>("SpinEdit8"), Qt::Key_Return);
+    const SpawnRecord& added = spawns()[10];
+    EXPECT_EQ((std::vector<std::string>{added[kX1], added[kY1], added[kX2], added[kY2]}),
+              (std::vector<std::string>{"-29760", "3858", "62500", "38580"}));
 }
 
 TEST_F(AddSpawnDialogTest, AddWithoutAMonsterWarnsAndKeepsTheDialogOpen) {
@@ -89,11 +144,12 @@ TEST_F(AddSpawnDialogTest, AddToALargeTableAlwaysHasANextPosition) {
     EXPECT_EQ(spawns().LiveCount(), 3601u);
 }
 
-TEST_F(AddSpawnDialogTest, SelectOnMapWithoutTheMinimapFailsBeforeArming) {
+TEST_F(AddSpawnDialogTest, SelectOnMapWithoutTheMinimapFailsNamingItBeforeArming) {
     form4->Open();
-    EXPECT_THROW(form4->Button3Click(), InOutError);
+    press("Button3");
+    EXPECT_EQ(shell.messages(), QStringList{"Brennick v1.14a: Cannot open file \"" + mapImages.MinimapPath() +
+                                            "\". File not found"});
     EXPECT_FALSE(form3->selectionArmed());
-    EXPECT_TRUE(shell.messages().isEmpty());
 }
 
 TEST_F(AddSpawnDialogTest, CancelLeavesTheTableAndClosesTheViewer) {
@@ -111,6 +167,33 @@ TEST_F(AddSpawnDialogTest, CancelLeavesTheTableAndClosesTheViewer) {
     EXPECT_FALSE(form3->isVisible());
     EXPECT_FALSE(form4->isVisible());
     EXPECT_EQ(spawns()[10][kIndex], "");
+}
+
+// The dialog's own layout, but for "Type of spawn", whose buttons it would cut.
+TEST_F(AddSpawnDialogTest, ControlsStandWhereTheDialogLayoutPutsThem) {
+    EXPECT_EQ(form4->size(), QSize(386, 243));
+    EXPECT_EQ(form4->pos(), QPoint(354, 221));
+    ExpectPlaces(form4.get(), {{"Label1", QRect(8, 8, 0, 0)},
+                               {"ComboBox1", QRect(8, 24, 369, 21)},
+                               {"Label24", QRect(16, 69, 0, 0)},
+                               {"SpinEdit12", QRect(48, 64, 49, 22)},
+                               {"Label13", QRect(119, 64, 0, 0)},
+                               {"SpinEdit6", QRect(176, 64, 49, 22)},
+                               {"Label14", QRect(256, 69, 0, 0)},
+                               {"SpinEdit7", QRect(288, 64, 73, 22)},
+                               {"GroupBox15", QRect(8, 96, 369, 121)},
+                               {"RadioGroup4", QRect(8, 16, 345, 36)},
+                               {"Label12", QRect(6, 56, 0, 0)},
+                               {"SpinEdit8", QRect(6, 72, 81, 22)},
+                               {"SpinEdit9", QRect(94, 72, 81, 22)},
+                               {"SpinEdit10", QRect(190, 72, 81, 22)},
+                               {"SpinEdit11", QRect(278, 72, 81, 22)},
+                               {"Label5", QRect(278, 96, 0, 0)},
+                               {"Button3", QRect(8, 224, 89, 17)},
+                               {"Button1", QRect(208, 224, 75, 17)},
+                               {"Button2", QRect(296, 224, 75, 17)}});
+    EXPECT_EQ(form3->size(), QSize(256, 159));
+    EXPECT_EQ(form3->pos(), QPoint(688, 231));
 }
 
 TEST_F(AddSpawnDialogTest, CaptionsAreWhole) {

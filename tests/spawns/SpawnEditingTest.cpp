@@ -69,11 +69,9 @@ TEST_F(SpawnEditingTest, ShowsCornersInWorldUnitsAndStoresThemBackTruncated) {
     SpawnRecord record = Spawn("1", "1");
     record[kX1] = record[kX2] = "7000";
     record[kY1] = record[kY2] = "9000";
-    const ShownSpawn shown = ReadShownSpawn(record);
-    EXPECT_TRUE(shown.point);
-    EXPECT_TRUE(shown.available);
-    EXPECT_EQ(shown.x1, 224000);
-    EXPECT_EQ(shown.y2, 288000);
+    EXPECT_TRUE(IsSpawnPoint(record));
+    EXPECT_EQ(CornerInWorldUnits(record[kX1]), 224000);
+    EXPECT_EQ(CornerInWorldUnits("-1"), -32);
 
     struct Case {
         std::int32_t world;
@@ -89,13 +87,11 @@ TEST_F(SpawnEditingTest, ShowsCornersInWorldUnitsAndStoresThemBackTruncated) {
     }
 }
 
-TEST_F(SpawnEditingTest, ValuesThatCannotBeShownThrow) {
-    for (const auto& [field, text] : std::vector<std::pair<std::size_t, std::string>>{
-             {kMap, "one"}, {kMax, ""}, {kCycle, "3 "}, {kX1, "x"}, {kY2, "99999999"}}) {
-        SpawnRecord record = Spawn("1", "1");
-        record[field] = text;
-        EXPECT_THROW(ReadShownSpawn(record), ConvertError) << field << " " << text;
+TEST_F(SpawnEditingTest, CornersThatCannotBeShownThrow) {
+    for (const std::string text : {"one", "", "3 ", "x", "99999999", "-67108865"}) {
+        EXPECT_THROW(CornerInWorldUnits(text), ConvertError) << text;
     }
+    EXPECT_EQ(CornerInWorldUnits("-67108864"), -2147483647 - 1);
 }
 
 TEST_F(SpawnEditingTest, AddFillsTheFirstFreePositionWithTheNextArea) {
@@ -103,13 +99,13 @@ TEST_F(SpawnEditingTest, AddFillsTheFirstFreePositionWithTheNextArea) {
         (*table)[i] = Spawn("1", std::to_string(32 + i));
     }
     NewSpawn spawn{"Cave Spider", false, 0, 4, 120, 219322, 311040, 222522, 314880};
-    ASSERT_EQ(AddSpawn(*table, *names, spawn), AddSpawnResult::Added);
+    ASSERT_EQ(AddSpawn(*table, *names, spawn), 10u);
     const SpawnRecord expected = {{"0", "3", "0", "42", "4", "120", "6853", "9720", "6953", "9840", "", ""},
                                   {}};
     EXPECT_EQ((*table)[10], expected);
 
     spawn.point = true;
-    ASSERT_EQ(AddSpawn(*table, *names, spawn), AddSpawnResult::Added);
+    ASSERT_EQ(AddSpawn(*table, *names, spawn), 11u);
     EXPECT_EQ((*table)[11][kArea], "43");
     EXPECT_EQ((*table)[11][kX2], "6853");
     EXPECT_EQ((*table)[11][kY2], "9720");
@@ -121,9 +117,9 @@ TEST_F(SpawnEditingTest, AddRefusalsStoreNothing) {
     (*table)[1] = Spawn("1", "eight");
     const SpawnRecord empty;
     NewSpawn spawn{"", false, 0, 1, 1, 0, 0, 0, 0};
-    EXPECT_EQ(AddSpawn(*table, *names, spawn), AddSpawnResult::NoMonster);
+    EXPECT_EQ(AddSpawn(*table, *names, spawn), std::nullopt);
     spawn.monsterName = "Nobody";
-    EXPECT_EQ(AddSpawn(*table, *names, spawn), AddSpawnResult::NoMonster);
+    EXPECT_EQ(AddSpawn(*table, *names, spawn), std::nullopt);
     spawn.monsterName = "Giant Rat";
     EXPECT_THROW(AddSpawn(*table, *names, spawn), ConvertError);
     EXPECT_EQ((*table)[2], empty);
@@ -134,7 +130,7 @@ TEST_F(SpawnEditingTest, AddToATableWithEveryRecordLiveGrowsIt) {
         (*table)[i] = Spawn("1", std::to_string(i));
     }
     const NewSpawn spawn{"Giant Rat", false, 0, 1, 1, 0, 0, 0, 0};
-    EXPECT_EQ(AddSpawn(*table, *names, spawn), AddSpawnResult::Added);
+    EXPECT_EQ(AddSpawn(*table, *names, spawn), 3600u);
     EXPECT_EQ(table->LiveCount(), 3601u);
     EXPECT_EQ((*table)[3600][kArea], "3600");
 }

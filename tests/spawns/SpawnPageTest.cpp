@@ -1,4 +1,5 @@
 #include "support/ListTexts.h"
+#include "support/Places.h"
 #include "support/ShellFixture.h"
 
 #include "app/Controls.h"
@@ -114,6 +115,105 @@ TEST_F(SpawnPageTest, EveryChangeStoresAllSevenValues) {
     EXPECT_EQ(record[kCommented], "1");
     pageControl<QCheckBox>("CheckBox13")->setChecked(true);
     EXPECT_EQ(record[kCommented], "0");
+}
+
+// Area 10 is the one spawn of "Cave Spider"; every field it shows differs from area 8's.
+TEST_F(SpawnPageTest, AValueThatIsNoNumberLeavesTheFieldsFilledUpToItAndEditsUnstored) {
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    const auto shown = [this] {
+        QStringList values{pageControl<QCheckBox>("CheckBox13")->isChecked() ? "ticked" : "clear",
+                           pageControl<QLabel>("Label35")->text()};
+        for (const char* spin : {"SpinEdit12", "SpinEdit6", "SpinEdit7"}) {
+            values << QString::number(pageControl<QSpinBox>(spin)->value());
+        }
+        values << QString::number(pageControl<RadioGroup>("RadioGroup4")->itemIndex());
+        for (const char* corner : {"SpinEdit8", "SpinEdit9", "SpinEdit10", "SpinEdit11"}) {
+            values << QString::number(pageControl<QSpinBox>(corner)->value());
+        }
+        for (const char* label : {"Label20", "Label21", "Label22", "Label23"}) {
+            values << pageControl<QLabel>(label)->text();
+        }
+        return values;
+    };
+    clickArea("Hill Goblin", "8");
+    const QStringList point = shown();
+    clickArea("Cave Spider", "10");
+    const QStringList area10 = shown();
+    ASSERT_EQ(area10, (QStringList{"clear", "Cave Spider", "1", "1", "600", "1", "3200", "6400", "3328",
+                                   "7680", "100", "200", "104", "240"}));
+
+    // The fields filled before the value that is not a number.
+    struct Case {
+        std::size_t field;
+        qsizetype filled;
+    };
+    for (const Case c : {Case{kIndex, 1}, Case{kMap, 2}, Case{kMax, 3}, Case{kCycle, 4}, Case{kX1, 6},
+                         Case{kY1, 7}, Case{kX2, 8}, Case{kY2, 9}}) {
+        clickArea("Hill Goblin", "8");
+        const qsizetype boxes = shell.messages().size();
+        SpawnRecord& record = spawns()[3];
+        const SpawnRecord stored = record;
+        record[c.field] = "1x";
+        const SpawnRecord failing = record;
+        clickArea("Cave Spider", "10");
+        EXPECT_EQ(shown(), area10.mid(0, c.filled) + point.mid(c.filled)) << c.field;
+        EXPECT_EQ(shell.messages().mid(boxes),
+                  QStringList{"Brennick v1.14a: '1x' is not a valid integer value"})
+            << c.field;
+        // Until a spawn shows whole, edits are not stored.
+        pageControl<QSpinBox>("SpinEdit6")->setValue(77);
+        pageControl<QCheckBox>("CheckBox13")->setChecked(true);
+        EXPECT_EQ(record, failing) << c.field;
+        record = stored;
+    }
+}
+
+// A click shows the spawn once, whether it makes the area current or it was already.
+TEST_F(SpawnPageTest, EachClickOrKeyOnAnAreaThatIsNoNumberShowsOneErrorBox) {
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    spawns()[0][kMax] = "five";
+    spawns()[2][kCycle] = "ten";
+    clickArea("Giant Rat", "11");
+    auto* areas = pageControl<QListWidget>("ListBox4");
+    const auto click = [areas](int row) {
+        QTest::mouseClick(areas->viewport(), Qt::LeftButton, {},
+                          areas->visualItemRect(areas->item(row)).center());
+    };
+    click(0);
+    EXPECT_EQ(shell.messages(), QStringList{"Brennick v1.14a: 'five' is not a valid integer value"});
+    click(0);
+    EXPECT_EQ(shell.messages().size(), 2);
+    QTest::keyClick(areas, Qt::Key_Down);
+    EXPECT_EQ(shell.messages().size(), 3);
+    EXPECT_EQ(shell.messages().last(), "Brennick v1.14a: 'ten' is not a valid integer value");
+}
+
+// A spawn added after the loaded ones is listed and shown as if the file had been loaded again.
+TEST_F(SpawnPageTest, AnAddedSpawnIsListedWithItsMonsterAndAreaChosen) {
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    clickArea("Giant Rat", "9");
+    spawns()[5] = {{"0", "2", "0", "12", "6", "90", "7000", "10000", "7100", "10100", "", ""}, {}};
+    page().ShowAddedSpawn(5);
+    auto* monsters = pageControl<QListWidget>("ListBox3");
+    auto* areas = pageControl<QListWidget>("ListBox4");
+    EXPECT_EQ(items("ListBox3"), (QStringList{"Giant Rat", "Hill Goblin", "Cave Spider"}));
+    EXPECT_EQ(monsters->currentItem()->text(), "Hill Goblin");
+    EXPECT_EQ(items("ListBox4"), (QStringList{"8", "12"}));
+    EXPECT_EQ(areas->currentItem()->text(), "12");
+    ASSERT_EQ(areas->selectedItems().size(), 1);
+    EXPECT_EQ(areas->selectedItems().first()->text(), "12");
+    EXPECT_EQ(pageControl<QSpinBox>("SpinEdit6")->value(), 6);
+    EXPECT_EQ(pageControl<QLabel>("Label35")->text(), "Hill Goblin");
+    EXPECT_TRUE(shell.messages().isEmpty());
+    EXPECT_EQ(spawns()[5][kMax], "6");
+
+    QSignalSpy shown(&page(), &SpawnPage::areasToShow);
+    page().mapaClick();
+    ASSERT_EQ(shown.count(), 1);
+    EXPECT_EQ(shown.first().first().value<std::vector<std::string>>(), std::vector<std::string>{"12"});
 }
 
 TEST_F(SpawnPageTest, SaveWritesTheLoadedAndEditedSpawns) {
@@ -250,6 +350,22 @@ TEST_F(SpawnPageTest, ShowAreaSendsTheSelectedAreasInListOrder) {
     page().mapaClick();
     ASSERT_EQ(shown.count(), 1);
     EXPECT_EQ(shown.first().first().value<std::vector<std::string>>(), (std::vector<std::string>{"7", "11"}));
+}
+
+// The page's own layout, but for "Save GenMonster" and "Type of spawn", whose captions it would cut.
+TEST_F(SpawnPageTest, ControlsStandWhereThePageLayoutPutsThem) {
+    ExpectPlaces(&sheet, {{"Label18", QRect(0, 0, 0, 0)},          {"ListBox3", QRect(0, 16, 201, 193)},
+                          {"Label19", QRect(208, 0, 0, 0)},        {"ListBox4", QRect(208, 16, 121, 193)},
+                          {"mapa", QRect(336, 16, 41, 193)},       {"Label35", QRect(16, 216, 337, 13)},
+                          {"Label24", QRect(8, 245, 0, 0)},        {"SpinEdit12", QRect(32, 240, 41, 22)},
+                          {"Label13", QRect(87, 240, 0, 0)},       {"SpinEdit6", QRect(144, 240, 49, 22)},
+                          {"Label14", QRect(200, 245, 0, 0)},      {"SpinEdit7", QRect(232, 240, 49, 22)},
+                          {"CheckBox13", QRect(295, 242, 65, 17)}, {"GroupBox15", QRect(0, 264, 369, 121)},
+                          {"RadioGroup4", QRect(8, 16, 345, 36)},  {"Label12", QRect(8, 56, 0, 0)},
+                          {"SpinEdit8", QRect(8, 72, 81, 22)},     {"SpinEdit9", QRect(96, 72, 81, 22)},
+                          {"SpinEdit10", QRect(192, 72, 81, 22)},  {"SpinEdit11", QRect(280, 72, 81, 22)},
+                          {"Label23", QRect(280, 96, 0, 0)},       {"Button1", QRect(0, 392, 105, 17)},
+                          {"ans", QRect(136, 392, 97, 17)},        {"SGM", QRect(272, 392, 106, 17)}});
 }
 
 TEST_F(SpawnPageTest, CaptionsAreWholeAndControlsStayOnThePage) {
