@@ -3,6 +3,7 @@
 #include "app/Controls.h"
 #include "app/GuardedHandler.h"
 #include "app/LineBuffer.h"
+#include "app/ListClicks.h"
 #include "app/LoadWarnings.h"
 #include "app/Shell.h"
 #include "app/TextCodec.h"
@@ -48,12 +49,8 @@ void MonsterPage::connectHandlers() {
     connect(Button8, &QPushButton::clicked, this, Guarded(shell_, this, &MonsterPage::Button8Click));
     connect(Button6, &QPushButton::clicked, this, Guarded(shell_, this, &MonsterPage::InitMonster2Click));
     connect(Button7, &QPushButton::clicked, this, Guarded(shell_, this, &MonsterPage::Button7Click));
-    connect(ListBox2, &QListWidget::currentRowChanged, this, Guarded(shell_, [this](int row) {
-                if (row >= 0) {
-                    ListBox2Click();
-                }
-            }));
-    connect(ListBox2, &QListWidget::itemClicked, this, Guarded(shell_, this, &MonsterPage::ListBox2Click));
+    connect(new ListClicks(ListBox2), &ListClicks::clicked, this,
+            Guarded(shell_, this, &MonsterPage::ListBox2Click));
     connect(CheckBox15, &QCheckBox::toggled, this, Guarded(shell_, this, &MonsterPage::CheckBox15Click));
     connect(CheckBox11, &QCheckBox::toggled, this, Guarded(shell_, this, &MonsterPage::CheckBox11Click));
     connect(RadioGroup2, &RadioGroup::itemIndexChanged, this,

@@ -3,6 +3,7 @@
 #include "app/Controls.h"
 #include "app/GuardedHandler.h"
 #include "app/LineBuffer.h"
+#include "app/ListClicks.h"
 #include "app/LoadWarnings.h"
 #include "app/Shell.h"
 #include "app/TextCodec.h"
@@ -14,7 +15,6 @@
 #include "records/IntegerText.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -54,19 +54,8 @@ PortalPage::PortalPage(Shell& shell, Workspace& workspace, QWidget* sheet)
         sheet, "setc", "Save Etc",
         QRect(kLeft + kListWidth - buttonWidth, buttonTop, buttonWidth, kButtonHeight));
 
-    connect(ListBox5, &QListWidget::currentRowChanged, this, Guarded(shell_, [this](int row) {
-                if (row >= 0) {
-                    ListBox5Click();
-                }
-            }));
-    // A click on the line already selected fills the fields again.
-    listViewport_ = ListBox5->viewport();
-    listViewport_->installEventFilter(this);
-    connect(ListBox5, &QListWidget::itemClicked, this, Guarded(shell_, [this](QListWidgetItem* item) {
-                if (ListBox5->row(item) == rowAtPress_) {
-                    ListBox5Click();
-                }
-            }));
+    connect(new ListClicks(ListBox5), &ListClicks::clicked, this,
+            Guarded(shell_, this, &PortalPage::ListBox5Click));
     fields_.onCornerChanged({Guarded(shell_, this, &PortalPage::SpinEdit13Change),
                              Guarded(shell_, this, &PortalPage::SpinEdit14Change),
                              Guarded(shell_, this, &PortalPage::SpinEdit15Change),
@@ -74,14 +63,6 @@ PortalPage::PortalPage(Shell& shell, Workspace& workspace, QWidget* sheet)
     connect(letc, &QPushButton::clicked, this, Guarded(shell_, this, &PortalPage::letcClick));
     connect(addnewportal, &QPushButton::clicked, this, Guarded(shell_, this, &PortalPage::addnewportalClick));
     connect(setc, &QPushButton::clicked, this, Guarded(shell_, this, &PortalPage::setcClick));
-}
-
-bool PortalPage::eventFilter(QObject* watched, QEvent* event) {
-    // The pointer comparison alone: the filter also sees events while the list is being destroyed.
-    if (event->type() == QEvent::MouseButtonPress && watched == listViewport_) {
-        rowAtPress_ = ListBox5->currentRow();
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void PortalPage::letcClick() {

@@ -35,9 +35,6 @@ class PortalPage : public QObject {
     // "Add new portal": the add-portal dialog is wanted.
     void addPortalWanted();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     Shell& shell_;
     Workspace& workspace_;
@@ -48,8 +45,4 @@ class PortalPage : public QObject {
     QPushButton* letc = nullptr;
     QPushButton* addnewportal = nullptr;
     QPushButton* setc = nullptr;
-    // The list's current line when the last mouse press on it began: a click
-    // that changed the line has already filled the fields.
-    int rowAtPress_ = -1;
-    QWidget* listViewport_ = nullptr;
 };

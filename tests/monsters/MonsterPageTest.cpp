@@ -316,6 +316,15 @@ TEST_F(MonsterPageTest, NamesAndFieldsAreShownAndStoredInTheirFilesEncoding) {
     EXPECT_EQ(table()[0][Slot::Exp], "\xE9t\xE9 2");
 }
 
+// A click on a monster whose name number is not a number shows one error box, not one per signal.
+TEST_F(MonsterPageTest, OneClickOneFailureBox) {
+    loadSample(true);
+    table()[2][Slot::Name] = "3x";
+    const qsizetype before = shell.messages().size();
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(2)).center());
+    EXPECT_EQ(shell.messages().mid(before), QStringList{"Brennick v1.14a: '3x' is not a valid integer value"});
+}
+
 class LoadWarnings : public MonsterPageTest {};
 
 TEST_F(LoadWarnings, TellWhatASaveWouldLoseNamingTheFile) {
