@@ -7,6 +7,6 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build/guide -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/guide --target brennick brennick_probe sample_pictures
-BRENNICK_BINARY=build/guide/bin/brennick \
-    BRENNICK_PROBE=$(find build/guide -name 'libbrennick_probe.so' | head -n 1) \
-    python3 scripts/guide_pictures.py docs/pictures
+BRENNICK_BINARY=$PWD/build/guide/bin/brennick \
+    BRENNICK_PROBE=$(find "$PWD/build/guide" -name 'libbrennick_probe.so' | head -n 1) \
+    python3 scripts/guide_pictures.py "$PWD/docs/pictures"
