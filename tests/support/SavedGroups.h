@@ -2,6 +2,8 @@
 
 #include "records/RecordText.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <iterator>
@@ -26,12 +28,16 @@ inline std::vector<std::string> TidiedGroups(std::string_view record) {
     return groups;
 }
 
+inline std::vector<std::string> Sorted(std::vector<std::string> groups) {
+    std::ranges::sort(groups);
+    return groups;
+}
+
 // The groups of `from` that `in` does not hold, each as often as it is missing, sorted.
-inline std::vector<std::string> MissingGroups(std::vector<std::string> from, std::vector<std::string> in) {
-    std::ranges::sort(from);
-    std::ranges::sort(in);
+inline std::vector<std::string> MissingGroups(const std::vector<std::string>& from,
+                                              const std::vector<std::string>& in) {
     std::vector<std::string> missing;
-    std::ranges::set_difference(from, in, std::back_inserter(missing));
+    std::ranges::set_difference(Sorted(from), Sorted(in), std::back_inserter(missing));
     return missing;
 }
 
@@ -49,6 +55,15 @@ inline std::string_view RecordOf(std::string_view line) {
     return line.substr(open);
 }
 
+// Lines as a writer saves them, each followed by CR LF.
+inline std::string JoinedLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
 // The lines of a saved file, split at CR LF.
 inline std::vector<std::string> SavedLines(std::string_view file) {
     std::vector<std::string> lines;
@@ -62,4 +77,32 @@ inline std::vector<std::string> SavedLines(std::string_view file) {
         start = end + 2;
     }
     return lines;
+}
+
+// A record a generator put into a file, and the tidied groups a save of it
+// leaves out on purpose.
+struct GeneratedRecord {
+    std::string text; // from its "(" to its ")"
+    bool commented = false;
+    std::vector<std::string> dropped = {};
+
+    // Its line in the file: ";" for a commented record, then the text.
+    std::string line() const { return (commented ? ";" : "") + text; }
+};
+
+// The saved line of a generated record keeps the record's mark and every
+// group of it but those dropped on purpose, and adds only groups `mayAdd` allows.
+template <typename MayAdd>
+void ExpectGroupsKept(const GeneratedRecord& record, std::string_view line, MayAdd mayAdd) {
+    const std::vector<std::string> read = TidiedGroups(record.text);
+    const std::vector<std::string> saved = TidiedGroups(RecordOf(line));
+    EXPECT_EQ(MissingGroups(read, saved), Sorted(record.dropped)) << record.text;
+    for (const std::string& added : MissingGroups(saved, read)) {
+        EXPECT_TRUE(mayAdd(added)) << line << " gained " << added;
+    }
+    EXPECT_EQ(line.starts_with(';'), record.commented) << line;
+}
+
+inline bool NothingAdded(std::string_view) {
+    return false;
 }
