@@ -71,6 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> lines = EtcLines(gotos, portals, others);
     Check(lines.size() == 2 + std::max<std::size_t>(1, load.gotosStored) +
                               std::max<std::size_t>(1, load.portalsStored) + others.size());
+    // Without records the save is the banners and two empty records, the same bytes every time.
+    if (load.gotosStored + load.portalsStored + others.size() == 0) {
+        return 0;
+    }
     const bool othersBalanced =
         std::ranges::all_of(others, [](const std::string& record) { return Balanced(record); });
     if (!othersBalanced || !keepsItsShape(gotos, load.gotosStored, isGotoKey) ||

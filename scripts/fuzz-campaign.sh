@@ -1,22 +1,23 @@
 #!/usr/bin/env bash
 # A longer fuzz campaign: every libFuzzer target (or the ones named after
-# SECONDS) for SECONDS seconds (1800 by default), JOBS targets at a time (2 by
-# default, one a core) at the priority NICE (10 by default), each starting
-# from its seed corpus. Each run is kept short: inputs of at most MAX_LEN
-# bytes (256 by default, a few records), libFuzzer's plain input scheduling
-# (-entropic=0; its entropic bookkeeping costs more than these targets do per
-# input), and a build without comparison tracing (about half the time of a
-# run), whose part the dictionaries in fuzz/dict/ take over: they give the
-# mutations the keys of each file. Prints one line of figures per target; a
-# finding leaves its crash file in the work folder and makes the script fail.
+# SECONDS) for SECONDS seconds (1800 by default), JOBS targets at a time (1 by
+# default: the machine is shared) at the priority NICE (0 by default), each
+# starting from its seed corpus. Each run is kept short: inputs of at most
+# MAX_LEN bytes (128 by default, a record or two), libFuzzer's plain input
+# scheduling (-entropic=0; its entropic bookkeeping costs more than these
+# targets do per input), and a build without comparison tracing (about half
+# the time of a run), whose part the dictionaries in fuzz/dict/ take over:
+# they give the mutations the keys of each file. Prints one line of figures
+# per target; a finding leaves its crash file in the work folder and makes
+# the script fail.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 SECONDS_PER_TARGET=${1:-1800}
 shift || true
-JOBS=${JOBS:-2}
-NICE=${NICE:-10}
-MAX_LEN=${MAX_LEN:-256}
+JOBS=${JOBS:-1}
+NICE=${NICE:-0}
+MAX_LEN=${MAX_LEN:-128}
 work=${FUZZ_WORK:-$(mktemp -d /tmp/brennick-fuzz.XXXXXX)}
 build=${FUZZ_BUILD:-build/fuzz-campaign}
 
