@@ -52,10 +52,6 @@ bool keepsItsShape(const Table& table, std::size_t stored, IsLineKey isLineKey) 
     return true;
 }
 
-std::string written(const GotoTable& gotos, const PortalTable& portals, const EtcOtherRecords& others) {
-    return JoinLines(EtcLines(gotos, portals, others));
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -86,6 +82,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GotoTable gotosAgain;
     EtcOtherRecords othersAgain;
     ReadEtc(firstSave, portalsAgain, gotosAgain, othersAgain);
-    Check(written(gotosAgain, portalsAgain, othersAgain) == firstSave);
+    Check(JoinLines(EtcLines(gotosAgain, portalsAgain, othersAgain)) == firstSave);
     return 0;
 }
