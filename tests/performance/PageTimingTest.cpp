@@ -3,7 +3,7 @@
 // one frame (16 ms); the debug build within the 100 ms at which an action
 // stops feeling instant; the sanitizer build, several times slower, is not held.
 
-#include "CapacityData.h"
+#include "ServerSizeData.h"
 
 #include "items/InitItemReader.h"
 #include "items/ItemList.h"
@@ -76,19 +76,19 @@ class PageTimingTest : public AppFixture {
     PageTimingTest() {
         MapImageStore::SetProgramFolder(QStringLiteral(BRENNICK_EXAMPLES "/pictures"));
         AppState& state = form1->state();
-        state.monsters = *capacity::Monsters();
-        state.monsterNames = *capacity::MonsterNames();
+        state.monsters = *server_size::Monsters();
+        state.monsterNames = *server_size::MonsterNames();
         state.NamesLoaded = true;
-        form1->spawnPage().spawns() = *capacity::Spawns();
+        form1->spawnPage().spawns() = *server_size::Spawns();
         state.GenMonsterLoaded = true;
         ItemPage& items = form1->itemPage();
-        ParseInitItem(capacity::InitItemBytes(), items.items());
-        ParseItemNames(capacity::ItemNameBytes(), items.names());
+        ParseInitItem(server_size::InitItemBytes(), items.items());
+        ParseItemNames(server_size::ItemNameBytes(), items.names());
         state.InitItemLoaded = true;
         state.ItemNamesLoaded = true;
         PortalPage& portals = form1->portalPage();
         EtcOtherRecords others;
-        ReadEtc(capacity::EtcBytes(*capacity::Gotos(), *capacity::Portals()), portals.portals(),
+        ReadEtc(server_size::EtcBytes(*server_size::Gotos(), *server_size::Portals()), portals.portals(),
                 portals.gotos(), others);
         form1->show();
     }
@@ -116,7 +116,7 @@ class PageTimingTest : public AppFixture {
         auto* areas = control<QListWidget>("ListBox4");
         const QSignalBlocker blocker(areas);
         areas->setCurrentRow(0);
-        for (int row = 0; row < static_cast<int>(capacity::kManyAreas); ++row) {
+        for (int row = 0; row < static_cast<int>(server_size::kManyAreas); ++row) {
             areas->item(row)->setSelected(true);
         }
     }
@@ -152,8 +152,8 @@ TEST_F(PageTimingTest, EveryOperationOnALargeServersTablesFeelsInstant) {
         {"monster list refresh (Button8Click)", monsterPage, [&] { monsters.Button8Click(); }},
         {"select a monster (ListBox2Click)", monsterPage,
          [&] {
-             monsterList->setCurrentRow(selectedMonster =
-                                            (selectedMonster + 167) % static_cast<int>(capacity::kMonsters));
+             monsterList->setCurrentRow(selectedMonster = (selectedMonster + 167) %
+                                                          static_cast<int>(server_size::kMonsters));
          }},
         {"global experience change (Button7Click)",
          [&] {
@@ -200,12 +200,12 @@ TEST_F(PageTimingTest, EveryOperationOnALargeServersTablesFeelsInstant) {
     std::fflush(stdout);
 
     // The operations did their work at full size.
-    EXPECT_EQ(monsterList->count(), static_cast<int>(capacity::kMonsters));
+    EXPECT_EQ(monsterList->count(), static_cast<int>(server_size::kMonsters));
     EXPECT_EQ(form1->state().monsters[0][MonsterSlot::Exp], "103"); // 100, plus 1 in each of the 3 runs
-    EXPECT_EQ(control<QListWidget>("ListBox3")->count(), static_cast<int>(capacity::kMonsterNames));
-    EXPECT_EQ(control<QListWidget>("ListBox4")->count(), static_cast<int>(capacity::kManyAreas));
-    EXPECT_EQ(form3->findChildren<MarkerShape*>().size(), capacity::kManyAreas + 1);
+    EXPECT_EQ(control<QListWidget>("ListBox3")->count(), static_cast<int>(server_size::kMonsterNames));
+    EXPECT_EQ(control<QListWidget>("ListBox4")->count(), static_cast<int>(server_size::kManyAreas));
+    EXPECT_EQ(form3->findChildren<MarkerShape*>().size(), server_size::kManyAreas + 1);
     EXPECT_GE(itemList->count(), 2000);
-    EXPECT_EQ(control<QListWidget>("ListBox5")->count(), static_cast<int>(capacity::kPortals));
+    EXPECT_EQ(control<QListWidget>("ListBox5")->count(), static_cast<int>(server_size::kPortals));
 }
 } // namespace

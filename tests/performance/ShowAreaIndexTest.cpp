@@ -1,7 +1,7 @@
 // "Show area" finds records and markers through indexes built once per
 // press: these hold it to what a search per area gave.
 
-#include "CapacityData.h"
+#include "ServerSizeData.h"
 
 #include "maps/MapImageStore.h"
 #include "maps/MarkerShape.h"
@@ -17,10 +17,10 @@ class ShowAreaIndexTest : public AppFixture {
   protected:
     ShowAreaIndexTest() {
         MapImageStore::SetProgramFolder(QStringLiteral(BRENNICK_EXAMPLES "/pictures"));
-        form1->state().monsterNames = *capacity::MonsterNames();
+        form1->state().monsterNames = *server_size::MonsterNames();
         form1->state().NamesLoaded = true;
         form1->state().GenMonsterLoaded = true;
-        spawns() = *capacity::Spawns();
+        spawns() = *server_size::Spawns();
     }
     ~ShowAreaIndexTest() override { MapImageStore::SetProgramFolder(QString()); }
 
