@@ -1,9 +1,9 @@
-// Each reader and writer at the tables' capacity, beside its baseline: a
-// plain pass over the same bytes counting parentheses for a reader, writing
-// lines of the same lengths for a writer. A summary of the ratios follows the
+// Each reader and writer on the tables of a large server, beside its
+// baseline: a plain pass over the same bytes counting parentheses for a
+// reader, writing lines of the same lengths for a writer. A summary of the ratios follows the
 // benchmark's own report; the exit status is 1 when a ratio is over its bound.
 
-#include "CapacityData.h"
+#include "ServerSizeData.h"
 
 #include "items/InitItemReader.h"
 #include "items/ItemNamesReader.h"
@@ -48,16 +48,16 @@ std::vector<std::string> WriteSameBytes(const std::vector<std::size_t>& lengths,
 }
 
 struct Inputs {
-    std::unique_ptr<MonsterTable> monsters = capacity::Monsters();
-    std::unique_ptr<SpawnTable> spawns = capacity::Spawns();
-    std::unique_ptr<PortalTable> portals = capacity::Portals();
-    std::unique_ptr<GotoTable> gotos = capacity::Gotos();
-    std::string initMonster = capacity::InitMonsterBytes(*monsters);
-    std::string monsterNames = capacity::MonsterNameBytes();
-    std::string initItem = capacity::InitItemBytes();
-    std::string itemNames = capacity::ItemNameBytes();
-    std::string genMonster = capacity::GenMonsterBytes(*spawns);
-    std::string etc = capacity::EtcBytes(*gotos, *portals);
+    std::unique_ptr<MonsterTable> monsters = server_size::Monsters();
+    std::unique_ptr<SpawnTable> spawns = server_size::Spawns();
+    std::unique_ptr<PortalTable> portals = server_size::Portals();
+    std::unique_ptr<GotoTable> gotos = server_size::Gotos();
+    std::string initMonster = server_size::InitMonsterBytes(*monsters);
+    std::string monsterNames = server_size::MonsterNameBytes();
+    std::string initItem = server_size::InitItemBytes();
+    std::string itemNames = server_size::ItemNameBytes();
+    std::string genMonster = server_size::GenMonsterBytes(*spawns);
+    std::string etc = server_size::EtcBytes(*gotos, *portals);
 };
 
 const Inputs& inputs() {
@@ -167,7 +167,7 @@ class SummaryReporter : public benchmark::ConsoleReporter {
     // Prints one line per measured pair; returns whether every ratio is within its bound.
     bool PrintSummary() const {
         bool within = true;
-        std::printf("\n%-24s %14s %14s %8s\n", "at capacity", "time (us)", "baseline (us)", "ratio");
+        std::printf("\n%-24s %14s %14s %8s\n", "server size", "time (us)", "baseline (us)", "ratio");
         for (const auto& [name, time] : nanoseconds_) {
             if (name.starts_with("baseline/")) {
                 continue;

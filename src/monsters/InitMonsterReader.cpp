@@ -6,8 +6,8 @@
 
 #include <span>
 
-MonsterRecord ParseMonsterRecord(std::string_view text, bool commented) {
-    MonsterRecord record;
+namespace {
+void parseMonsterRecord(std::string_view text, bool commented, MonsterRecord& record) {
     record[MonsterSlot::Commented] = commented ? "1" : "0";
     RecordText groups(text);
     const std::span<std::string> slots(record.fields);
@@ -21,6 +21,12 @@ MonsterRecord ParseMonsterRecord(std::string_view text, bool commented) {
     ReadRawGroup(groups, "quest", record[MonsterSlot::Quest], at);
     ReadRawGroup(groups, "skill", record[MonsterSlot::Skill], at);
     record.extras.kept = groups.UntakenGroups();
+}
+} // namespace
+
+MonsterRecord ParseMonsterRecord(std::string_view text, bool commented) {
+    MonsterRecord record;
+    parseMonsterRecord(text, commented, record);
     return record;
 }
 
@@ -28,7 +34,7 @@ InitMonsterLoad ParseInitMonster(std::string_view bytes, MonsterTable& table) {
     table.clear();
     InitMonsterLoad load;
     const SplitResult split = SplitRecords(bytes, "monster", [&](const RecordGroup& group) {
-        table.push_back(ParseMonsterRecord(group.text, group.commented));
+        parseMonsterRecord(group.text, group.commented, table[table.size()]);
     });
     load.stored = table.size();
     load.encoding = DetectEncoding(bytes);

@@ -4,7 +4,10 @@
 #include "records/GroupSplitter.h"
 #include "records/RecordBytes.h"
 
+#include <array>
+#include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace {
 namespace Slot = MonsterSlot;
@@ -19,30 +22,39 @@ bool isLineKey(std::string_view key) {
     return key == "skill" || key == "quest";
 }
 
+// Builds a line in a buffer sized once for the longest line the record can
+// give: the writer runs over every monster.
 class LineBuilder {
   public:
-    explicit LineBuilder(const MonsterRecord& record) : record_(record) {
-        std::size_t size = 384;
+    explicit LineBuilder(const MonsterRecord& record) : record_(record.fields), extras_(record.extras) {
+        // Keys, parentheses and spaces take at most 276 bytes of a line; a
+        // kept group takes its bytes and one separator.
+        constexpr std::size_t kSyntaxBytes = 384;
+        std::size_t longest = kSyntaxBytes;
         for (const std::string& slot : record.fields) {
-            size += slot.size();
+            longest += slot.size();
         }
         for (const std::string& group : record.extras.kept) {
-            size += group.size() + 1;
+            longest += group.size() + 1;
+            const std::string_view key = LeadingWord(group);
+            keptKeys_.push_back(key == "quest" || !isLineKey(key) ? std::string_view() : key);
         }
-        for (const auto& surplus : record.extras.surplus) {
-            size += surplus.second.size();
+        for (const auto& [first, words] : record.extras.surplus) {
+            longest += words.size();
+            surplus_.at(first) = words;
         }
-        line_.reserve(size);
+        line_.resize(longest);
+        out_ = line_.data();
     }
 
     // "(key v1 v2 ...)" with single spaces between the values, empty ones
     // included, and the group's surplus values before its ")".
     void group(std::string_view key, std::size_t first, std::size_t count) {
-        line_ += '(';
-        line_ += key;
+        put('(');
+        put(key);
         for (std::size_t slot = first; slot < first + count; ++slot) {
-            line_ += ' ';
-            line_ += record_[slot];
+            put(' ');
+            put(record_[slot]);
         }
         closeGroup(first);
     }
@@ -53,14 +65,14 @@ class LineBuilder {
                   std::string_view separator = " ") {
         if (!record_[first].empty()) {
             group(key, first, count);
-            line_ += separator;
+            put(separator);
         }
         kept(key, separator);
     }
 
     void always(std::string_view key, std::size_t first) {
         group(key, first, 1);
-        line_ += ' ';
+        put(' ');
         kept(key, " ");
     }
 
@@ -68,36 +80,36 @@ class LineBuilder {
         for (const std::size_t first : {Slot::ItemGroup1, Slot::ItemGroup2}) {
             if (!record_[first].empty() && record_[first] != "0") {
                 group("itemgroup", first, 2);
-                line_ += ' ';
+                put(' ');
             }
         }
         kept("itemgroup", " ");
     }
 
     void country() {
-        line_ += "(country ";
-        line_ += record_[Slot::Country];
+        put("(country ");
+        put(record_[Slot::Country]);
         for (const std::size_t slot : {Slot::Country + 1, Slot::Country + 2}) {
             if (!record_[slot].empty()) {
-                line_ += ' ';
-                line_ += record_[slot];
+                put(' ');
+                put(record_[slot]);
             }
         }
         closeGroup(Slot::Country);
-        line_ += ' ';
+        put(' ');
         kept("country", " ");
     }
 
     // A raw text that kept the blank after its key as read is written right
     // after the key, so that reading and writing it again changes nothing.
     void raw(std::string_view key, const std::string& text) {
-        line_ += '(';
-        line_ += key;
+        put('(');
+        put(key);
         if (text.empty() || !IsBlank(text.front())) {
-            line_ += ' ';
+            put(' ');
         }
-        line_ += text;
-        line_ += ')';
+        put(text);
+        put(')');
     }
 
     void skill() {
@@ -111,36 +123,67 @@ class LineBuilder {
     // does not write follow it, each after one space.
     void questAndTheRest() {
         raw("quest", record_[Slot::Quest]);
-        for (const std::string& group : record_.extras.kept) {
-            const std::string_view key = LeadingWord(group);
-            if (key == "quest" || !isLineKey(key)) {
-                line_ += ' ';
-                line_ += group;
+        for (std::size_t i = 0; i < keptKeys_.size(); ++i) {
+            if (keptKeys_[i].empty()) {
+                put(' ');
+                put(extras_.kept[i]);
             }
         }
     }
 
-    void text(std::string_view piece) { line_ += piece; }
+    void text(std::string_view piece) { put(piece); }
 
-    std::string take() { return std::move(line_); }
+    std::string take() {
+        line_.resize(static_cast<std::size_t>(out_ - line_.data()));
+        return std::move(line_);
+    }
 
   private:
+    void put(char c) { *out_++ = c; }
+
+    // Most pieces are a few bytes long: two fixed-size copies that may
+    // overlap cover any length up to 16 without a call to memcpy.
+    [[gnu::always_inline]] void put(std::string_view piece) {
+        const char* from = piece.data();
+        const std::size_t n = piece.size();
+        if (n >= 8 && n <= 16) {
+            std::memcpy(out_, from, 8);
+            std::memcpy(out_ + n - 8, from + n - 8, 8);
+        } else if (n >= 4 && n < 8) {
+            std::memcpy(out_, from, 4);
+            std::memcpy(out_ + n - 4, from + n - 4, 4);
+        } else if (n > 0 && n < 4) {
+            out_[0] = from[0];
+            out_[n / 2] = from[n / 2];
+            out_[n - 1] = from[n - 1];
+        } else if (n > 16) {
+            std::memcpy(out_, from, n);
+        }
+        out_ += n;
+    }
+
     void closeGroup(std::size_t first) {
-        line_ += record_.extras.SurplusOf(first);
-        line_ += ')';
+        put(surplus_[first]);
+        put(')');
     }
 
     void kept(std::string_view key, std::string_view separator) {
-        for (const std::string& group : record_.extras.kept) {
-            if (LeadingWord(group) == key) {
-                line_ += group;
-                line_ += separator;
+        for (std::size_t i = 0; i < keptKeys_.size(); ++i) {
+            if (keptKeys_[i] == key) {
+                put(extras_.kept[i]);
+                put(separator);
             }
         }
     }
 
-    const MonsterRecord& record_;
+    const MonsterRecord::Fields& record_;
+    const RecordExtras& extras_;
+    // The key of each kept group whose key's piece it follows; empty for one
+    // that goes after the quest.
+    std::vector<std::string_view> keptKeys_;
+    std::array<std::string_view, MonsterRecord::kSlots> surplus_{}; // by the first slot of their group
     std::string line_;
+    char* out_ = nullptr;
 };
 } // namespace
 

@@ -13,8 +13,9 @@
 // hold what the slots cannot: surplus values and groups no key search took.
 struct MonsterRecord {
     static constexpr std::size_t kSlots = 51;
+    using Fields = std::array<std::string, kSlots>;
 
-    std::array<std::string, kSlots> fields{};
+    Fields fields{};
     RecordExtras extras;
 
     std::string& operator[](std::size_t slot) { return fields.at(slot); }

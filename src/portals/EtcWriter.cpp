@@ -46,14 +46,16 @@ std::string PortalLine(const PortalRecord& record) {
 
 std::vector<std::string> EtcLines(const GotoTable& gotos, const PortalTable& portals,
                                   const EtcOtherRecords& others) {
+    const std::size_t gotoCount = gotos.walkLength();
+    const std::size_t portalCount = portals.walkLength();
     std::vector<std::string> lines;
-    lines.reserve(2 + gotos.walkLength() + portals.walkLength() + others.size());
+    lines.reserve(2 + gotoCount + portalCount + others.size());
     lines.emplace_back(kGotoBanner);
-    for (std::size_t position = 0; position < gotos.walkLength(); ++position) {
+    for (std::size_t position = 0; position < gotoCount; ++position) {
         lines.push_back(GotoLine(gotos[position]));
     }
     lines.emplace_back(kPortalBanner);
-    for (std::size_t position = 0; position < portals.walkLength(); ++position) {
+    for (std::size_t position = 0; position < portalCount; ++position) {
         lines.push_back(PortalLine(portals[position]));
     }
     lines.insert(lines.end(), others.begin(), others.end());

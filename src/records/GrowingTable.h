@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <utility>
 
 // The records of one file in file order. The table has no fixed capacity:
 // storing at a position past its last record grows it, and reading such a
@@ -23,7 +24,7 @@ template <typename Record> class GrowingTable {
         return records_[position];
     }
 
-    void push_back(Record record) { records_.push_back(std::move(record)); }
+    void push_back(Record&& record) { records_.push_back(std::move(record)); }
     void clear() { records_.clear(); }
 
   private:

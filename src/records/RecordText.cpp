@@ -2,7 +2,10 @@
 
 #include "records/RecordBytes.h"
 
+#include <algorithm>
+
 RecordText::RecordText(std::string_view text) : text_(text) {
+    groups_.reserve(16);
     // The record's own "(" is at position 0; its groups stand at depth 1.
     std::size_t depth = 0;
     for (std::size_t i = 1; i < text.size(); ++i) {
@@ -29,8 +32,12 @@ std::optional<RecordText::KeyGroup> RecordText::FindKeyGroup(std::string_view ke
         return KeyGroup{
             group, static_cast<std::size_t>(groups_[group].key.data() - text_.data()) + key.size(), forward};
     };
-    for (std::size_t group = 0; group < groups_.size(); ++group) {
-        if (groups_[group].open >= start && groups_[group].key == key) {
+    // The groups stand in file order: those at or after `start` are the last ones.
+    const auto firstAfter =
+        std::ranges::partition_point(groups_, [start](const Group& group) { return group.open < start; });
+    for (auto group = static_cast<std::size_t>(firstAfter - groups_.begin()); group < groups_.size();
+         ++group) {
+        if (groups_[group].key == key) {
             return keyGroup(group, true);
         }
     }

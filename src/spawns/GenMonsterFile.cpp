@@ -38,9 +38,7 @@ GenMonsterLoad ParseGenMonster(std::string_view bytes, SpawnTable& table) {
     table.ClearSpawnTable();
     GenMonsterLoad load;
     const SplitResult split = SplitRecords(bytes, "genmonster", [&](const RecordGroup& group) {
-        SpawnRecord record;
-        ParseGenMonsterRecord(group.text, group.commented, record);
-        table.push_back(std::move(record));
+        ParseGenMonsterRecord(group.text, group.commented, table[table.size()]);
     });
     load.stored = table.size();
     load.encoding = DetectEncoding(bytes);

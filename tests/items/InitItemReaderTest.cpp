@@ -3,11 +3,13 @@
 #include "records/Errors.h"
 
 #include "items/ItemFileTestSupport.h"
+#include "support/SeededChoices.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -186,6 +188,39 @@ TEST(InitItemReader, EveryRecordIsStoredAndValuesPastTheFieldsAreCounted) {
     EXPECT_EQ(table[3999][1], "3999");
     EXPECT_EQ(load.notes(),
               LoadNotes{"4000 values before the first item record or past field 70 were left out."});
+}
+
+// InitItem.txt as large servers have it: 2,600 items over several lines each,
+// tabs between groups, quoted image paths with blanks, nested specialty
+// groups, groups now and then left out.
+TEST(InitItemReader, ServerSizedFileStoresEveryItem) {
+    SeededChoices choose(11);
+    std::string bytes = "; InitItem.txt\r\n";
+    std::vector<std::string> buy(2600);
+    for (std::size_t k = 0; k < buy.size(); ++k) {
+        buy[k] = choose.Number(90000);
+        const std::string n = std::to_string(k + 1);
+        bytes += "(item (name " + n + ") (Index " + std::to_string(1000 + k) + ")\t(Image \"items\\a " + n +
+                 ".bmp\")\r\n\t(class " + std::string(choose.OneOf({"weapon sword", "defense helmet"})) +
+                 ") (country 0 1)" + (choose.OneIn(3) ? "" : " (level " + choose.Number(80) + ")") +
+                 " (wear 1) (limit " + std::string(choose.OneOf({"all", "Knight", "mage"})) +
+                 " 10)\r\n\t(buy " + buy[k] + ") (specialty (Attack " + n + " 20)" +
+                 (choose.OneIn(2) ? " (hp 9)" : "") + ") (repair))\r\n";
+    }
+    ItemTable table;
+    const InitItemLoad load = ParseInitItem(bytes, table);
+    EXPECT_EQ(load.lastRow, 2599);
+    EXPECT_EQ(load.valuesLeftOut, 0);
+    for (std::size_t k = 0; k < buy.size(); ++k) {
+        const std::string n = std::to_string(k + 1);
+        const ItemTable::Row& row = std::as_const(table)[k];
+        ASSERT_EQ(row[item_field::kNameNumber], n);
+        ASSERT_EQ(row[item_field::kIndex], std::to_string(1000 + k));
+        ASSERT_EQ(row[3], "items\\a " + n + ".bmp");
+        ASSERT_EQ(row[item_field::kBuy], buy[k]);
+        ASSERT_EQ(row[item_field::kAttackMax], n);
+        ASSERT_EQ(row[65], "1"); // repair
+    }
 }
 
 TEST(InitItemReader, MissingFileFailsWithoutStoring) {

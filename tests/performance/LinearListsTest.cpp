@@ -3,7 +3,7 @@
 // searches they replace, on full tables and on tables with the odd cases
 // (stale list positions, repeated numbers, empty numbers, a bad index).
 
-#include "CapacityData.h"
+#include "ServerSizeData.h"
 
 #include "items/InitItemReader.h"
 #include "items/ItemList.h"
@@ -81,7 +81,7 @@ struct SpawnCase {
 };
 
 TEST(LinearListsTest, SpawnMonsterListMatchesTheNestedSearch) {
-    const std::unique_ptr<MonsterNameTable> names = capacity::MonsterNames();
+    const std::unique_ptr<MonsterNameTable> names = server_size::MonsterNames();
     const std::vector<SpawnCase> cases{
         {"full table", [](SpawnTable&) {}},
         {"stale list positions",
@@ -104,7 +104,7 @@ TEST(LinearListsTest, SpawnMonsterListMatchesTheNestedSearch) {
     };
     for (const SpawnCase& test : cases) {
         SCOPED_TRACE(test.name);
-        std::unique_ptr<SpawnTable> expected = capacity::Spawns();
+        std::unique_ptr<SpawnTable> expected = server_size::Spawns();
         test.change(*expected);
         auto actual = std::make_unique<SpawnTable>(*expected);
 
@@ -161,8 +161,8 @@ TEST(LinearListsTest, ItemListMatchesTheNestedSearch) {
         SCOPED_TRACE(test.name);
         ItemTable items;
         auto expectedNames = std::make_unique<ItemNameTable>();
-        ParseInitItem(capacity::InitItemBytes(), items);
-        ParseItemNames(capacity::ItemNameBytes(), *expectedNames);
+        ParseInitItem(server_size::InitItemBytes(), items);
+        ParseItemNames(server_size::ItemNameBytes(), *expectedNames);
         test.change(items, *expectedNames);
         auto actualNames = std::make_unique<ItemNameTable>(*expectedNames);
         const std::optional<TypeFilter> filter = TypeFilterFor(test.typePosition, test.classPosition);

@@ -3,7 +3,7 @@
 // one frame (16 ms); the debug build within the 100 ms at which an action
 // stops feeling instant; the sanitizer build, several times slower, is not held.
 
-#include "CapacityData.h"
+#include "ServerSizeData.h"
 
 #include "items/InitItemReader.h"
 #include "items/ItemList.h"
@@ -68,16 +68,16 @@ class PageTimingTest : public ShellFixture {
   protected:
     PageTimingTest() {
         Workspace& tables = *workspace;
-        tables.monsters = *capacity::Monsters();
-        tables.monsterNames = *capacity::MonsterNames();
+        tables.monsters = *server_size::Monsters();
+        tables.monsterNames = *server_size::MonsterNames();
         tables.NamesLoaded = true;
-        tables.spawns = *capacity::Spawns();
+        tables.spawns = *server_size::Spawns();
         tables.GenMonsterLoaded = true;
-        ParseInitItem(capacity::InitItemBytes(), tables.items);
-        ParseItemNames(capacity::ItemNameBytes(), tables.itemNames);
+        ParseInitItem(server_size::InitItemBytes(), tables.items);
+        ParseItemNames(server_size::ItemNameBytes(), tables.itemNames);
         tables.InitItemLoaded = true;
         tables.ItemNamesLoaded = true;
-        ReadEtc(capacity::EtcBytes(*capacity::Gotos(), *capacity::Portals()), tables.portals, tables.gotos,
+        ReadEtc(server_size::EtcBytes(*server_size::Gotos(), *server_size::Portals()), tables.portals, tables.gotos,
                 tables.otherEtcRecords);
         for (QWidget* page : {&monsterSheet, &itemSheet}) {
             page->resize(633, 447);
@@ -113,7 +113,7 @@ class PageTimingTest : public ShellFixture {
         auto* areas = FindControl<QListWidget>(&spawnSheet, "ListBox4");
         const QSignalBlocker blocker(areas);
         areas->setCurrentRow(0);
-        for (int row = 0; row < static_cast<int>(capacity::kManyAreas); ++row) {
+        for (int row = 0; row < static_cast<int>(server_size::kManyAreas); ++row) {
             areas->item(row)->setSelected(true);
         }
     }
@@ -156,8 +156,8 @@ TEST_F(PageTimingTest, EveryOperationOnALargeServersTablesFeelsInstant) {
         {"monster list refresh (Button8Click)", monsterPage, [&] { monsters->Button8Click(); }},
         {"select a monster (ListBox2Click)", monsterPage,
          [&] {
-             monsterList->setCurrentRow(selectedMonster =
-                                            (selectedMonster + 167) % static_cast<int>(capacity::kMonsters));
+             monsterList->setCurrentRow(selectedMonster = (selectedMonster + 167) %
+                                                          static_cast<int>(server_size::kMonsters));
          }},
         {"global experience change (Button7Click)",
          [&] {
@@ -202,16 +202,16 @@ TEST_F(PageTimingTest, EveryOperationOnALargeServersTablesFeelsInstant) {
     std::fflush(stdout);
 
     // The operations did their work at full size.
-    EXPECT_EQ(monsterList->count(), static_cast<int>(capacity::kMonsters));
+    EXPECT_EQ(monsterList->count(), static_cast<int>(server_size::kMonsters));
     EXPECT_EQ(workspace->monsters[0][MonsterSlot::Exp], "103"); // 100, plus 1 in each of the 3 runs
     EXPECT_EQ(FindControl<QListWidget>(&spawnSheet, "ListBox3")->count(),
-              static_cast<int>(capacity::kMonsterNames));
+              static_cast<int>(server_size::kMonsterNames));
     EXPECT_EQ(FindControl<QListWidget>(&spawnSheet, "ListBox4")->count(),
-              static_cast<int>(capacity::kManyAreas));
-    EXPECT_EQ(viewer->findChildren<MarkerShape*>().size(), capacity::kManyAreas + 1);
+              static_cast<int>(server_size::kManyAreas));
+    EXPECT_EQ(viewer->findChildren<MarkerShape*>().size(), server_size::kManyAreas + 1);
     EXPECT_GE(itemList->count(), 2000);
     EXPECT_EQ(FindControl<QListWidget>(&portalSheet, "ListBox5")->count(),
-              static_cast<int>(capacity::kPortals));
+              static_cast<int>(server_size::kPortals));
     EXPECT_TRUE(shell.messages().isEmpty());
 }
 } // namespace

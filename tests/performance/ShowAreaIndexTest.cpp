@@ -1,7 +1,7 @@
 // "Show area" finds records and markers through indexes built once per
 // press: these hold it to what a search per area gave.
 
-#include "CapacityData.h"
+#include "ServerSizeData.h"
 
 #include "maps/MapImageStore.h"
 #include "maps/MarkerShape.h"
@@ -16,10 +16,10 @@ namespace {
 class ShowAreaIndexTest : public ShellFixture {
   protected:
     ShowAreaIndexTest() {
-        workspace->monsterNames = *capacity::MonsterNames();
+        workspace->monsterNames = *server_size::MonsterNames();
         workspace->NamesLoaded = true;
         workspace->GenMonsterLoaded = true;
-        spawns() = *capacity::Spawns();
+        spawns() = *server_size::Spawns();
     }
 
     SpawnTable& spawns() { return workspace->spawns; }

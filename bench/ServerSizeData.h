@@ -11,7 +11,7 @@
 
 // Tables and files of the size of a large server's, with every key of every
 // record, for measuring the readers, the writers and the pages.
-namespace capacity {
+namespace server_size {
 
 inline constexpr std::size_t kMonsters = 920;
 inline constexpr std::size_t kMonsterNames = 920;
@@ -51,4 +51,4 @@ std::string InitItemBytes();
 // "(itemname k "Item k")" for k from 1 to kItems.
 std::string ItemNameBytes();
 
-} // namespace capacity
+} // namespace server_size

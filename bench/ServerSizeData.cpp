@@ -1,4 +1,4 @@
-#include "CapacityData.h"
+#include "ServerSizeData.h"
 
 #include "items/ItemNameTable.h"
 #include "items/ItemTable.h"
@@ -10,7 +10,7 @@
 #include <array>
 #include <string_view>
 
-namespace capacity {
+namespace server_size {
 namespace {
 std::string num(std::size_t value) {
     return std::to_string(value);
@@ -181,4 +181,4 @@ std::string ItemNameBytes() {
     return bytes;
 }
 
-} // namespace capacity
+} // namespace server_size
