@@ -30,7 +30,8 @@ QFileDialog* makeDialog(QWidget* parent, const QString& objectName) {
 }
 } // namespace
 
-QFileDialog* MakeOpenDialog(QWidget* parent, const QString& objectName, const QString& title, const QString& filter) {
+QFileDialog* MakeOpenDialog(QWidget* parent, const QString& objectName, const QString& title,
+                            const QString& filter) {
     QFileDialog* dialog = makeDialog(parent, objectName);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     // A name typed for a file that is not there is handed on, so that the

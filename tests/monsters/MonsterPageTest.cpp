@@ -321,8 +321,10 @@ TEST_F(MonsterPageTest, OneClickOneFailureBox) {
     loadSample(true);
     table()[2][Slot::Name] = "3x";
     const qsizetype before = shell.messages().size();
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(2)).center());
-    EXPECT_EQ(shell.messages().mid(before), QStringList{"Brennick v1.14a: '3x' is not a valid integer value"});
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                      list()->visualItemRect(list()->item(2)).center());
+    EXPECT_EQ(shell.messages().mid(before),
+              QStringList{"Brennick v1.14a: '3x' is not a valid integer value"});
 }
 
 class LoadWarnings : public MonsterPageTest {};

@@ -77,8 +77,8 @@ class PageTimingTest : public ShellFixture {
         ParseItemNames(server_size::ItemNameBytes(), tables.itemNames);
         tables.InitItemLoaded = true;
         tables.ItemNamesLoaded = true;
-        ReadEtc(server_size::EtcBytes(*server_size::Gotos(), *server_size::Portals()), tables.portals, tables.gotos,
-                tables.otherEtcRecords);
+        ReadEtc(server_size::EtcBytes(*server_size::Gotos(), *server_size::Portals()), tables.portals,
+                tables.gotos, tables.otherEtcRecords);
         for (QWidget* page : {&monsterSheet, &itemSheet}) {
             page->resize(633, 447);
         }
