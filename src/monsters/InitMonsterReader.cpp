@@ -38,12 +38,7 @@ InitMonsterLoad ParseInitMonster(std::string_view bytes, MonsterTable& table) {
     });
     load.stored = table.size();
     load.encoding = DetectEncoding(bytes);
-    if (split.openGroupLine) {
-        load.notes.push_back(OpenGroupNote(*split.openGroupLine));
-    }
-    const std::size_t inUse = table.LastMonsterIndex() + 1;
-    if (load.stored > inUse) {
-        load.notes.push_back(TableEndNote("monster", "name", inUse, load.stored));
-    }
+    load.notes =
+        TableLoadNotes(split.openGroupLine, "monster", "name", table.LastMonsterIndex() + 1, load.stored);
     return load;
 }

@@ -176,12 +176,12 @@ class LineBuilder {
         }
     }
 
-    const MonsterRecord::Fields& record_;
+    const decltype(MonsterRecord::fields)& record_;
     const RecordExtras& extras_;
     // The key of each kept group whose key's piece it follows; empty for one
     // that goes after the quest.
     std::vector<std::string_view> keptKeys_;
-    std::array<std::string_view, MonsterRecord::kSlots> surplus_{}; // by the first slot of their group
+    std::array<std::string_view, MonsterTable::kSlots> surplus_{}; // by the first slot of their group
     std::string line_;
     char* out_ = nullptr;
 };

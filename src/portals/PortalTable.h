@@ -1,28 +1,19 @@
 #pragma once
 
+#include "records/FieldRecord.h"
 #include "records/GrowingTable.h"
-#include "records/RecordExtras.h"
 
 #include <array>
 #include <cstddef>
 #include <string>
 #include <vector>
 
-// A record of text fields kept exactly as read, with what the fields cannot
-// hold (surplus values, groups no key search took). A record is present when
-// its `commented` field ("0" active, "1" commented out) is not empty.
-template <std::size_t FieldCount> struct EtcRecord {
-    static constexpr std::size_t kFieldCount = FieldCount;
+// A record of Etc.txt. It is present when its `commented` field ("0" active,
+// "1" commented out) is not empty.
+template <std::size_t FieldCount> struct EtcRecord : FieldRecord<FieldCount> {
     static constexpr std::size_t commented = 0;
 
-    std::array<std::string, FieldCount> fields{};
-    RecordExtras extras;
-
-    std::string& operator[](std::size_t field) { return fields.at(field); }
-    const std::string& operator[](std::size_t field) const { return fields.at(field); }
-    bool present() const { return !fields[commented].empty(); }
-
-    bool operator==(const EtcRecord&) const = default;
+    bool present() const { return !this->fields[commented].empty(); }
 };
 
 struct PortalRecord : EtcRecord<13> {

@@ -19,6 +19,18 @@ std::string TableEndNote(std::string_view record, std::string_view keyField, std
            " after it.";
 }
 
+LoadNotes TableLoadNotes(std::optional<std::size_t> openGroupLine, std::string_view record,
+                         std::string_view keyField, std::size_t inUse, std::size_t stored) {
+    LoadNotes notes;
+    if (openGroupLine) {
+        notes.push_back(OpenGroupNote(*openGroupLine));
+    }
+    if (stored > inUse) {
+        notes.push_back(TableEndNote(record, keyField, inUse, stored));
+    }
+    return notes;
+}
+
 std::string LoadWarning(std::string_view fileName, const LoadNotes& notes) {
     std::string text;
     for (const std::string& note : notes) {

@@ -42,13 +42,7 @@ GenMonsterLoad ParseGenMonster(std::string_view bytes, SpawnTable& table) {
     });
     load.stored = table.size();
     load.encoding = DetectEncoding(bytes);
-    if (split.openGroupLine) {
-        load.notes.push_back(OpenGroupNote(*split.openGroupLine));
-    }
-    const std::size_t live = table.LiveCount();
-    if (load.stored > live) {
-        load.notes.push_back(TableEndNote("spawn", "index", live, load.stored));
-    }
+    load.notes = TableLoadNotes(split.openGroupLine, "spawn", "index", table.LiveCount(), load.stored);
     return load;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "spawns/SpawnTable.h"
+
 #include <QObject>
 
 #include <array>
@@ -16,7 +18,6 @@ class QWidget;
 class RadioGroup;
 class Shell;
 class SpinEdit;
-struct SpawnRecord;
 struct Workspace;
 
 // The "Monsters" sub-page of the "Map" page: the spawns of GenMonster.txt by

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "records/FieldRecord.h"
 #include "records/GrowingTable.h"
-#include "records/RecordExtras.h"
 
 #include <array>
 #include <cstddef>
@@ -26,21 +26,11 @@ enum SpawnField : std::size_t {
 };
 
 // A spawn: its fields and what they cannot hold (surplus values, groups no key search took).
-struct SpawnRecord {
-    static constexpr std::size_t kFields = 12;
-
-    std::array<std::string, kFields> fields{};
-    RecordExtras extras;
-
-    std::string& operator[](std::size_t field) { return fields.at(field); }
-    const std::string& operator[](std::size_t field) const { return fields.at(field); }
-
-    bool operator==(const SpawnRecord&) const = default;
-};
+using SpawnRecord = FieldRecord<12>;
 
 class SpawnTable : public GrowingTable<SpawnRecord> {
   public:
-    static constexpr std::size_t kFields = SpawnRecord::kFields;
+    static constexpr std::size_t kFields = SpawnRecord::kFieldCount;
 
     void ClearSpawnTable() { clear(); }
 
