@@ -23,7 +23,7 @@
 #include <vector>
 
 namespace {
-constexpr double kBound = 10.0;
+constexpr double kBound = 20.0;
 
 long long CountParentheses(std::string_view bytes) {
     long long depth = 0;

@@ -30,11 +30,12 @@ class EtcScanner {
         : portals_(portals), gotos_(gotos), others_(others) {}
 
     void scan(std::string_view bytes) {
+        bytes_ = bytes;
         for (std::size_t i = 0; i < bytes.size(); ++i) {
             step(bytes[i], i, i > 0 && bytes[i - 1] == ';');
         }
         if (inComment_) {
-            storeComment();
+            storeComment(bytes.size());
         }
         if (depth_ > 0) {
             load_.notes.push_back(OpenGroupNote(LineOf(bytes, groupStart_)));
@@ -47,16 +48,13 @@ class EtcScanner {
     void step(char c, std::size_t at, bool afterSemicolon) {
         if (inComment_) {
             if (isLineEnd(c)) {
-                storeComment();
+                storeComment(at);
                 semicolonOnLine_ = false;
-            } else {
-                comment_ += c;
             }
             return;
         }
         if (c == '(') {
             if (depth_ == 0) {
-                group_.clear();
                 groupStart_ = at;
                 commented_ = afterSemicolon;
                 // A group after a ";" of its line is comment text, unless the
@@ -64,24 +62,20 @@ class EtcScanner {
                 inLineComment_ = semicolonOnLine_ && !afterSemicolon;
             }
             ++depth_;
-            group_ += c;
             return;
         }
         if (c == ')') {
             // A ")" with no group open is stray text and closes nothing.
             if (depth_ > 0 && --depth_ == 0) {
+                group_ = bytes_.substr(groupStart_, at - groupStart_);
                 groupClosed();
-            } else if (depth_ > 0) {
-                group_ += c;
             }
             return;
         }
-        if (depth_ > 0) {
-            group_ += c;
-        } else if (c == ';') {
+        if (depth_ == 0 && c == ';') {
             if (owners_.any()) {
                 inComment_ = true;
-                comment_.clear();
+                commentStart_ = at + 1;
                 return;
             }
             semicolonOnLine_ = true;
@@ -101,7 +95,8 @@ class EtcScanner {
             storePortal(portals_[load_.portalsStored++]);
             owners_.portalRecord = true;
         } else if (!inLineComment_) {
-            others_.push_back((commented_ ? ";" : "") + TidyGroup(group_ + ')'));
+            others_.push_back((commented_ ? ";" : "") +
+                              TidyGroup(bytes_.substr(groupStart_, group_.size() + 1)));
         }
     }
 
@@ -129,15 +124,15 @@ class EtcScanner {
         record.extras.kept = text.UntakenGroups();
     }
 
-    void storeComment() {
+    void storeComment(std::size_t end) {
+        const std::string_view comment = bytes_.substr(commentStart_, end - commentStart_);
         if (owners_.gotoRecord) {
-            gotos_[load_.gotosStored - 1][GotoRecord::comment] = comment_;
+            gotos_[load_.gotosStored - 1][GotoRecord::comment] = comment;
         }
         if (owners_.portalRecord) {
-            portals_[load_.portalsStored - 1][PortalRecord::comment] = comment_;
+            portals_[load_.portalsStored - 1][PortalRecord::comment] = comment;
         }
         inComment_ = false;
-        comment_.clear();
         owners_ = CommentOwners{};
     }
 
@@ -145,14 +140,15 @@ class EtcScanner {
     GotoTable& gotos_;
     EtcOtherRecords& others_;
     EtcLoad load_;
+    std::string_view bytes_;
     std::size_t depth_ = 0;
-    std::string group_; // the open top-level group, from its "("
+    std::string_view group_; // the top-level group just closed, from its "(" up to its ")"
     std::size_t groupStart_ = 0;
     bool commented_ = false;
     bool inLineComment_ = false;
     bool semicolonOnLine_ = false;
     bool inComment_ = false;
-    std::string comment_;
+    std::size_t commentStart_ = 0;
     CommentOwners owners_;
 };
 } // namespace

@@ -1,11 +1,30 @@
 #include "records/TextEncoding.h"
 
+#include <cstdint>
+#include <cstring>
+
+namespace {
+// Whether none of eight bytes has its high bit set.
+bool allAscii(const char* bytes) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return (word & 0x8080808080808080ULL) == 0;
+}
+} // namespace
+
 void EncodingDetector::Feed(std::string_view block) {
-    for (const char c : block) {
+    for (std::size_t i = 0; i < block.size(); ++i) {
         if (!valid_) {
             return;
         }
-        const auto byte = static_cast<unsigned char>(c);
+        // Most text is plain ASCII: pass it eight bytes at a time.
+        while (expected_ == 0 && i + 8 <= block.size() && allAscii(block.data() + i)) {
+            i += 8;
+        }
+        if (i == block.size()) {
+            return;
+        }
+        const auto byte = static_cast<unsigned char>(block[i]);
         if (expected_ > 0) {
             valid_ = byte >= low_ && byte <= high_;
             low_ = 0x80;
