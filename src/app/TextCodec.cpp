@@ -2,6 +2,7 @@
 
 #include "records/Errors.h"
 
+#include <QFile>
 #include <QList>
 
 QString ToQ(std::string_view bytes, TextEncoding encoding) {
@@ -29,4 +30,8 @@ std::string FromQ(const QString& text, TextEncoding encoding) {
         bytes += static_cast<char>(character);
     }
     return bytes;
+}
+
+std::string PathBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }

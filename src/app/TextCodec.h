@@ -15,3 +15,7 @@ QString ToQ(std::string_view bytes, TextEncoding encoding = TextEncoding::Latin1
 // Text typed into a field, as bytes of its file's encoding. A character the
 // encoding cannot hold throws BrennickError naming it, so that nothing is stored.
 std::string FromQ(const QString& text, TextEncoding encoding = TextEncoding::Latin1);
+
+// A file path as the file system takes it: for the readers, and for the
+// messages that name the file.
+std::string PathBytes(const QString& path);

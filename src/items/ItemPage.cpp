@@ -13,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -268,8 +267,7 @@ void ItemPage::Button5Click() {
     if (!path) {
         return;
     }
-    const InitItemLoad load =
-        ReadInitItem(QFile::encodeName(*path).toStdString(), workspace_.items, kItemFileBlockSize);
+    const InitItemLoad load = ReadInitItem(PathBytes(*path), workspace_.items, kItemFileBlockSize);
     workspace_.itemText = load.encoding;
     emit initItemRead(load.lastRow);
     shell_.PostStatus(QStringLiteral("InitItem Loaded!"));
@@ -288,8 +286,7 @@ void ItemPage::ItemName1Click() {
     if (!path) {
         return;
     }
-    const ItemNamesLoad load =
-        ReadItemNames(QFile::encodeName(*path).toStdString(), workspace_.itemNames, kItemFileBlockSize);
+    const ItemNamesLoad load = ReadItemNames(PathBytes(*path), workspace_.itemNames, kItemFileBlockSize);
     workspace_.itemNameText = load.encoding;
     emit itemNamesRead(load.lastRow);
     shell_.PostStatus(QStringLiteral("Items Name Loaded!"));

@@ -1,5 +1,6 @@
 #include "maps/MapImageStore.h"
 
+#include "app/TextCodec.h"
 #include "maps/MapGeometry.h"
 #include "records/Errors.h"
 
@@ -10,13 +11,6 @@
 
 #include <cerrno>
 #include <optional>
-
-namespace {
-// A path as the file system takes it, for the messages that name a file.
-std::string PathBytes(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-} // namespace
 
 QString MapImageStore::MapPicturePath(const std::string& mapText) const {
     const std::optional<std::string> relative = MapPictureRelativePath(mapText);
@@ -46,7 +40,7 @@ QImage MapImageStore::LoadBitmap(const QString& path) {
     QImageReader reader(&file, "BMP");
     QImage image = reader.read();
     if (image.isNull()) {
-        throw BrennickError("Cannot read file \"" + PathBytes(path) + "\". Bitmap image is not valid");
+        throw InOutError::cannotRead(PathBytes(path), "Bitmap image is not valid");
     }
     return image;
 }

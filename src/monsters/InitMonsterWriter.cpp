@@ -141,25 +141,9 @@ class LineBuilder {
   private:
     void put(char c) { *out_++ = c; }
 
-    // Most pieces are a few bytes long: two fixed-size copies that may
-    // overlap cover any length up to 16 without a call to memcpy.
-    [[gnu::always_inline]] void put(std::string_view piece) {
-        const char* from = piece.data();
-        const std::size_t n = piece.size();
-        if (n >= 8 && n <= 16) {
-            std::memcpy(out_, from, 8);
-            std::memcpy(out_ + n - 8, from + n - 8, 8);
-        } else if (n >= 4 && n < 8) {
-            std::memcpy(out_, from, 4);
-            std::memcpy(out_ + n - 4, from + n - 4, 4);
-        } else if (n > 0 && n < 4) {
-            out_[0] = from[0];
-            out_[n / 2] = from[n / 2];
-            out_[n - 1] = from[n - 1];
-        } else if (n > 16) {
-            std::memcpy(out_, from, n);
-        }
-        out_ += n;
+    void put(std::string_view piece) {
+        std::memcpy(out_, piece.data(), piece.size());
+        out_ += piece.size();
     }
 
     void closeGroup(std::size_t first) {

@@ -17,7 +17,6 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -34,7 +33,7 @@ namespace {
 namespace Slot = MonsterSlot;
 
 std::string readWhole(const QString& path) {
-    return ReadWholeFile(QFile::encodeName(path).toStdString());
+    return ReadWholeFile(PathBytes(path));
 }
 } // namespace
 

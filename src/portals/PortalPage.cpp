@@ -15,7 +15,6 @@
 #include "records/IntegerText.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -77,8 +76,8 @@ void PortalPage::LoadEtc() {
     if (!path) {
         return;
     }
-    const EtcLoad load = LoadEtcFile(QFile::encodeName(*path).toStdString(), workspace_.portals,
-                                     workspace_.gotos, workspace_.otherEtcRecords);
+    const EtcLoad load =
+        LoadEtcFile(PathBytes(*path), workspace_.portals, workspace_.gotos, workspace_.otherEtcRecords);
     workspace_.etcText = load.encoding;
     ListPortals();
     shell_.PostStatus(QStringLiteral("Etc.txt loaded!"));

@@ -32,7 +32,11 @@ InOutError InOutError::cannotOpen(const std::string& path, int error) {
 }
 
 InOutError InOutError::cannotRead(const std::string& path, int error) {
-    return InOutError("Cannot read file \"" + path + "\". " + messageForErrno(error));
+    return cannotRead(path, messageForErrno(error));
+}
+
+InOutError InOutError::cannotRead(const std::string& path, const std::string& reason) {
+    return InOutError("Cannot read file \"" + path + "\". " + reason);
 }
 
 InOutError InOutError::cannotCreate(const std::string& path, int error) {

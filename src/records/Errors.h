@@ -31,6 +31,7 @@ class InOutError : public BrennickError {
     // The message of a file that could not be opened or read, naming the file.
     static InOutError cannotOpen(const std::string& path, int error);
     static InOutError cannotRead(const std::string& path, int error);
+    static InOutError cannotRead(const std::string& path, const std::string& reason);
     // The message of a file that could not be created or written, naming the file.
     static InOutError cannotCreate(const std::string& path, int error);
 };

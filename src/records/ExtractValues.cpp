@@ -43,13 +43,8 @@ std::size_t ExtractValues(RecordText& record, std::string_view key, std::span<st
         return start;
     }
     record.Take(found->group);
-    // Values are a few bytes long: a plain scan finds their ")" sooner than a call would.
-    const std::string_view text = record.text();
-    std::size_t end = found->afterKey;
-    while (end < text.size() && text[end] != ')') {
-        ++end;
-    }
-    storeWords(text, found->afterKey, end, fields, surplus);
+    const std::size_t end = firstOf(record.text(), ")", found->afterKey);
+    storeWords(record.text(), found->afterKey, end, fields, surplus);
     return found->forward ? end : start;
 }
 

@@ -16,7 +16,6 @@
 #include "spawns/WrappedButton.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -119,8 +118,7 @@ bool SpawnPage::LoadGenMonster() {
     if (!path) {
         return false;
     }
-    const GenMonsterLoad load =
-        ParseGenMonster(ReadWholeFile(QFile::encodeName(*path).toStdString()), workspace_.spawns);
+    const GenMonsterLoad load = ParseGenMonster(ReadWholeFile(PathBytes(*path)), workspace_.spawns);
     workspace_.spawnText = load.encoding;
     WarnLoadNotes(shell_, *path, load.notes);
     return true;
