@@ -65,15 +65,6 @@ const Inputs& inputs() {
     return all;
 }
 
-std::vector<std::string> InitMonsterLines(const MonsterTable& table) {
-    std::vector<std::string> lines;
-    lines.reserve(table.size());
-    for (std::size_t position = 0; position < table.size(); ++position) {
-        lines.push_back(InitMonsterLine(table[position]));
-    }
-    return lines;
-}
-
 void registerReader(const std::string& name, const std::string& bytes,
                     const std::function<void(std::string_view)>& read) {
     benchmark::RegisterBenchmark(("read/" + name).c_str(), [&bytes, read](benchmark::State& state) {

@@ -22,13 +22,7 @@ bool isLineKey(std::string_view key) {
 }
 
 std::string written(const MonsterTable& table) {
-    std::string text;
-    const std::size_t last = table.LastMonsterIndex();
-    for (std::size_t position = 0; position <= last; ++position) {
-        text += InitMonsterLine(table[position]);
-        text += "\r\n";
-    }
-    return text;
+    return JoinLines(InitMonsterLines(table));
 }
 
 // Slots 1 to 48 hold values; the raw `skill` and `quest` texts are written as read.

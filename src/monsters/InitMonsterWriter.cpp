@@ -208,3 +208,13 @@ std::string InitMonsterLine(const MonsterRecord& record) {
     line.text(")");
     return line.take();
 }
+
+std::vector<std::string> InitMonsterLines(const MonsterTable& table) {
+    const std::size_t last = table.LastMonsterIndex();
+    std::vector<std::string> lines;
+    lines.reserve(last + 1);
+    for (std::size_t position = 0; position <= last; ++position) {
+        lines.push_back(InitMonsterLine(table[position]));
+    }
+    return lines;
+}

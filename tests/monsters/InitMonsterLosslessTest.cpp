@@ -152,12 +152,7 @@ class MonsterFile {
 };
 
 std::string Saved(const MonsterTable& table) {
-    std::string text;
-    const std::size_t last = table.LastMonsterIndex();
-    for (std::size_t position = 0; position <= last; ++position) {
-        text += InitMonsterLine(table[position]) + "\r\n";
-    }
-    return text;
+    return JoinedLines(InitMonsterLines(table));
 }
 
 std::string ReadAndSave(const std::string& bytes) {

@@ -2,6 +2,7 @@
 #include "monsters/InitMonsterReader.h"
 #include "monsters/MonsterSlots.h"
 #include "records/FileBytes.h"
+#include "support/SavedGroups.h"
 
 #include <gtest/gtest.h>
 
@@ -150,11 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 std::string Written(const MonsterTable& table) {
-    std::string text;
-    for (std::size_t position = 0; position <= table.LastMonsterIndex(); ++position) {
-        text += InitMonsterLine(table[position]) + "\r\n";
-    }
-    return text;
+    return JoinedLines(InitMonsterLines(table));
 }
 
 // Tables of the shapes the writer can carry: values without spaces or
