@@ -141,9 +141,12 @@ class LineBuilder {
   private:
     void put(char c) { *out_++ = c; }
 
+    // An empty piece may have no data at all (a group without surplus values).
     void put(std::string_view piece) {
-        std::memcpy(out_, piece.data(), piece.size());
-        out_ += piece.size();
+        if (!piece.empty()) {
+            std::memcpy(out_, piece.data(), piece.size());
+            out_ += piece.size();
+        }
     }
 
     void closeGroup(std::size_t first) {
