@@ -49,7 +49,6 @@ TForm1::TForm1(const QString& programFolder)
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_QuitOnClose, true);
     FormCreate();
-    buildDialogs();
 
     auto* statusBar = new QStatusBar(this);
     statusBar->setObjectName("StatusBar1");
@@ -179,23 +178,47 @@ void TForm1::buildHiddenPages() {
     ost_nazwa->setGeometry(420, 28, 100, 16);
 }
 
-void TForm1::buildDialogs() {
-    dialogs_[FileDialog::OpenDialog1] = MakeOpenDialog(this, "OpenDialog1", "Select InitMonster",
-                                                       "InitMonster|InitMonster.txt|All txt|*.txt|ALL|*.*");
-    dialogs_[FileDialog::OpenDialog2] =
-        MakeOpenDialog(this, "OpenDialog2", "Select file with monsters name", "All txt|*.txt|ALL|*.*");
-    dialogs_[FileDialog::OpenInitItem] = MakeOpenDialog(this, "OpenInitItem", "Select InitItem",
-                                                        "InitItem|InitItem.txt|All txt|*.txt|ALL|*.*");
-    dialogs_[FileDialog::OpenItemsName] =
-        MakeOpenDialog(this, "OpenItemsName", "Select items name", "All txt|*.txt|ALL|*.*");
-    // OpenDialog3 serves two readers; each sets its filter, and only the
-    // GenMonster reader sets a title, which then stays.
-    dialogs_[FileDialog::OpenDialog3] = MakeOpenDialog(this, "OpenDialog3", QString(), "ALL|*.*");
-    dialogs_[FileDialog::SaveDialog1] =
-        MakeSaveDialog(this, "SaveDialog1", "InitMonster|InitMonster.txt|ALL|*.*", "InitMonster.txt");
-    dialogs_[FileDialog::SaveDialog2] = MakeSaveDialog(
-        this, "SaveDialog2", "GenMonster|GenMonster.txt|All txt|*.txt|ALL|*.*", "GenMonster.txt");
-    dialogs_[FileDialog::SaveDialog3] = MakeSaveDialog(this, "SaveDialog3", QString(), QString());
+// A file dialog is built when it is first shown: building all of them took
+// most of the start-up time. Once built it keeps its settings for the run.
+QFileDialog* TForm1::fileDialog(FileDialog which) {
+    QFileDialog*& dialog = dialogs_[which];
+    if (dialog != nullptr) {
+        return dialog;
+    }
+    switch (which) {
+    case FileDialog::OpenDialog1:
+        dialog = MakeOpenDialog(this, "OpenDialog1", "Select InitMonster",
+                                "InitMonster|InitMonster.txt|All txt|*.txt|ALL|*.*");
+        break;
+    case FileDialog::OpenDialog2:
+        dialog =
+            MakeOpenDialog(this, "OpenDialog2", "Select file with monsters name", "All txt|*.txt|ALL|*.*");
+        break;
+    case FileDialog::OpenInitItem:
+        dialog = MakeOpenDialog(this, "OpenInitItem", "Select InitItem",
+                                "InitItem|InitItem.txt|All txt|*.txt|ALL|*.*");
+        break;
+    case FileDialog::OpenItemsName:
+        dialog = MakeOpenDialog(this, "OpenItemsName", "Select items name", "All txt|*.txt|ALL|*.*");
+        break;
+    case FileDialog::OpenDialog3:
+        // OpenDialog3 serves two readers; each sets its filter, and only the
+        // GenMonster reader sets a title, which then stays.
+        dialog = MakeOpenDialog(this, "OpenDialog3", QString(), "ALL|*.*");
+        break;
+    case FileDialog::SaveDialog1:
+        dialog =
+            MakeSaveDialog(this, "SaveDialog1", "InitMonster|InitMonster.txt|ALL|*.*", "InitMonster.txt");
+        break;
+    case FileDialog::SaveDialog2:
+        dialog = MakeSaveDialog(this, "SaveDialog2", "GenMonster|GenMonster.txt|All txt|*.txt|ALL|*.*",
+                                "GenMonster.txt");
+        break;
+    case FileDialog::SaveDialog3:
+        dialog = MakeSaveDialog(this, "SaveDialog3", QString(), QString());
+        break;
+    }
+    return dialog;
 }
 
 // Every handler of the main window, and every request of one page or window
@@ -274,7 +297,7 @@ void TForm1::ShowFailure(const QString& message) {
 }
 
 std::optional<QString> TForm1::chooseFile(FileDialog which, const DialogSettings& settings) {
-    QFileDialog* dialog = dialogs_.at(which);
+    QFileDialog* dialog = fileDialog(which);
     if (settings.title) {
         dialog->setWindowTitle(*settings.title);
     }

@@ -65,7 +65,7 @@ class TForm1 : public QMainWindow, public Shell {
     void buildPages();
     void buildMapPage(QWidget* sheet);
     void buildHiddenPages();
-    void buildDialogs();
+    QFileDialog* fileDialog(FileDialog which);
     void wireHandlers();
 
     std::unique_ptr<Workspace> workspace_;
