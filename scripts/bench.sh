@@ -7,8 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-cmake -S . -B build/perf -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/perf --target brennick_bench performance_widget_test >/dev/null
+cmake --preset perf >/dev/null
+cmake --build --preset perf --target brennick_bench page_timing_test >/dev/null
 
 echo "== Readers and writers at a large server's size"
 status=0
@@ -16,6 +16,5 @@ build/perf/bin/brennick_bench --benchmark_color=false "$@" || status=$?
 
 echo
 echo "== Page operations at a large server's size (median of 3 runs)"
-QT_QPA_PLATFORM=offscreen build/perf/bin/performance_widget_test --gtest_brief=1 \
-    --gtest_filter='PageTimingTest.*' 2>&1 | grep -v -e '^This plugin' -e '^QStandardPaths' -e '^\[' || status=$?
+QT_QPA_PLATFORM=offscreen build/perf/bin/page_timing_test --gtest_brief=1 2>&1 | grep -v -e '^This plugin' -e '^QStandardPaths' -e '^\[' || status=$?
 exit "$status"

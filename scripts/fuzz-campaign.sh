@@ -19,11 +19,10 @@ JOBS=${JOBS:-1}
 NICE=${NICE:-0}
 MAX_LEN=${MAX_LEN:-128}
 work=${FUZZ_WORK:-$(mktemp -d /tmp/brennick-fuzz.XXXXXX)}
-build=${FUZZ_BUILD:-build/fuzz-campaign}
+build=build/fuzz-campaign
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENNICK_FUZZ=ON \
-    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-fno-sanitize-coverage=trace-cmp >/dev/null
-cmake --build "$build" -j 2 >/dev/null
+cmake --preset fuzz-campaign >/dev/null
+cmake --build --preset fuzz-campaign >/dev/null
 
 run_target() {
     local fuzzer=$1 name

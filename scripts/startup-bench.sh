@@ -9,8 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
 
-cmake -S . -B build/perf -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/perf --target brennick brennick_bare_window brennick_first_paint_exit >/dev/null
+cmake --preset perf >/dev/null
+cmake --build --preset perf --target brennick brennick_bare_window brennick_first_paint_exit >/dev/null
 
 exec python3 - "$runs" build/perf/bin/brennick build/perf/bin/brennick_bare_window \
     build/perf/bench/libbrennick_first_paint_exit.so <<'PYTHON'

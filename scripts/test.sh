@@ -6,25 +6,21 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 FUZZ_SECONDS=${FUZZ_SECONDS:-30}
-export QT_QPA_PLATFORM=offscreen
-
 scripts/install-deps.sh
 
 echo "== Build and test (warnings are errors)"
-cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRENNICK_WERROR=ON
-cmake --build build/ci
-ctest --test-dir build/ci --output-on-failure --timeout 600
+cmake --preset ci
+cmake --build --preset ci
+ctest --preset ci
 
 echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRENNICK_WERROR=ON -DBRENNICK_SANITIZE=ON
-cmake --build build/sanitize
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build/sanitize --output-on-failure --timeout 900
+cmake --preset sanitize
+cmake --build --preset sanitize
+ctest --preset sanitize
 
 echo "== Fuzz each reader for ${FUZZ_SECONDS} s"
-cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENNICK_WERROR=ON -DBRENNICK_FUZZ=ON \
-    -DCMAKE_CXX_COMPILER=clang++
-cmake --build build/fuzz
+cmake --preset fuzz
+cmake --build --preset fuzz
 fuzz_work=$(mktemp -d)
 trap 'rm -rf "$fuzz_work"' EXIT
 fuzzers=0
