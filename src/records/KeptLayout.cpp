@@ -37,9 +37,11 @@ void KeptLayout::Replace(const RecordSpan& span, std::string text) {
         } else {
             text += lineEnd_;
         }
-        // A ";" after a record on its line would open that record's comment.
+        // A ";" after a record on its line (one that ended there with its ")")
+        // would open that record's comment.
         const std::size_t start = lineStart(bytes_, span.begin);
-        if (text.starts_with(';') && !blanksOnly(bytes_.substr(start, span.begin - start))) {
+        if (text.starts_with(';') &&
+            bytes_.substr(start, span.begin - start).find(')') != std::string_view::npos) {
             text.insert(0, lineEnd_);
         }
     }
