@@ -164,8 +164,8 @@ class EtcScanner {
     std::size_t groupBegin_ = 0; // the group's ";" mark, or its "("
     std::size_t groupStart_ = 0; // its "("
     Owners owners_;
-    RecordSpan* lastClosed_ =
-        nullptr; // the goto or portal closed last on the line, when no other group followed
+    // The goto or portal closed last on the line, when no other group closed after it.
+    RecordSpan* lastClosed_ = nullptr;
 };
 } // namespace
 
