@@ -1,6 +1,8 @@
 // Etc.txt reader and writer on any bytes: the tables hold what the reader
-// promises, and read -> write -> read -> write gives the same bytes whenever
-// every goto and portal keeps its shape.
+// promises, the layout-keeping save of the tables as read (also with every
+// record handed out for writing) gives the bytes back, and read -> write ->
+// read -> write gives the same bytes whenever every goto and portal keeps
+// its shape.
 #include "FixedPoint.h"
 
 #include "portals/EtcReader.h"
@@ -60,6 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GotoTable gotos;
     EtcOtherRecords others;
     const EtcLoad load = ReadEtc(bytes, portals, gotos, others);
+    Check(EtcKeepingLayout(bytes, gotos, portals) == bytes);
+    HandOutEveryRecord(gotos);
+    HandOutEveryRecord(portals);
+    Check(EtcKeepingLayout(bytes, gotos, portals) == bytes);
     checkTable(portals, load.portalsStored);
     checkTable(gotos, load.gotosStored);
     Check(PortalListLines(portals).size() == std::max<std::size_t>(1, load.portalsStored));

@@ -1,6 +1,8 @@
 // GenMonster reader and writer on any bytes: every record read is stored with
-// the page's columns empty, and read -> write -> read -> write gives the same
-// bytes whenever every spawn written keeps its shape.
+// the page's columns empty, the layout-keeping save of the table as read
+// (also with every record handed out for writing) gives the bytes back, and
+// read -> write -> read -> write gives the same bytes whenever every spawn
+// written keeps its shape.
 #include "FixedPoint.h"
 
 #include "spawns/GenMonsterFile.h"
@@ -43,6 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     SpawnTable first;
     Check(ParseGenMonster(bytes, first).stored == first.size());
+    Check(GenMonsterKeepingLayout(bytes, first) == bytes);
+    HandOutEveryRecord(first);
+    Check(GenMonsterKeepingLayout(bytes, first) == bytes);
     for (std::size_t position = 0; position < first.size(); ++position) {
         Check(first[position][kListPosition].empty() && first[position][kMarkerShown].empty());
     }

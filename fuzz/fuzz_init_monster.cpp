@@ -1,6 +1,7 @@
 // InitMonster reader and writer on any bytes: every record read is stored,
-// and read -> write -> read -> write gives the same bytes whenever every
-// record written keeps its shape.
+// the layout-keeping save of the table as read (also with every record
+// handed out for writing) gives the bytes back, and read -> write -> read ->
+// write gives the same bytes whenever every record written keeps its shape.
 #include "FixedPoint.h"
 
 #include "monsters/InitMonsterReader.h"
@@ -69,6 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     MonsterTable first;
     Check(ParseInitMonster(bytes, first).stored == first.size());
+    Check(InitMonsterKeepingLayout(bytes, first) == bytes);
+    HandOutEveryRecord(first);
+    Check(InitMonsterKeepingLayout(bytes, first) == bytes);
     const std::string firstSave = written(first);
     // Without records the save is the one empty record, the same bytes every time.
     if (first.size() == 0) {

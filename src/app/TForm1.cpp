@@ -98,6 +98,11 @@ void TForm1::buildMenu() {
     ItemName1->setObjectName("ItemName1");
     MonsterName1 = load->addAction(QStringLiteral("MonsterName"));
     MonsterName1->setObjectName("MonsterName1");
+    QMenu* options = bar->addMenu(QStringLiteral("Options"));
+    options->setObjectName("Options1");
+    Keepcommentsandlayout1 = options->addAction(QStringLiteral("Keep comments and layout"));
+    Keepcommentsandlayout1->setObjectName("Keepcommentsandlayout1");
+    Keepcommentsandlayout1->setCheckable(true);
     About1 = bar->addAction(QStringLiteral("About"));
     About1->setObjectName("About1");
     Exit1 = bar->addAction(QStringLiteral("Exit"));
@@ -228,6 +233,8 @@ void TForm1::wireHandlers() {
     connect(ItemName1, &QAction::triggered, itemPage_, Guarded(*this, itemPage_, &ItemPage::ItemName1Click));
     connect(MonsterName1, &QAction::triggered, monsterPage_,
             Guarded(*this, monsterPage_, &MonsterPage::MonsterName1Click));
+    connect(Keepcommentsandlayout1, &QAction::toggled, this,
+            [this](bool checked) { workspace_->KeepLayout = checked; });
     connect(About1, &QAction::triggered, this, Guarded(*this, this, &TForm1::About1Click));
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
 

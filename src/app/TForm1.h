@@ -82,6 +82,7 @@ class TForm1 : public QMainWindow, public Shell {
 
     QAction* ItemName1 = nullptr;
     QAction* MonsterName1 = nullptr;
+    QAction* Keepcommentsandlayout1 = nullptr;
     QAction* About1 = nullptr;
     QAction* Exit1 = nullptr;
 

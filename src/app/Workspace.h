@@ -8,6 +8,9 @@
 #include "records/TextEncoding.h"
 #include "spawns/SpawnTable.h"
 
+#include <optional>
+#include <string>
+
 // Every table of the program, the load flags and the text encoding of each
 // file loaded, owned once by the main window for the whole run and handed to
 // each page and window that reads or edits them. Each flag is false at start,
@@ -30,6 +33,16 @@ struct Workspace {
     TextEncoding itemNameText = TextEncoding::Latin1;
     TextEncoding spawnText = TextEncoding::Latin1;
     TextEncoding etcText = TextEncoding::Latin1;
+
+    // The bytes of each file a save writes, as it was last read: the tables
+    // hold where each record stood in them. None until the file is loaded.
+    std::optional<std::string> initMonsterRead;
+    std::optional<std::string> genMonsterRead;
+    std::optional<std::string> etcRead;
+
+    // "Keep comments and layout": the saves of a loaded file write it back as
+    // it was read, with only the records that changed written anew.
+    bool KeepLayout = false;
 
     bool NamesLoaded = false;
     bool GenMonsterLoaded = false;

@@ -5,6 +5,7 @@
 #include "records/GroupSplitter.h"
 
 #include <span>
+#include <utility>
 
 namespace {
 void parseMonsterRecord(std::string_view text, bool commented, MonsterRecord& record) {
@@ -33,9 +34,10 @@ MonsterRecord ParseMonsterRecord(std::string_view text, bool commented) {
 InitMonsterLoad ParseInitMonster(std::string_view bytes, MonsterTable& table) {
     table.clear();
     InitMonsterLoad load;
-    const SplitResult split = SplitRecords(bytes, "monster", [&](const RecordGroup& group) {
+    SplitResult split = SplitRecords(bytes, "monster", [&](const RecordGroup& group) {
         parseMonsterRecord(group.text, group.commented, table[table.size()]);
     });
+    table.SetSpans(std::move(split.spans));
     load.stored = table.size();
     load.encoding = DetectEncoding(bytes);
     load.notes =

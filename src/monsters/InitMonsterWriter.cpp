@@ -1,7 +1,9 @@
 #include "monsters/InitMonsterWriter.h"
 
+#include "monsters/InitMonsterReader.h"
 #include "monsters/MonsterSlots.h"
 #include "records/GroupSplitter.h"
+#include "records/KeptLayout.h"
 #include "records/RecordBytes.h"
 
 #include <array>
@@ -212,12 +214,24 @@ std::string InitMonsterLine(const MonsterRecord& record) {
     return line.take();
 }
 
+std::size_t SavedMonsterCount(const MonsterTable& table) {
+    return table.LastMonsterIndex() + 1;
+}
+
 std::vector<std::string> InitMonsterLines(const MonsterTable& table) {
-    const std::size_t last = table.LastMonsterIndex();
+    const std::size_t count = SavedMonsterCount(table);
     std::vector<std::string> lines;
-    lines.reserve(last + 1);
-    for (std::size_t position = 0; position <= last; ++position) {
+    lines.reserve(count);
+    for (std::size_t position = 0; position < count; ++position) {
         lines.push_back(InitMonsterLine(table[position]));
     }
     return lines;
+}
+
+std::string InitMonsterKeepingLayout(std::string_view read, const MonsterTable& table) {
+    KeptLayout layout(read, KeptLayout::TrailingComments::No);
+    KeepRecords(layout, table, SavedMonsterCount(table), InitMonsterLine, [read](const RecordSpan& span) {
+        return ParseMonsterRecord(span.RecordText(read), span.Commented());
+    });
+    return layout.Result();
 }

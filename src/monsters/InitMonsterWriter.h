@@ -2,7 +2,9 @@
 
 #include "monsters/MonsterTable.h"
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The InitMonster.txt line of one record (without its line end), built from
@@ -12,6 +14,13 @@
 // would), every other kept group goes before the record's closing ")".
 std::string InitMonsterLine(const MonsterRecord& record);
 
-// The lines a save writes: one per record, from the first up to the last one
-// in use (MonsterTable::LastMonsterIndex).
+// How many records a save writes, from position 0: up to the last one in use
+// (MonsterTable::LastMonsterIndex). Both ways of saving walk these.
+std::size_t SavedMonsterCount(const MonsterTable& table);
+
+// The lines a save writes: one per record saved.
 std::vector<std::string> InitMonsterLines(const MonsterTable& table);
+
+// The file as it was read (`read`, which the table was last filled from),
+// with the line of each saved record whose line changed in place of its bytes.
+std::string InitMonsterKeepingLayout(std::string_view read, const MonsterTable& table);

@@ -46,9 +46,11 @@ MonsterNameEntry ParseMonsterNameRecord(std::string_view text) {
 MonsterNamesLoad ParseMonsterNames(std::string_view bytes, MonsterNameTable& table) {
     table.clear();
     MonsterNamesLoad load;
-    const SplitResult split = SplitRecords(bytes, kKeyword, [&](const RecordGroup& group) {
-        table.push_back(ParseMonsterNameRecord(group.text));
-    });
+    // The names file has no comment syntax: every record counts, as its position names a number.
+    const SplitResult split = SplitRecords(
+        bytes, kKeyword,
+        [&](const RecordGroup& group) { table.push_back(ParseMonsterNameRecord(group.text)); },
+        LineComments::No);
     load.stored = table.size();
     load.encoding = DetectEncoding(bytes);
     if (split.openGroupLine) {

@@ -86,7 +86,9 @@ bool MonsterPage::ReadInitMonster() {
     if (!path) {
         return false;
     }
-    const InitMonsterLoad load = ParseInitMonster(readWhole(*path), workspace_.monsters);
+    std::string bytes = readWhole(*path);
+    const InitMonsterLoad load = ParseInitMonster(bytes, workspace_.monsters);
+    workspace_.initMonsterRead = std::move(bytes);
     workspace_.monsterText = load.encoding;
     WarnLoadNotes(shell_, *path, load.notes);
     return true;
@@ -210,10 +212,14 @@ void MonsterPage::Button7Click() {
 }
 
 void MonsterPage::InitMonster2Click() {
+    if (workspace_.KeepLayout && workspace_.initMonsterRead) {
+        SaveKeepingLayout();
+        return;
+    }
     LineBuffer& lines = shell_.lines();
     lines.Clear();
     const MonsterTable& table = workspace_.monsters;
-    const std::size_t last = table.LastMonsterIndex();
+    const std::size_t last = SavedMonsterCount(table) - 1;
     Gauge1->setMaximum(static_cast<int>(last));
     Gauge1->setValue(0);
     Label11->show();
@@ -232,4 +238,11 @@ void MonsterPage::InitMonster2Click() {
         shell_.PostStatus(QStringLiteral("InitMonster saved! in: ") + *path);
     }
     lines.Clear();
+}
+
+void MonsterPage::SaveKeepingLayout() {
+    if (const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog1)) {
+        SaveFileAtomically(*path, InitMonsterKeepingLayout(*workspace_.initMonsterRead, workspace_.monsters));
+        shell_.PostStatus(QStringLiteral("InitMonster saved! in: ") + *path);
+    }
 }

@@ -78,6 +78,8 @@ class MonsterPage : public QObject {
     // Stores into the selected record, unless the page is being filled or no
     // monster is selected.
     void store(std::size_t slot, std::string value);
+    // The save while "Keep comments and layout" is ticked and a file was read.
+    void SaveKeepingLayout();
 
     Shell& shell_;
     Workspace& workspace_;

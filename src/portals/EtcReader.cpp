@@ -3,155 +3,199 @@
 #include "records/ExtractValues.h"
 #include "records/FileBytes.h"
 #include "records/GroupSplitter.h"
+#include "records/RecordBytes.h"
 
 #include <span>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
-bool isLineEnd(char c) {
-    return c == '\r' || c == '\n';
-}
-
 template <typename Record>
 std::span<std::string> fieldRange(Record& record, std::size_t first, std::size_t count) {
     return std::span<std::string>(record.fields).subspan(first, count);
 }
 
-// Which records read on the current line a trailing comment belongs to: the
-// goto stored last, the portal stored last, or both when both stand on the line.
-struct CommentOwners {
-    bool gotoRecord = false;
-    bool portalRecord = false;
-    bool any() const { return gotoRecord || portalRecord; }
+bool blanksOnly(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// The records of one table as the scanner stores them, with where each stood.
+template <typename Table> struct Stored {
+    Table& table;
+    std::size_t count = 0;
+    std::vector<RecordSpan> spans{};
+    std::size_t waitingForLineEnd = 0;
+
+    RecordSpan& last() { return spans.back(); }
+
+    void lineEnded(std::size_t after) {
+        for (; waitingForLineEnd < spans.size(); ++waitingForLineEnd) {
+            spans[waitingForLineEnd].lineEnd = after;
+        }
+    }
 };
 
 class EtcScanner {
   public:
     EtcScanner(PortalTable& portals, GotoTable& gotos, EtcOtherRecords& others)
-        : portals_(portals), gotos_(gotos), others_(others) {}
+        : portals_{portals}, gotos_{gotos}, others_(others) {}
 
     void scan(std::string_view bytes) {
         bytes_ = bytes;
         for (std::size_t i = 0; i < bytes.size(); ++i) {
-            step(bytes[i], i, i > 0 && bytes[i - 1] == ';');
-        }
-        if (inComment_) {
-            storeComment(bytes.size());
+            i = step(i);
         }
         if (depth_ > 0) {
             load_.notes.push_back(OpenGroupNote(LineOf(bytes, groupStart_)));
         }
+        load_.gotosStored = gotos_.count;
+        load_.portalsStored = portals_.count;
+        gotos_.table.SetSpans(std::move(gotos_.spans));
+        portals_.table.SetSpans(std::move(portals_.spans));
     }
 
     const EtcLoad& load() const { return load_; }
 
   private:
-    void step(char c, std::size_t at, bool afterSemicolon) {
-        if (inComment_) {
-            if (isLineEnd(c)) {
-                storeComment(at);
-                semicolonOnLine_ = false;
+    // Takes the byte at `at` and any it skips after it; returns the last one taken.
+    std::size_t step(std::size_t at) {
+        const char c = bytes_[at];
+        if (depth_ > 0) {
+            if (c == '(') {
+                ++depth_;
+            } else if (c == ')' && --depth_ == 0) {
+                groupClosed(at);
+            } else if (IsLineEnd(c)) {
+                // A line end inside a group ends the line the record before it stood on.
+                owners_ = Owners{};
+                lastClosed_ = nullptr;
             }
-            return;
+            return at;
         }
         if (c == '(') {
-            if (depth_ == 0) {
-                groupStart_ = at;
-                commented_ = afterSemicolon;
-                // A group after a ";" of its line is comment text, unless the
-                // ";" stands directly before it and comments the record out.
-                inLineComment_ = semicolonOnLine_ && !afterSemicolon;
-            }
-            ++depth_;
-            return;
-        }
-        if (c == ')') {
-            // A ")" with no group open is stray text and closes nothing.
-            if (depth_ > 0 && --depth_ == 0) {
-                group_ = bytes_.substr(groupStart_, at - groupStart_);
-                groupClosed();
-            }
-            return;
-        }
-        if (depth_ == 0 && c == ';') {
+            openGroup(at, at);
+        } else if (c == ';') {
             if (owners_.any()) {
-                inComment_ = true;
-                commentStart_ = at + 1;
-                return;
+                return trailingComment(at);
             }
-            semicolonOnLine_ = true;
+            const std::size_t marked = MarkedGroup(bytes_, at);
+            const std::string_view rest = marked == std::string_view::npos ? "" : bytes_.substr(marked);
+            if (marked == at + 1 || StartsWithKeyword(rest, "goto") || StartsWithKeyword(rest, "portal")) {
+                openGroup(at, marked);
+                return marked;
+            }
+            return LineEndFrom(bytes_, at) - 1;
+        } else if (IsLineEnd(c)) {
+            owners_ = Owners{};
+            lastClosed_ = nullptr;
+            gotos_.lineEnded(AfterLineEnd(bytes_, at));
+            portals_.lineEnded(AfterLineEnd(bytes_, at));
         }
-        if (isLineEnd(c)) {
-            owners_ = CommentOwners{};
-            semicolonOnLine_ = false;
-        }
+        return at;
     }
 
-    void groupClosed() {
-        const std::string_view text = group_;
+    void openGroup(std::size_t begin, std::size_t open) {
+        depth_ = 1;
+        groupBegin_ = begin;
+        groupStart_ = open;
+    }
+
+    void groupClosed(std::size_t close) {
+        const std::string_view text = bytes_.substr(groupStart_, close - groupStart_);
+        const bool commented = groupBegin_ != groupStart_;
+        const RecordSpan span{
+            .begin = groupBegin_, .open = groupStart_, .end = close + 1, .replaceEnd = close + 1};
+        lastClosed_ = nullptr;
         if (StartsWithKeyword(text, "goto")) {
-            storeGoto(gotos_[load_.gotosStored++]);
+            gotos_.table[gotos_.count++] = ParseGotoRecord(text, commented);
+            gotos_.spans.push_back(span);
             owners_.gotoRecord = true;
+            lastClosed_ = &gotos_.last();
         } else if (StartsWithKeyword(text, "portal")) {
-            storePortal(portals_[load_.portalsStored++]);
+            portals_.table[portals_.count++] = ParsePortalRecord(text, commented);
+            portals_.spans.push_back(span);
             owners_.portalRecord = true;
-        } else if (!inLineComment_) {
-            others_.push_back((commented_ ? ";" : "") +
-                              TidyGroup(bytes_.substr(groupStart_, group_.size() + 1)));
+            lastClosed_ = &portals_.last();
+        } else {
+            others_.push_back((commented ? ";" : "") +
+                              TidyGroup(bytes_.substr(groupStart_, text.size() + 1)));
         }
     }
 
-    void storeGoto(GotoRecord& record) {
-        record[GotoRecord::commented] = commented_ ? "1" : "0";
-        const RecordText text(group_);
-        std::string surplus;
-        ExtractKeywordValues(text, fieldRange(record, GotoRecord::value1, 5), surplus);
-        record.extras.AddSurplus(GotoRecord::value1, std::move(surplus));
-        record.extras.kept = text.UntakenGroups();
-    }
-
-    void storePortal(PortalRecord& record) {
-        record[PortalRecord::commented] = commented_ ? "1" : "0";
-        RecordText text(group_);
-        std::size_t start = 0;
-        for (const auto& [key, first, count] :
-             {std::tuple<std::string_view, std::size_t, std::size_t>{"country", PortalRecord::country1, 2},
-              {"from", PortalRecord::fromMap, 5},
-              {"to", PortalRecord::toMap, 4}}) {
-            std::string surplus;
-            start = ExtractValues(text, key, fieldRange(record, first, count), surplus, start);
-            record.extras.AddSurplus(first, std::move(surplus));
-        }
-        record.extras.kept = text.UntakenGroups();
-    }
-
-    void storeComment(std::size_t end) {
-        const std::string_view comment = bytes_.substr(commentStart_, end - commentStart_);
+    // The comment runs from after the ";" at `semicolon` to the line end; the
+    // record right before it (with nothing but blanks between) takes it into
+    // its bytes. Returns the comment's last byte.
+    std::size_t trailingComment(std::size_t semicolon) {
+        const std::size_t end = LineEndFrom(bytes_, semicolon);
+        const std::string comment(bytes_.substr(semicolon + 1, end - semicolon - 1));
         if (owners_.gotoRecord) {
-            gotos_[load_.gotosStored - 1][GotoRecord::comment] = comment;
+            gotos_.table[gotos_.count - 1][GotoRecord::comment] = comment;
+            gotos_.last().commentBegin = semicolon + 1;
+            gotos_.last().commentEnd = end;
         }
         if (owners_.portalRecord) {
-            portals_[load_.portalsStored - 1][PortalRecord::comment] = comment;
+            portals_.table[portals_.count - 1][PortalRecord::comment] = comment;
+            portals_.last().commentBegin = semicolon + 1;
+            portals_.last().commentEnd = end;
         }
-        inComment_ = false;
-        owners_ = CommentOwners{};
+        if (lastClosed_ != nullptr &&
+            blanksOnly(bytes_.substr(lastClosed_->end, semicolon - lastClosed_->end))) {
+            lastClosed_->replaceEnd = end;
+        }
+        owners_ = Owners{};
+        return end - 1;
     }
 
-    PortalTable& portals_;
-    GotoTable& gotos_;
+    // Which records read on the current line a trailing comment belongs to:
+    // the goto stored last, the portal stored last, or both.
+    struct Owners {
+        bool gotoRecord = false;
+        bool portalRecord = false;
+        bool any() const { return gotoRecord || portalRecord; }
+    };
+
+    Stored<PortalTable> portals_;
+    Stored<GotoTable> gotos_;
     EtcOtherRecords& others_;
     EtcLoad load_;
     std::string_view bytes_;
     std::size_t depth_ = 0;
-    std::string_view group_; // the top-level group just closed, from its "(" up to its ")"
-    std::size_t groupStart_ = 0;
-    bool commented_ = false;
-    bool inLineComment_ = false;
-    bool semicolonOnLine_ = false;
-    bool inComment_ = false;
-    std::size_t commentStart_ = 0;
-    CommentOwners owners_;
+    std::size_t groupBegin_ = 0; // the group's ";" mark, or its "("
+    std::size_t groupStart_ = 0; // its "("
+    Owners owners_;
+    // The goto or portal closed last on the line, when no other group closed after it.
+    RecordSpan* lastClosed_ = nullptr;
 };
 } // namespace
+
+GotoRecord ParseGotoRecord(std::string_view text, bool commented) {
+    GotoRecord record;
+    record[GotoRecord::commented] = commented ? "1" : "0";
+    const RecordText groups(text);
+    std::string surplus;
+    ExtractKeywordValues(groups, fieldRange(record, GotoRecord::value1, 5), surplus);
+    record.extras.AddSurplus(GotoRecord::value1, std::move(surplus));
+    record.extras.kept = groups.UntakenGroups();
+    return record;
+}
+
+PortalRecord ParsePortalRecord(std::string_view text, bool commented) {
+    PortalRecord record;
+    record[PortalRecord::commented] = commented ? "1" : "0";
+    RecordText groups(text);
+    std::size_t start = 0;
+    for (const auto& [key, first, count] :
+         {std::tuple<std::string_view, std::size_t, std::size_t>{"country", PortalRecord::country1, 2},
+          {"from", PortalRecord::fromMap, 5},
+          {"to", PortalRecord::toMap, 4}}) {
+        std::string surplus;
+        start = ExtractValues(groups, key, fieldRange(record, first, count), surplus, start);
+        record.extras.AddSurplus(first, std::move(surplus));
+    }
+    record.extras.kept = groups.UntakenGroups();
+    return record;
+}
 
 EtcLoad ReadEtc(std::string_view bytes, PortalTable& portals, GotoTable& gotos, EtcOtherRecords& others) {
     portals.clear();
@@ -164,8 +208,8 @@ EtcLoad ReadEtc(std::string_view bytes, PortalTable& portals, GotoTable& gotos, 
     return load;
 }
 
-EtcLoad LoadEtcFile(const std::string& path, PortalTable& portals, GotoTable& gotos,
-                    EtcOtherRecords& others) {
-    const std::string bytes = ReadWholeFile(path);
-    return ReadEtc(bytes, portals, gotos, others);
+EtcLoad LoadEtcFile(const std::string& path, std::optional<std::string>& read, PortalTable& portals,
+                    GotoTable& gotos, EtcOtherRecords& others) {
+    read = ReadWholeFile(path);
+    return ReadEtc(*read, portals, gotos, others);
 }

@@ -5,6 +5,7 @@
 #include "records/TextEncoding.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,14 +17,21 @@ struct EtcLoad {
 };
 
 // Empties the tables and fills them with the records of an Etc.txt: gotos,
-// portals and every other top-level record, in file order. Line comments,
-// blank lines and groups that stand in a line's comment text are skipped. A
-// ";" directly before a record's "(" marks it commented out. A ";" after a
-// goto or portal on its line (outside any group) opens that record's
-// trailing comment, which runs to the line end (CR, LF or CR LF);
-// parentheses inside it are comment text.
+// portals and every other top-level record, in file order. A ";" outside
+// every group starts comment text that ends with its line, and whose
+// parentheses open and close nothing, with these exceptions:
+// - a ";" after a goto or portal on its line opens that record's trailing
+//   comment (of both, when both stand on the line);
+// - a ";" directly before a record's "(", or before blanks (spaces, tabs) and
+//   a goto or portal, marks that record commented out.
 EtcLoad ReadEtc(std::string_view bytes, PortalTable& portals, GotoTable& gotos, EtcOtherRecords& others);
 
-// Reads the whole file and then fills the tables. A file that cannot be read
-// throws before any table is touched.
-EtcLoad LoadEtcFile(const std::string& path, PortalTable& portals, GotoTable& gotos, EtcOtherRecords& others);
+// Reads the whole file into `read` and then fills the tables from it. A file
+// that cannot be read throws before `read` or any table is touched.
+EtcLoad LoadEtcFile(const std::string& path, std::optional<std::string>& read, PortalTable& portals,
+                    GotoTable& gotos, EtcOtherRecords& others);
+
+// One goto or portal from its record text (from its "(", without its ")");
+// its trailing comment is not part of the text and stays empty.
+GotoRecord ParseGotoRecord(std::string_view text, bool commented);
+PortalRecord ParsePortalRecord(std::string_view text, bool commented);

@@ -1,5 +1,8 @@
 #include "portals/EtcWriter.h"
 
+#include "portals/EtcReader.h"
+#include "records/KeptLayout.h"
+
 namespace {
 constexpr const char* kGotoBanner = "; goto -----------------------------------";
 constexpr const char* kPortalBanner = "; portal -----------------------------------";
@@ -46,8 +49,8 @@ std::string PortalLine(const PortalRecord& record) {
 
 std::vector<std::string> EtcLines(const GotoTable& gotos, const PortalTable& portals,
                                   const EtcOtherRecords& others) {
-    const std::size_t gotoCount = gotos.walkLength();
-    const std::size_t portalCount = portals.walkLength();
+    const std::size_t gotoCount = SavedEtcCount(gotos);
+    const std::size_t portalCount = SavedEtcCount(portals);
     std::vector<std::string> lines;
     lines.reserve(2 + gotoCount + portalCount + others.size());
     lines.emplace_back(kGotoBanner);
@@ -60,4 +63,19 @@ std::vector<std::string> EtcLines(const GotoTable& gotos, const PortalTable& por
     }
     lines.insert(lines.end(), others.begin(), others.end());
     return lines;
+}
+
+std::string EtcKeepingLayout(std::string_view read, const GotoTable& gotos, const PortalTable& portals) {
+    KeptLayout layout(read, KeptLayout::TrailingComments::Yes);
+    KeepRecords(layout, gotos, SavedEtcCount(gotos), GotoLine, [read](const RecordSpan& span) {
+        GotoRecord record = ParseGotoRecord(span.RecordText(read), span.Commented());
+        record[GotoRecord::comment] = span.Comment(read);
+        return record;
+    });
+    KeepRecords(layout, portals, SavedEtcCount(portals), PortalLine, [read](const RecordSpan& span) {
+        PortalRecord record = ParsePortalRecord(span.RecordText(read), span.Commented());
+        record[PortalRecord::comment] = span.Comment(read);
+        return record;
+    });
+    return layout.Result();
 }

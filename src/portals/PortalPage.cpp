@@ -76,8 +76,8 @@ void PortalPage::LoadEtc() {
     if (!path) {
         return;
     }
-    const EtcLoad load =
-        LoadEtcFile(PathBytes(*path), workspace_.portals, workspace_.gotos, workspace_.otherEtcRecords);
+    const EtcLoad load = LoadEtcFile(PathBytes(*path), workspace_.etcRead, workspace_.portals,
+                                     workspace_.gotos, workspace_.otherEtcRecords);
     workspace_.etcText = load.encoding;
     ListPortals();
     shell_.PostStatus(QStringLiteral("Etc.txt loaded!"));
@@ -139,13 +139,20 @@ void PortalPage::setcClick() {
 void PortalPage::SaveEtc() {
     LineBuffer& lines = shell_.lines();
     lines.Clear();
-    for (const std::string& line :
-         EtcLines(workspace_.gotos, workspace_.portals, workspace_.otherEtcRecords)) {
-        lines.Append(line);
+    const bool keepLayout = workspace_.KeepLayout && workspace_.etcRead;
+    if (!keepLayout) {
+        for (const std::string& line :
+             EtcLines(workspace_.gotos, workspace_.portals, workspace_.otherEtcRecords)) {
+            lines.Append(line);
+        }
     }
-    if (const std::optional<QString> path = shell_.chooseFile(
-            FileDialog::SaveDialog3, {.filter = QStringLiteral("Etc|Etc.txt|All txt|*.txt|ALL|*.*"),
-                                      .defaultSuffix = QStringLiteral("txt")})) {
+    const std::optional<QString> path = shell_.chooseFile(
+        FileDialog::SaveDialog3, {.filter = QStringLiteral("Etc|Etc.txt|All txt|*.txt|ALL|*.*"),
+                                  .defaultSuffix = QStringLiteral("txt")});
+    if (path && keepLayout) {
+        SaveFileAtomically(*path,
+                           EtcKeepingLayout(*workspace_.etcRead, workspace_.gotos, workspace_.portals));
+    } else if (path) {
         lines.SaveToFile(*path);
     }
     lines.Clear();

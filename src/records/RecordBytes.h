@@ -11,3 +11,8 @@ constexpr bool IsBlank(char c) {
 constexpr bool IsWordByte(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
+
+// A line ends at a CR, an LF or a CR LF.
+constexpr bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}

@@ -2,8 +2,10 @@
 
 #include "records/ExtractValues.h"
 #include "records/GroupSplitter.h"
+#include "records/KeptLayout.h"
 
 #include <span>
+#include <utility>
 
 namespace {
 struct KeyField {
@@ -37,9 +39,10 @@ void ParseGenMonsterRecord(std::string_view text, bool commented, SpawnRecord& r
 GenMonsterLoad ParseGenMonster(std::string_view bytes, SpawnTable& table) {
     table.ClearSpawnTable();
     GenMonsterLoad load;
-    const SplitResult split = SplitRecords(bytes, "genmonster", [&](const RecordGroup& group) {
+    SplitResult split = SplitRecords(bytes, "genmonster", [&](const RecordGroup& group) {
         ParseGenMonsterRecord(group.text, group.commented, table[table.size()]);
     });
+    table.SetSpans(std::move(split.spans));
     load.stored = table.size();
     load.encoding = DetectEncoding(bytes);
     load.notes = TableLoadNotes(split.openGroupLine, "spawn", "index", table.LiveCount(), load.stored);
@@ -81,12 +84,26 @@ std::string GenMonsterLine(const SpawnRecord& record) {
     return line;
 }
 
+std::size_t SavedSpawnCount(const SpawnTable& table) {
+    return table.LiveCount();
+}
+
 std::vector<std::string> GenMonsterLines(const SpawnTable& table) {
-    const std::size_t live = table.LiveCount();
+    const std::size_t count = SavedSpawnCount(table);
     std::vector<std::string> lines;
-    lines.reserve(live);
-    for (std::size_t position = 0; position < live; ++position) {
+    lines.reserve(count);
+    for (std::size_t position = 0; position < count; ++position) {
         lines.push_back(GenMonsterLine(table[position]));
     }
     return lines;
+}
+
+std::string GenMonsterKeepingLayout(std::string_view read, const SpawnTable& table) {
+    KeptLayout layout(read, KeptLayout::TrailingComments::No);
+    KeepRecords(layout, table, SavedSpawnCount(table), GenMonsterLine, [read](const RecordSpan& span) {
+        SpawnRecord record;
+        ParseGenMonsterRecord(span.RecordText(read), span.Commented(), record);
+        return record;
+    });
+    return layout.Result();
 }

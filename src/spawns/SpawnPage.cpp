@@ -118,7 +118,9 @@ bool SpawnPage::LoadGenMonster() {
     if (!path) {
         return false;
     }
-    const GenMonsterLoad load = ParseGenMonster(ReadWholeFile(PathBytes(*path)), workspace_.spawns);
+    std::string bytes = ReadWholeFile(PathBytes(*path));
+    const GenMonsterLoad load = ParseGenMonster(bytes, workspace_.spawns);
+    workspace_.genMonsterRead = std::move(bytes);
     workspace_.spawnText = load.encoding;
     WarnLoadNotes(shell_, *path, load.notes);
     return true;
@@ -258,6 +260,10 @@ void SpawnPage::ShowAddedSpawn(std::size_t position) {
 }
 
 void SpawnPage::SGMClick() {
+    if (workspace_.KeepLayout && workspace_.genMonsterRead) {
+        SaveKeepingLayout();
+        return;
+    }
     LineBuffer& lines = shell_.lines();
     lines.Clear();
     for (const std::string& line : GenMonsterLines(workspace_.spawns)) {
@@ -269,6 +275,15 @@ void SpawnPage::SGMClick() {
         shell_.PostStatus(QStringLiteral("GenMonster saved! in: ") + *path);
     } else {
         // The status line is cleared three seconds later in either case.
+        shell_.PostStatus(shell_.statusText());
+    }
+}
+
+void SpawnPage::SaveKeepingLayout() {
+    if (const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog2)) {
+        SaveFileAtomically(*path, GenMonsterKeepingLayout(*workspace_.genMonsterRead, workspace_.spawns));
+        shell_.PostStatus(QStringLiteral("GenMonster saved! in: ") + *path);
+    } else {
         shell_.PostStatus(shell_.statusText());
     }
 }

@@ -61,6 +61,8 @@ class SpawnPage : public QObject {
     // Fills the fields in order, each value read as it is put in, so that a
     // value that is not a number leaves the fields before it filled.
     void showSpawn(const SpawnRecord& record);
+    // The save while "Keep comments and layout" is ticked and a file was read.
+    void SaveKeepingLayout();
 
     Shell& shell_;
     Workspace& workspace_;

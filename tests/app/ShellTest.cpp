@@ -76,13 +76,16 @@ TEST_F(ShellTest, AboutShowsTitleEmptyLineAndCredits) {
     EXPECT_EQ(lines[1], "");
 }
 
-TEST_F(ShellTest, MenuHoldsLoadAboutExit) {
+TEST_F(ShellTest, MenuHoldsLoadOptionsAboutExit) {
     auto* bar = control<QMenuBar>("MainMenu1");
     QStringList items;
     for (QAction* action : bar->actions()) {
         items << action->text();
     }
-    EXPECT_EQ(items, (QStringList{"Load", "About", "Exit"}));
+    EXPECT_EQ(items, (QStringList{"Load", "Options", "About", "Exit"}));
+    const auto* keep = form1->findChild<QAction*>("Keepcommentsandlayout1");
+    ASSERT_NE(keep, nullptr);
+    EXPECT_TRUE(keep->isCheckable() && !keep->isChecked());
     EXPECT_NE(form1->findChild<QAction*>("ItemName1"), nullptr);
     EXPECT_NE(form1->findChild<QAction*>("MonsterName1"), nullptr);
 }

@@ -41,6 +41,20 @@ class MonsterCycleTest(BrennickTestCase):
         app.wait_for("StatusBar1", lambda w: w["text"] == "InitMonster saved! in: " + target)
         self.assertEqual(self.read_bytes(target), self.read_bytes(os.path.join(DATA, "expected.txt")))
 
+    def test_keep_comments_and_layout_changes_only_the_edited_monster(self):
+        app = self.app
+        app.menu("Options", "Keep comments and layout")
+        self.load()
+        app.click_item("ListBox2", "Hill Goblin")
+        app.wait_for("Label8", lambda w: w["text"] == "Hill Goblin")
+        app.type_into("LabeledEdit46", "4")
+
+        target = self.scratch("InitMonster.txt")
+        app.click("Button6")
+        app.answer_file_dialog(target)
+        app.wait_for("StatusBar1", lambda w: w["text"] == "InitMonster saved! in: " + target)
+        self.assertEqual(self.read_bytes(target), self.read_bytes(os.path.join(DATA, "kept.txt")))
+
     def test_cancelled_save_writes_nothing(self):
         app = self.app
         self.load()

@@ -56,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
         NamesCase{"SpacesAndAccentsKept", "(monstername 1 \"  Gr\xE9 Wolf \")", {"  Gr\xE9 Wolf "}, {"1"}},
         NamesCase{
             "SemicolonAndCommentsIgnored",
-            "; names (first batch of the season)\r\n;(monstername 1 \"Rat\")\r\n(monstername 2 \"Imp\")",
+            // The names file has no comment syntax: a record after a ";" keeps its place.
+            "; names (first batch of the season)\r\n; old (monstername 1 \"Rat\")\r\n(monstername 2 \"Imp\")",
             {"Rat", "Imp"},
             {"1", "2"}}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ struct Tables {
     GotoTable gotos;
     PortalTable portals;
     EtcOtherRecords others;
+    std::optional<std::string> file;
 
     EtcLoad read(std::string_view bytes) { return ReadEtc(bytes, portals, gotos, others); }
     std::vector<std::string> dump() const { return DumpTables(gotos, portals, others); }
@@ -40,7 +42,10 @@ const std::string kPortalFields = "|0|2|3|1|2|3|4|5|6|7|8|";
 INSTANTIATE_TEST_SUITE_P(
     CommentedMark, EtcReaderTest,
     ::testing::Values(ReadCase{"SemicolonDirectlyBefore", ";" + kPortal, {"P|1" + kPortalFields}},
-                      ReadCase{"SemicolonThenSpace", "; " + kPortal, {"P|0" + kPortalFields}}),
+                      ReadCase{"SemicolonThenBlanks", "; \t" + kPortal, {"P|1" + kPortalFields}},
+                      ReadCase{"ParenthesesOfCommentTextOpenNothing",
+                               "; (lv 10-20\r\n(goto 1 2 3 4 5)\r\n; (event (x 1)) end)\r\n;(event 2)",
+                               {"G|0|1|2|3|4|5|", "O|;(event 2)"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -168,7 +173,8 @@ TEST_F(EtcFileTest, MissingFileLeavesTheTablesAsTheyWere) {
     EXPECT_THROW(
         {
             try {
-                LoadEtcFile((folder / "missing.txt").string(), tables.portals, tables.gotos, tables.others);
+                LoadEtcFile((folder / "missing.txt").string(), tables.file, tables.portals, tables.gotos,
+                            tables.others);
             } catch (const InOutError& error) {
                 EXPECT_EQ(error.what(),
                           "Cannot open file \"" + (folder / "missing.txt").string() + "\". File not found");
@@ -177,6 +183,7 @@ TEST_F(EtcFileTest, MissingFileLeavesTheTablesAsTheyWere) {
         },
         InOutError);
     EXPECT_EQ(tables.dump(), (std::vector<std::string>{"G|0|1|2|3|4|5|"}));
+    EXPECT_FALSE(tables.file);
 }
 
 } // namespace

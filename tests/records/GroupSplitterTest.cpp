@@ -46,7 +46,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SplitCase{"Plain", "(monster (name 3))", {{"(monster (name 3)", false}}, {}},
         SplitCase{"SemicolonDirectlyBefore", ";(monster (name 3))", {{"(monster (name 3)", true}}, {}},
-        SplitCase{"SemicolonWithSpace", "; (monster (name 3))", {{"(monster (name 3)", false}}, {}},
+        SplitCase{"SemicolonWithBlanks", "; \t(monster (name 3))", {{"(monster (name 3)", true}}, {}},
+        SplitCase{"ParenthesesOfCommentTextOpenNothing",
+                  "; orcs (lv 10-20\r\n(monster (name 1))\n;(lv 5\n; end)\r\n;x (monster (name 9))\n(monster "
+                  "(name 2))",
+                  {{"(monster (name 1)", false}, {"(monster (name 2)", false}},
+                  {}},
         SplitCase{"CommentNoteIsNoRecord",
                   "; (a note that is longer than twenty characters)\r\n(monster (name 1))",
                   {{"(monster (name 1)", false}},
