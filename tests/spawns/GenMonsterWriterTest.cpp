@@ -43,7 +43,11 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"Empty", SpawnRecord{}, "(genmonster (index ) (map ) (area ) (max ) (cycle ) (rect    ))"},
         // Values are written as the texts they are, never reformatted.
         LineCase{"TextsKept", Spawn("0", "05", "+1", "-0", "x", "\"q\"", "-7", "0", "1", "2"),
-                 "(genmonster (index 05) (map +1) (area -0) (max x) (cycle \"q\") (rect -7 0 1 2))"}),
+                 "(genmonster (index 05) (map +1) (area -0) (max x) (cycle \"q\") (rect -7 0 1 2))"},
+        // An emptied value before a written one is "0", so that the next one keeps its slot.
+        LineCase{"EmptiedValuesBeforeWrittenOnesAreZero",
+                 {{"0", "1", "2", "3", "", "5", "", "7", "", "", "", ""}, {{{kMax, " 9"}}, {}}},
+                 "(genmonster (index 1) (map 2) (area 3) (max 0 9) (cycle 5) (rect 0 7  ))"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GenMonsterWriterTest, EmptyTableWritesOneLineOfEmptyFields) {
