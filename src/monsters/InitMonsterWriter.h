@@ -12,6 +12,6 @@
 // would), every other kept group goes before the record's closing ")".
 std::string InitMonsterLine(const MonsterRecord& record);
 
-// The lines a save writes: one per record, from the first up to the last one
-// in use (MonsterTable::LastMonsterIndex).
+// The lines a save writes: one per record, from the first to the last
+// (MonsterTable::LastMonsterIndex).
 std::vector<std::string> InitMonsterLines(const MonsterTable& table);

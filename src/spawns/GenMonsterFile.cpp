@@ -6,6 +6,7 @@
 
 #include <iterator>
 #include <span>
+#include <vector>
 
 namespace {
 struct KeyField {
@@ -52,12 +53,18 @@ void ParseGenMonsterRecord(std::string_view text, bool commented, SpawnRecord& r
 GenMonsterLoad ParseGenMonster(std::string_view bytes, SpawnTable& table) {
     table.ClearSpawnTable();
     GenMonsterLoad load;
+    std::vector<KeylessRecord> indexless;
     const SplitResult split = SplitRecords(bytes, "genmonster", [&](const RecordGroup& group) {
-        ParseGenMonsterRecord(group.text, group.commented, table[table.size()]);
+        const std::size_t position = table.size();
+        SpawnRecord& record = table[position];
+        ParseGenMonsterRecord(group.text, group.commented, record);
+        if (record[kIndex].empty()) {
+            indexless.push_back({position, static_cast<std::size_t>(group.text.data() - bytes.data())});
+        }
     });
     load.stored = table.size();
     load.encoding = DetectEncoding(bytes);
-    load.notes = TableLoadNotes(split.openGroupLine, "spawn", "index", table.LiveCount(), load.stored);
+    load.notes = TableLoadNotes(bytes, split.openGroupLine, "spawn", "index", indexless);
     return load;
 }
 

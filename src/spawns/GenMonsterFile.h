@@ -11,7 +11,7 @@
 
 struct GenMonsterLoad {
     std::size_t stored = 0; // records stored from position 0
-    LoadNotes notes;        // a group left open, a spawn without index that ends the table
+    LoadNotes notes;        // a group left open, spawns without an index
     TextEncoding encoding = TextEncoding::Latin1;
 };
 
@@ -25,5 +25,5 @@ void ParseGenMonsterRecord(std::string_view text, bool commented, SpawnRecord& r
 // The line a record is written as, without a line end.
 std::string GenMonsterLine(const SpawnRecord& record);
 
-// One line per record of the live range, position 0 always included.
+// The lines a save writes: one per record (SpawnTable::LiveCount), position 0 always included.
 std::vector<std::string> GenMonsterLines(const SpawnTable& table);

@@ -24,7 +24,7 @@ const MonsterNameEntry* FindMonsterByName(const MonsterNameTable& names, std::st
 } // namespace
 
 bool CanBuildSpawnMonsterList(const SpawnTable& table, const MonsterNameTable& names) {
-    return !table[0][kIndex].empty() && names.hasNames();
+    return table.size() > 0 && names.hasNames();
 }
 
 void BuildSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names,
@@ -46,7 +46,7 @@ void BuildSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names,
     }
     int entries = 0;
     for (const std::vector<std::size_t>& group : groups) {
-        append(names.MonsterNameFor(StrToInt(table[group.front()][kIndex])));
+        append(names.MonsterNameForText(table[group.front()][kIndex]));
         const std::string entry = IntToStr(entries++);
         for (const std::size_t position : group) {
             table[position][kListPosition] = entry;
@@ -87,7 +87,7 @@ void StoreEditedSpawn(const EditedSpawn& values, SpawnRecord& record) {
 
 std::optional<std::size_t> AddSpawn(SpawnTable& table, const MonsterNameTable& names, const NewSpawn& spawn) {
     const MonsterNameEntry* monster = FindMonsterByName(names, spawn.monsterName);
-    // A spawn without an index would lie outside the live range: never listed, never written.
+    // A new spawn is always of a monster the names file numbers.
     if (monster == nullptr || monster->number.empty()) {
         return std::nullopt;
     }

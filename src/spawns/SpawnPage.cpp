@@ -172,7 +172,7 @@ void SpawnPage::showSpawn(const SpawnRecord& record) {
         CheckBox13->setChecked(record[kCommented] == "0");
     }
     Label35->setText(
-        ToQ(workspace_.monsterNames.MonsterNameFor(StrToInt(record[kIndex])), workspace_.monsterNameText));
+        ToQ(workspace_.monsterNames.MonsterNameForText(record[kIndex]), workspace_.monsterNameText));
     SpinEdit12->setValue(StrToInt(record[kMap]));
     SpinEdit6->setValue(StrToInt(record[kMax]));
     SpinEdit7->setValue(StrToInt(record[kCycle]));
@@ -249,7 +249,7 @@ void SpawnPage::ShowAddedSpawn(std::size_t position) {
     ClearListPositions(workspace_.spawns);
     BuildSpawnMonsterList();
     const std::string& entry = workspace_.spawns[position][kListPosition];
-    // No list is built while record 0 has no index.
+    // No list is built without monster names.
     if (entry.empty()) {
         return;
     }

@@ -1,12 +1,9 @@
 #include "spawns/SpawnTable.h"
 
+#include <algorithm>
+
 std::size_t SpawnTable::LiveCount() const {
-    for (std::size_t position = 1; position < size(); ++position) {
-        if ((*this)[position][kIndex].empty()) {
-            return position;
-        }
-    }
-    return size() > 1 ? size() : 1;
+    return std::max<std::size_t>(size(), 1);
 }
 
 std::optional<std::size_t> SpawnTable::FindArea(std::string_view area) const {

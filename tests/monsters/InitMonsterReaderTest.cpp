@@ -125,17 +125,31 @@ TEST(ParseInitMonster, StoresEveryRecordOfTheFile) {
     EXPECT_EQ(table->LastMonsterIndex(), 919u);
 }
 
-TEST(ParseInitMonster, NotesAnOpenGroupAndANamelessRecordThatEndsTheTable) {
-    auto table = std::make_unique<MonsterTable>();
-    const InitMonsterLoad load = ParseInitMonster(Records(3) + "(monster (index 4))\r\n" + Records(2) +
-                                                      "; stray ) here\r\n(monster (name 9)\r\n" + Records(1),
-                                                  *table);
-    EXPECT_EQ(load.stored, 6u);
-    EXPECT_EQ(load.notes,
-              (LoadNotes{
-                  "the group opened on line 8 is never closed; nothing after it was read.",
-                  "monster 4 has no name, which ends the table: a save will not contain it or the 2 monsters "
-                  "after it."}));
+TEST(ParseInitMonster, NotesAnOpenGroupAndEveryNamelessRecordByNumberAndLine) {
+    struct Case {
+        std::string bytes;
+        LoadNotes notes;
+    };
+    const std::string nameless = "(monster (index 4) (nameb6))\r\n";
+    std::string seven;
+    for (int i = 0; i < 7; ++i) {
+        seven += nameless;
+    }
+    for (const Case& c : {
+             Case{Records(3) + nameless + Records(2) + "; stray ) here\r\n(monster (name 9)\r\n" + Records(1),
+                  {"the group opened on line 8 is never closed; nothing after it was read.",
+                   "monster 4 (line 4) has no name."}},
+             Case{nameless + Records(1) + ";" + nameless,
+                  {"monsters 1 (line 1) and 3 (line 3) have no name."}},
+             Case{Records(1) + seven,
+                  {"monsters 2 (line 2), 3 (line 3), 4 (line 4), 5 (line 5), 6 (line 6) and 2 more have no "
+                   "name."}},
+         }) {
+        auto table = std::make_unique<MonsterTable>();
+        const InitMonsterLoad load = ParseInitMonster(c.bytes, *table);
+        EXPECT_EQ(load.notes, c.notes);
+        EXPECT_EQ(table->LastMonsterIndex() + 1, load.stored);
+    }
 }
 
 TEST(ParseInitMonster, EmptiesTheTableAndDropsAnUnfinishedRecord) {
@@ -149,10 +163,10 @@ TEST(ParseInitMonster, EmptiesTheTableAndDropsAnUnfinishedRecord) {
     EXPECT_EQ(std::as_const(*table)[11], MonsterRecord{});
 }
 
-TEST(LastMonsterIndex, EndsBeforeTheFirstRecordWithoutAName) {
+TEST(LastMonsterIndex, CoversEveryRecordWithOrWithoutAName) {
     auto table = std::make_unique<MonsterTable>();
     EXPECT_EQ(table->LastMonsterIndex(), 0u);
     ParseInitMonster("(monster (index 1))(monster (name 2))(monster (index 3))(monster (name 4))", *table);
-    EXPECT_EQ(table->LastMonsterIndex(), 1u);
+    EXPECT_EQ(table->LastMonsterIndex(), 3u);
 }
 } // namespace

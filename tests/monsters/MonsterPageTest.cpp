@@ -180,11 +180,19 @@ TEST_F(MonsterPageTest, NothingIsStoredWithoutASelection) {
     EXPECT_EQ(table()[0], first);
 }
 
-TEST_F(MonsterPageTest, RefreshListsUntilTheFirstEmptyIndex) {
+TEST_F(MonsterPageTest, RefreshListsEveryRecordAndAnEmptyIndexAsAnEmptyItem) {
     loadSample(true);
+    const qsizetype boxes = shell.messages().size();
+    table()[0][Slot::Index].clear();
     table()[2][Slot::Index].clear();
+    table()[2][Slot::Name].clear();
     page().Button8Click();
-    EXPECT_EQ(items(), (QStringList{"Giant Rat", "Hill Goblin"}));
+    EXPECT_EQ(items(), (QStringList{"", "Hill Goblin", "", "Marsh Toad"}));
+    select(2);
+    EXPECT_EQ(control<QLabel>("Label8")->text(), "");
+    EXPECT_EQ(control<QLabel>("Label7")->text(), "Index: ");
+    EXPECT_EQ(shell.messages().size(), boxes);
+
     table()[0][Slot::Index] = "402";
     table()[1][Slot::Index] = "x";
     click("Button8");
@@ -329,7 +337,7 @@ TEST_F(MonsterPageTest, OneClickOneFailureBox) {
 
 class LoadWarnings : public MonsterPageTest {};
 
-TEST_F(LoadWarnings, TellWhatASaveWouldLoseNamingTheFile) {
+TEST_F(LoadWarnings, NameTheFile) {
     const struct {
         const char* dialog; // the reader
         std::string bytes;
@@ -337,8 +345,7 @@ TEST_F(LoadWarnings, TellWhatASaveWouldLoseNamingTheFile) {
     } cases[] = {
         {"InitMonster", Monsters(920) + std::string(600000, ' ') + Monsters(1), {}},
         {"InitMonster", Monsters(3) + "(monster (index 4))" + Monsters(2),
-         "Warning: big.txt: monster 4 has no name, which ends the table: a save will not contain it or the 2 "
-         "monsters after it."},
+         "Warning: big.txt: monster 4 (line 4) has no name."},
         {"MonsterName",
          [] {
              std::string names;

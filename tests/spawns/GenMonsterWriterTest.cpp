@@ -57,15 +57,15 @@ TEST(GenMonsterWriterTest, EmptyTableWritesOneLineOfEmptyFields) {
     EXPECT_EQ(lines[0].size(), 63u);
 }
 
-TEST(GenMonsterWriterTest, StopsBeforeTheFirstEmptyIndex) {
+TEST(GenMonsterWriterTest, WritesEverySpawnWithOrWithoutIndex) {
     SpawnTable table;
     for (std::size_t i = 0; i < 8; ++i) {
         table[i] = Spawn("0", std::to_string(i + 1), "1", std::to_string(i), "1", "1", "1", "1", "1", "1");
     }
     table[5][kIndex].clear();
     const auto lines = GenMonsterLines(table);
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[4], "(genmonster (index 5) (map 1) (area 4) (max 1) (cycle 1) (rect 1 1 1 1))");
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[5], "(genmonster (index ) (map 1) (area 5) (max 1) (cycle 1) (rect 1 1 1 1))");
 }
 
 TEST(GenMonsterWriterTest, ALargeTableWritesEveryPosition) {
