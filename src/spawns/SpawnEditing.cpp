@@ -75,10 +75,13 @@ std::int32_t CornerInWorldUnits(const std::string& mapUnits) {
     return static_cast<std::int32_t>(world);
 }
 
-void StoreEditedSpawn(const EditedSpawn& values, SpawnRecord& record) {
+void StoreEditedSpawn(const EditedSpawn& values, SpawnRecord& record, EditedField edited) {
     record[kMap] = IntToStr(values.map);
     record[kMax] = IntToStr(values.max);
     record[kCycle] = IntToStr(values.cycle);
+    if (edited != EditedField::Corner && !HasAllCorners(record)) {
+        return;
+    }
     record[kX1] = IntToStr(WorldToMap(values.x1));
     record[kY1] = IntToStr(WorldToMap(values.y1));
     record[kX2] = IntToStr(WorldToMap(values.x2));

@@ -35,7 +35,14 @@ struct EditedSpawn {
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
-void StoreEditedSpawn(const EditedSpawn& values, SpawnRecord& record);
+// Which field of the spawn page an edit changed.
+enum class EditedField { Value, Corner };
+
+// Stores the seven values, corners in map units. While a corner of the
+// record is empty (a spawn placed by "(xy x y)" has none), an edit of another
+// field leaves the corners as they are, so that they do not become a rect of
+// zeros: they are stored once the corner fields themselves are edited.
+void StoreEditedSpawn(const EditedSpawn& values, SpawnRecord& record, EditedField edited);
 
 // A new spawn from the add-spawn dialog, corners in world units.
 struct NewSpawn {

@@ -49,3 +49,10 @@ class SpawnTable : public GrowingTable<SpawnRecord> {
 // A spawn point has equal corners, compared as texts.
 bool IsSpawnPoint(const SpawnRecord& record);
 
+// Whether every corner holds a value: the spawn has a rect of its own.
+bool HasAllCorners(const SpawnRecord& record);
+
+// The point of a spawn placed by "(xy x y)" rather than by a rect: the first
+// two values of its first kept xy group; nothing when it has none, or when
+// that group holds fewer than two values.
+std::optional<std::array<std::string, 2>> XyPoint(const SpawnRecord& record);

@@ -104,6 +104,36 @@ TEST_F(WindowsTalkTest, ShowAreaDrawsInTheViewerAndItsFailuresShowTheErrorBox) {
     EXPECT_EQ(dialogs.pendingAnswers(), 0);
 }
 
+// Area 5 is placed by a point, area 6 by a rect of that point's corners, area 7 by neither.
+TEST_F(WindowsTalkTest, ASpawnPlacedByAPointIsShownEditedDrawnAndSavedWithoutAnErrorBox) {
+    picture("map/0.bmp");
+    const std::string point = "(genmonster (index 1) (map 0) (area 5) (max 2) (cycle 60) (xy 7000 9800))\r\n";
+    const QString file = scratchFile("GenMonster.txt");
+    writeBytes(file, point + "(genmonster (index 1) (map 0) (area 6) (max 2) (cycle 60) (rect 7000 9800 "
+                             "7000 9800))\r\n(genmonster (index 1) (map 0) (area 7) (max 1) (cycle 1))\r\n");
+    dialogs.then(DialogDriver::chooseFile(file));
+    dialogs.then(DialogDriver::press("&Yes"));
+    dialogs.then(DialogDriver::chooseFile(dataFile("maps-viewer", "MonsterName.txt")));
+    click("Button1");
+    control<QListWidget>("ListBox3")->setCurrentRow(0);
+    control<QListWidget>("ListBox4")->setCurrentRow(0);
+    EXPECT_EQ(control<QSpinBox>("SpinEdit8")->text(), "");
+    control<QSpinBox>("SpinEdit6")->setValue(8);
+    control<QListWidget>("ListBox4")->selectAll();
+    click("mapa");
+    const TForm3* viewer = window<TForm3>("Form3");
+    ASSERT_NE(viewer->marker("5"), nullptr);
+    EXPECT_EQ(viewer->marker("5")->geometry(), viewer->marker("6")->geometry());
+    EXPECT_EQ(viewer->marker("5")->kind(), viewer->marker("6")->kind());
+    EXPECT_EQ(viewer->marker("7"), nullptr);
+
+    dialogs.then(DialogDriver::chooseFile(scratchFile("saved.txt")));
+    click("SGM");
+    EXPECT_EQ(readBytes(scratchFile("saved.txt")).substr(0, point.size()),
+              "(genmonster (index 1) (map 0) (area 5) (max 8) (cycle 60) (xy 7000 9800))\r\n");
+    EXPECT_EQ(dialogs.messages(), QStringList{"Confirm: Do you want to load Monsters Name?"});
+}
+
 TEST_F(WindowsTalkTest, DragOnTheMinimapFillsTheAddSpawnDialogAndTheAddedSpawnIsShown) {
     picture("minimap_outworld.bmp");
     picture("map/0.bmp");
