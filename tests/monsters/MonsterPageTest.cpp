@@ -200,6 +200,20 @@ TEST_F(MonsterPageTest, RefreshListsEveryRecordAndAnEmptyIndexAsAnEmptyItem) {
     EXPECT_EQ(items(), QStringList{""});
 }
 
+TEST_F(MonsterPageTest, AnEmptiedAttackMaxIsSavedAsZeroAndReadBackWithMinInItsSlot) {
+    loadSample(true);
+    select(1); // (attack 1 20 30)
+    control<QLineEdit>("LabeledEdit37")->clear();
+    const QString path = scratchFile("InitMonster.txt");
+    shell.answerFile(path);
+    click("Button6");
+    shell.answerFile(path);
+    page().InitMonster1Click();
+    select(1);
+    EXPECT_EQ(control<QLineEdit>("LabeledEdit37")->text(), "0");
+    EXPECT_EQ(control<QLineEdit>("LabeledEdit36")->text(), "30");
+}
+
 TEST_F(MonsterPageTest, GlobalExpChange) {
     loadSample(true); // exp 40, 150, 100, 2
     control<QRadioButton>("RadioButton2")->setChecked(true);
