@@ -102,7 +102,6 @@ class SpawnCycleTest(BrennickTestCase):
         app.type_into("Form1/SpinEdit6", "8")
         app.click("mapa")
         app.wait_for("Form3/area3", lambda w: w["visible"])
-
         target = self.scratch("GenMonster.txt")
         app.click("SGM")
         app.answer_file_dialog(target)

@@ -95,11 +95,7 @@ TEST(LinearListsTest, SpawnMonsterListMatchesTheNestedSearch) {
              t[600][kIndex] = "02";
              t[900][kIndex] = "02";
          }},
-        {"spawns without an index",
-         [](SpawnTable& t) {
-             t[40][kIndex].clear();
-             t[41][kIndex].clear();
-         }},
+        {"spawns without an index", [](SpawnTable& t) { t[40][kIndex] = t[41][kIndex] = ""; }},
         {"bad index after a few monsters",
          [](SpawnTable& t) {
              t[700][kIndex] = "x";
