@@ -11,6 +11,6 @@ std::size_t FilledValueCount(std::span<const std::string> values, bool surplusFo
     return filled;
 }
 
-std::string_view WrittenValue(const std::string& value, std::size_t slot, std::size_t filled) {
-    return value.empty() && slot < filled ? std::string_view("0") : std::string_view(value);
+std::string_view WrittenValue(const std::string& value, std::size_t position, std::size_t filled) {
+    return value.empty() && position < filled ? std::string_view("0") : std::string_view(value);
 }

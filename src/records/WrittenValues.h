@@ -15,5 +15,5 @@
 // the last one that is not empty, or all of them when surplus words follow.
 std::size_t FilledValueCount(std::span<const std::string> values, bool surplusFollows);
 
-// The text of the value at `slot` of a group whose first `filled` values are written filled.
-std::string_view WrittenValue(const std::string& value, std::size_t slot, std::size_t filled);
+// The text of the value at `position` of a group whose first `filled` values are written filled.
+std::string_view WrittenValue(const std::string& value, std::size_t position, std::size_t filled);

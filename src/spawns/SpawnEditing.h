@@ -54,9 +54,10 @@ struct NewSpawn {
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
-// Stores the spawn after the last record and returns its position; its area is the previous record's area
-// plus one. Stores nothing and returns nothing when the monster is unknown; a previous area that is not a
-// number throws ConvertError with nothing stored.
+// Stores the spawn after the last record and returns its position; its area
+// is the previous record's area plus one. Stores nothing and returns nothing
+// when the monster is unknown; a previous area that is not a number throws
+// ConvertError with nothing stored.
 std::optional<std::size_t> AddSpawn(SpawnTable& table, const MonsterNameTable& names, const NewSpawn& spawn);
 
 // Empties the listPosition of every record, as a load leaves it, so that the
