@@ -1,5 +1,6 @@
 #include "items/ItemPage.h"
 
+#include "app/ComboPicks.h"
 #include "app/Controls.h"
 #include "app/GuardedHandler.h"
 #include "app/LoadWarnings.h"
@@ -87,13 +88,12 @@ void ItemPage::buildLists(QWidget* sheet) {
     ComboBox3 = makeList("ComboBox3", "Item:", 136);
     ComboBox3->setMaxVisibleItems(20);
 
-    // A choice made again in the drop-down list runs its handler again (activated), as does a
-    // change of the chosen entry made any other way (currentIndexChanged).
+    // A choice made again in the drop-down list runs its handler again, as does a change of
+    // the chosen entry made any other way; one pick runs it once.
     for (const auto& [list, handler] :
          {std::pair{ComboBox1, &ItemPage::ComboBox1Change}, std::pair{ComboBox2, &ItemPage::ComboBox2Change},
           std::pair{ComboBox3, &ItemPage::ComboBox3Change}}) {
-        connect(list, &QComboBox::currentIndexChanged, this, Guarded(shell_, this, handler));
-        connect(list, &QComboBox::activated, this, Guarded(shell_, this, handler));
+        connect(new ComboPicks(list), &ComboPicks::picked, this, Guarded(shell_, this, handler));
     }
 }
 

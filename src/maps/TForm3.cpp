@@ -175,10 +175,11 @@ void TForm3::ShowSelectedAreas(const std::vector<std::string>& selectedAreas) {
                 currentMap = loadPictureOfMap(record[kMap]);
             }
             if (record[kMap] == IntToStr(*currentMap)) {
-                const Marker shape = SpawnMarker(record, *currentMap, picturePlace());
-                placeMarker(markerNamed(kMarkerPrefix + ToQ(area, workspace_.spawnText)), shape);
-                fit.markerPlaced = true;
-                record[kMarkerShown] = "1";
+                if (const std::optional<Marker> shape = SpawnMarker(record, *currentMap, picturePlace())) {
+                    placeMarker(markerNamed(kMarkerPrefix + ToQ(area, workspace_.spawnText)), *shape);
+                    fit.markerPlaced = true;
+                    record[kMarkerShown] = "1";
+                }
             }
         }
         // Repainted as the markers appear, at most once a frame, without user input.

@@ -6,6 +6,7 @@
 
 #include <span>
 #include <utility>
+#include <vector>
 
 namespace {
 void parseMonsterRecord(std::string_view text, bool commented, MonsterRecord& record) {
@@ -34,13 +35,18 @@ MonsterRecord ParseMonsterRecord(std::string_view text, bool commented) {
 InitMonsterLoad ParseInitMonster(std::string_view bytes, MonsterTable& table) {
     table.clear();
     InitMonsterLoad load;
+    std::vector<KeylessRecord> nameless;
     SplitResult split = SplitRecords(bytes, "monster", [&](const RecordGroup& group) {
-        parseMonsterRecord(group.text, group.commented, table[table.size()]);
+        const std::size_t position = table.size();
+        MonsterRecord& record = table[position];
+        parseMonsterRecord(group.text, group.commented, record);
+        if (record[MonsterSlot::Name].empty()) {
+            nameless.push_back({position, static_cast<std::size_t>(group.text.data() - bytes.data())});
+        }
     });
     table.SetSpans(std::move(split.spans));
     load.stored = table.size();
     load.encoding = DetectEncoding(bytes);
-    load.notes =
-        TableLoadNotes(split.openGroupLine, "monster", "name", table.LastMonsterIndex() + 1, load.stored);
+    load.notes = TableLoadNotes(bytes, split.openGroupLine, "monster", "name", nameless);
     return load;
 }

@@ -9,7 +9,7 @@
 
 struct InitMonsterLoad {
     std::size_t stored = 0; // records stored from position 0
-    LoadNotes notes;        // a group left open, a nameless record that ends the table
+    LoadNotes notes;        // a group left open, records without a name
     TextEncoding encoding = TextEncoding::Latin1;
 };
 

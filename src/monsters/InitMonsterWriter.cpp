@@ -5,9 +5,11 @@
 #include "records/GroupSplitter.h"
 #include "records/KeptLayout.h"
 #include "records/RecordBytes.h"
+#include "records/WrittenValues.h"
 
 #include <array>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -29,8 +31,9 @@ bool isLineKey(std::string_view key) {
 class LineBuilder {
   public:
     explicit LineBuilder(const MonsterRecord& record) : record_(record.fields), extras_(record.extras) {
-        // Keys, parentheses and spaces take at most 276 bytes of a line; a
-        // kept group takes its bytes and one separator.
+        // Keys, parentheses and spaces take at most 276 bytes of a line and
+        // the "0" of emptied values at most 48 more; a kept group takes its
+        // bytes and one separator.
         constexpr std::size_t kSyntaxBytes = 384;
         std::size_t longest = kSyntaxBytes;
         for (const std::string& slot : record.fields) {
@@ -54,9 +57,10 @@ class LineBuilder {
     void group(std::string_view key, std::size_t first, std::size_t count) {
         put('(');
         put(key);
-        for (std::size_t slot = first; slot < first + count; ++slot) {
+        const std::size_t filled = filledValues(first, count);
+        for (std::size_t value = 0; value < count; ++value) {
             put(' ');
-            put(record_[slot]);
+            put(WrittenValue(record_[first + value], value, filled));
         }
         closeGroup(first);
     }
@@ -88,14 +92,14 @@ class LineBuilder {
         kept("itemgroup", " ");
     }
 
+    // The first value always, the others only when they are written filled.
     void country() {
         put("(country ");
-        put(record_[Slot::Country]);
-        for (const std::size_t slot : {Slot::Country + 1, Slot::Country + 2}) {
-            if (!record_[slot].empty()) {
-                put(' ');
-                put(record_[slot]);
-            }
+        const std::size_t filled = filledValues(Slot::Country, 3);
+        put(WrittenValue(record_[Slot::Country], 0, filled));
+        for (std::size_t value = 1; value < filled; ++value) {
+            put(' ');
+            put(WrittenValue(record_[Slot::Country + value], value, filled));
         }
         closeGroup(Slot::Country);
         put(' ');
@@ -149,6 +153,10 @@ class LineBuilder {
             std::memcpy(out_, piece.data(), piece.size());
             out_ += piece.size();
         }
+    }
+
+    std::size_t filledValues(std::size_t first, std::size_t count) const {
+        return FilledValueCount(std::span(record_).subspan(first, count), !surplus_[first].empty());
     }
 
     void closeGroup(std::size_t first) {

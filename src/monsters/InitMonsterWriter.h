@@ -14,8 +14,8 @@
 // would), every other kept group goes before the record's closing ")".
 std::string InitMonsterLine(const MonsterRecord& record);
 
-// How many records a save writes, from position 0: up to the last one in use
-// (MonsterTable::LastMonsterIndex). Both ways of saving walk these.
+// How many records a save writes, from position 0: every record of the
+// table. Both ways of saving walk these.
 std::size_t SavedMonsterCount(const MonsterTable& table);
 
 // The lines a save writes: one per record saved.

@@ -1,6 +1,7 @@
 #include "monsters/MonsterNameTable.h"
 
 #include "records/GroupSplitter.h"
+#include "records/IntegerText.h"
 #include "records/RecordBytes.h"
 
 namespace {
@@ -13,6 +14,10 @@ const std::string& MonsterNameTable::MonsterNameFor(long long k) const {
         return kEmpty;
     }
     return (*this)[static_cast<std::size_t>(k - 1)].displayName;
+}
+
+const std::string& MonsterNameTable::MonsterNameForText(std::string_view number) const {
+    return number.empty() ? kEmpty : MonsterNameFor(StrToInt(number));
 }
 
 MonsterNameEntry ParseMonsterNameRecord(std::string_view text) {

@@ -118,16 +118,13 @@ bool MonsterPage::ReadMonsterNames() {
 void MonsterPage::Button8Click() {
     const MonsterTable& table = workspace_.monsters;
     const MonsterNameTable& names = workspace_.monsterNames;
-    if (table[0][Slot::Index].empty() || !names.hasNames()) {
+    if (table.size() == 0 || !names.hasNames()) {
         return;
     }
     ListBox2->clear();
     for (std::size_t position = 0; position < table.size(); ++position) {
-        const std::string& index = table[position][Slot::Index];
-        if (index.empty()) {
-            break;
-        }
-        ListBox2->addItem(ToQ(names.MonsterNameFor(StrToInt(index)), workspace_.monsterNameText));
+        ListBox2->addItem(
+            ToQ(names.MonsterNameForText(table[position][Slot::Index]), workspace_.monsterNameText));
     }
 }
 
@@ -139,8 +136,8 @@ void MonsterPage::ListBox2Click() {
     const MonsterRecord& record = workspace_.monsters[static_cast<std::size_t>(selected)];
     const QScopedValueRollback<bool> filling(filling_, true);
 
-    Label8->setText(ToQ(workspace_.monsterNames.MonsterNameFor(StrToInt(record[Slot::Name])),
-                        workspace_.monsterNameText));
+    Label8->setText(
+        ToQ(workspace_.monsterNames.MonsterNameForText(record[Slot::Name]), workspace_.monsterNameText));
     Label7->setText(QStringLiteral("Index: ") + ToQ(record[Slot::Index], workspace_.monsterText));
     CheckBox15->setChecked(record[Slot::Commented] == "0");
     CheckBox11->setChecked(record[Slot::Attack] == "1");

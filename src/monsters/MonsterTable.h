@@ -15,8 +15,8 @@ class MonsterTable : public GrowingTable<MonsterRecord> {
   public:
     static constexpr std::size_t kSlots = MonsterRecord::kFieldCount;
 
-    // The position of the last record in use: the one before the first record,
-    // from position 1 on, whose name slot is empty (the last record when every
-    // one has a name); 0 when position 1 is empty.
+    // The position of the last record: every record read is in use, with or
+    // without a name, and a save writes positions 0 to this one; 0 for an
+    // empty table, whose save is the one empty record.
     std::size_t LastMonsterIndex() const;
 };

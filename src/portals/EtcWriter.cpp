@@ -2,6 +2,9 @@
 
 #include "portals/EtcReader.h"
 #include "records/KeptLayout.h"
+#include "records/WrittenValues.h"
+
+#include <span>
 
 namespace {
 constexpr const char* kGotoBanner = "; goto -----------------------------------";
@@ -14,12 +17,15 @@ std::string commentMark(const std::string& commented) {
 // The fields first to last, each after one space, then the group's surplus values.
 template <typename Record>
 std::string spacedFields(const Record& record, std::size_t first, std::size_t last) {
+    const std::string& surplus = record.extras.SurplusOf(first);
+    const auto values = std::span(record.fields).subspan(first, last - first + 1);
+    const std::size_t filled = FilledValueCount(values, !surplus.empty());
     std::string text;
-    for (std::size_t field = first; field <= last; ++field) {
+    for (std::size_t value = 0; value < values.size(); ++value) {
         text += ' ';
-        text += record[field];
+        text += WrittenValue(values[value], value, filled);
     }
-    text += record.extras.SurplusOf(first);
+    text += surplus;
     return text;
 }
 

@@ -1,8 +1,34 @@
 #include "records/LoadNotes.h"
 
+#include "records/GroupSplitter.h"
+
+#include <algorithm>
+
 namespace {
-std::string counted(std::size_t count, std::string_view noun) {
-    return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
+// A warning box stays readable: the records past these are only counted.
+constexpr std::size_t kKeylessNamed = 5;
+
+std::string keylessNote(std::string_view bytes, std::string_view record, std::string_view keyField,
+                        const std::vector<KeylessRecord>& keyless) {
+    const std::size_t named = std::min(keyless.size(), kKeylessNamed);
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < named; ++i) {
+        names.push_back(std::to_string(keyless[i].position + 1) + " (line " +
+                        std::to_string(LineOf(bytes, keyless[i].offset)) + ")");
+    }
+    if (keyless.size() > named) {
+        names.push_back(std::to_string(keyless.size() - named) + " more");
+    }
+    std::string text(record);
+    if (names.size() == 1) {
+        return text + " " + names[0] + " has no " + std::string(keyField) + ".";
+    }
+    text += "s ";
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        text += i == 0 ? "" : i + 1 == names.size() ? " and " : ", ";
+        text += names[i];
+    }
+    return text + " have no " + std::string(keyField) + ".";
 }
 } // namespace
 
@@ -11,22 +37,15 @@ std::string OpenGroupNote(std::size_t line) {
            " is never closed; nothing after it was read.";
 }
 
-std::string TableEndNote(std::string_view record, std::string_view keyField, std::size_t position,
-                         std::size_t stored) {
-    const std::size_t after = stored - position - 1;
-    return std::string(record) + " " + std::to_string(position + 1) + " has no " + std::string(keyField) +
-           ", which ends the table: a save will not contain it or the " + counted(after, record) +
-           " after it.";
-}
-
-LoadNotes TableLoadNotes(std::optional<std::size_t> openGroupLine, std::string_view record,
-                         std::string_view keyField, std::size_t inUse, std::size_t stored) {
+LoadNotes TableLoadNotes(std::string_view bytes, std::optional<std::size_t> openGroupLine,
+                         std::string_view record, std::string_view keyField,
+                         const std::vector<KeylessRecord>& keyless) {
     LoadNotes notes;
     if (openGroupLine) {
         notes.push_back(OpenGroupNote(*openGroupLine));
     }
-    if (stored > inUse) {
-        notes.push_back(TableEndNote(record, keyField, inUse, stored));
+    if (!keyless.empty()) {
+        notes.push_back(keylessNote(bytes, record, keyField, keyless));
     }
     return notes;
 }

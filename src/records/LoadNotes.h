@@ -14,16 +14,20 @@ using LoadNotes = std::vector<std::string>;
 // A top-level group still open at the end of the file.
 std::string OpenGroupNote(std::size_t line);
 
-// A record without its key field ends the table for every whole-table
-// operation and for a save: `position` counts from 0, `stored` is every record read.
-std::string TableEndNote(std::string_view record, std::string_view keyField, std::size_t position,
-                         std::size_t stored);
+// A record read without its key field (a monster without a name, a spawn
+// without an index): its position in the table, from 0, and where it starts
+// in the bytes read.
+struct KeylessRecord {
+    std::size_t position;
+    std::size_t offset;
+};
 
 // The notes of a table read with the group splitter: the group left open at
-// the end of the file, if one is, and the record without its key field that
-// ends the table, if one does (`inUse` records stand before it, `stored` were read).
-LoadNotes TableLoadNotes(std::optional<std::size_t> openGroupLine, std::string_view record,
-                         std::string_view keyField, std::size_t inUse, std::size_t stored);
+// the end of the file, if one is, and the records read without their key
+// field, if any, named by their number and line (the first few of them).
+LoadNotes TableLoadNotes(std::string_view bytes, std::optional<std::size_t> openGroupLine,
+                         std::string_view record, std::string_view keyField,
+                         const std::vector<KeylessRecord>& keyless);
 
 // The warning text of a load's notes; empty when there are none.
 std::string LoadWarning(std::string_view fileName, const LoadNotes& notes);

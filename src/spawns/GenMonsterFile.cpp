@@ -3,9 +3,12 @@
 #include "records/ExtractValues.h"
 #include "records/GroupSplitter.h"
 #include "records/KeptLayout.h"
+#include "records/WrittenValues.h"
 
+#include <iterator>
 #include <span>
 #include <utility>
+#include <vector>
 
 namespace {
 struct KeyField {
@@ -17,6 +20,19 @@ struct KeyField {
 // The reader searches the keys in this order, each after the previous one.
 constexpr KeyField kKeys[] = {{"index", kIndex, 1}, {"map", kMap, 1},     {"area", kArea, 1},
                               {"max", kMax, 1},     {"cycle", kCycle, 1}, {"rect", kX1, 4}};
+constexpr const KeyField& kRect = kKeys[std::size(kKeys) - 1];
+
+// The values of a key's group, each after one space, then its surplus words.
+void appendValues(std::string& line, const SpawnRecord& record, const KeyField& key) {
+    const std::string& surplus = record.extras.SurplusOf(key.firstField);
+    const auto values = std::span(record.fields).subspan(key.firstField, key.fields);
+    const std::size_t filled = FilledValueCount(values, !surplus.empty());
+    for (std::size_t value = 0; value < values.size(); ++value) {
+        line += ' ';
+        line += WrittenValue(values[value], value, filled);
+    }
+    line += surplus;
+}
 
 bool cornersEmpty(const SpawnRecord& record) {
     return record[kX1].empty() && record[kY1].empty() && record[kX2].empty() && record[kY2].empty();
@@ -39,13 +55,19 @@ void ParseGenMonsterRecord(std::string_view text, bool commented, SpawnRecord& r
 GenMonsterLoad ParseGenMonster(std::string_view bytes, SpawnTable& table) {
     table.ClearSpawnTable();
     GenMonsterLoad load;
+    std::vector<KeylessRecord> indexless;
     SplitResult split = SplitRecords(bytes, "genmonster", [&](const RecordGroup& group) {
-        ParseGenMonsterRecord(group.text, group.commented, table[table.size()]);
+        const std::size_t position = table.size();
+        SpawnRecord& record = table[position];
+        ParseGenMonsterRecord(group.text, group.commented, record);
+        if (record[kIndex].empty()) {
+            indexless.push_back({position, static_cast<std::size_t>(group.text.data() - bytes.data())});
+        }
     });
     table.SetSpans(std::move(split.spans));
     load.stored = table.size();
     load.encoding = DetectEncoding(bytes);
-    load.notes = TableLoadNotes(split.openGroupLine, "spawn", "index", table.LiveCount(), load.stored);
+    load.notes = TableLoadNotes(bytes, split.openGroupLine, "spawn", "index", indexless);
     return load;
 }
 
@@ -62,16 +84,14 @@ std::string GenMonsterLine(const SpawnRecord& record) {
         }
         line += '(';
         line += key.key;
-        line += ' ';
-        line += record[key.firstField];
-        line += extras.SurplusOf(key.firstField);
+        appendValues(line, record, key);
         line += ") ";
     }
     // A spawn given by other groups (a point as "(xy x y)") has no rect of its own.
     const bool rect = !cornersEmpty(record) || extras.kept.empty();
     if (rect) {
-        line += "(rect " + record[kX1] + " " + record[kY1] + " " + record[kX2] + " " + record[kY2];
-        line += extras.SurplusOf(kX1);
+        line += "(rect";
+        appendValues(line, record, kRect);
         line += ')';
     }
     for (std::size_t i = 0; i < extras.kept.size(); ++i) {

@@ -11,7 +11,7 @@
 
 struct GenMonsterLoad {
     std::size_t stored = 0; // records stored from position 0
-    LoadNotes notes;        // a group left open, a spawn without index that ends the table
+    LoadNotes notes;        // a group left open, spawns without an index
     TextEncoding encoding = TextEncoding::Latin1;
 };
 
@@ -25,8 +25,8 @@ void ParseGenMonsterRecord(std::string_view text, bool commented, SpawnRecord& r
 // The line a record is written as, without a line end.
 std::string GenMonsterLine(const SpawnRecord& record);
 
-// How many records a save writes, from position 0: the live range, position
-// 0 always included. Both ways of saving walk these.
+// How many records a save writes, from position 0: every record, position 0
+// always included. Both ways of saving walk these.
 std::size_t SavedSpawnCount(const SpawnTable& table);
 
 // One line per record saved.

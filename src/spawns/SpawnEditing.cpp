@@ -24,7 +24,7 @@ const MonsterNameEntry* FindMonsterByName(const MonsterNameTable& names, std::st
 } // namespace
 
 bool CanBuildSpawnMonsterList(const SpawnTable& table, const MonsterNameTable& names) {
-    return !table[0][kIndex].empty() && names.hasNames();
+    return table.size() > 0 && names.hasNames();
 }
 
 void BuildSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names,
@@ -46,7 +46,7 @@ void BuildSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names,
     }
     int entries = 0;
     for (const std::vector<std::size_t>& group : groups) {
-        append(names.MonsterNameFor(StrToInt(table[group.front()][kIndex])));
+        append(names.MonsterNameForText(table[group.front()][kIndex]));
         const std::string entry = IntToStr(entries++);
         for (const std::size_t position : group) {
             table[position][kListPosition] = entry;
@@ -75,10 +75,13 @@ std::int32_t CornerInWorldUnits(const std::string& mapUnits) {
     return static_cast<std::int32_t>(world);
 }
 
-void StoreEditedSpawn(const EditedSpawn& values, SpawnRecord& record) {
+void StoreEditedSpawn(const EditedSpawn& values, SpawnRecord& record, EditedField edited) {
     record[kMap] = IntToStr(values.map);
     record[kMax] = IntToStr(values.max);
     record[kCycle] = IntToStr(values.cycle);
+    if (edited != EditedField::Corner && !HasAllCorners(record)) {
+        return;
+    }
     record[kX1] = IntToStr(WorldToMap(values.x1));
     record[kY1] = IntToStr(WorldToMap(values.y1));
     record[kX2] = IntToStr(WorldToMap(values.x2));
@@ -87,7 +90,7 @@ void StoreEditedSpawn(const EditedSpawn& values, SpawnRecord& record) {
 
 std::optional<std::size_t> AddSpawn(SpawnTable& table, const MonsterNameTable& names, const NewSpawn& spawn) {
     const MonsterNameEntry* monster = FindMonsterByName(names, spawn.monsterName);
-    // A spawn without an index would lie outside the live range: never listed, never written.
+    // A new spawn is always of a monster the names file numbers.
     if (monster == nullptr || monster->number.empty()) {
         return std::nullopt;
     }

@@ -79,9 +79,13 @@ void SpawnPage::build(QWidget* sheet) {
             Guarded(shell_, this, &SpawnPage::ListBox4Click));
     connect(RadioGroup4, &RadioGroup::itemIndexChanged, this,
             Guarded(shell_, this, &SpawnPage::RadioGroup4Click));
-    for (QSpinBox* field :
-         {SpinEdit6, SpinEdit7, SpinEdit12, corners_[0], corners_[1], corners_[2], corners_[3]}) {
-        connect(field, &QSpinBox::valueChanged, this, Guarded(shell_, this, &SpawnPage::SpinEditChange));
+    for (QSpinBox* field : {SpinEdit6, SpinEdit7, SpinEdit12}) {
+        connect(field, &QSpinBox::valueChanged, this,
+                Guarded(shell_, [this] { SpinEditChange(EditedField::Value); }));
+    }
+    for (QSpinBox* field : corners_) {
+        connect(field, &QSpinBox::valueChanged, this,
+                Guarded(shell_, [this] { SpinEditChange(EditedField::Corner); }));
     }
     connect(CheckBox13, &QCheckBox::toggled, this, Guarded(shell_, this, &SpawnPage::CheckBox13Click));
     connect(mapa, &QPushButton::clicked, this, Guarded(shell_, this, &SpawnPage::mapaClick));
@@ -174,14 +178,22 @@ void SpawnPage::showSpawn(const SpawnRecord& record) {
         CheckBox13->setChecked(record[kCommented] == "0");
     }
     Label35->setText(
-        ToQ(workspace_.monsterNames.MonsterNameFor(StrToInt(record[kIndex])), workspace_.monsterNameText));
+        ToQ(workspace_.monsterNames.MonsterNameForText(record[kIndex]), workspace_.monsterNameText));
     SpinEdit12->setValue(StrToInt(record[kMap]));
     SpinEdit6->setValue(StrToInt(record[kMax]));
     SpinEdit7->setValue(StrToInt(record[kCycle]));
     RadioGroup4->setItemIndex(IsSpawnPoint(record) ? 0 : 1);
     const std::size_t fields[4] = {kX1, kY1, kX2, kY2};
     for (std::size_t i = 0; i < 4; ++i) {
-        corners_[i]->setValue(CornerInWorldUnits(record[fields[i]]));
+        const std::string& corner = record[fields[i]];
+        if (corner.empty()) {
+            // An empty field whose value is 0, as an emptied field counts, so that an
+            // edit of another corner stores 0 for it, not the corner shown before.
+            corners_[i]->setValue(0);
+            corners_[i]->clear();
+        } else {
+            corners_[i]->setValue(CornerInWorldUnits(corner));
+        }
     }
     for (std::size_t i = 0; i < 4; ++i) {
         cornerLabels_[i]->setText(ToQ(record[fields[i]], workspace_.spawnText));
@@ -192,7 +204,7 @@ void SpawnPage::RadioGroup4Click() {
     ApplyTypeOfSpawn(RadioGroup4->itemIndex(), corners_);
 }
 
-void SpawnPage::SpinEditChange() {
+void SpawnPage::SpinEditChange(EditedField edited) {
     if (spawnFieldsLoading_) {
         return;
     }
@@ -208,7 +220,7 @@ void SpawnPage::SpinEditChange() {
     values.y1 = corners_[1]->value();
     values.x2 = corners_[2]->value();
     values.y2 = corners_[3]->value();
-    StoreEditedSpawn(values, workspace_.spawns[*position]);
+    StoreEditedSpawn(values, workspace_.spawns[*position], edited);
 }
 
 void SpawnPage::CheckBox13Click() {
@@ -251,7 +263,7 @@ void SpawnPage::ShowAddedSpawn(std::size_t position) {
     ClearListPositions(workspace_.spawns);
     BuildSpawnMonsterList();
     const std::string& entry = workspace_.spawns[position][kListPosition];
-    // No list is built while record 0 has no index.
+    // No list is built without monster names.
     if (entry.empty()) {
         return;
     }

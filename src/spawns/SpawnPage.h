@@ -19,6 +19,7 @@ class RadioGroup;
 class Shell;
 class SpinEdit;
 struct Workspace;
+enum class EditedField;
 
 // The "Monsters" sub-page of the "Map" page: the spawns of GenMonster.txt by
 // monster and area, one spawn's fields in world units, and the buttons that
@@ -35,7 +36,7 @@ class SpawnPage : public QObject {
     void ListBox3Click();
     void ListBox4Click();
     void RadioGroup4Click();
-    void SpinEditChange();
+    void SpinEditChange(EditedField edited);
     void CheckBox13Click();
     void mapaClick();
     void ansClick();

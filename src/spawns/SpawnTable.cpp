@@ -1,12 +1,12 @@
 #include "spawns/SpawnTable.h"
 
+#include "records/ExtractValues.h"
+#include "records/GroupSplitter.h"
+
+#include <algorithm>
+
 std::size_t SpawnTable::LiveCount() const {
-    for (std::size_t position = 1; position < size(); ++position) {
-        if ((*this)[position][kIndex].empty()) {
-            return position;
-        }
-    }
-    return size() > 1 ? size() : 1;
+    return std::max<std::size_t>(size(), 1);
 }
 
 std::optional<std::size_t> SpawnTable::FindArea(std::string_view area) const {
@@ -21,4 +21,23 @@ std::optional<std::size_t> SpawnTable::FindArea(std::string_view area) const {
 
 bool IsSpawnPoint(const SpawnRecord& record) {
     return record[kX1] == record[kX2] && record[kY1] == record[kY2];
+}
+
+bool HasAllCorners(const SpawnRecord& record) {
+    return !record[kX1].empty() && !record[kY1].empty() && !record[kX2].empty() && !record[kY2].empty();
+}
+
+std::optional<std::array<std::string, 2>> XyPoint(const SpawnRecord& record) {
+    for (const std::string& group : record.extras.kept) {
+        if (LeadingWord(group) == "xy") {
+            std::array<std::string, 2> point;
+            std::string surplus;
+            ExtractKeywordValues(RecordText(group), point, surplus);
+            if (point[1].empty()) {
+                return std::nullopt;
+            }
+            return point;
+        }
+    }
+    return std::nullopt;
 }

@@ -34,17 +34,25 @@ class SpawnTable : public GrowingTable<SpawnRecord> {
 
     void ClearSpawnTable() { clear(); }
 
-    // Number of records in use: positions 0 to LiveCount() - 1, ended by the
-    // first record from position 1 on whose index is empty (at least 1: an
-    // empty table still has its empty position 0).
+    // Number of records in use: every record read, with or without an index;
+    // a save writes positions 0 to LiveCount() - 1. At least 1: an empty table
+    // still has its empty position 0.
     std::size_t LiveCount() const;
 
-    // The first position from 1 on whose index is empty: where a new spawn goes.
+    // The position after the last record: where a new spawn goes.
     std::size_t FirstFreePosition() const { return LiveCount(); }
 
-    // The first record of the live range whose area is `area`.
+    // The first record whose area is `area`.
     std::optional<std::size_t> FindArea(std::string_view area) const;
 };
 
 // A spawn point has equal corners, compared as texts.
 bool IsSpawnPoint(const SpawnRecord& record);
+
+// Whether every corner holds a value: the spawn has a rect of its own.
+bool HasAllCorners(const SpawnRecord& record);
+
+// The point of a spawn placed by "(xy x y)" rather than by a rect: the first
+// two values of its first kept xy group; nothing when it has none, or when
+// that group holds fewer than two values.
+std::optional<std::array<std::string, 2>> XyPoint(const SpawnRecord& record);

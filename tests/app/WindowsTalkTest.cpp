@@ -36,8 +36,9 @@ class WindowsTalkTest : public AppFixture {
 
     // GenMonster.txt of the viewer case loaded with names, its own unless others are given,
     // and the first monster chosen.
-    void loadSpawns(const QString& names = dataFile("maps-viewer", "MonsterName.txt")) {
-        dialogs.then(DialogDriver::chooseFile(dataFile("maps-viewer", "GenMonster.txt")));
+    void loadSpawns(const QString& names = dataFile("maps-viewer", "MonsterName.txt"),
+                    const QString& spawns = dataFile("maps-viewer", "GenMonster.txt")) {
+        dialogs.then(DialogDriver::chooseFile(spawns));
         dialogs.then(DialogDriver::press("&Yes"));
         dialogs.then(DialogDriver::chooseFile(names));
         click("Button1");
@@ -102,6 +103,32 @@ TEST_F(WindowsTalkTest, ShowAreaDrawsInTheViewerAndItsFailuresShowTheErrorBox) {
     EXPECT_EQ(dialogs.messages().last(),
               "Brennick v1.14a: Cannot open file \"" + scratch.filePath("map/2.bmp") + "\". File not found");
     EXPECT_EQ(dialogs.pendingAnswers(), 0);
+}
+
+// Area 5 is placed by a point, area 6 by a rect of that point's corners, area 7 by neither.
+TEST_F(WindowsTalkTest, ASpawnPlacedByAPointIsShownEditedDrawnAndSavedWithoutAnErrorBox) {
+    picture("map/0.bmp");
+    const std::string spawn = "(genmonster (index 1) (map 0) (area ";
+    writeBytes(scratchFile("GenMonster.txt"), spawn + "5) (max 2) (cycle 60) (xy 7000 9800))\r\n" + spawn +
+                                                  "6) (max 2) (cycle 60) (rect 7000 9800 7000 9800))\r\n" +
+                                                  spawn + "7) (max 1) (cycle 1))\r\n");
+    loadSpawns(dataFile("maps-viewer", "MonsterName.txt"), scratchFile("GenMonster.txt"));
+    control<QListWidget>("ListBox4")->setCurrentRow(0);
+    EXPECT_EQ(control<QSpinBox>("SpinEdit8")->text(), "");
+    control<QSpinBox>("SpinEdit6")->setValue(8);
+    control<QListWidget>("ListBox4")->selectAll();
+    click("mapa");
+    const TForm3* viewer = window<TForm3>("Form3");
+    ASSERT_NE(viewer->marker("5"), nullptr);
+    EXPECT_EQ(viewer->marker("5")->geometry(), viewer->marker("6")->geometry());
+    EXPECT_EQ(viewer->marker("5")->kind(), viewer->marker("6")->kind());
+    EXPECT_EQ(viewer->marker("7"), nullptr);
+
+    dialogs.then(DialogDriver::chooseFile(scratchFile("saved.txt")));
+    click("SGM");
+    EXPECT_TRUE(readBytes(scratchFile("saved.txt"))
+                    .starts_with(spawn + "5) (max 8) (cycle 60) (xy 7000 9800))\r\n" + spawn + "6)"));
+    EXPECT_EQ(dialogs.messages(), QStringList{"Confirm: Do you want to load Monsters Name?"});
 }
 
 TEST_F(WindowsTalkTest, DragOnTheMinimapFillsTheAddSpawnDialogAndTheAddedSpawnIsShown) {

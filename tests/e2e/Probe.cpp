@@ -61,7 +61,7 @@ QString textOf(QWidget* widget) {
         return edit->text();
     }
     if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-        return QString::number(spin->value());
+        return spin->text();
     }
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         return button->text();

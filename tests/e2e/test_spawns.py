@@ -5,6 +5,7 @@ import unittest
 from brennick_e2e import BrennickTestCase, drag
 
 DATA = os.path.join(os.path.dirname(__file__), "..", "data", "e2e-spawns")
+POINT = os.path.join(os.path.dirname(__file__), "..", "data", "e2e-spawns-point")
 NAMES = os.path.join(os.path.dirname(__file__), "..", "..", "examples", "MonsterName.txt")
 
 
@@ -86,6 +87,27 @@ class SpawnCycleTest(BrennickTestCase):
         app.answer_file_dialog(target)
         app.wait_for("StatusBar1", lambda w: w["text"] == "GenMonster saved! in: " + target)
         self.assertEqual(self.read_bytes(target), self.read_bytes(os.path.join(DATA, "expected.txt")))
+
+    def test_point_spawn_shown_edited_drawn_and_saved(self):
+        app = self.app
+        app.click("Form1/Button1")
+        app.answer_file_dialog(os.path.join(POINT, "GenMonster.txt"), title="Select GenMonster")
+        app.answer_message("&Yes")
+        app.answer_file_dialog(NAMES)
+        app.click_item("ListBox3", "Giant Rat")
+        app.wait_for("ListBox4", lambda w: len(w["items"]) == 1)
+        app.click_item("ListBox4", "3")
+        app.wait_for("Label35", lambda w: w["text"] == "Giant Rat")
+        self.assertEqual(app.find("Form1/SpinEdit8")["text"], "")
+        app.type_into("Form1/SpinEdit6", "8")
+        app.click("mapa")
+        app.wait_for("Form3/area3", lambda w: w["visible"])
+        target = self.scratch("GenMonster.txt")
+        app.click("SGM")
+        app.answer_file_dialog(target)
+        app.wait_for("StatusBar1", lambda w: w["text"] == "GenMonster saved! in: " + target)
+        self.assertEqual(self.read_bytes(target), self.read_bytes(os.path.join(POINT, "expected.txt")))
+        self.assertFalse(app.modal().get("found"))
 
 
 if __name__ == "__main__":

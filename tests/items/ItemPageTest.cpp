@@ -3,6 +3,7 @@
 #include "app/Controls.h"
 #include "records/Errors.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -428,6 +429,16 @@ TEST_F(ItemPageTest, NameNumberThatIsNotAnIntegerFailsAndKeepsThePage) {
     }
     EXPECT_FALSE(control<QGroupBox>("GroupBox2")->isEnabled());
     EXPECT_EQ(control<QLabel>("Label4")->text(), "");
+
+    // One pick, one failure box: a pick by key, and the chosen entry chosen again in the open list.
+    auto* item = control<QComboBox>("ComboBox3");
+    const qsizetype boxes = shell.messages().size();
+    QTest::keyClick(item, Qt::Key_Down);
+    EXPECT_EQ(shell.messages().size(), boxes + 1);
+    item->showPopup();
+    QTest::keyClick(item->view(), Qt::Key_Return);
+    EXPECT_EQ(shell.messages().mid(boxes),
+              QStringList(2, "Brennick v1.14a: 'x12' is not a valid integer value"));
 }
 
 TEST_F(ItemPageTest, LargeFilesLoadWholeAndValuesLeftOutAreReportedByFile) {

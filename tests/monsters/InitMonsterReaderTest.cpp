@@ -125,17 +125,22 @@ TEST(ParseInitMonster, StoresEveryRecordOfTheFile) {
     EXPECT_EQ(table->LastMonsterIndex(), 919u);
 }
 
-TEST(ParseInitMonster, NotesAnOpenGroupAndANamelessRecordThatEndsTheTable) {
+TEST(ParseInitMonster, NotesAnOpenGroupAndEveryNamelessRecordByNumberAndLine) {
+    const std::string nameless = "(monster (index 4) (nameb6))\r\n";
     auto table = std::make_unique<MonsterTable>();
-    const InitMonsterLoad load = ParseInitMonster(Records(3) + "(monster (index 4))\r\n" + Records(2) +
-                                                      "; stray ) here\r\n(monster (name 9)\r\n" + Records(1),
-                                                  *table);
-    EXPECT_EQ(load.stored, 6u);
-    EXPECT_EQ(load.notes,
-              (LoadNotes{
-                  "the group opened on line 8 is never closed; nothing after it was read.",
-                  "monster 4 has no name, which ends the table: a save will not contain it or the 2 monsters "
-                  "after it."}));
+    const std::string bytes =
+        Records(3) + nameless + Records(2) + "; stray ) here\r\n(monster (name 9)\r\n" + Records(1);
+    EXPECT_EQ(ParseInitMonster(bytes, *table).notes,
+              (LoadNotes{"the group opened on line 8 is never closed; nothing after it was read.",
+                         "monster 4 (line 4) has no name."}));
+    EXPECT_EQ(table->LastMonsterIndex(), 5u);
+    std::string eight = Records(1);
+    for (int i = 0; i < 7; ++i) {
+        eight += ";" + nameless;
+    }
+    EXPECT_EQ(ParseInitMonster(eight, *table).notes,
+              LoadNotes{"monsters 2 (line 2), 3 (line 3), 4 (line 4), 5 (line 5), 6 (line 6) and 2 more have "
+                        "no name."});
 }
 
 TEST(ParseInitMonster, EmptiesTheTableAndDropsAnUnfinishedRecord) {
@@ -149,10 +154,10 @@ TEST(ParseInitMonster, EmptiesTheTableAndDropsAnUnfinishedRecord) {
     EXPECT_EQ(std::as_const(*table)[11], MonsterRecord{});
 }
 
-TEST(LastMonsterIndex, EndsBeforeTheFirstRecordWithoutAName) {
+TEST(LastMonsterIndex, CoversEveryRecordWithOrWithoutAName) {
     auto table = std::make_unique<MonsterTable>();
     EXPECT_EQ(table->LastMonsterIndex(), 0u);
     ParseInitMonster("(monster (index 1))(monster (name 2))(monster (index 3))(monster (name 4))", *table);
-    EXPECT_EQ(table->LastMonsterIndex(), 1u);
+    EXPECT_EQ(table->LastMonsterIndex(), 3u);
 }
 } // namespace

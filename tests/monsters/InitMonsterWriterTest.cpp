@@ -70,7 +70,14 @@ INSTANTIATE_TEST_SUITE_P(
                  "(monster (name ) (index ) (country 1 2 3) (race ) (level ) (quest ))"},
         LineCase{"CountryWithoutFirstValue",
                  {{41, "2"}},
-                 "(monster (name ) (index ) (country  2) (race ) (level ) (quest ))"},
+                 "(monster (name ) (index ) (country 0 2) (race ) (level ) (quest ))"},
+        LineCase{"CountryEmptiedMiddleValue",
+                 {{40, "1"}, {42, "3"}},
+                 "(monster (name ) (index ) (country 1 0 3) (race ) (level ) (quest ))"},
+        LineCase{"AttackMaxEmptied",
+                 {{23, "1"}, {24, ""}, {25, "30"}, {38, "4"}, {39, "2"}},
+                 "(monster (name ) (index ) (country ) (race ) (level ) (itemgroup 4 2) (attack 1 0 30) "
+                 "(quest ))"},
         LineCase{
             "EveryStatisticAndResist",
             {{13, "1"},
@@ -88,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
              {35, "c"},
              {7, "3"}},
             "(monster (name ) (index ) (country ) (race ) (level ) (range 3) (str 1) (hth 2) (int 3) (wis 4) "
-            "(dex 5) (mp 6) (aspeed 7) (hit 8) (defense 9 10) (absorb 11) (resist a  c  ) (quest ))"},
+            "(dex 5) (mp 6) (aspeed 7) (hit 8) (defense 9 10) (absorb 11) (resist a 0 c  ) (quest ))"},
         LineCase{"RawTextsKeepTheirLeadingSpace",
                  {{49, " 7 1"}, {50, " (3 1) (4 1)"}},
                  "(monster (name ) (index ) (country ) (race ) (level ) (skill 7 1)(quest (3 1) (4 1)))"},

@@ -180,16 +180,38 @@ TEST_F(MonsterPageTest, NothingIsStoredWithoutASelection) {
     EXPECT_EQ(table()[0], first);
 }
 
-TEST_F(MonsterPageTest, RefreshListsUntilTheFirstEmptyIndex) {
+TEST_F(MonsterPageTest, RefreshListsEveryRecordAndAnEmptyIndexAsAnEmptyItem) {
     loadSample(true);
+    const qsizetype boxes = shell.messages().size();
+    table()[0][Slot::Index].clear();
     table()[2][Slot::Index].clear();
+    table()[2][Slot::Name].clear();
     page().Button8Click();
-    EXPECT_EQ(items(), (QStringList{"Giant Rat", "Hill Goblin"}));
+    EXPECT_EQ(items(), (QStringList{"", "Hill Goblin", "", "Marsh Toad"}));
+    select(2);
+    EXPECT_EQ(control<QLabel>("Label8")->text(), "");
+    EXPECT_EQ(control<QLabel>("Label7")->text(), "Index: ");
+    EXPECT_EQ(shell.messages().size(), boxes);
+
     table()[0][Slot::Index] = "402";
     table()[1][Slot::Index] = "x";
     click("Button8");
     EXPECT_EQ(shell.messages().last(), "Brennick v1.14a: 'x' is not a valid integer value");
     EXPECT_EQ(items(), QStringList{""});
+}
+
+TEST_F(MonsterPageTest, AnEmptiedAttackMaxIsSavedAsZeroAndReadBackWithMinInItsSlot) {
+    loadSample(true);
+    select(1); // (attack 1 20 30)
+    control<QLineEdit>("LabeledEdit37")->clear();
+    const QString path = scratchFile("InitMonster.txt");
+    shell.answerFile(path);
+    click("Button6");
+    shell.answerFile(path);
+    page().InitMonster1Click();
+    select(1);
+    EXPECT_EQ(control<QLineEdit>("LabeledEdit37")->text(), "0");
+    EXPECT_EQ(control<QLineEdit>("LabeledEdit36")->text(), "30");
 }
 
 TEST_F(MonsterPageTest, GlobalExpChange) {
@@ -329,7 +351,7 @@ TEST_F(MonsterPageTest, OneClickOneFailureBox) {
 
 class LoadWarnings : public MonsterPageTest {};
 
-TEST_F(LoadWarnings, TellWhatASaveWouldLoseNamingTheFile) {
+TEST_F(LoadWarnings, NameTheFile) {
     const struct {
         const char* dialog; // the reader
         std::string bytes;
@@ -337,8 +359,7 @@ TEST_F(LoadWarnings, TellWhatASaveWouldLoseNamingTheFile) {
     } cases[] = {
         {"InitMonster", Monsters(920) + std::string(600000, ' ') + Monsters(1), {}},
         {"InitMonster", Monsters(3) + "(monster (index 4))" + Monsters(2),
-         "Warning: big.txt: monster 4 has no name, which ends the table: a save will not contain it or the 2 "
-         "monsters after it."},
+         "Warning: big.txt: monster 4 (line 4) has no name."},
         {"MonsterName",
          [] {
              std::string names;

@@ -30,7 +30,7 @@ void NestedSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names, st
         if (!table[a][kListPosition].empty()) {
             continue;
         }
-        out.push_back(names.MonsterNameFor(StrToInt(table[a][kIndex])));
+        out.push_back(names.MonsterNameForText(table[a][kIndex]));
         const std::string entry = IntToStr(entries++);
         const std::string index = table[a][kIndex];
         for (std::size_t b = 0; b < live; ++b) {
@@ -95,7 +95,7 @@ TEST(LinearListsTest, SpawnMonsterListMatchesTheNestedSearch) {
              t[600][kIndex] = "02";
              t[900][kIndex] = "02";
          }},
-        {"short live range", [](SpawnTable& t) { t[40][kIndex].clear(); }},
+        {"spawns without an index", [](SpawnTable& t) { t[40][kIndex] = t[41][kIndex] = ""; }},
         {"bad index after a few monsters",
          [](SpawnTable& t) {
              t[700][kIndex] = "x";

@@ -42,9 +42,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LineCase{"Active", {"0", "1", "2", "3", "4", "5", " town gate"}, "(goto 1 2 3 4 5) ; town gate"},
         LineCase{"CommentedWithoutComment", {"1", "1", "2", "3", "4", "5", ""}, ";(goto 1 2 3 4 5) ;"},
-        LineCase{"AnythingButZeroIsCommented",
+        LineCase{"AnythingButZeroIsCommentedAndAnEmptiedMiddleValueIsZero",
                  {"x", "-1", "\"a\"", "", "4", "5", ";;"},
-                 ";(goto -1 \"a\"  4 5) ;;;"},
+                 ";(goto -1 \"a\" 0 4 5) ;;;"},
         LineCase{"Empty", {}, ";(goto     ) ;"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -57,6 +57,9 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"MissingSecondCountryKeepsItsSpace",
                                {"1", "1", "", "3", "1", "2", "3", "4", "5", "6", "7", "8", ""},
                                ";(portal (country 1 ) (from 3 1 2 3 4) (to 5 6 7 8)) ;"},
+                      LineCase{"EmptiedValuesBeforeAWrittenOneAreZero",
+                               {"0", "", "2", "3", "", "2", "", "", "5", "", "", "8", ""},
+                               "(portal (country 0 2) (from 3 0 2  ) (to 5 0 0 8)) ;"},
                       LineCase{"Empty", {}, ";(portal (country  ) (from     ) (to    )) ;"}),
     [](const auto& info) { return std::string(info.param.name); });
 

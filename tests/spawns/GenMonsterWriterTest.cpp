@@ -43,7 +43,11 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"Empty", SpawnRecord{}, "(genmonster (index ) (map ) (area ) (max ) (cycle ) (rect    ))"},
         // Values are written as the texts they are, never reformatted.
         LineCase{"TextsKept", Spawn("0", "05", "+1", "-0", "x", "\"q\"", "-7", "0", "1", "2"),
-                 "(genmonster (index 05) (map +1) (area -0) (max x) (cycle \"q\") (rect -7 0 1 2))"}),
+                 "(genmonster (index 05) (map +1) (area -0) (max x) (cycle \"q\") (rect -7 0 1 2))"},
+        // An emptied value before a written one is "0", so that the next one keeps its slot.
+        LineCase{"EmptiedValuesBeforeWrittenOnesAreZero",
+                 {{"0", "1", "2", "3", "", "5", "", "7", "", "", "", ""}, {{{kMax, " 9"}}, {}}},
+                 "(genmonster (index 1) (map 2) (area 3) (max 0 9) (cycle 5) (rect 0 7  ))"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GenMonsterWriterTest, EmptyTableWritesOneLineOfEmptyFields) {
@@ -53,15 +57,15 @@ TEST(GenMonsterWriterTest, EmptyTableWritesOneLineOfEmptyFields) {
     EXPECT_EQ(lines[0].size(), 63u);
 }
 
-TEST(GenMonsterWriterTest, StopsBeforeTheFirstEmptyIndex) {
+TEST(GenMonsterWriterTest, WritesEverySpawnWithOrWithoutIndex) {
     SpawnTable table;
     for (std::size_t i = 0; i < 8; ++i) {
         table[i] = Spawn("0", std::to_string(i + 1), "1", std::to_string(i), "1", "1", "1", "1", "1", "1");
     }
     table[5][kIndex].clear();
     const auto lines = GenMonsterLines(table);
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[4], "(genmonster (index 5) (map 1) (area 4) (max 1) (cycle 1) (rect 1 1 1 1))");
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[5], "(genmonster (index ) (map 1) (area 5) (max 1) (cycle 1) (rect 1 1 1 1))");
 }
 
 TEST(GenMonsterWriterTest, ALargeTableWritesEveryPosition) {

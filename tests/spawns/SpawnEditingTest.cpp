@@ -80,11 +80,21 @@ TEST_F(SpawnEditingTest, ShowsCornersInWorldUnitsAndStoresThemBackTruncated) {
     for (const Case c :
          {Case{224000, "7000"}, Case{224031, "7000"}, Case{-33, "-1"}, Case{-31, "0"}, Case{31, "0"}}) {
         EditedSpawn values{1, 8, 300, c.world, 288000, 224000, 288000};
-        StoreEditedSpawn(values, record);
+        StoreEditedSpawn(values, record, EditedField::Corner);
         EXPECT_EQ(record[kX1], c.stored) << c.world;
         EXPECT_EQ(record[kY1], "9000");
         EXPECT_EQ(record[kMax], "8");
     }
+}
+
+TEST_F(SpawnEditingTest, EmptyCornersAreStoredOnlyByAnEditOfTheCorners) {
+    SpawnRecord record = Spawn("1", "1");
+    record[kX1] = record[kY1] = record[kX2] = record[kY2] = "";
+    const EditedSpawn values{2, 8, 60, 320, 640, 0, 0};
+    StoreEditedSpawn(values, record, EditedField::Value);
+    EXPECT_EQ(record, (SpawnRecord{{"0", "1", "2", "1", "8", "60", "", "", "", "", "", ""}, {}}));
+    StoreEditedSpawn(values, record, EditedField::Corner);
+    EXPECT_EQ(record, (SpawnRecord{{"0", "1", "2", "1", "8", "60", "10", "20", "0", "0", "", ""}, {}}));
 }
 
 TEST_F(SpawnEditingTest, CornersThatCannotBeShownThrow) {

@@ -306,7 +306,7 @@ TEST_F(SpawnPageTest, WantedNamesBuildTheListOnlyWhenTheirLoadFinished) {
     EXPECT_EQ(shell.pendingAnswers(), 0);
 }
 
-TEST_F(SpawnPageTest, ASpawnWithoutIndexThatEndsTheTableIsReportedNamingTheFile) {
+TEST_F(SpawnPageTest, ASpawnWithoutIndexIsReportedNamingTheFileAndKept) {
     loadNames();
     std::string bytes;
     for (int i = 0; i < 3600; ++i) {
@@ -316,10 +316,12 @@ TEST_F(SpawnPageTest, ASpawnWithoutIndexThatEndsTheTableIsReportedNamingTheFile)
     const QString path = scratchFile("big.txt");
     writeBytes(path, bytes);
     loadGenMonster(path);
-    EXPECT_EQ(shell.messages(),
-              QStringList{
-                  "Warning: big.txt: spawn 3501 has no index, which ends the table: a save will not contain "
-                  "it or the 99 spawns after it."});
+    EXPECT_EQ(shell.messages(), QStringList{"Warning: big.txt: spawn 3501 (line 3501) has no index."});
+    EXPECT_EQ(items("ListBox3"), (QStringList{"Giant Rat", ""}));
+    clickArea("", "3500");
+    EXPECT_EQ(items("ListBox4"), QStringList{"3500"});
+    EXPECT_EQ(pageControl<QLabel>("Label35")->text(), "");
+    EXPECT_EQ(shell.messages().size(), 1);
     EXPECT_EQ(spawns()[3599][kArea], "3599");
     EXPECT_EQ(shell.statusText(), "GenMonster Loaded!");
 }
