@@ -1,6 +1,6 @@
 // InitItem reader on any bytes, read whole and again in two blocks cut at a
 // point chosen by the first byte: the cut must not change the table.
-#include "items/BlockReader.h"
+#include "items/LookaheadFeeder.h"
 #include "items/InitItemReader.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 // point chosen by the first byte: the cut must not change the table. Then an
 // item list is built over the names and every entry is looked up, as the
 // item page does; a lookup fails only on a name number that is no integer.
-#include "items/BlockReader.h"
-#include "items/ItemList.h"
+#include "items/LookaheadFeeder.h"
+#include "items/ItemListBuilder.h"
 #include "items/ItemNamesReader.h"
 #include "records/Errors.h"
 

@@ -1,7 +1,7 @@
-#include "app/BrennickApplication.h"
+#include "BrennickApplication.h"
 
-#include "app/GuardedHandler.h"
-#include "app/MessageBoxes.h"
+#include "common/GuardedHandler.h"
+#include "common/MessageBoxes.h"
 
 #include <QFont>
 

@@ -1,9 +1,9 @@
-#include "app/BrennickApplication.h"
-#include "app/TForm1.h"
+#include "BrennickApplication.h"
+#include "MainWindow.h"
 
 int main(int argc, char** argv) {
     BrennickApplication application(argc, argv);
-    TForm1 form1;
+    MainWindow form1;
     form1.show();
     return application.exec();
 }

@@ -1,4 +1,4 @@
-#include "app/GuardedHandler.h"
+#include "common/GuardedHandler.h"
 #include "records/Errors.h"
 #include "support/FakeShell.h"
 

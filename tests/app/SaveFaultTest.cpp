@@ -1,4 +1,4 @@
-#include "app/LineBuffer.h"
+#include "common/WriterLines.h"
 #include "monsters/MonsterPage.h"
 #include "portals/PortalPage.h"
 #include "spawns/SpawnPage.h"

@@ -1,7 +1,7 @@
 #include "support/AppFixture.h"
 
-#include "app/GuardedHandler.h"
-#include "app/LineBuffer.h"
+#include "common/GuardedHandler.h"
+#include "common/WriterLines.h"
 #include "records/Errors.h"
 
 #include <QFileDialog>
@@ -193,7 +193,7 @@ TEST_F(ShellTest, FileDialogsKeepWhatTheirUsersSet) {
 }
 
 TEST_F(ShellTest, LineBufferSavesEveryLineWithCrLf) {
-    LineBuffer& buffer = form1->lines();
+    WriterLines& buffer = form1->lines();
     buffer.Clear();
     buffer.Append("(a 1)");
     buffer.Append(std::string("(b \xE9)"));
@@ -207,7 +207,7 @@ TEST_F(ShellTest, FailedSaveLeavesNoTraceBehind) {
     // A folder stands where the file should go: the save fails as a whole.
     QDir(scratch.path()).mkdir("taken.txt");
     writeBytes(scratchFile("other.txt"), "earlier");
-    LineBuffer& buffer = form1->lines();
+    WriterLines& buffer = form1->lines();
     buffer.Clear();
     buffer.Append("new");
     EXPECT_THROW(buffer.SaveToFile(scratchFile("taken.txt")), InOutError);
@@ -217,7 +217,7 @@ TEST_F(ShellTest, FailedSaveLeavesNoTraceBehind) {
 }
 
 TEST_F(ShellTest, MissingFolderSaveNamesTheFile) {
-    LineBuffer& buffer = form1->lines();
+    WriterLines& buffer = form1->lines();
     buffer.Clear();
     buffer.Append("x");
     const QString path = scratchFile("none/out.txt");

@@ -1,4 +1,4 @@
-#include "app/TextCodec.h"
+#include "common/TextCodec.h"
 #include "records/Errors.h"
 
 #include <gtest/gtest.h>

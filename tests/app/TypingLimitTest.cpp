@@ -1,4 +1,4 @@
-#include "app/Controls.h"
+#include "common/Controls.h"
 
 #include <QLineEdit>
 #include <QTest>

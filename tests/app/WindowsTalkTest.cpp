@@ -5,9 +5,9 @@
 #include "support/Hover.h"
 #include "support/ListTexts.h"
 
-#include "app/Controls.h"
+#include "common/Controls.h"
 #include "maps/MarkerShape.h"
-#include "maps/TForm3.h"
+#include "maps/AreaViewer.h"
 #include "monsters/MonsterSlots.h"
 
 #include <QComboBox>
@@ -118,7 +118,7 @@ TEST_F(WindowsTalkTest, ASpawnPlacedByAPointIsShownEditedDrawnAndSavedWithoutAnE
     control<QSpinBox>("SpinEdit6")->setValue(8);
     control<QListWidget>("ListBox4")->selectAll();
     click("mapa");
-    const TForm3* viewer = window<TForm3>("Form3");
+    const AreaViewer* viewer = window<AreaViewer>("Form3");
     ASSERT_NE(viewer->marker("5"), nullptr);
     EXPECT_EQ(viewer->marker("5")->geometry(), viewer->marker("6")->geometry());
     EXPECT_EQ(viewer->marker("5")->kind(), viewer->marker("6")->kind());
@@ -190,7 +190,7 @@ TEST_F(WindowsTalkTest, Utf8MonsterNamesShowWithTheSpawnsAndAddByName) {
     EXPECT_EQ(control<QLabel>("Label35")->text(), epee);
 
     click("mapa");
-    auto* viewer = window<TForm3>("Form3");
+    auto* viewer = window<AreaViewer>("Form3");
     Hover(viewer->marker("7"), QPoint(5, 5));
     EXPECT_EQ(FindControl<QLabel>(viewer, "Label1")->text(), epee + "  area: 7");
 

@@ -1,5 +1,5 @@
 #include "items/InitItemReader.h"
-#include "items/BlockReader.h"
+#include "items/LookaheadFeeder.h"
 #include "records/Errors.h"
 
 #include "items/ItemFileTestSupport.h"

@@ -1,4 +1,4 @@
-#include "items/ItemList.h"
+#include "items/ItemListBuilder.h"
 #include "records/Errors.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "items/ItemNamesReader.h"
-#include "items/BlockReader.h"
+#include "items/LookaheadFeeder.h"
 
 #include "items/ItemFileTestSupport.h"
 

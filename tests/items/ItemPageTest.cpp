@@ -1,6 +1,6 @@
 #include "items/ItemPageFixture.h"
 
-#include "app/Controls.h"
+#include "common/Controls.h"
 #include "records/Errors.h"
 
 #include <QAbstractItemView>

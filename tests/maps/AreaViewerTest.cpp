@@ -4,7 +4,7 @@
 #include "maps/MapImageStore.h"
 #include "maps/MarkerShape.h"
 #include "maps/PictureBox.h"
-#include "maps/TForm3.h"
+#include "maps/AreaViewer.h"
 #include "records/Errors.h"
 #include "records/FileBytes.h"
 #include "spawns/GenMonsterFile.h"
@@ -47,7 +47,7 @@ class AreaViewerTest : public ShellFixture {
     MarkerShape* marker(const QString& area) const { return viewer->marker(area); }
 
     MapImageStore mapImages{scratch.path()};
-    std::unique_ptr<TForm3> viewer = std::make_unique<TForm3>(shell, *workspace, mapImages);
+    std::unique_ptr<AreaViewer> viewer = std::make_unique<AreaViewer>(shell, *workspace, mapImages);
 };
 
 TEST_F(AreaViewerTest, ShowAreaDrawsTheSelectedAreasOfTheFirstMap) {
@@ -150,8 +150,8 @@ TEST_F(AreaViewerTest, MissingOrRefusedPicturesFailNamingTheFileAndKeepThePictur
 TEST_F(AreaViewerTest, ArmedDragTellsTheCornersInWorldUnits) {
     viewer->LoadPicture(mapImages.MinimapPath());
     viewer->ArmSelection();
-    QSignalSpy started(viewer.get(), &TForm3::selectionStarted);
-    QSignalSpy ended(viewer.get(), &TForm3::selectionEnded);
+    QSignalSpy started(viewer.get(), &AreaViewer::selectionStarted);
+    QSignalSpy ended(viewer.get(), &AreaViewer::selectionEnded);
     PictureBox* picture = viewer->picture();
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(100, 200));
     QTest::mouseMove(picture, QPoint(150, 260));
@@ -166,7 +166,7 @@ TEST_F(AreaViewerTest, ArmedDragTellsTheCornersInWorldUnits) {
 TEST_F(AreaViewerTest, ADragUpAndLeftGivesAnEmptyBandAndAnIdlePictureTellsNothing) {
     viewer->LoadPicture(mapImages.MinimapPath());
     viewer->ArmSelection();
-    QSignalSpy started(viewer.get(), &TForm3::selectionStarted);
+    QSignalSpy started(viewer.get(), &AreaViewer::selectionStarted);
     PictureBox* picture = viewer->picture();
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(150, 260));
     QTest::mouseMove(picture, QPoint(100, 200));
@@ -181,7 +181,7 @@ TEST_F(AreaViewerTest, ADragUpAndLeftGivesAnEmptyBandAndAnIdlePictureTellsNothin
 
 TEST_F(AreaViewerTest, SamplePicturesHoldTheSampleSpawns) {
     const MapImageStore samples(QStringLiteral(BRENNICK_EXAMPLES "/pictures"));
-    TForm3 sampleViewer(shell, *workspace, samples);
+    AreaViewer sampleViewer(shell, *workspace, samples);
     ParseGenMonster(ReadWholeFile(BRENNICK_EXAMPLES "/GenMonster.txt"), spawns());
     for (std::size_t i = 0; i < spawns().LiveCount(); ++i) {
         const QString area = QString::fromStdString(spawns()[i][kArea]);

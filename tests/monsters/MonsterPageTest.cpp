@@ -1,7 +1,7 @@
 #include "support/ListTexts.h"
 #include "support/ShellFixture.h"
 
-#include "app/Controls.h"
+#include "common/Controls.h"
 #include "monsters/MonsterPage.h"
 #include "monsters/MonsterSlots.h"
 #include "records/Errors.h"

@@ -6,7 +6,7 @@
 #include "ServerSizeData.h"
 
 #include "items/InitItemReader.h"
-#include "items/ItemList.h"
+#include "items/ItemListBuilder.h"
 #include "items/ItemNamesReader.h"
 #include "records/Errors.h"
 #include "records/IntegerText.h"

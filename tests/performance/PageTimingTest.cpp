@@ -6,12 +6,12 @@
 #include "ServerSizeData.h"
 
 #include "items/InitItemReader.h"
-#include "items/ItemList.h"
+#include "items/ItemListBuilder.h"
 #include "items/ItemNamesReader.h"
 #include "items/ItemPage.h"
 #include "maps/MapImageStore.h"
 #include "maps/MarkerShape.h"
-#include "maps/TForm3.h"
+#include "maps/AreaViewer.h"
 #include "monsters/MonsterPage.h"
 #include "monsters/MonsterSlots.h"
 #include "portals/EtcReader.h"
@@ -120,8 +120,8 @@ class PageTimingTest : public ShellFixture {
 
     // A viewer without any area marker, as before the first "Show area".
     void freshViewer() {
-        viewer = std::make_unique<TForm3>(shell, *workspace, mapImages);
-        QObject::connect(spawns, &SpawnPage::areasToShow, viewer.get(), &TForm3::ShowSelectedAreas);
+        viewer = std::make_unique<AreaViewer>(shell, *workspace, mapImages);
+        QObject::connect(spawns, &SpawnPage::areasToShow, viewer.get(), &AreaViewer::ShowSelectedAreas);
     }
 
     QWidget monsterSheet;
@@ -133,7 +133,7 @@ class PageTimingTest : public ShellFixture {
     SpawnPage* spawns = new SpawnPage(shell, *workspace, &spawnSheet);
     PortalPage* portals = new PortalPage(shell, *workspace, &portalSheet);
     MapImageStore mapImages{QStringLiteral(BRENNICK_EXAMPLES "/pictures")};
-    std::unique_ptr<TForm3> viewer;
+    std::unique_ptr<AreaViewer> viewer;
 };
 
 TEST_F(PageTimingTest, EveryOperationOnALargeServersTablesFeelsInstant) {

@@ -6,7 +6,7 @@
 #include "maps/MapImageStore.h"
 #include "maps/MarkerShape.h"
 #include "maps/PictureBox.h"
-#include "maps/TForm3.h"
+#include "maps/AreaViewer.h"
 #include "spawns/SpawnPage.h"
 #include "support/ShellFixture.h"
 
@@ -33,7 +33,7 @@ class ShowAreaIndexTest : public ShellFixture {
     QSize canvasSize() const { return viewer->canvas()->size(); }
 
     MapImageStore mapImages{QStringLiteral(BRENNICK_EXAMPLES "/pictures")};
-    std::unique_ptr<TForm3> viewer = std::make_unique<TForm3>(shell, *workspace, mapImages);
+    std::unique_ptr<AreaViewer> viewer = std::make_unique<AreaViewer>(shell, *workspace, mapImages);
 };
 
 TEST_F(ShowAreaIndexTest, TheFirstRecordOfARepeatedAreaIsShown) {
@@ -66,7 +66,7 @@ TEST_F(ShowAreaIndexTest, TheCanvasFitsThePictureAndMarkersWhenTheLoopEnds) {
 TEST_F(ShowAreaIndexTest, SelectedAreasGoInListOrderWhateverTheOrderOfSelection) {
     spawns()[1][kMap] = "1"; // the second area of monster 1 lies on another map
     auto* page = new SpawnPage(shell, *workspace, &sheet);
-    QObject::connect(page, &SpawnPage::areasToShow, viewer.get(), &TForm3::ShowSelectedAreas);
+    QObject::connect(page, &SpawnPage::areasToShow, viewer.get(), &AreaViewer::ShowSelectedAreas);
     page->BuildSpawnMonsterList();
     control<QListWidget>("ListBox3")->setCurrentRow(0);
     auto* areas = control<QListWidget>("ListBox4");

@@ -1,7 +1,7 @@
 #include "support/ListTexts.h"
 #include "support/ShellFixture.h"
 
-#include "app/LineBuffer.h"
+#include "common/WriterLines.h"
 #include "portals/PortalPage.h"
 
 #include "portals/PortalWidgetTestSupport.h"

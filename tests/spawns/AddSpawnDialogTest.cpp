@@ -1,10 +1,10 @@
 #include "support/Places.h"
 #include "support/ShellFixture.h"
 
-#include "app/Controls.h"
+#include "common/Controls.h"
 #include "maps/MapImageStore.h"
-#include "maps/TForm3.h"
-#include "spawns/TForm4.h"
+#include "maps/AreaViewer.h"
+#include "spawns/AddSpawnDialog.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -36,8 +36,8 @@ class AddSpawnDialogTest : public ShellFixture {
     void press(const QString& button) { dialogControl<QPushButton>(button)->click(); }
 
     MapImageStore mapImages{scratch.path()};
-    std::unique_ptr<TForm3> form3 = std::make_unique<TForm3>(shell, *workspace, mapImages);
-    std::unique_ptr<TForm4> form4 = std::make_unique<TForm4>(shell, *workspace, mapImages, *form3);
+    std::unique_ptr<AreaViewer> form3 = std::make_unique<AreaViewer>(shell, *workspace, mapImages);
+    std::unique_ptr<AddSpawnDialog> form4 = std::make_unique<AddSpawnDialog>(shell, *workspace, mapImages, *form3);
 };
 
 TEST_F(AddSpawnDialogTest, OpensWithTheMonsterNamesAndNoChoice) {
@@ -61,7 +61,7 @@ TEST_F(AddSpawnDialogTest, AddStoresTheNewSpawnAfterTheLastOne) {
     for (int i = 0; i < 4; ++i) {
         dialogControl<QSpinBox>(QStringLiteral("SpinEdit%1").arg(8 + i))->setValue(corners[i]);
     }
-    QSignalSpy added(form4.get(), &TForm4::spawnAdded);
+    QSignalSpy added(form4.get(), &AddSpawnDialog::spawnAdded);
     press("Button1");
     const SpawnRecord expected{{"0", "17", "2", "42", "4", "120", "100", "200", "150", "250", "", ""}, {}};
     EXPECT_EQ(spawns()[10], expected);

@@ -1,7 +1,7 @@
 #include "support/AppFixture.h"
 
 AppFixture::AppFixture(const QString& programFolder)
-    : form1(std::make_unique<TForm1>(programFolder.isEmpty() ? scratch.path() : programFolder)) {
+    : form1(std::make_unique<MainWindow>(programFolder.isEmpty() ? scratch.path() : programFolder)) {
     form1->show();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TForm1.h"
+#include "MainWindow.h"
 #include "support/DialogDriver.h"
 #include "support/FileFixture.h"
 
@@ -36,6 +36,6 @@ class AppFixture : public FileFixture {
 
     Workspace& workspace() { return form1->workspace(); }
 
-    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<MainWindow> form1;
     DialogDriver dialogs;
 };

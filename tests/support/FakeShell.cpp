@@ -1,6 +1,6 @@
 #include "support/FakeShell.h"
 
-#include "app/MessageBoxes.h"
+#include "common/MessageBoxes.h"
 
 void FakeShell::answerFile(const QString& path, std::function<void()> whenChosen) {
     files_.push_back([path, whenChosen = std::move(whenChosen)]() -> std::optional<QString> {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/LineBuffer.h"
-#include "app/Shell.h"
+#include "common/WriterLines.h"
+#include "common/Shell.h"
 
 #include <QPlainTextEdit>
 #include <QStringList>
@@ -44,7 +44,7 @@ class FakeShell : public Shell {
     void ErrorMessage(const QString& text, QWidget* over = nullptr) override;
     void ShowFailure(const QString& message) override;
     std::optional<QString> chooseFile(FileDialog dialog, const DialogSettings& settings = {}) override;
-    LineBuffer& lines() override { return lines_; }
+    WriterLines& lines() override { return lines_; }
 
     QPlainTextEdit& memo() { return memo_; }
 
@@ -57,5 +57,5 @@ class FakeShell : public Shell {
     std::vector<FileDialogUse> fileDialogs_;
     int unanswered_ = 0;
     QPlainTextEdit memo_;
-    LineBuffer lines_{&memo_};
+    WriterLines lines_{&memo_};
 };

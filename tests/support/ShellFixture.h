@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "support/FakeShell.h"
 #include "support/FileFixture.h"
 

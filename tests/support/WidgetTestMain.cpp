@@ -1,4 +1,4 @@
-#include "app/BrennickApplication.h"
+#include "BrennickApplication.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,74 @@
+#include "items/ItemNamesReader.h"
+
+#include "items/LookaheadFeeder.h"
+
+#include <string_view>
+
+namespace {
+constexpr std::string_view kRecordKeyword = "itemname";
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+} // namespace
+
+ItemNameEntry* ItemNamesReader::currentRow() {
+    if (load_.lastRow < 0) {
+        ++load_.valuesLeftOut;
+        return nullptr;
+    }
+    return &table_[static_cast<std::size_t>(load_.lastRow)];
+}
+
+void ItemNamesReader::Step(char b, std::optional<char> a) {
+    if (mode_ == Mode::Word && !isBlank(b)) {
+        value_ += b;
+        if (std::string_view(value_) == kRecordKeyword) {
+            ++load_.lastRow;
+            value_.clear();
+        } else if (a && isBlank(*a)) {
+            if (ItemNameEntry* row = currentRow()) {
+                row->number = value_;
+            }
+            mode_ = Mode::None;
+            value_.clear();
+        }
+    }
+    if (mode_ == Mode::Quoted) {
+        value_ += b;
+        if (a == '"') {
+            if (ItemNameEntry* row = currentRow()) {
+                row->displayName = value_;
+            }
+            mode_ = Mode::None;
+            value_.clear();
+            closedQuote_ = true;
+        }
+    }
+    if (b == '(') {
+        mode_ = Mode::Word;
+    }
+    if (b == '"') {
+        if (closedQuote_) {
+            closedQuote_ = false;
+        } else {
+            mode_ = Mode::Quoted;
+        }
+    }
+}
+
+LoadNotes ItemNamesLoad::notes() const {
+    if (valuesLeftOut == 0) {
+        return {};
+    }
+    return {std::to_string(valuesLeftOut) +
+            " numbers and names before the first itemname record were left out."};
+}
+
+ItemNamesLoad ParseItemNames(std::string_view bytes, ItemNameTable& table) {
+    return ParseWithLookahead<ItemNamesReader>(bytes, table);
+}
+
+ItemNamesLoad ReadItemNames(const std::string& path, ItemNameTable& table, std::size_t blockSize) {
+    return ReadWithLookahead<ItemNamesReader>(path, table, blockSize);
+}

@@ -1,0 +1,121 @@
+#include "records/GroupSplitter.h"
+
+#include "records/ByteClasses.h"
+
+namespace {
+std::size_t skipBlanks(std::string_view text, std::size_t at) {
+    while (at < text.size() && IsBlank(text[at])) {
+        ++at;
+    }
+    return at;
+}
+
+// Records closed on the current line learn where the line ends once it does.
+class LineEnds {
+  public:
+    explicit LineEnds(std::vector<RecordSpan>& spans) : spans_(spans) {}
+
+    void ended(std::size_t after) {
+        for (; waiting_ < spans_.size(); ++waiting_) {
+            spans_[waiting_].lineEnd = after;
+        }
+    }
+
+  private:
+    std::vector<RecordSpan>& spans_;
+    std::size_t waiting_ = 0;
+};
+} // namespace
+
+bool StartsWithKeyword(std::string_view text, std::string_view keyword) {
+    if (text.empty() || text[0] != '(') {
+        return false;
+    }
+    const std::size_t at = skipBlanks(text, 1);
+    if (text.substr(at, keyword.size()) != keyword) {
+        return false;
+    }
+    const std::size_t after = at + keyword.size();
+    return after == text.size() || !IsWordByte(text[after]);
+}
+
+std::string_view LeadingWord(std::string_view text) {
+    const std::size_t start = text.empty() ? 0 : skipBlanks(text, 1);
+    std::size_t end = start;
+    while (end < text.size() && IsWordByte(text[end])) {
+        ++end;
+    }
+    return text.substr(start, end - start);
+}
+
+std::size_t MarkedGroup(std::string_view bytes, std::size_t semicolon) {
+    std::size_t at = semicolon + 1;
+    while (at < bytes.size() && (bytes[at] == ' ' || bytes[at] == '\t')) {
+        ++at;
+    }
+    return at < bytes.size() && bytes[at] == '(' ? at : std::string_view::npos;
+}
+
+std::size_t LineEndFrom(std::string_view bytes, std::size_t at) {
+    while (at < bytes.size() && !IsLineEnd(bytes[at])) {
+        ++at;
+    }
+    return at;
+}
+
+std::size_t AfterLineEnd(std::string_view bytes, std::size_t at) {
+    return bytes[at] == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n' ? at + 2 : at + 1;
+}
+
+std::size_t LineOf(std::string_view bytes, std::size_t position) {
+    std::size_t line = 1;
+    for (std::size_t i = 0; i < position && i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) {
+            ++line;
+        }
+    }
+    return line;
+}
+
+SplitResult SplitRecords(std::string_view bytes, std::string_view keyword,
+                         const std::function<void(const RecordGroup&)>& onRecord, LineComments comments) {
+    SplitResult result;
+    LineEnds lineEnds(result.spans);
+    std::size_t depth = 0;
+    std::size_t groupBegin = 0;
+    std::size_t groupStart = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (depth > 0) {
+            if (c == '(') {
+                ++depth;
+            } else if (c == ')' && --depth == 0) {
+                const std::string_view text = bytes.substr(groupStart, i - groupStart);
+                if (StartsWithKeyword(text, keyword)) {
+                    onRecord(RecordGroup{text, groupBegin != groupStart});
+                    result.spans.push_back(
+                        {.begin = groupBegin, .open = groupStart, .end = i + 1, .replaceEnd = i + 1});
+                }
+            }
+        } else if (c == '(') {
+            depth = 1;
+            groupBegin = groupStart = i;
+        } else if (c == ';' && comments == LineComments::Yes) {
+            const std::size_t marked = MarkedGroup(bytes, i);
+            if (marked != std::string_view::npos && StartsWithKeyword(bytes.substr(marked), keyword)) {
+                depth = 1;
+                groupBegin = i;
+                groupStart = i = marked;
+            } else {
+                // Comment text: the loop goes on at its line end.
+                i = LineEndFrom(bytes, i) - 1;
+            }
+        } else if (IsLineEnd(c)) {
+            lineEnds.ended(AfterLineEnd(bytes, i));
+        }
+    }
+    if (depth > 0) {
+        result.openGroupLine = LineOf(bytes, groupStart);
+    }
+    return result;
+}
