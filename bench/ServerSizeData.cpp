@@ -25,7 +25,7 @@ void appendLine(std::string& bytes, std::string_view line) {
 std::unique_ptr<MonsterTable> Monsters() {
     auto table = std::make_unique<MonsterTable>();
     for (std::size_t k = 0; k < kMonsters; ++k) {
-        MonsterRecord& record = (*table)[k];
+        MonsterRecord& record = table->Append();
         for (std::size_t slot = 0; slot < MonsterTable::kSlots; ++slot) {
             record[slot] = num(k % 97 + slot + 2);
         }
@@ -53,7 +53,7 @@ std::unique_ptr<MonsterNameTable> MonsterNames() {
 std::unique_ptr<SpawnTable> Spawns() {
     auto table = std::make_unique<SpawnTable>();
     for (std::size_t k = 0; k < kSpawns; ++k) {
-        SpawnRecord& record = (*table)[k];
+        SpawnRecord& record = table->Append();
         // Rectangles of 20 to 60 map units and a spawn point now and then, all on the world map's picture.
         const std::size_t x1 = 6700 + (k * 37) % 900;
         const std::size_t y2 = 10200 - (k * 53) % 900;
@@ -77,7 +77,7 @@ std::unique_ptr<SpawnTable> Spawns() {
 std::unique_ptr<PortalTable> Portals() {
     auto table = std::make_unique<PortalTable>();
     for (std::size_t k = 0; k < kPortals; ++k) {
-        PortalRecord& portal = (*table)[k];
+        PortalRecord& portal = table->Append();
         const std::array<std::string, PortalRecord::kFieldCount> fields{k % 8 == 7 ? "1" : "0",
                                                                         num(k % 3),
                                                                         num(2),
@@ -100,7 +100,7 @@ std::unique_ptr<PortalTable> Portals() {
 std::unique_ptr<GotoTable> Gotos() {
     auto table = std::make_unique<GotoTable>();
     for (std::size_t k = 0; k < kGotos; ++k) {
-        GotoRecord& point = (*table)[k];
+        GotoRecord& point = table->Append();
         point.fields = {k % 6 == 5 ? "1" : "0", num(k + 1),    num(k % 5),
                         num(6412 + k),          num(5230 + k), num(k % 12),
                         " goto point " + num(k)};

@@ -6,9 +6,10 @@
 #include "support/ListTexts.h"
 
 #include "common/Controls.h"
-#include "maps/MarkerShape.h"
 #include "maps/AreaViewer.h"
+#include "maps/MarkerShape.h"
 #include "monsters/MonsterSlots.h"
+#include "support/TableRecords.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -67,8 +68,8 @@ TEST_F(WindowsTalkTest, GenMonsterLoadHasTheMonsterPageLoadTheNames) {
 
 TEST_F(WindowsTalkTest, AFailedNamesLoadEndsTheGenMonsterLoad) {
     // The monster list the names load refreshes cannot be built: its first index is no number.
-    workspace().monsters[0][MonsterSlot::Name] = "1";
-    workspace().monsters[0][MonsterSlot::Index] = "x";
+    RecordAt(workspace().monsters, 0)[MonsterSlot::Name] = "1";
+    RecordAt(workspace().monsters, 0)[MonsterSlot::Index] = "x";
     dialogs.then(DialogDriver::chooseFile(dataFile("maps-viewer", "GenMonster.txt")));
     dialogs.then(DialogDriver::press("&Yes"));
     dialogs.then(DialogDriver::chooseFile(dataFile("maps-viewer", "MonsterName.txt")));
@@ -97,7 +98,7 @@ TEST_F(WindowsTalkTest, ShowAreaDrawsInTheViewerAndItsFailuresShowTheErrorBox) {
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_TRUE(FindControl<QWidget>(viewer, "area7")->isVisible());
 
-    workspace().spawns[0][kMap] = "2";
+    RecordAt(workspace().spawns, 0)[kMap] = "2";
     dialogs.then(DialogDriver::press("OK"));
     click("mapa");
     EXPECT_EQ(dialogs.messages().last(),
@@ -161,7 +162,7 @@ TEST_F(WindowsTalkTest, DragOnTheMinimapFillsTheAddSpawnDialogAndTheAddedSpawnIs
     EXPECT_TRUE(dialog->isVisible());
 
     click(dialog, "Button1");
-    const SpawnRecord& added = workspace().spawns[5];
+    const SpawnRecord& added = RecordAt(workspace().spawns, 5);
     EXPECT_EQ((std::vector<std::string>{added[kIndex], added[kArea], added[kX1], added[kY1], added[kX2],
                                         added[kY2]}),
               (std::vector<std::string>{"2", "12", "6853", "9720", "6953", "9840"}));
@@ -200,7 +201,7 @@ TEST_F(WindowsTalkTest, Utf8MonsterNamesShowWithTheSpawnsAndAddByName) {
     EXPECT_EQ(monsters->itemText(0), epee);
     monsters->setCurrentIndex(monsters->findText(epee));
     click(dialog, "Button1");
-    EXPECT_EQ(workspace().spawns[5][kIndex], "1");
+    EXPECT_EQ(RecordAt(workspace().spawns, 5)[kIndex], "1");
     EXPECT_EQ(form1->statusText(), "Spawn added: area 12");
     EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
 }

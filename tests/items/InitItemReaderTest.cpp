@@ -4,6 +4,7 @@
 
 #include "items/ItemFileTestSupport.h"
 #include "support/SeededChoices.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -152,7 +153,7 @@ TEST(InitItemReader, RecordAcrossTheFileBlockBoundary) {
         const ScratchFile file("boundary.txt", bytes);
         ItemTable table;
         ReadInitItem(file.path(), table, kItemFileBlockSize);
-        const ItemTable::Row& row = table[0];
+        const ItemTable::Row& row = RecordAt(table, 0);
         ASSERT_EQ(row[1], "77") << shift;
         ASSERT_EQ(row[3], "a b") << shift;
         ASSERT_EQ(row[15], "1") << shift;
@@ -168,12 +169,12 @@ TEST(InitItemReader, LaterLoadOverwritesOnlyWhatItStores) {
                   table);
     const InitItemLoad load = ParseInitItem("(item (name 7))(item (name 8))(item (name 9))", table);
     EXPECT_EQ(load.lastRow, 2);
-    EXPECT_EQ(table[0][1], "7");
-    EXPECT_EQ(table[0][25], "5");
-    EXPECT_EQ(table[3][1], "4");
-    EXPECT_EQ(table[4][1], "5");
+    EXPECT_EQ(RecordAt(table, 0)[1], "7");
+    EXPECT_EQ(RecordAt(table, 0)[25], "5");
+    EXPECT_EQ(RecordAt(table, 3)[1], "4");
+    EXPECT_EQ(RecordAt(table, 4)[1], "5");
     ParseInitItem("", table);
-    EXPECT_EQ(table[0][1], "7");
+    EXPECT_EQ(RecordAt(table, 0)[1], "7");
 }
 
 TEST(InitItemReader, EveryRecordIsStoredAndValuesPastTheFieldsAreCounted) {
@@ -185,7 +186,7 @@ TEST(InitItemReader, EveryRecordIsStoredAndValuesPastTheFieldsAreCounted) {
     const InitItemLoad load = ParseInitItem(bytes, table);
     EXPECT_EQ(load.lastRow, 3999);
     EXPECT_EQ(load.valuesLeftOut, 4000); // one value past field 70 per record
-    EXPECT_EQ(table[3999][1], "3999");
+    EXPECT_EQ(RecordAt(table, 3999)[1], "3999");
     EXPECT_EQ(load.notes(),
               LoadNotes{"4000 values before the first item record or past field 70 were left out."});
 }
@@ -231,6 +232,6 @@ TEST(InitItemReader, MissingFileFailsWithoutStoring) {
     } catch (const InOutError& error) {
         EXPECT_STREQ(error.what(), "Cannot open file \"/nonexistent/brennick/InitItem.txt\". File not found");
     }
-    EXPECT_EQ(table[0][1], "");
+    EXPECT_EQ(RecordAt(table, 0)[1], "");
 }
 } // namespace

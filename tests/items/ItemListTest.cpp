@@ -1,5 +1,6 @@
 #include "items/ItemListBuilder.h"
 #include "records/Errors.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -25,14 +26,14 @@ struct Tables {
 
     Tables(const std::vector<ItemRowValues>& itemRows, const std::vector<NameRowValues>& nameRows) {
         for (std::size_t row = 0; row < itemRows.size(); ++row) {
-            items[row][1] = itemRows[row].number;
-            items[row][7] = itemRows[row].category;
-            items[row][8] = itemRows[row].kind;
-            items[row][22] = itemRows[row].forClass;
+            RecordAt(items, row)[1] = itemRows[row].number;
+            RecordAt(items, row)[7] = itemRows[row].category;
+            RecordAt(items, row)[8] = itemRows[row].kind;
+            RecordAt(items, row)[22] = itemRows[row].forClass;
         }
         for (std::size_t row = 0; row < nameRows.size(); ++row) {
-            names[row].number = nameRows[row].number;
-            names[row].displayName = nameRows[row].name;
+            RecordAt(names, row).number = nameRows[row].number;
+            RecordAt(names, row).displayName = nameRows[row].name;
         }
     }
 };
@@ -75,12 +76,12 @@ TEST(ItemList, NameRowsRecordTheirLastPosition) {
                    {"9", "defense", "helmet", "all"},
                    {"7", "defense", "helmet", "all"}},
                   {{"7", "Hood"}, {"4", "Cap"}, {"5", "Stale"}});
-    tables.names[2].listPosition = "3";
+    RecordAt(tables.names, 2).listPosition = "3";
     const auto entries = BuildItemList(tables.items, tables.names, "all", {"helmet", 8});
     EXPECT_EQ(entries, (std::vector<std::string>{"Cap", "Cap", "No name", "No name", "Hood", "Hood"}));
-    EXPECT_EQ(tables.names[1].listPosition, "1"); // the row listed twice keeps the second position
-    EXPECT_EQ(tables.names[0].listPosition, "5");
-    EXPECT_EQ(tables.names[2].listPosition, "");
+    EXPECT_EQ(RecordAt(tables.names, 1).listPosition, "1"); // the row listed twice keeps the second position
+    EXPECT_EQ(RecordAt(tables.names, 0).listPosition, "5");
+    EXPECT_EQ(RecordAt(tables.names, 2).listPosition, "");
     EXPECT_EQ(FindNameRowAtPosition(tables.names, 0), std::nullopt);
     EXPECT_EQ(FindNameRowAtPosition(tables.names, 1), 1u);
     EXPECT_EQ(FindNameRowAtPosition(tables.names, 2), std::nullopt);
@@ -99,12 +100,12 @@ TEST(ItemList, EntryFindsTheFirstItemWithTheDecimalNumber) {
                    {"7", "x", "y", "z"},
                    {"8", "defense", "boots", "mage"}},
                   {{"07", "Shoes"}, {"x8", "Bad"}, {"3", "Unused"}});
-    tables.names[0].listPosition = "0";
-    tables.names[1].listPosition = "1";
+    RecordAt(tables.names, 0).listPosition = "0";
+    RecordAt(tables.names, 1).listPosition = "1";
     EXPECT_EQ(ItemRowForEntry(tables.items, tables.names, 0), 1u);
     EXPECT_THROW(ItemRowForEntry(tables.items, tables.names, 1), ConvertError);
     EXPECT_EQ(ItemRowForEntry(tables.items, tables.names, 2), std::nullopt);
-    tables.names[2].listPosition = "2";
+    RecordAt(tables.names, 2).listPosition = "2";
     EXPECT_EQ(ItemRowForEntry(tables.items, tables.names, 2), std::nullopt);
 }
 } // namespace

@@ -1,6 +1,7 @@
 #include "items/ItemNamesReader.h"
 #include "support/HostileInputs.h"
 #include "support/LoadTiming.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -32,9 +33,9 @@ TEST(ItemNamesHostile, EveryHostileFileLoadsInLinearTimeWithTheRecordsItHolds) {
         if (records > 0 && input.name != "LongValues") {
             const auto last = static_cast<std::size_t>(records - 1);
             // The pad group's first word is taken as the number of the row it stands in.
-            EXPECT_EQ((*table)[0].number, input.name == "OneMegabyteRecord" ? "pad" : "1");
-            EXPECT_EQ((*table)[last].number, "1");
-            EXPECT_EQ((*table)[last].displayName, "Ranger Cap");
+            EXPECT_EQ(RecordAt((*table), 0).number, input.name == "OneMegabyteRecord" ? "pad" : "1");
+            EXPECT_EQ(RecordAt((*table), last).number, "1");
+            EXPECT_EQ(RecordAt((*table), last).displayName, "Ranger Cap");
         }
         ExpectLinearLoadTime(input, [&](std::string_view bytes) { ParseItemNames(bytes, *table); });
     }

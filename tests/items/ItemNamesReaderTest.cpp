@@ -2,6 +2,7 @@
 #include "items/LookaheadFeeder.h"
 
 #include "items/ItemFileTestSupport.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -81,20 +82,20 @@ TEST(ItemNamesReader, RecordAcrossTheFileBlockBoundary) {
         const ScratchFile file("names-boundary.txt", std::string(kItemFileBlockSize - shift, '\n') + record);
         ItemNameTable table;
         ReadItemNames(file.path(), table, kItemFileBlockSize);
-        ASSERT_EQ(table[0].number, "12") << shift;
-        ASSERT_EQ(table[0].displayName, "Iron Axe") << shift;
+        ASSERT_EQ(RecordAt(table, 0).number, "12") << shift;
+        ASSERT_EQ(RecordAt(table, 0).displayName, "Iron Axe") << shift;
     }
 }
 
 TEST(ItemNamesReader, LaterLoadKeepsRowsPastItsLastRecord) {
     ItemNameTable table;
     ParseItemNames("(itemname 1 \"A\")(itemname 2 \"B\")(itemname 3 \"C\")", table);
-    table[0].listPosition = "0";
+    RecordAt(table, 0).listPosition = "0";
     ParseItemNames("(itemname 9 \"Z\")", table);
-    EXPECT_EQ(table[0].number, "9");
-    EXPECT_EQ(table[0].displayName, "Z");
-    EXPECT_EQ(table[0].listPosition, "0");
-    EXPECT_EQ(table[2].displayName, "C");
+    EXPECT_EQ(RecordAt(table, 0).number, "9");
+    EXPECT_EQ(RecordAt(table, 0).displayName, "Z");
+    EXPECT_EQ(RecordAt(table, 0).listPosition, "0");
+    EXPECT_EQ(RecordAt(table, 2).displayName, "C");
 }
 
 TEST(ItemNamesReader, EveryRecordIsStored) {
@@ -106,6 +107,6 @@ TEST(ItemNamesReader, EveryRecordIsStored) {
     const ItemNamesLoad load = ParseItemNames(bytes, table);
     EXPECT_EQ(load.lastRow, 3999);
     EXPECT_EQ(table.size(), 4000u);
-    EXPECT_EQ(table[3999].displayName, "N3999");
+    EXPECT_EQ(RecordAt(table, 3999).displayName, "N3999");
 }
 } // namespace

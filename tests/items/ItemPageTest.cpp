@@ -2,6 +2,7 @@
 
 #include "common/Controls.h"
 #include "records/Errors.h"
+#include "support/TableRecords.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -81,7 +82,7 @@ TEST_F(ItemPageTest, LoadsAskForTheNamesAndEnableTheClassList) {
     ASSERT_EQ(nameRows.count(), 1);
     EXPECT_EQ(nameRows.first().first().toLongLong(), 29);
     EXPECT_TRUE(classes->isEnabled());
-    EXPECT_EQ(names()[12].displayName, "Guard Sword");
+    EXPECT_EQ(RecordAt(names(), 12).displayName, "Guard Sword");
 
     // Once the names are loaded, a new InitItem load does not ask again.
     shell.answerFile(dataFile("items-sample", "InitItem.txt"));
@@ -154,11 +155,11 @@ TEST_F(ItemPageTest, ItemListsFollowClassAndType) {
 TEST_F(ItemPageTest, ChoosingAnItemFillsThePageWithoutStoring) {
     loadSamples();
     const qsizetype posts = shell.statusPosts().size();
-    const ItemTable::Row before = items()[5];
+    const ItemTable::Row before = RecordAt(items(), 5);
     choose(kArcher, kWeapon);
     control<QComboBox>("ComboBox3")->setCurrentIndex(0);
 
-    EXPECT_EQ(items()[5], before);
+    EXPECT_EQ(RecordAt(items(), 5), before);
     EXPECT_EQ(shell.statusPosts().size(), posts);
     EXPECT_EQ(shell.messages().size(), 1); // the names question only
     EXPECT_EQ(control<QLabel>("Label4")->text(), "Ranger Bow");
@@ -203,7 +204,7 @@ TEST_F(ItemPageTest, ChoosingAnItemFillsThePageWithoutStoring) {
 
 TEST_F(ItemPageTest, EachChangeStoresOnlyItsOwnField) {
     loadSamples();
-    items()[0][19] = ""; // a flag the file left empty
+    RecordAt(items(), 0)[19] = ""; // a flag the file left empty
     choose(kArcher, kHelmet);
     control<QComboBox>("ComboBox3")->setCurrentIndex(0);
     EXPECT_FALSE(control<QCheckBox>("CheckBox4")->isChecked());
@@ -211,11 +212,11 @@ TEST_F(ItemPageTest, EachChangeStoresOnlyItsOwnField) {
     // Makes one change and checks that it stored `bytes` in `field` of the shown row and nothing else.
     const auto expectStoredAlone = [this](const char* name, std::size_t field, const std::string& bytes,
                                           const std::function<void()>& change) {
-        ItemTable::Row expected = items()[0];
+        ItemTable::Row expected = RecordAt(items(), 0);
         expected[field] = bytes;
         const qsizetype posts = shell.statusPosts().size();
         change();
-        EXPECT_EQ(items()[0], expected) << name;
+        EXPECT_EQ(RecordAt(items(), 0), expected) << name;
         EXPECT_EQ(shell.statusPosts().mid(posts), QStringList{"Saved!"}) << name;
     };
     const std::pair<const char*, std::size_t> edits[] = {{"LabeledEdit1", 16},
@@ -265,7 +266,7 @@ TEST_F(ItemPageTest, EachChangeStoresOnlyItsOwnField) {
         expectStoredAlone(classes[choice], 22, classes[choice],
                           [&] { control<RadioGroup>("RadioGroup1")->setItemIndex(choice); });
     }
-    EXPECT_EQ(items()[1][16], "3"); // other rows stay as read
+    EXPECT_EQ(RecordAt(items(), 1)[16], "3"); // other rows stay as read
     EXPECT_EQ(shell.messages().size(), 1);
 }
 
@@ -287,10 +288,10 @@ TEST_F(ItemPageTest, LongValuesAreShownWholeAndTypingIsLimited) {
     // A change of another control keeps them whole in the table.
     control<QCheckBox>("CheckBox4")->setChecked(true);
     control<QLineEdit>("Str")->setText("9");
-    EXPECT_EQ(items()[0][16], "1234");
-    EXPECT_EQ(items()[0][23], "1234");
-    EXPECT_EQ(items()[0][27], "1500");
-    EXPECT_EQ(items()[0][26].size(), longSell.size());
+    EXPECT_EQ(RecordAt(items(), 0)[16], "1234");
+    EXPECT_EQ(RecordAt(items(), 0)[23], "1234");
+    EXPECT_EQ(RecordAt(items(), 0)[27], "1500");
+    EXPECT_EQ(RecordAt(items(), 0)[26].size(), longSell.size());
 
     // Typing into Grade, Level limit and Endurance stops at 3 characters.
     const std::pair<const char*, std::size_t> limited[] = {
@@ -300,7 +301,7 @@ TEST_F(ItemPageTest, LongValuesAreShownWholeAndTypingIsLimited) {
         edit->clear();
         QTest::keyClicks(edit, "98765");
         EXPECT_EQ(edit->text(), "987") << name;
-        EXPECT_EQ(items()[0][field], "987") << name;
+        EXPECT_EQ(RecordAt(items(), 0)[field], "987") << name;
     }
 }
 
@@ -315,11 +316,11 @@ TEST_F(ItemPageTest, CantBuyKeepsThePriceInField70) {
     cantBuy->setChecked(true);
     EXPECT_FALSE(buy->isEnabled());
     EXPECT_EQ(buy->text(), "0");
-    EXPECT_EQ(items()[5][25], "0");
-    EXPECT_EQ(items()[5][70], "600");
+    EXPECT_EQ(RecordAt(items(), 5)[25], "0");
+    EXPECT_EQ(RecordAt(items(), 5)[70], "600");
     cantBuy->setChecked(false);
     EXPECT_TRUE(buy->isEnabled());
-    EXPECT_EQ(items()[5][25], "600");
+    EXPECT_EQ(RecordAt(items(), 5)[25], "600");
     EXPECT_EQ(shell.statusText(), "Saved!");
 
     // A price of "0" in the file ticks the box; unticking it gives the empty price kept in field 70.
@@ -329,7 +330,7 @@ TEST_F(ItemPageTest, CantBuyKeepsThePriceInField70) {
     EXPECT_EQ(buy->text(), "0");
     cantBuy->setChecked(false);
     EXPECT_EQ(buy->text(), "");
-    EXPECT_EQ(items()[6][25], "");
+    EXPECT_EQ(RecordAt(items(), 6)[25], "");
     EXPECT_EQ(shell.messages().size(), 1);
 }
 
@@ -347,20 +348,20 @@ TEST_F(ItemPageTest, ForceOptionsEnableTheirGroups) {
             EXPECT_EQ(control<QGroupBox>(group)->isEnabled(), ticked) << box;
         }
     }
-    const ItemTable::Row before = items()[12];
+    const ItemTable::Row before = RecordAt(items(), 12);
     control<QComboBox>("ComboBox2")->setCurrentIndex(kBoots);
     for (const auto& [box, group] : options) {
         EXPECT_FALSE(control<QCheckBox>(box)->isChecked()) << box;
         EXPECT_FALSE(control<QGroupBox>(group)->isEnabled()) << group;
     }
-    EXPECT_EQ(items()[12], before);
+    EXPECT_EQ(RecordAt(items(), 12), before);
 }
 
 TEST_F(ItemPageTest, ChangeWithNoItemChosenShowsTheErrorAndStoresNothing) {
     loadSamples();
     choose(kKnight, kWeapon);
     control<QComboBox>("ComboBox3")->setCurrentIndex(0);
-    const ItemTable::Row before = items()[12];
+    const ItemTable::Row before = RecordAt(items(), 12);
     const qsizetype posts = shell.statusPosts().size();
 
     // A new class keeps showing the item, but no entry of the new list is chosen.
@@ -372,7 +373,7 @@ TEST_F(ItemPageTest, ChangeWithNoItemChosenShowsTheErrorAndStoresNothing) {
 
     EXPECT_EQ(shell.messages().mid(1),
               (QStringList{"Error: Error!\r\nPlease choose Item!", "Error: Error!\r\nPlease choose Item!"}));
-    EXPECT_EQ(items()[12], before);
+    EXPECT_EQ(RecordAt(items(), 12), before);
     EXPECT_EQ(shell.statusPosts().size(), posts);
 }
 
@@ -382,7 +383,7 @@ TEST_F(ItemPageTest, EntriesWithoutAnItemRowLeaveThePageAsItWas) {
     auto* item = control<QComboBox>("ComboBox3");
     item->setCurrentIndex(4); // the second "Common Cap" entry holds the name row's position
     ASSERT_EQ(control<QLabel>("id")->text(), "23");
-    names()[0].number = "999"; // "Ranger Cap" now names an item that no row carries
+    RecordAt(names(), 0).number = "999"; // "Ranger Cap" now names an item that no row carries
     const std::vector<std::string> shown = pageState();
     const qsizetype posts = shell.statusPosts().size();
 
@@ -395,13 +396,13 @@ TEST_F(ItemPageTest, EntriesWithoutAnItemRowLeaveThePageAsItWas) {
 
     // The item still shown is the one a change goes to.
     control<QLineEdit>("LabeledEdit1")->setText("8");
-    EXPECT_EQ(items()[22][16], "8");
-    EXPECT_EQ(items()[30][16], "5"); // the unnamed item's own value, untouched
+    EXPECT_EQ(RecordAt(items(), 22)[16], "8");
+    EXPECT_EQ(RecordAt(items(), 30)[16], "5"); // the unnamed item's own value, untouched
 }
 
 TEST_F(ItemPageTest, UnknownClassInField22ShowsNoChoiceAndIsKept) {
     loadSamples();
-    items()[0][22] = "nobody";
+    RecordAt(items(), 0)[22] = "nobody";
     choose(kAll, kHelmet);
     auto* item = control<QComboBox>("ComboBox3");
     ASSERT_EQ(listed().first(), "Ranger Cap");
@@ -410,15 +411,15 @@ TEST_F(ItemPageTest, UnknownClassInField22ShowsNoChoiceAndIsKept) {
     item->setCurrentIndex(0);
     EXPECT_EQ(control<RadioGroup>("RadioGroup1")->itemIndex(), -1);
     control<QLineEdit>("LabeledEdit1")->setText("4");
-    EXPECT_EQ(items()[0][16], "4");
-    EXPECT_EQ(items()[0][22], "nobody");
+    EXPECT_EQ(RecordAt(items(), 0)[16], "4");
+    EXPECT_EQ(RecordAt(items(), 0)[22], "nobody");
 }
 
 TEST_F(ItemPageTest, NameNumberThatIsNotAnIntegerFailsAndKeepsThePage) {
     loadSamples();
     choose(kKnight, kBoots);
-    names()[11].number = "x12";
-    items()[11][1] = "x12";
+    RecordAt(names(), 11).number = "x12";
+    RecordAt(items(), 11)[1] = "x12";
     choose(kKnight, kBoots);
     ASSERT_EQ(listed(), QStringList{"Guard Boots"});
     try {
@@ -457,7 +458,7 @@ TEST_F(ItemPageTest, LargeFilesLoadWholeAndValuesLeftOutAreReportedByFile) {
                      "out."}));
     ASSERT_EQ(itemRows.count(), 1);
     EXPECT_EQ(itemRows.first().first().toLongLong(), 3999);
-    EXPECT_EQ(items()[3999][1], "3999");
+    EXPECT_EQ(RecordAt(items(), 3999)[1], "3999");
     choose(0, kWeapon);
     EXPECT_EQ(listed().size(), 4000);
     EXPECT_EQ(listed().last(), "N3999");

@@ -1,4 +1,5 @@
 #include "items/ItemPageFixture.h"
+#include "support/TableRecords.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -50,23 +51,23 @@ TEST_P(ItemPageTextTest, TextComesBackAsItsOwnBytes) {
     auto* str = control<QLineEdit>("Str");
     str->setText(kValue + "0");
     str->setText(kValue);
-    EXPECT_EQ(items()[0][31], valueBytes());
-    EXPECT_EQ(items()[0][26], "25");
+    EXPECT_EQ(RecordAt(items(), 0)[31], valueBytes());
+    EXPECT_EQ(RecordAt(items(), 0)[26], "25");
 }
 
 TEST_P(ItemPageTextTest, TextOutsideTheFilesEncodingIsRefused) {
-    const ItemTable::Row before = items()[0];
+    const ItemTable::Row before = RecordAt(items(), 0);
     const qsizetype posts = shell.statusPosts().size();
     control<QLineEdit>("Sell")->setText(kEuro);
     if (GetParam().itemsAreUtf8) {
-        EXPECT_EQ(items()[0][26], kEuro.toStdString());
+        EXPECT_EQ(RecordAt(items(), 0)[26], kEuro.toStdString());
         EXPECT_EQ(shell.statusText(), "Saved!");
         return;
     }
     EXPECT_EQ(shell.messages().mid(1),
               QStringList{
                   "Brennick v1.14a: The character '€' (U+20AC) cannot be stored: the file is Latin-1 text"});
-    EXPECT_EQ(items()[0], before);
+    EXPECT_EQ(RecordAt(items(), 0), before);
     EXPECT_EQ(shell.statusPosts().size(), posts);
 }
 

@@ -1,13 +1,14 @@
 #include "support/Hover.h"
 #include "support/ShellFixture.h"
 
+#include "maps/AreaViewer.h"
 #include "maps/MapImageStore.h"
 #include "maps/MarkerShape.h"
 #include "maps/PictureBox.h"
-#include "maps/AreaViewer.h"
 #include "records/Errors.h"
 #include "records/FileBytes.h"
 #include "spawns/GenMonsterFile.h"
+#include "support/TableRecords.h"
 
 #include <QDir>
 #include <QLabel>
@@ -64,9 +65,9 @@ TEST_F(AreaViewerTest, ShowAreaDrawsTheSelectedAreasOfTheFirstMap) {
     EXPECT_EQ(marker("9")->geometry(), QRect(272, 170, 50, 50));
     // Area 11 lies on map 1, not on the first selected area's map.
     EXPECT_EQ(marker("11"), nullptr);
-    EXPECT_EQ(spawns()[0][kMarkerShown], "1");
-    EXPECT_EQ(spawns()[2][kMarkerShown], "1");
-    EXPECT_EQ(spawns()[4][kMarkerShown], "");
+    EXPECT_EQ(RecordAt(spawns(), 0)[kMarkerShown], "1");
+    EXPECT_EQ(RecordAt(spawns(), 2)[kMarkerShown], "1");
+    EXPECT_EQ(RecordAt(spawns(), 4)[kMarkerShown], "");
 }
 
 TEST_F(AreaViewerTest, ASpawnPointBecomesANineByNineCircle) {
@@ -111,7 +112,7 @@ TEST_F(AreaViewerTest, HoverNamesTheMonsterAndTheTitleGivesWorldUnits) {
 
 TEST_F(AreaViewerTest, HoverOverAnAreaWithoutARecordLeavesTheNameEmpty) {
     viewer->ShowSelectedAreas({"7"});
-    spawns()[0][kArea] = "70";
+    RecordAt(spawns(), 0)[kArea] = "70";
     Hover(marker("7"), QPoint(2, 2));
     EXPECT_EQ(viewer->findChild<QLabel*>("Label1")->text(), "  area: 7");
 }
@@ -128,12 +129,12 @@ TEST_F(AreaViewerTest, MissingOrRefusedPicturesFailNamingTheFileAndKeepThePictur
         return QStringLiteral("no failure");
     };
     const QString folder = scratch.path();
-    spawns()[0][kMap] = "2";
+    RecordAt(spawns(), 0)[kMap] = "2";
     EXPECT_EQ(failure([&] { viewer->ShowSelectedAreas({"7"}); }),
               "Cannot open file \"" + folder + "/map/2.bmp\". File not found");
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_EQ(viewer->picture()->size(), QSize(512, 512));
-    spawns()[0][kMap] = "zero";
+    RecordAt(spawns(), 0)[kMap] = "zero";
     EXPECT_THROW(viewer->ShowSelectedAreas({"7"}), ConvertError);
     // A map text that is not a plain file name never leaves the map folder.
     for (const std::string map : {"../0", "..", "map/1", "0\\..\\1"}) {
@@ -184,8 +185,8 @@ TEST_F(AreaViewerTest, SamplePicturesHoldTheSampleSpawns) {
     AreaViewer sampleViewer(shell, *workspace, samples);
     ParseGenMonster(ReadWholeFile(BRENNICK_EXAMPLES "/GenMonster.txt"), spawns());
     for (std::size_t i = 0; i < spawns().LiveCount(); ++i) {
-        const QString area = QString::fromStdString(spawns()[i][kArea]);
-        sampleViewer.ShowSelectedAreas({spawns()[i][kArea]});
+        const QString area = QString::fromStdString(RecordAt(spawns(), i)[kArea]);
+        sampleViewer.ShowSelectedAreas({RecordAt(spawns(), i)[kArea]});
         ASSERT_NE(sampleViewer.marker(area), nullptr) << i;
         EXPECT_TRUE(QRect(QPoint(0, 0), sampleViewer.picture()->size())
                         .contains(sampleViewer.marker(area)->geometry()))

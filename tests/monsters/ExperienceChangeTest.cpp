@@ -1,6 +1,7 @@
 #include "monsters/ExperienceChange.h"
 #include "monsters/MonsterSlots.h"
 #include "records/Errors.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,8 @@ using Exps = std::vector<std::string>;
 std::unique_ptr<MonsterTable> TableOf(const Exps& exps) {
     auto table = std::make_unique<MonsterTable>();
     for (std::size_t i = 0; i < exps.size(); ++i) {
-        (*table)[i][MonsterSlot::Name] = i + 1 < exps.size() ? std::to_string(i + 1) : "";
-        (*table)[i][MonsterSlot::Exp] = exps[i];
+        RecordAt((*table), i)[MonsterSlot::Name] = i + 1 < exps.size() ? std::to_string(i + 1) : "";
+        RecordAt((*table), i)[MonsterSlot::Exp] = exps[i];
     }
     return table;
 }
@@ -122,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ExpChange, CommentedRecordsAndPositionZeroAreIncluded) {
     auto table = TableOf({"10", "20"});
-    (*table)[1][MonsterSlot::Commented] = "1";
+    RecordAt((*table), 1)[MonsterSlot::Commented] = "1";
     ApplyExpChange(*table, ComputeExpChange(*table, ExpOperation::Multiply, 2));
     EXPECT_EQ(ExpsOf(*table, 2), (Exps{"20", "40"}));
 }

@@ -2,6 +2,7 @@
 #include "monsters/MonsterSlots.h"
 #include "support/HostileInputs.h"
 #include "support/LoadTiming.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -27,17 +28,17 @@ TEST(InitMonsterHostile, EveryHostileFileLoadsInLinearTimeWithTheRecordsItHolds)
         EXPECT_EQ(load.stored, records);
         if (input.name == "LongValues") {
             // `index` stands before `name`, which is searched first: it is found among the earlier groups.
-            EXPECT_TRUE((*table)[0][MonsterSlot::Name] == std::string(100000, '9'));
-            EXPECT_TRUE((*table)[0][MonsterSlot::Index] == std::string(100000, '7'));
+            EXPECT_TRUE(RecordAt((*table), 0)[MonsterSlot::Name] == std::string(100000, '9'));
+            EXPECT_TRUE(RecordAt((*table), 0)[MonsterSlot::Index] == std::string(100000, '7'));
         } else if (input.name == "OneMegabyteRecord") {
             // The padding group is no key's: it is kept with the record.
-            EXPECT_EQ((*table)[0].fields, expected.fields);
-            EXPECT_EQ((*table)[0].extras.kept.size(), 1u);
-            EXPECT_EQ((*table)[1], expected);
+            EXPECT_EQ(RecordAt((*table), 0).fields, expected.fields);
+            EXPECT_EQ(RecordAt((*table), 0).extras.kept.size(), 1u);
+            EXPECT_EQ(RecordAt((*table), 1), expected);
         } else if (load.stored > 0) {
             // Damage around a record never changes what is read from it.
-            EXPECT_EQ((*table)[0], expected);
-            EXPECT_EQ((*table)[load.stored - 1], expected);
+            EXPECT_EQ(RecordAt((*table), 0), expected);
+            EXPECT_EQ(RecordAt((*table), load.stored - 1), expected);
         }
         ExpectLinearLoadTime(input, [&](std::string_view bytes) { ParseInitMonster(bytes, *table); });
     }

@@ -1,5 +1,6 @@
 #include "monsters/InitMonsterReader.h"
 #include "monsters/MonsterSlots.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -34,8 +35,8 @@ TEST_P(InitMonsterRecordTest, StoresEachKeyInItsSlots) {
     auto table = std::make_unique<MonsterTable>();
     const InitMonsterLoad load = ParseInitMonster(GetParam().bytes, *table);
     EXPECT_EQ(load.stored, 1u);
-    ExpectSlots((*table)[0], GetParam().first);
-    EXPECT_EQ((*table)[0].extras, GetParam().extras);
+    ExpectSlots(RecordAt((*table), 0), GetParam().first);
+    EXPECT_EQ(RecordAt((*table), 0).extras, GetParam().extras);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -121,7 +122,7 @@ TEST(ParseInitMonster, StoresEveryRecordOfTheFile) {
     const InitMonsterLoad load = ParseInitMonster(Records(920), *table);
     EXPECT_EQ(load.stored, 920u);
     EXPECT_TRUE(load.notes.empty());
-    EXPECT_EQ((*table)[919][Slot::Name], "920");
+    EXPECT_EQ(RecordAt((*table), 919)[Slot::Name], "920");
     EXPECT_EQ(table->LastMonsterIndex(), 919u);
 }
 

@@ -3,6 +3,7 @@
 #include "monsters/MonsterSlots.h"
 #include "records/FileBytes.h"
 #include "support/SavedGroups.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -122,7 +123,7 @@ class InitMonsterSaveTest : public ::testing::TestWithParam<SaveCase> {};
 TEST_P(InitMonsterSaveTest, KeepsEveryGroupTheServerReads) {
     MonsterTable table;
     ParseInitMonster(GetParam().read, table);
-    EXPECT_EQ(InitMonsterLine(table[0]), GetParam().written);
+    EXPECT_EQ(InitMonsterLine(RecordAt(table, 0)), GetParam().written);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -171,7 +172,7 @@ class TableGenerator {
     std::unique_ptr<MonsterTable> table(std::size_t count) {
         auto table = std::make_unique<MonsterTable>();
         for (std::size_t position = 0; position < count; ++position) {
-            MonsterRecord& record = (*table)[position];
+            MonsterRecord& record = RecordAt((*table), position);
             record[0] = chance(4) ? "1" : "0";
             record[1] = value(false);
             for (std::size_t slot : {2, 4, 5}) {
@@ -241,7 +242,7 @@ TEST(InitMonsterRoundTrip, GeneratedTablesReadBackSlotForSlot) {
         ASSERT_EQ(load.stored, written->LastMonsterIndex() + 1) << "seed " << seed;
         for (std::size_t position = 0; position < written->size(); ++position) {
             for (std::size_t slot = 0; slot < MonsterTable::kSlots; ++slot) {
-                ASSERT_EQ((*read)[position][slot], (*written)[position][slot])
+                ASSERT_EQ(RecordAt((*read), position)[slot], RecordAt((*written), position)[slot])
                     << "seed " << seed << " position " << position << " slot " << slot;
             }
         }

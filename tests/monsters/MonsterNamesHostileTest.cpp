@@ -1,6 +1,7 @@
 #include "monsters/MonsterNameTable.h"
 #include "support/HostileInputs.h"
 #include "support/LoadTiming.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -20,11 +21,11 @@ TEST(MonsterNamesHostile, EveryHostileFileLoadsInLinearTimeWithTheRecordsItHolds
         EXPECT_EQ(load.stored, records);
         if (input.name == "LongValues") {
             // No quotes: every byte after the keyword but the spaces is the number.
-            EXPECT_EQ((*table)[0].number.size(), 200013u);
-            EXPECT_EQ((*table)[0].displayName, "");
+            EXPECT_EQ(RecordAt((*table), 0).number.size(), 200013u);
+            EXPECT_EQ(RecordAt((*table), 0).displayName, "");
         } else if (load.stored > 0) {
-            EXPECT_EQ((*table)[0].number, "1");
-            EXPECT_EQ((*table)[load.stored - 1].displayName, "Giant Rat");
+            EXPECT_EQ(RecordAt((*table), 0).number, "1");
+            EXPECT_EQ(RecordAt((*table), load.stored - 1).displayName, "Giant Rat");
         }
         ExpectLinearLoadTime(input, [&](std::string_view bytes) { ParseMonsterNames(bytes, *table); });
     }

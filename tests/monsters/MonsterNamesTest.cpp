@@ -1,4 +1,5 @@
 #include "monsters/MonsterNameTable.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ TEST_P(MonsterNamesTest, KthRecordNamesNumberK) {
     for (std::size_t k = 1; k <= c.names.size(); ++k) {
         EXPECT_EQ(table->MonsterNameFor(static_cast<long long>(k)), c.names[k - 1]) << "name " << k;
         if (!c.numbers.empty()) {
-            EXPECT_EQ((*table)[k - 1].number, c.numbers[k - 1]) << "number " << k;
+            EXPECT_EQ(RecordAt((*table), k - 1).number, c.numbers[k - 1]) << "number " << k;
         }
     }
     EXPECT_EQ(table->MonsterNameFor(static_cast<long long>(c.names.size()) + 1), "");

@@ -5,6 +5,7 @@
 #include "monsters/MonsterPage.h"
 #include "monsters/MonsterSlots.h"
 #include "records/Errors.h"
+#include "support/TableRecords.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -60,7 +61,7 @@ TEST_F(MonsterPageTest, LoadAsksForNamesAndListsTheMonsters) {
     EXPECT_TRUE(workspace->NamesLoaded);
     EXPECT_EQ(items(), (QStringList{"Giant Rat", "Hill Goblin", "Cave Spider", "Marsh Toad"}));
     EXPECT_EQ(table().LastMonsterIndex(), 3u);
-    EXPECT_EQ(table()[1][Slot::Commented], "1");
+    EXPECT_EQ(RecordAt(table(), 1)[Slot::Commented], "1");
 }
 
 TEST_F(MonsterPageTest, LoadWithoutNamesLeavesTheListAlone) {
@@ -77,7 +78,7 @@ TEST_F(MonsterPageTest, CancelledOrFailedLoadKeepsTheTable) {
     shell.cancelFile();
     page().InitMonster1Click();
     EXPECT_EQ(shell.statusText(), "InitMonster NOT Loaded!");
-    EXPECT_EQ(table()[3][Slot::Name], "4");
+    EXPECT_EQ(RecordAt(table(), 3)[Slot::Name], "4");
 
     const qsizetype posts = shell.statusPosts().size();
     shell.answerFile(scratchFile("missing.txt"));
@@ -85,7 +86,7 @@ TEST_F(MonsterPageTest, CancelledOrFailedLoadKeepsTheTable) {
     EXPECT_EQ(shell.messages().last(),
               "Brennick v1.14a: Cannot open file \"" + scratchFile("missing.txt") + "\". File not found");
     EXPECT_EQ(shell.statusPosts().size(), posts);
-    EXPECT_EQ(table()[3][Slot::Name], "4");
+    EXPECT_EQ(RecordAt(table(), 3)[Slot::Name], "4");
 
     shell.cancelFile();
     page().MonsterName1Click();
@@ -101,7 +102,7 @@ TEST_F(MonsterPageTest, SelectionShowsTheRecordAndWritesNothing) {
     EXPECT_EQ(control<QLineEdit>("LabeledEdit37")->text(), "20");
     EXPECT_EQ(control<QLineEdit>("LabeledEdit36")->text(), "30");
 
-    const MonsterRecord third = table()[2];
+    const MonsterRecord third = RecordAt(table(), 2);
     select(2); // race 7, ai 3, sight 10 only, item groups 05 7 / 4 1
     EXPECT_EQ(control<QLabel>("Label8")->text(), "Cave Spider");
     EXPECT_EQ(control<QLabel>("Label7")->text(), "Index: 3");
@@ -115,10 +116,10 @@ TEST_F(MonsterPageTest, SelectionShowsTheRecordAndWritesNothing) {
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(control<QSpinBox>(QStringLiteral("SpinEdit%1").arg(i + 1))->value(), spins[i]);
     }
-    EXPECT_EQ(table()[2], third);
-    EXPECT_EQ(table()[1][Slot::Attack], "1");
+    EXPECT_EQ(RecordAt(table(), 2), third);
+    EXPECT_EQ(RecordAt(table(), 1)[Slot::Attack], "1");
 
-    const MonsterRecord fourth = table()[3];
+    const MonsterRecord fourth = RecordAt(table(), 3);
     select(3); // no item groups, race, ai or attack
     for (int i = 1; i <= 4; ++i) {
         EXPECT_EQ(control<QSpinBox>(QStringLiteral("SpinEdit%1").arg(i))->value(), 0);
@@ -126,7 +127,7 @@ TEST_F(MonsterPageTest, SelectionShowsTheRecordAndWritesNothing) {
     EXPECT_EQ(control<RadioGroup>("RadioGroup2")->itemIndex(), -1);
     EXPECT_EQ(control<RadioGroup>("RadioGroup3")->itemIndex(), -1);
     EXPECT_EQ(control<QLineEdit>("LabeledEdit46")->text(), "12a");
-    EXPECT_EQ(table()[3], fourth);
+    EXPECT_EQ(RecordAt(table(), 3), fourth);
 }
 
 TEST_F(MonsterPageTest, EveryFieldStoresIntoItsSlot) {
@@ -145,47 +146,47 @@ TEST_F(MonsterPageTest, EveryFieldStoresIntoItsSlot) {
     for (const auto& field : fields) {
         const QString typed = QStringLiteral(" %1a\xE9").arg(field.slot);
         control<QLineEdit>(field.name)->setText(typed);
-        EXPECT_EQ(table()[0][field.slot], " " + std::to_string(field.slot) + "a\xE9") << field.name;
+        EXPECT_EQ(RecordAt(table(), 0)[field.slot], " " + std::to_string(field.slot) + "a\xE9") << field.name;
     }
     QTest::keyClicks(control<QLineEdit>("LabeledEdit46"), "7");
-    EXPECT_EQ(table()[0][Slot::Level], " 5a\xE9"
-                                       "7");
+    EXPECT_EQ(RecordAt(table(), 0)[Slot::Level], " 5a\xE9"
+                                                 "7");
 
     control<QCheckBox>("CheckBox15")->setChecked(false);
-    EXPECT_EQ(table()[0][Slot::Commented], "1");
+    EXPECT_EQ(RecordAt(table(), 0)[Slot::Commented], "1");
     control<QCheckBox>("CheckBox11")->setChecked(true);
-    EXPECT_EQ(table()[0][Slot::Attack], "1");
+    EXPECT_EQ(RecordAt(table(), 0)[Slot::Attack], "1");
     control<QCheckBox>("CheckBox11")->setChecked(false);
-    EXPECT_EQ(table()[0][Slot::Attack], "0");
+    EXPECT_EQ(RecordAt(table(), 0)[Slot::Attack], "0");
     control<RadioGroup>("RadioGroup2")->button(3)->click();
-    EXPECT_EQ(table()[0][Slot::Race], "3");
+    EXPECT_EQ(RecordAt(table(), 0)[Slot::Race], "3");
     control<RadioGroup>("RadioGroup3")->button(1)->click();
-    EXPECT_EQ(table()[0][Slot::Ai], "2");
+    EXPECT_EQ(RecordAt(table(), 0)[Slot::Ai], "2");
     const std::size_t spinSlots[] = {11, 12, 38, 39};
     for (int i = 0; i < 4; ++i) {
         control<QSpinBox>(QStringLiteral("SpinEdit%1").arg(i + 1))->setValue(-10 - i);
-        EXPECT_EQ(table()[0][spinSlots[i]], std::to_string(-10 - i));
+        EXPECT_EQ(RecordAt(table(), 0)[spinSlots[i]], std::to_string(-10 - i));
     }
-    EXPECT_EQ(table()[1][Slot::Level], "7"); // the other records are untouched
+    EXPECT_EQ(RecordAt(table(), 1)[Slot::Level], "7"); // the other records are untouched
 }
 
 TEST_F(MonsterPageTest, NothingIsStoredWithoutASelection) {
     loadSample(true);
     select(0);
     page().Button8Click(); // rebuilds the list: no item is selected
-    const MonsterRecord first = table()[0];
+    const MonsterRecord first = RecordAt(table(), 0);
     control<QLineEdit>("LabeledEdit46")->setText("99");
     control<QCheckBox>("CheckBox15")->setChecked(false);
     control<QSpinBox>("SpinEdit1")->setValue(42);
-    EXPECT_EQ(table()[0], first);
+    EXPECT_EQ(RecordAt(table(), 0), first);
 }
 
 TEST_F(MonsterPageTest, RefreshListsEveryRecordAndAnEmptyIndexAsAnEmptyItem) {
     loadSample(true);
     const qsizetype boxes = shell.messages().size();
-    table()[0][Slot::Index].clear();
-    table()[2][Slot::Index].clear();
-    table()[2][Slot::Name].clear();
+    RecordAt(table(), 0)[Slot::Index].clear();
+    RecordAt(table(), 2)[Slot::Index].clear();
+    RecordAt(table(), 2)[Slot::Name].clear();
     page().Button8Click();
     EXPECT_EQ(items(), (QStringList{"", "Hill Goblin", "", "Marsh Toad"}));
     select(2);
@@ -193,8 +194,8 @@ TEST_F(MonsterPageTest, RefreshListsEveryRecordAndAnEmptyIndexAsAnEmptyItem) {
     EXPECT_EQ(control<QLabel>("Label7")->text(), "Index: ");
     EXPECT_EQ(shell.messages().size(), boxes);
 
-    table()[0][Slot::Index] = "402";
-    table()[1][Slot::Index] = "x";
+    RecordAt(table(), 0)[Slot::Index] = "402";
+    RecordAt(table(), 1)[Slot::Index] = "x";
     click("Button8");
     EXPECT_EQ(shell.messages().last(), "Brennick v1.14a: 'x' is not a valid integer value");
     EXPECT_EQ(items(), QStringList{""});
@@ -222,7 +223,7 @@ TEST_F(MonsterPageTest, GlobalExpChange) {
     EXPECT_EQ(shell.statusText(), "EXP changed for ALL Monsters!");
     const char* afterSubtract[] = {"40", "50", "100", "2"};
     for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(table()[i][Slot::Exp], afterSubtract[i]);
+        EXPECT_EQ(RecordAt(table(), i)[Slot::Exp], afterSubtract[i]);
     }
 
     const qsizetype posts = shell.statusPosts().size();
@@ -232,12 +233,12 @@ TEST_F(MonsterPageTest, GlobalExpChange) {
     EXPECT_EQ(shell.messages().last(), "Brennick v1.14a: Division by zero");
     EXPECT_EQ(shell.statusPosts().size(), posts);
 
-    table()[3][Slot::Exp] = "lots";
+    RecordAt(table(), 3)[Slot::Exp] = "lots";
     control<QRadioButton>("RadioButton3")->setChecked(true);
     control<QSpinBox>("SpinEdit5")->setValue(2);
     click("Button7");
     EXPECT_EQ(shell.messages().last(), "Brennick v1.14a: 'lots' is not a valid integer value");
-    EXPECT_EQ(table()[0][Slot::Exp], "40");
+    EXPECT_EQ(RecordAt(table(), 0)[Slot::Exp], "40");
 }
 
 // A cleared or non-numeric amount counts as 0, not as the last number the field held.
@@ -251,22 +252,22 @@ TEST_F(MonsterPageTest, GlobalExpChangeReadsTheAmountAsShown) {
         QTest::keyClick(amount, Qt::Key_Backspace);
         QTest::keyClicks(amount, typed);
         click("Button7");
-        EXPECT_EQ(table()[0][Slot::Exp], "40") << typed;
+        EXPECT_EQ(RecordAt(table(), 0)[Slot::Exp], "40") << typed;
     }
 }
 
 // With no operation chosen nothing changes, but every exp is still checked first.
 TEST_F(MonsterPageTest, GlobalExpChangeWithoutAnOperationStillChecksEveryValue) {
     loadSample(true);
-    table()[2][Slot::Exp] = "12a";
+    RecordAt(table(), 2)[Slot::Exp] = "12a";
     const qsizetype posts = shell.statusPosts().size();
     click("Button7");
     EXPECT_EQ(shell.messages().last(), "Brennick v1.14a: '12a' is not a valid integer value");
     EXPECT_EQ(shell.statusPosts().size(), posts);
-    table()[2][Slot::Exp] = "100";
+    RecordAt(table(), 2)[Slot::Exp] = "100";
     click("Button7");
     EXPECT_EQ(shell.statusText(), "EXP changed for ALL Monsters!");
-    EXPECT_EQ(table()[0][Slot::Exp], "40");
+    EXPECT_EQ(RecordAt(table(), 0)[Slot::Exp], "40");
 }
 
 TEST_F(MonsterPageTest, SaveWritesTheLineLayoutByteForByte) {
@@ -333,15 +334,15 @@ TEST_F(MonsterPageTest, NamesAndFieldsAreShownAndStoredInTheirFilesEncoding) {
         shell.messages().last(),
         QString::fromUtf8("Brennick v1.14a: The character '\u20ac' (U+20AC) cannot be stored: the file is "
                           "Latin-1 text"));
-    EXPECT_EQ(table()[0][Slot::Exp], "\xE9t\xE9");
+    EXPECT_EQ(RecordAt(table(), 0)[Slot::Exp], "\xE9t\xE9");
     exp->setText(QString::fromUtf8("\u00e9t\u00e9 2"));
-    EXPECT_EQ(table()[0][Slot::Exp], "\xE9t\xE9 2");
+    EXPECT_EQ(RecordAt(table(), 0)[Slot::Exp], "\xE9t\xE9 2");
 }
 
 // A click on a monster whose name number is not a number shows one error box, not one per signal.
 TEST_F(MonsterPageTest, OneClickOneFailureBox) {
     loadSample(true);
-    table()[2][Slot::Name] = "3x";
+    RecordAt(table(), 2)[Slot::Name] = "3x";
     const qsizetype before = shell.messages().size();
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
                       list()->visualItemRect(list()->item(2)).center());
@@ -404,7 +405,7 @@ TEST_F(LoadWarnings, AFileOverSixtyFourMebibytesIsRefusedAndTheTableKept) {
     } catch (const BrennickError& error) {
         EXPECT_STREQ(error.what(), "huge.txt: 67108865 bytes; files over 64 MiB are not read");
     }
-    EXPECT_EQ(table()[0][Slot::Name], "1");
+    EXPECT_EQ(RecordAt(table(), 0)[Slot::Name], "1");
     EXPECT_EQ(table().size(), loaded);
 }
 

@@ -11,6 +11,7 @@
 #include "records/Errors.h"
 #include "records/IntegerText.h"
 #include "spawns/SpawnEditing.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -27,15 +28,15 @@ void NestedSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names, st
     const std::size_t live = table.LiveCount();
     int entries = 0;
     for (std::size_t a = 0; a < live; ++a) {
-        if (!table[a][kListPosition].empty()) {
+        if (!RecordAt(table, a)[kListPosition].empty()) {
             continue;
         }
-        out.push_back(names.MonsterNameForText(table[a][kIndex]));
+        out.push_back(names.MonsterNameForText(RecordAt(table, a)[kIndex]));
         const std::string entry = IntToStr(entries++);
-        const std::string index = table[a][kIndex];
+        const std::string index = RecordAt(table, a)[kIndex];
         for (std::size_t b = 0; b < live; ++b) {
-            if (table[b][kIndex] == index && table[b][kListPosition].empty()) {
-                table[b][kListPosition] = entry;
+            if (RecordAt(table, b)[kIndex] == index && RecordAt(table, b)[kListPosition].empty()) {
+                RecordAt(table, b)[kListPosition] = entry;
             }
         }
     }
@@ -44,7 +45,7 @@ void NestedSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names, st
 std::vector<std::string> NestedItemList(const ItemTable& items, ItemNameTable& names,
                                         std::string_view classText, const TypeFilter& filter) {
     for (std::size_t row = 0; row < names.size(); ++row) {
-        names[row].listPosition.clear();
+        RecordAt(names, row).listPosition.clear();
     }
     std::vector<std::string> entries;
     if (filter.keyword.empty()) {
@@ -53,9 +54,9 @@ std::vector<std::string> NestedItemList(const ItemTable& items, ItemNameTable& n
     const auto addEntry = [&](const ItemTable::Row& item) {
         const std::string& number = item[item_field::kNameNumber];
         for (std::size_t row = 0; !number.empty() && row < names.size(); ++row) {
-            if (names[row].number == number) {
-                names[row].listPosition = IntToStr(static_cast<std::int64_t>(entries.size()));
-                entries.push_back(names[row].displayName);
+            if (RecordAt(names, row).number == number) {
+                RecordAt(names, row).listPosition = IntToStr(static_cast<std::int64_t>(entries.size()));
+                entries.push_back(RecordAt(names, row).displayName);
                 return;
             }
         }
@@ -87,19 +88,20 @@ TEST(LinearListsTest, SpawnMonsterListMatchesTheNestedSearch) {
         {"stale list positions",
          [](SpawnTable& t) {
              for (std::size_t p = 0; p < t.size(); p += 7) {
-                 t[p][kListPosition] = IntToStr(static_cast<std::int64_t>(p % 13));
+                 RecordAt(t, p)[kListPosition] = IntToStr(static_cast<std::int64_t>(p % 13));
              }
          }},
         {"same monster written two ways",
          [](SpawnTable& t) {
-             t[600][kIndex] = "02";
-             t[900][kIndex] = "02";
+             RecordAt(t, 600)[kIndex] = "02";
+             RecordAt(t, 900)[kIndex] = "02";
          }},
-        {"spawns without an index", [](SpawnTable& t) { t[40][kIndex] = t[41][kIndex] = ""; }},
+        {"spawns without an index",
+         [](SpawnTable& t) { RecordAt(t, 40)[kIndex] = RecordAt(t, 41)[kIndex] = ""; }},
         {"bad index after a few monsters",
          [](SpawnTable& t) {
-             t[700][kIndex] = "x";
-             t[701][kIndex] = "x";
+             RecordAt(t, 700)[kIndex] = "x";
+             RecordAt(t, 701)[kIndex] = "x";
          }},
     };
     for (const SpawnCase& test : cases) {
@@ -128,7 +130,7 @@ TEST(LinearListsTest, SpawnMonsterListMatchesTheNestedSearch) {
         EXPECT_EQ(actualError, expectedError);
         ASSERT_EQ(actual->size(), expected->size());
         for (std::size_t p = 0; p < actual->size(); ++p) {
-            ASSERT_EQ((*actual)[p], (*expected)[p]) << "position " << p;
+            ASSERT_EQ(RecordAt((*actual), p), RecordAt((*expected), p)) << "position " << p;
         }
     }
 }
@@ -149,12 +151,12 @@ TEST(LinearListsTest, ItemListMatchesTheNestedSearch) {
         {"all helmets", kClassAll, 0, none},
         {"repeated and missing name numbers", kClassAll, kTypeWeapon,
          [](ItemTable& items, ItemNameTable& names) {
-             names[10].number = names[4].number; // the first row with a number wins
-             names[3].number.clear();
-             items[8][item_field::kNameNumber] = items[0][item_field::kNameNumber];
-             items[16][item_field::kNameNumber].clear();
-             items[24][item_field::kNameNumber] = "99999";
-             names[0].listPosition = "7"; // a stale position is emptied
+             RecordAt(names, 10).number = RecordAt(names, 4).number; // the first row with a number wins
+             RecordAt(names, 3).number.clear();
+             RecordAt(items, 8)[item_field::kNameNumber] = RecordAt(items, 0)[item_field::kNameNumber];
+             RecordAt(items, 16)[item_field::kNameNumber].clear();
+             RecordAt(items, 24)[item_field::kNameNumber] = "99999";
+             RecordAt(names, 0).listPosition = "7"; // a stale position is emptied
          }},
     };
     for (const ItemCase& test : cases) {
@@ -175,7 +177,9 @@ TEST(LinearListsTest, ItemListMatchesTheNestedSearch) {
         EXPECT_FALSE(expected.empty());
         EXPECT_EQ(actual, expected);
         for (std::size_t row = 0; row < actualNames->size(); ++row) {
-            ASSERT_EQ((*actualNames)[row].listPosition, (*expectedNames)[row].listPosition) << "row " << row;
+            ASSERT_EQ(RecordAt((*actualNames), row).listPosition,
+                      RecordAt((*expectedNames), row).listPosition)
+                << "row " << row;
         }
     }
 }

@@ -9,15 +9,16 @@
 #include "items/ItemListBuilder.h"
 #include "items/ItemNamesReader.h"
 #include "items/ItemPage.h"
+#include "maps/AreaViewer.h"
 #include "maps/MapImageStore.h"
 #include "maps/MarkerShape.h"
-#include "maps/AreaViewer.h"
 #include "monsters/MonsterPage.h"
 #include "monsters/MonsterSlots.h"
 #include "portals/EtcReader.h"
 #include "portals/PortalPage.h"
 #include "spawns/SpawnPage.h"
 #include "support/ShellFixture.h"
+#include "support/TableRecords.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -95,7 +96,7 @@ class PageTimingTest : public ShellFixture {
 
     void clearSpawnListPositions() {
         for (std::size_t position = 0; position < workspace->spawns.size(); ++position) {
-            workspace->spawns[position][kListPosition].clear();
+            RecordAt(workspace->spawns, position)[kListPosition].clear();
         }
     }
 
@@ -203,7 +204,7 @@ TEST_F(PageTimingTest, EveryOperationOnALargeServersTablesFeelsInstant) {
 
     // The operations did their work at full size.
     EXPECT_EQ(monsterList->count(), static_cast<int>(server_size::kMonsters));
-    EXPECT_EQ(workspace->monsters[0][MonsterSlot::Exp], "103"); // 100, plus 1 in each of the 3 runs
+    EXPECT_EQ(RecordAt(workspace->monsters, 0)[MonsterSlot::Exp], "103"); // 100, plus 1 in each of the 3 runs
     EXPECT_EQ(FindControl<QListWidget>(&spawnSheet, "ListBox3")->count(),
               static_cast<int>(server_size::kMonsterNames));
     EXPECT_EQ(FindControl<QListWidget>(&spawnSheet, "ListBox4")->count(),

@@ -3,12 +3,13 @@
 
 #include "ServerSizeData.h"
 
+#include "maps/AreaViewer.h"
 #include "maps/MapImageStore.h"
 #include "maps/MarkerShape.h"
 #include "maps/PictureBox.h"
-#include "maps/AreaViewer.h"
 #include "spawns/SpawnPage.h"
 #include "support/ShellFixture.h"
+#include "support/TableRecords.h"
 
 #include <QListWidget>
 
@@ -37,34 +38,34 @@ class ShowAreaIndexTest : public ShellFixture {
 };
 
 TEST_F(ShowAreaIndexTest, TheFirstRecordOfARepeatedAreaIsShown) {
-    spawns()[20][kArea] = "x";
+    RecordAt(spawns(), 20)[kArea] = "x";
     const QRect ofRecord10 = shown("11");
-    spawns()[10][kArea] = "x";
-    spawns()[20][kArea] = "11";
+    RecordAt(spawns(), 10)[kArea] = "x";
+    RecordAt(spawns(), 20)[kArea] = "11";
     const QRect ofRecord20 = shown("11");
     ASSERT_NE(ofRecord10, ofRecord20);
 
     // Both records carry the area: the earlier one wins, as it always did.
-    spawns()[10][kArea] = "11";
+    RecordAt(spawns(), 10)[kArea] = "11";
     EXPECT_EQ(shown("11"), ofRecord10);
-    EXPECT_EQ(spawns()[10][kMarkerShown], "1");
+    EXPECT_EQ(RecordAt(spawns(), 10)[kMarkerShown], "1");
 }
 
 TEST_F(ShowAreaIndexTest, TheCanvasFitsThePictureAndMarkersWhenTheLoopEnds) {
-    spawns()[3][kX1] = "9000"; // far beyond the world map's right edge
-    spawns()[3][kX2] = "9040";
+    RecordAt(spawns(), 3)[kX1] = "9000"; // far beyond the world map's right edge
+    RecordAt(spawns(), 3)[kX2] = "9040";
     const QRect far = shown("4");
     EXPECT_EQ(canvasSize(), QSize(far.right() + 1, std::max(viewer->picture()->height(), far.bottom() + 1)));
 
     // The same marker moved back inside: the canvas shrinks to the picture.
-    spawns()[3][kX1] = "6800";
-    spawns()[3][kX2] = "6840";
+    RecordAt(spawns(), 3)[kX1] = "6800";
+    RecordAt(spawns(), 3)[kX2] = "6840";
     shown("4");
     EXPECT_EQ(canvasSize(), viewer->picture()->size());
 }
 
 TEST_F(ShowAreaIndexTest, SelectedAreasGoInListOrderWhateverTheOrderOfSelection) {
-    spawns()[1][kMap] = "1"; // the second area of monster 1 lies on another map
+    RecordAt(spawns(), 1)[kMap] = "1"; // the second area of monster 1 lies on another map
     auto* page = new SpawnPage(shell, *workspace, &sheet);
     QObject::connect(page, &SpawnPage::areasToShow, viewer.get(), &AreaViewer::ShowSelectedAreas);
     page->BuildSpawnMonsterList();

@@ -1,9 +1,10 @@
 #include "support/ShellFixture.h"
 
-#include "portals/PortalPage.h"
 #include "portals/AddPortalDialog.h"
+#include "portals/PortalPage.h"
 
 #include "portals/PortalWidgetTestSupport.h"
+#include "support/TableRecords.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -67,12 +68,13 @@ TEST_F(AddPortalTest, AddStoresWhatTheFieldsShowAtTheFirstFreePosition) {
         fill(cases[i].on, cases[i].typed, cases[i].comment);
         add();
         EXPECT_FALSE(form6->isVisible());
-        EXPECT_EQ(std::vector<std::string>(portals()[i].fields.begin(), portals()[i].fields.end()),
+        EXPECT_EQ(std::vector<std::string>(RecordAt(portals(), i).fields.begin(),
+                                           RecordAt(portals(), i).fields.end()),
                   cases[i].stored)
             << i;
         EXPECT_EQ(added.count(), static_cast<int>(i) + 1);
     }
-    EXPECT_FALSE(portals()[2].present());
+    EXPECT_FALSE(RecordAt(portals(), 2).present());
 }
 
 TEST_F(AddPortalTest, FieldsStayForTheNextAddAndCancelResetsThem) {
@@ -83,7 +85,7 @@ TEST_F(AddPortalTest, FieldsStayForTheNextAddAndCancelResetsThem) {
     EXPECT_TRUE(form6->isVisible());
     EXPECT_EQ(field<QSpinBox>("SpinEdit16")->text(), "160");
     add();
-    EXPECT_EQ(portals()[0].fields, portals()[1].fields);
+    EXPECT_EQ(RecordAt(portals(), 0).fields, RecordAt(portals(), 1).fields);
     EXPECT_EQ(added.count(), 2);
 
     form6->show();
@@ -98,27 +100,27 @@ TEST_F(AddPortalTest, FieldsStayForTheNextAddAndCancelResetsThem) {
         EXPECT_EQ(field<QLabel>(name)->text(), "0") << name.toStdString();
     }
     EXPECT_EQ(field<QLineEdit>("Edit3")->text(), "");
-    EXPECT_FALSE(portals()[2].present());
+    EXPECT_FALSE(RecordAt(portals(), 2).present());
 }
 
 TEST_F(AddPortalTest, EnterInAFieldPressesAdd) {
     form6->show();
     type("SpinEdit17", "9");
     QTest::keyClick(field<QSpinBox>("SpinEdit17"), Qt::Key_Return);
-    EXPECT_EQ(portals()[0][PortalRecord::fromMap], "9");
+    EXPECT_EQ(RecordAt(portals(), 0)[PortalRecord::fromMap], "9");
     EXPECT_FALSE(form6->isVisible());
 }
 
 TEST_F(AddPortalTest, ALargeTableAlwaysHasANextPosition) {
     for (std::size_t i = 0; i < 200; ++i) {
-        portals()[i][PortalRecord::commented] = "0";
-        portals()[i][PortalRecord::fromMap] = std::to_string(i);
+        RecordAt(portals(), i)[PortalRecord::commented] = "0";
+        RecordAt(portals(), i)[PortalRecord::fromMap] = std::to_string(i);
     }
     fill(true, {"99", "1", "2", "3", "4", "5", "6", "7", "8"}, " next");
     add();
     EXPECT_EQ(added.count(), 1);
     EXPECT_FALSE(form6->isVisible());
-    EXPECT_EQ(portals()[200][PortalRecord::fromMap], "99");
+    EXPECT_EQ(RecordAt(portals(), 200)[PortalRecord::fromMap], "99");
     EXPECT_EQ(portals().walkLength(), 201u);
 }
 
@@ -151,11 +153,11 @@ TEST_F(AddPortalTest, TheCommentIsStoredInTheFilesEncoding) {
         QStringList{
             "Brennick v1.14a: The character '\u2192' (U+2192) cannot be stored: the file is Latin-1 text"});
     EXPECT_EQ(added.count(), 0);
-    EXPECT_FALSE(portals()[0].present());
+    EXPECT_FALSE(RecordAt(portals(), 0).present());
 
     workspace->etcText = TextEncoding::Utf8;
     add();
     EXPECT_EQ(added.count(), 1);
-    EXPECT_EQ(portals()[0][PortalRecord::comment], " Tor zur H\xC3\xB6hle \xE2\x86\x92 Mine");
+    EXPECT_EQ(RecordAt(portals(), 0)[PortalRecord::comment], " Tor zur H\xC3\xB6hle \xE2\x86\x92 Mine");
 }
 } // namespace

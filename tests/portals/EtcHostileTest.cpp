@@ -1,6 +1,7 @@
 #include "portals/EtcReader.h"
 #include "support/HostileInputs.h"
 #include "support/LoadTiming.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,7 @@ struct Tables {
 TEST(EtcHostile, EveryHostilePortalFileLoadsInLinearTimeWithTheRecordsItHolds) {
     Tables expected;
     expected.read(kPortal);
-    ASSERT_EQ(expected.portals[0][PortalRecord::toZ], "0");
+    ASSERT_EQ(RecordAt(expected.portals, 0)[PortalRecord::toZ], "0");
     Tables tables;
     for (const HostileInput& input : HostileInputs(kPortal)) {
         SCOPED_TRACE(input.name);
@@ -29,7 +30,7 @@ TEST(EtcHostile, EveryHostilePortalFileLoadsInLinearTimeWithTheRecordsItHolds) {
         EXPECT_EQ(load.portalsStored, input.records);
         EXPECT_EQ(load.gotosStored, 0u);
         if (load.portalsStored > 0 && input.name != "LongValues") {
-            EXPECT_EQ(tables.portals[load.portalsStored - 1], expected.portals[0]);
+            EXPECT_EQ(RecordAt(tables.portals, load.portalsStored - 1), RecordAt(expected.portals, 0));
         }
         ExpectLinearLoadTime(input, [&](std::string_view bytes) { tables.read(bytes); });
     }
@@ -38,14 +39,14 @@ TEST(EtcHostile, EveryHostilePortalFileLoadsInLinearTimeWithTheRecordsItHolds) {
 TEST(EtcHostile, EveryHostileGotoFileLoadsInLinearTimeWithTheRecordsItHolds) {
     Tables expected;
     expected.read(kGoto);
-    ASSERT_EQ(expected.gotos[0][GotoRecord::value5], "0");
+    ASSERT_EQ(RecordAt(expected.gotos, 0)[GotoRecord::value5], "0");
     Tables tables;
     for (const HostileInput& input : HostileInputs(kGoto)) {
         SCOPED_TRACE(input.name);
         const EtcLoad load = tables.read(input.bytes);
         EXPECT_EQ(load.gotosStored, input.records);
         if (load.gotosStored > 0 && input.name != "LongValues") {
-            EXPECT_EQ(tables.gotos[load.gotosStored - 1], expected.gotos[0]);
+            EXPECT_EQ(RecordAt(tables.gotos, load.gotosStored - 1), RecordAt(expected.gotos, 0));
         }
         ExpectLinearLoadTime(input, [&](std::string_view bytes) { tables.read(bytes); });
     }

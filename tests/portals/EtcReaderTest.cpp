@@ -2,6 +2,7 @@
 #include "records/Errors.h"
 
 #include "portals/EtcTableDump.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -146,8 +147,8 @@ TEST(EtcReader, EveryRecordOfTheFileIsStored) {
     const EtcLoad load = tables.read(bytes);
     EXPECT_EQ(load.gotosStored, 180U);
     EXPECT_EQ(load.portalsStored, 140U);
-    EXPECT_EQ(tables.gotos[179][GotoRecord::comment], " goto 179");
-    EXPECT_EQ(tables.portals[139][PortalRecord::comment], " portal 139");
+    EXPECT_EQ(RecordAt(tables.gotos, 179)[GotoRecord::comment], " goto 179");
+    EXPECT_EQ(RecordAt(tables.portals, 139)[PortalRecord::comment], " portal 139");
     EXPECT_EQ(tables.portals.firstFree(), 140U);
 }
 

@@ -3,6 +3,7 @@
 #include "portals/PortalList.h"
 
 #include "portals/EtcTableDump.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -77,13 +78,13 @@ TEST(EtcWriter, SectionsStopAtTheFirstAbsentRecord) {
     auto gotos = std::make_unique<GotoTable>();
     auto portals = std::make_unique<PortalTable>();
     for (std::size_t i = 0; i < 101; ++i) {
-        (*gotos)[i] = makeRecord<GotoRecord>({"0", std::to_string(i), "0", "0", "0", "0", ""});
+        RecordAt((*gotos), i) = makeRecord<GotoRecord>({"0", std::to_string(i), "0", "0", "0", "0", ""});
     }
-    (*portals)[0] =
+    RecordAt((*portals), 0) =
         makeRecord<PortalRecord>({"0", "0", "2", "3", "1", "2", "3", "4", "5", "6", "7", "8", " a"});
-    (*portals)[1] =
+    RecordAt((*portals), 1) =
         makeRecord<PortalRecord>({"1", "0", "2", "9", "1", "2", "3", "4", "5", "6", "7", "8", ""});
-    (*portals)[3] = (*portals)[0]; // after a gap: never reached
+    RecordAt((*portals), 3) = RecordAt((*portals), 0); // after a gap: never reached
 
     const std::vector<std::string> lines = EtcLines(*gotos, *portals, {});
     ASSERT_EQ(lines.size(), 1 + 101 + 1 + 2U);
@@ -165,10 +166,10 @@ TEST(EtcRoundTrip, WrittenTablesReadBackPositionByPosition) {
         const std::size_t gotoCount = seed <= 2 ? 200 : 1 + seed % 12;
         const std::size_t portalCount = seed <= 2 ? 200 : 1 + seed * 7 % 9;
         for (std::size_t i = 0; i < gotoCount; ++i) {
-            (*gotos)[i] = generate.record<GotoRecord>();
+            RecordAt((*gotos), i) = generate.record<GotoRecord>();
         }
         for (std::size_t i = 0; i < portalCount; ++i) {
-            (*portals)[i] = generate.record<PortalRecord>();
+            RecordAt((*portals), i) = generate.record<PortalRecord>();
         }
         const std::string bytes = joinLines(EtcLines(*gotos, *portals, {}));
 

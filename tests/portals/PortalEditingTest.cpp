@@ -1,4 +1,5 @@
 #include "portals/PortalEditing.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -27,28 +28,28 @@ TEST(AddPortal, StoresMapUnitsAndAOneLineComment) {
     for (const Case& c : cases) {
         PortalTable portals;
         AddPortal(portals, c.portal);
-        EXPECT_EQ(Fields(portals[0]), c.stored) << c.name;
-        EXPECT_FALSE(portals[1].present()) << c.name;
+        EXPECT_EQ(Fields(RecordAt(portals, 0)), c.stored) << c.name;
+        EXPECT_FALSE(RecordAt(portals, 1).present()) << c.name;
     }
 }
 
 TEST(AddPortal, TakesTheFirstPositionThatHoldsNoPortal) {
     PortalTable portals;
-    portals[0][PortalRecord::commented] = "0";
-    portals[2][PortalRecord::commented] = "1";
+    RecordAt(portals, 0)[PortalRecord::commented] = "0";
+    RecordAt(portals, 2)[PortalRecord::commented] = "1";
     const NewPortal portal{true, 9, {}, 8, {}, "new"};
     AddPortal(portals, portal);
-    EXPECT_EQ(portals[1][PortalRecord::fromMap], "9");
-    EXPECT_EQ(portals[2][PortalRecord::fromMap], "");
+    EXPECT_EQ(RecordAt(portals, 1)[PortalRecord::fromMap], "9");
+    EXPECT_EQ(RecordAt(portals, 2)[PortalRecord::fromMap], "");
 }
 
 TEST(AddPortal, ATableWithEveryPositionPresentGrows) {
     PortalTable portals;
     for (std::size_t i = 0; i < 200; ++i) {
-        portals[i][PortalRecord::commented] = "0";
+        RecordAt(portals, i)[PortalRecord::commented] = "0";
     }
     AddPortal(portals, NewPortal{true, 7, {}, 8, {}, "next"});
     EXPECT_EQ(portals.size(), 201u);
-    EXPECT_EQ(portals[200][PortalRecord::fromMap], "7");
+    EXPECT_EQ(RecordAt(portals, 200)[PortalRecord::fromMap], "7");
 }
 } // namespace

@@ -9,6 +9,7 @@
 
 #include "support/SavedGroups.h"
 #include "support/SeededChoices.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +55,7 @@ std::string readAndRegenerate(Kind kind, std::string_view bytes) {
 }
 
 void addSpawn(SpawnTable& spawns, const std::string& area) {
-    SpawnRecord& spawn = spawns[spawns.FirstFreePosition()];
+    SpawnRecord& spawn = RecordAt(spawns, spawns.FirstFreePosition());
     spawn.fields = {"0", "4", "0", area, "5", "300", "1", "2", "3", "4"};
 }
 
@@ -85,8 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeptCase{"EditedLevelReplacesItsRecordOnly", Kind::InitMonster,
                  kBanner + "(monster (name 1)\n  (level 5)) ; rat)\n;\t(monster (name 2) (level 7))\n; end)",
                  [](Tables& t) {
-                     t.monsters[0][MonsterSlot::Level] = "6";
-                     t.monsters[1][MonsterSlot::Level] = "7";
+                     RecordAt(t.monsters, 0)[MonsterSlot::Level] = "6";
+                     RecordAt(t.monsters, 1)[MonsterSlot::Level] = "7";
                  },
                  kBanner +
                      "(monster (name 1) (index ) (country ) (race ) (level 6) (quest )) ; rat)\n;\t(monster "
@@ -102,8 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeptCase{"ChangedGotoTakesItsCommentAndLeavesTheRestOfItsLine", Kind::Etc,
                  "(goto 1 2 3 4 5)  ; gate (old\n(goto 6 7 8 9 10) (event 1)\n; (goto 0 0 0 0 0)\n",
                  [](Tables& t) {
-                     t.gotos[0][GotoRecord::value1] = "9";
-                     t.gotos[1][GotoRecord::value1] = "0";
+                     RecordAt(t.gotos, 0)[GotoRecord::value1] = "9";
+                     RecordAt(t.gotos, 1)[GotoRecord::value1] = "0";
                  },
                  "(goto 9 2 3 4 5) ; gate (old\n(goto 0 7 8 9 10) ;\n (event 1)\n; (goto 0 0 0 0 0)\n"},
         KeptCase{
@@ -151,18 +152,19 @@ void randomEdit(Kind kind, Tables& t, SeededChoices& choose) {
     if (kind == Kind::InitMonster && add) {
         ApplyExpChange(t.monsters, ComputeExpChange(t.monsters, ExpOperation::Add, 7));
     } else if (kind == Kind::InitMonster) {
-        t.monsters[choose.Below(t.monsters.size())][choose.OneIn(2) ? MonsterSlot::Level : MonsterSlot::Exp] =
+        RecordAt(t.monsters,
+                 choose.Below(t.monsters.size()))[choose.OneIn(2) ? MonsterSlot::Level : MonsterSlot::Exp] =
             value;
     } else if (kind == Kind::GenMonster && add) {
         addSpawn(t.spawns, "new" + value);
     } else if (kind == Kind::GenMonster) {
-        t.spawns[choose.Below(t.spawns.size())][kMax + choose.Below(6)] = value;
+        RecordAt(t.spawns, choose.Below(t.spawns.size()))[kMax + choose.Below(6)] = value;
     } else if (add) {
         AddPortal(t.portals, {.fromMap = 2, .comment = " new " + value});
     } else if (choose.OneIn(2)) {
-        t.gotos[choose.Below(t.gotos.size())][GotoRecord::value5] = value;
+        RecordAt(t.gotos, choose.Below(t.gotos.size()))[GotoRecord::value5] = value;
     } else {
-        t.portals[choose.Below(t.portals.size())][PortalRecord::toZ] = value;
+        RecordAt(t.portals, choose.Below(t.portals.size()))[PortalRecord::toZ] = value;
     }
 }
 

@@ -2,9 +2,10 @@
 #include "support/ShellFixture.h"
 
 #include "common/Controls.h"
-#include "maps/MapImageStore.h"
 #include "maps/AreaViewer.h"
+#include "maps/MapImageStore.h"
 #include "spawns/AddSpawnDialog.h"
+#include "support/TableRecords.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -19,11 +20,11 @@ class AddSpawnDialogTest : public ShellFixture {
   protected:
     AddSpawnDialogTest() {
         MonsterNameTable& names = workspace->monsterNames;
-        names[0] = {"1", "Giant Rat"};
-        names[1] = {"2", "Hill Goblin"};
-        names[2] = {"17", "Cave Spider"};
+        RecordAt(names, 0) = {"1", "Giant Rat"};
+        RecordAt(names, 1) = {"2", "Hill Goblin"};
+        RecordAt(names, 2) = {"17", "Cave Spider"};
         for (std::size_t i = 0; i < 10; ++i) {
-            spawns()[i] = {
+            RecordAt(spawns(), i) = {
                 {"0", "1", "0", std::to_string(32 + i), "1", "60", "7000", "9000", "7100", "9100", "", ""},
                 {}};
         }
@@ -37,7 +38,8 @@ class AddSpawnDialogTest : public ShellFixture {
 
     MapImageStore mapImages{scratch.path()};
     std::unique_ptr<AreaViewer> form3 = std::make_unique<AreaViewer>(shell, *workspace, mapImages);
-    std::unique_ptr<AddSpawnDialog> form4 = std::make_unique<AddSpawnDialog>(shell, *workspace, mapImages, *form3);
+    std::unique_ptr<AddSpawnDialog> form4 =
+        std::make_unique<AddSpawnDialog>(shell, *workspace, mapImages, *form3);
 };
 
 TEST_F(AddSpawnDialogTest, OpensWithTheMonsterNamesAndNoChoice) {
@@ -64,7 +66,7 @@ TEST_F(AddSpawnDialogTest, AddStoresTheNewSpawnAfterTheLastOne) {
     QSignalSpy added(form4.get(), &AddSpawnDialog::spawnAdded);
     press("Button1");
     const SpawnRecord expected{{"0", "17", "2", "42", "4", "120", "100", "200", "150", "250", "", ""}, {}};
-    EXPECT_EQ(spawns()[10], expected);
+    EXPECT_EQ(RecordAt(spawns(), 10), expected);
     EXPECT_FALSE(form4->isVisible());
     EXPECT_TRUE(shell.messages().isEmpty());
     EXPECT_EQ(shell.statusText(), "Spawn added: area 42");
@@ -117,7 +119,7 @@ TEST_F(AddSpawnDialogTest, CornersFromADragStayWholeAndTypingStopsAtSixCharacter
 
     // Enter in a field reads its text back whole, and adds.
     QTest::keyClick(dialogControl<QSpinBox>("SpinEdit8"), Qt::Key_Return);
-    const SpawnRecord& added = spawns()[10];
+    const SpawnRecord& added = RecordAt(spawns(), 10);
     EXPECT_EQ((std::vector<std::string>{added[kX1], added[kY1], added[kX2], added[kY2]}),
               (std::vector<std::string>{"-29760", "3858", "62500", "38580"}));
 }
@@ -127,20 +129,20 @@ TEST_F(AddSpawnDialogTest, AddWithoutAMonsterWarnsAndKeepsTheDialogOpen) {
     QTest::keyClick(dialogControl<QSpinBox>("SpinEdit7"), Qt::Key_Return);
     EXPECT_EQ(shell.messages(), QStringList{"Warning: Please choose a monster from the list"});
     EXPECT_TRUE(form4->isVisible());
-    EXPECT_EQ(spawns()[10][kIndex], "");
-    EXPECT_EQ(spawns()[10][kCommented], "");
+    EXPECT_EQ(RecordAt(spawns(), 10)[kIndex], "");
+    EXPECT_EQ(RecordAt(spawns(), 10)[kCommented], "");
 }
 
 TEST_F(AddSpawnDialogTest, AddToALargeTableAlwaysHasANextPosition) {
     for (std::size_t i = 0; i < 3600; ++i) {
-        spawns()[i][kIndex] = "1";
-        spawns()[i][kArea] = std::to_string(i);
+        RecordAt(spawns(), i)[kIndex] = "1";
+        RecordAt(spawns(), i)[kArea] = std::to_string(i);
     }
     form4->Open();
     dialogControl<QComboBox>("ComboBox1")->setCurrentIndex(0);
     press("Button1");
     EXPECT_TRUE(shell.messages().isEmpty());
-    EXPECT_EQ(spawns()[3600][kArea], "3600");
+    EXPECT_EQ(RecordAt(spawns(), 3600)[kArea], "3600");
     EXPECT_EQ(spawns().LiveCount(), 3601u);
 }
 
@@ -166,7 +168,7 @@ TEST_F(AddSpawnDialogTest, CancelLeavesTheTableAndClosesTheViewer) {
     EXPECT_FALSE(form3->selectionArmed());
     EXPECT_FALSE(form3->isVisible());
     EXPECT_FALSE(form4->isVisible());
-    EXPECT_EQ(spawns()[10][kIndex], "");
+    EXPECT_EQ(RecordAt(spawns(), 10)[kIndex], "");
 }
 
 // The dialog's own layout, but for "Type of spawn", whose buttons it would cut.

@@ -1,6 +1,7 @@
 #include "spawns/GenMonsterFile.h"
 #include "support/HostileInputs.h"
 #include "support/LoadTiming.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -23,15 +24,15 @@ TEST(GenMonsterHostile, EveryHostileFileLoadsInLinearTimeWithTheRecordsItHolds) 
         const std::size_t records = input.records;
         EXPECT_EQ(load.stored, records);
         if (input.name == "LongValues") {
-            EXPECT_TRUE((*table)[0][kIndex] == std::string(100000, '7'));
+            EXPECT_TRUE(RecordAt((*table), 0)[kIndex] == std::string(100000, '7'));
         } else if (input.name == "OneMegabyteRecord") {
             // The padding group is no key's: it is kept with the record.
-            EXPECT_EQ((*table)[0].fields, expected.fields);
-            EXPECT_EQ((*table)[0].extras.kept.size(), 1u);
-            EXPECT_EQ((*table)[1], expected);
+            EXPECT_EQ(RecordAt((*table), 0).fields, expected.fields);
+            EXPECT_EQ(RecordAt((*table), 0).extras.kept.size(), 1u);
+            EXPECT_EQ(RecordAt((*table), 1), expected);
         } else if (load.stored > 0) {
-            EXPECT_EQ((*table)[0], expected);
-            EXPECT_EQ((*table)[load.stored - 1], expected);
+            EXPECT_EQ(RecordAt((*table), 0), expected);
+            EXPECT_EQ(RecordAt((*table), load.stored - 1), expected);
         }
         ExpectLinearLoadTime(input, [&](std::string_view bytes) { ParseGenMonster(bytes, *table); });
     }

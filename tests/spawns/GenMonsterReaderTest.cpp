@@ -1,5 +1,6 @@
 #include "records/FileBytes.h"
 #include "spawns/GenMonsterFile.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -35,10 +36,10 @@ class GenMonsterRecordTest : public ::testing::TestWithParam<RecordCase> {};
 
 TEST_P(GenMonsterRecordTest, ReadsTheFieldsOfTheFirstRecord) {
     const auto table = Parse(GetParam().bytes);
-    EXPECT_EQ(Fields((*table)[0]), GetParam().fields);
-    EXPECT_EQ((*table)[0][kListPosition], "");
-    EXPECT_EQ((*table)[0][kMarkerShown], "");
-    EXPECT_EQ((*table)[0].extras, GetParam().extras);
+    EXPECT_EQ(Fields(RecordAt((*table), 0)), GetParam().fields);
+    EXPECT_EQ(RecordAt((*table), 0)[kListPosition], "");
+    EXPECT_EQ(RecordAt((*table), 0)[kMarkerShown], "");
+    EXPECT_EQ(RecordAt((*table), 0).extras, GetParam().extras);
 }
 
 const std::string kSpawn =
@@ -105,8 +106,8 @@ TEST(GenMonsterReaderTest, SkipsCommentsNotesAndGroupsOfOtherKeywords) {
     GenMonsterLoad load;
     const auto table = Parse(bytes, &load);
     EXPECT_EQ(load.stored, 2u);
-    EXPECT_EQ((*table)[0][kIndex], "12");
-    EXPECT_EQ((*table)[1][kIndex], "13");
+    EXPECT_EQ(RecordAt((*table), 0)[kIndex], "12");
+    EXPECT_EQ(RecordAt((*table), 1)[kIndex], "13");
     EXPECT_EQ(table->LiveCount(), 2u);
 }
 
@@ -115,15 +116,15 @@ TEST(GenMonsterReaderTest, EmptyAndParenthesisFreeFilesGiveAnEmptyTable) {
         GenMonsterLoad load;
         const auto table = Parse(bytes, &load);
         EXPECT_EQ(load.stored, 0u) << bytes;
-        EXPECT_EQ(Fields((*table)[0]), std::vector<std::string>(10)) << bytes;
+        EXPECT_EQ(Fields(RecordAt((*table), 0)), std::vector<std::string>(10)) << bytes;
     }
 }
 
 TEST(GenMonsterReaderTest, AnUnclosedLastRecordIsDropped) {
     const auto table =
         Parse(kSpawn + "\r\n(genmonster (index 5) (map 1) (area 2) (max 1) (cycle 1) (rect 1 1 1");
-    EXPECT_EQ((*table)[0][kIndex], "12");
-    EXPECT_EQ((*table)[1][kIndex], "");
+    EXPECT_EQ(RecordAt((*table), 0)[kIndex], "12");
+    EXPECT_EQ(RecordAt((*table), 1)[kIndex], "");
 }
 
 TEST(GenMonsterReaderTest, ASecondLoadLeavesNoTraceOfTheFirst) {
@@ -133,11 +134,11 @@ TEST(GenMonsterReaderTest, ASecondLoadLeavesNoTraceOfTheFirst) {
         longer += kSpawn + "\r\n";
     }
     ParseGenMonster(longer, table);
-    table[0][kListPosition] = "0";
-    table[1][kMarkerShown] = "1";
+    RecordAt(table, 0)[kListPosition] = "0";
+    RecordAt(table, 1)[kMarkerShown] = "1";
     ParseGenMonster(";" + kSpawn, table);
-    EXPECT_EQ(table[0][kCommented], "1");
-    EXPECT_EQ(table[0][kListPosition], "");
+    EXPECT_EQ(RecordAt(table, 0)[kCommented], "1");
+    EXPECT_EQ(RecordAt(table, 0)[kListPosition], "");
     EXPECT_EQ(std::as_const(table)[1][kMarkerShown], "");
     EXPECT_EQ(std::as_const(table)[1][kIndex], "");
     EXPECT_EQ(table.LiveCount(), 1u);
@@ -153,7 +154,7 @@ TEST(GenMonsterReaderTest, EveryRecordOfTheFileIsStored) {
     const auto table = Parse(bytes, &load);
     EXPECT_EQ(load.stored, 3600u);
     EXPECT_TRUE(load.notes.empty());
-    EXPECT_EQ((*table)[3599][kArea], "3599");
+    EXPECT_EQ(RecordAt((*table), 3599)[kArea], "3599");
     EXPECT_EQ(table->LiveCount(), 3600u);
     EXPECT_EQ(table->FirstFreePosition(), 3600u);
 }
@@ -176,8 +177,8 @@ TEST(GenMonsterReaderTest, TheSampleFileFillsMapsZeroToFour) {
     EXPECT_GE(load.stored, 40u);
     std::set<std::string> maps;
     for (std::size_t i = 0; i < load.stored; ++i) {
-        maps.insert(table[i][kMap]);
-        const int index = std::stoi(table[i][kIndex]);
+        maps.insert(RecordAt(table, i)[kMap]);
+        const int index = std::stoi(RecordAt(table, i)[kIndex]);
         EXPECT_GE(index, 1);
         EXPECT_LE(index, 40);
     }

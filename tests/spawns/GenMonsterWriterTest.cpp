@@ -1,4 +1,5 @@
 #include "spawns/GenMonsterFile.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -60,9 +61,10 @@ TEST(GenMonsterWriterTest, EmptyTableWritesOneLineOfEmptyFields) {
 TEST(GenMonsterWriterTest, WritesEverySpawnWithOrWithoutIndex) {
     SpawnTable table;
     for (std::size_t i = 0; i < 8; ++i) {
-        table[i] = Spawn("0", std::to_string(i + 1), "1", std::to_string(i), "1", "1", "1", "1", "1", "1");
+        RecordAt(table, i) =
+            Spawn("0", std::to_string(i + 1), "1", std::to_string(i), "1", "1", "1", "1", "1", "1");
     }
-    table[5][kIndex].clear();
+    RecordAt(table, 5)[kIndex].clear();
     const auto lines = GenMonsterLines(table);
     ASSERT_EQ(lines.size(), 8u);
     EXPECT_EQ(lines[5], "(genmonster (index ) (map 1) (area 5) (max 1) (cycle 1) (rect 1 1 1 1))");
@@ -71,7 +73,7 @@ TEST(GenMonsterWriterTest, WritesEverySpawnWithOrWithoutIndex) {
 TEST(GenMonsterWriterTest, ALargeTableWritesEveryPosition) {
     SpawnTable table;
     for (std::size_t i = 0; i < 3600; ++i) {
-        table[i] = Spawn("0", "1", "0", std::to_string(i), "1", "1", "1", "1", "1", "1");
+        RecordAt(table, i) = Spawn("0", "1", "0", std::to_string(i), "1", "1", "1", "1", "1", "1");
     }
     EXPECT_EQ(GenMonsterLines(table).size(), 3600u);
 }
@@ -89,7 +91,7 @@ class GenMonsterSaveTest : public ::testing::TestWithParam<SaveCase> {};
 TEST_P(GenMonsterSaveTest, KeepsEveryGroupTheServerReads) {
     SpawnTable table;
     ParseGenMonster(GetParam().read, table);
-    EXPECT_EQ(GenMonsterLine(table[0]), GetParam().written);
+    EXPECT_EQ(GenMonsterLine(RecordAt(table, 0)), GetParam().written);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -132,7 +134,7 @@ TEST(GenMonsterWriterTest, LoadingWhatWasWrittenGivesTheSameFieldsAndBytes) {
         // The first rounds make tables of a large server's size.
         const std::size_t count = round < 2 ? 3600 : 1 + random() % 300;
         for (std::size_t i = 0; i < count; ++i) {
-            SpawnRecord& record = (*table)[i];
+            SpawnRecord& record = RecordAt((*table), i);
             record[kCommented] = random() % 4 == 0 ? "1" : "0";
             record[kIndex] = value(false);
             for (std::size_t field = kMap; field <= kCycle; ++field) {
@@ -150,7 +152,8 @@ TEST(GenMonsterWriterTest, LoadingWhatWasWrittenGivesTheSameFieldsAndBytes) {
         ASSERT_EQ(load.stored, count);
         for (std::size_t i = 0; i < count; ++i) {
             for (std::size_t field = kCommented; field <= kY2; ++field) {
-                ASSERT_EQ((*loaded)[i][field], (*table)[i][field]) << "record " << i << " field " << field;
+                ASSERT_EQ(RecordAt((*loaded), i)[field], RecordAt((*table), i)[field])
+                    << "record " << i << " field " << field;
             }
         }
         EXPECT_EQ(Joined(GenMonsterLines(*loaded)), written);

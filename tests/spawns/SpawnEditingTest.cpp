@@ -1,5 +1,6 @@
 #include "spawns/SpawnEditing.h"
 #include "records/Errors.h"
+#include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,7 @@ SpawnRecord Spawn(std::string index, std::string area, std::string map = "1") {
 std::unique_ptr<MonsterNameTable> Names(const std::vector<std::pair<std::string, std::string>>& entries) {
     auto names = std::make_unique<MonsterNameTable>();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        (*names)[i] = {entries[i].first, entries[i].second};
+        RecordAt((*names), i) = {entries[i].first, entries[i].second};
     }
     return names;
 }
@@ -33,7 +34,7 @@ class SpawnEditingTest : public ::testing::Test {
 TEST_F(SpawnEditingTest, MonsterListHasOneEntryPerIndexTextInOrderOfFirstAppearance) {
     const std::vector<std::string> indexes = {"3", "1", "3", "5", "05", "1"};
     for (std::size_t i = 0; i < indexes.size(); ++i) {
-        (*table)[i] = Spawn(indexes[i], std::to_string(10 + i));
+        RecordAt((*table), i) = Spawn(indexes[i], std::to_string(10 + i));
     }
     std::vector<std::string> list;
     ASSERT_TRUE(CanBuildSpawnMonsterList(*table, *names));
@@ -41,7 +42,7 @@ TEST_F(SpawnEditingTest, MonsterListHasOneEntryPerIndexTextInOrderOfFirstAppeara
     EXPECT_EQ(list, (std::vector<std::string>{"Cave Spider", "Giant Rat", "Ash Wolf", "Ash Wolf"}));
     const std::vector<std::string> positions = {"0", "1", "0", "2", "3", "1"};
     for (std::size_t i = 0; i < positions.size(); ++i) {
-        EXPECT_EQ((*table)[i][kListPosition], positions[i]) << i;
+        EXPECT_EQ(RecordAt((*table), i)[kListPosition], positions[i]) << i;
     }
     EXPECT_EQ(AreasOfMonster(*table, 0), (std::vector<std::string>{"10", "12"}));
     EXPECT_EQ(AreasOfMonster(*table, 1), (std::vector<std::string>{"11", "15"}));
@@ -50,14 +51,14 @@ TEST_F(SpawnEditingTest, MonsterListHasOneEntryPerIndexTextInOrderOfFirstAppeara
 
 TEST_F(SpawnEditingTest, MonsterListNeedsASpawnAndNames) {
     EXPECT_FALSE(CanBuildSpawnMonsterList(*table, *names));
-    (*table)[0] = Spawn("1", "1");
+    RecordAt((*table), 0) = Spawn("1", "1");
     EXPECT_FALSE(CanBuildSpawnMonsterList(*table, MonsterNameTable{}));
     EXPECT_TRUE(CanBuildSpawnMonsterList(*table, *names));
 }
 
 TEST_F(SpawnEditingTest, AnIndexThatIsNoNumberStopsTheListAfterTheEntriesBeforeIt) {
-    (*table)[0] = Spawn("2", "1");
-    (*table)[1] = Spawn("two", "2");
+    RecordAt((*table), 0) = Spawn("2", "1");
+    RecordAt((*table), 1) = Spawn("two", "2");
     std::vector<std::string> list;
     EXPECT_THROW(
         BuildSpawnMonsterList(*table, *names, [&](const std::string& name) { list.push_back(name); }),
@@ -106,25 +107,25 @@ TEST_F(SpawnEditingTest, CornersThatCannotBeShownThrow) {
 
 TEST_F(SpawnEditingTest, AddFillsTheFirstFreePositionWithTheNextArea) {
     for (std::size_t i = 0; i < 10; ++i) {
-        (*table)[i] = Spawn("1", std::to_string(32 + i));
+        RecordAt((*table), i) = Spawn("1", std::to_string(32 + i));
     }
     NewSpawn spawn{"Cave Spider", false, 0, 4, 120, 219322, 311040, 222522, 314880};
     ASSERT_EQ(AddSpawn(*table, *names, spawn), 10u);
     const SpawnRecord expected = {{"0", "3", "0", "42", "4", "120", "6853", "9720", "6953", "9840", "", ""},
                                   {}};
-    EXPECT_EQ((*table)[10], expected);
+    EXPECT_EQ(RecordAt((*table), 10), expected);
 
     spawn.point = true;
     ASSERT_EQ(AddSpawn(*table, *names, spawn), 11u);
-    EXPECT_EQ((*table)[11][kArea], "43");
-    EXPECT_EQ((*table)[11][kX2], "6853");
-    EXPECT_EQ((*table)[11][kY2], "9720");
-    EXPECT_TRUE(IsSpawnPoint((*table)[11]));
+    EXPECT_EQ(RecordAt((*table), 11)[kArea], "43");
+    EXPECT_EQ(RecordAt((*table), 11)[kX2], "6853");
+    EXPECT_EQ(RecordAt((*table), 11)[kY2], "9720");
+    EXPECT_TRUE(IsSpawnPoint(RecordAt((*table), 11)));
 }
 
 TEST_F(SpawnEditingTest, AddRefusalsStoreNothing) {
-    (*table)[0] = Spawn("1", "7");
-    (*table)[1] = Spawn("1", "eight");
+    RecordAt((*table), 0) = Spawn("1", "7");
+    RecordAt((*table), 1) = Spawn("1", "eight");
     const SpawnRecord empty;
     NewSpawn spawn{"", false, 0, 1, 1, 0, 0, 0, 0};
     EXPECT_EQ(AddSpawn(*table, *names, spawn), std::nullopt);
@@ -132,16 +133,16 @@ TEST_F(SpawnEditingTest, AddRefusalsStoreNothing) {
     EXPECT_EQ(AddSpawn(*table, *names, spawn), std::nullopt);
     spawn.monsterName = "Giant Rat";
     EXPECT_THROW(AddSpawn(*table, *names, spawn), ConvertError);
-    EXPECT_EQ((*table)[2], empty);
+    EXPECT_EQ(RecordAt((*table), 2), empty);
 }
 
 TEST_F(SpawnEditingTest, AddToATableWithEveryRecordLiveGrowsIt) {
     for (std::size_t i = 0; i < 3600; ++i) {
-        (*table)[i] = Spawn("1", std::to_string(i));
+        RecordAt((*table), i) = Spawn("1", std::to_string(i));
     }
     const NewSpawn spawn{"Giant Rat", false, 0, 1, 1, 0, 0, 0, 0};
     EXPECT_EQ(AddSpawn(*table, *names, spawn), 3600u);
     EXPECT_EQ(table->LiveCount(), 3601u);
-    EXPECT_EQ((*table)[3600][kArea], "3600");
+    EXPECT_EQ(RecordAt((*table), 3600)[kArea], "3600");
 }
 } // namespace

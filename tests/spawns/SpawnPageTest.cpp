@@ -7,6 +7,7 @@
 #include "records/Errors.h"
 #include "records/FileBytes.h"
 #include "spawns/SpawnPage.h"
+#include "support/TableRecords.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -85,7 +86,7 @@ TEST_F(SpawnPageTest, ShowingASpawnPointFillsWorldUnitsAndGreysTheSecondCorner) 
     EXPECT_EQ(labels, (QStringList{"7000", "9000", "7000", "9000"}));
     EXPECT_TRUE(pageControl<QCheckBox>("CheckBox13")->isChecked());
     // Showing a spawn never edits it.
-    EXPECT_EQ(spawns()[1][kMax], "2");
+    EXPECT_EQ(RecordAt(spawns(), 1)[kMax], "2");
 
     clickArea("Giant Rat", "9");
     EXPECT_EQ(pageControl<RadioGroup>("RadioGroup4")->itemIndex(), 1);
@@ -97,7 +98,7 @@ TEST_F(SpawnPageTest, EveryChangeStoresAllSevenValues) {
     loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
     clickArea("Hill Goblin", "8");
     pageControl<QSpinBox>("SpinEdit6")->setValue(8);
-    const SpawnRecord& record = spawns()[1];
+    const SpawnRecord& record = RecordAt(spawns(), 1);
     EXPECT_EQ(record[kMax], "8");
     EXPECT_EQ(record[kX1], "7000");
     EXPECT_EQ(record[kY2], "9000");
@@ -152,7 +153,7 @@ TEST_F(SpawnPageTest, AValueThatIsNoNumberLeavesTheFieldsFilledUpToItAndEditsUns
                          Case{kY1, 7}, Case{kX2, 8}, Case{kY2, 9}}) {
         clickArea("Hill Goblin", "8");
         const qsizetype boxes = shell.messages().size();
-        SpawnRecord& record = spawns()[3];
+        SpawnRecord& record = RecordAt(spawns(), 3);
         const SpawnRecord stored = record;
         record[c.field] = "1x";
         const SpawnRecord failing = record;
@@ -173,8 +174,8 @@ TEST_F(SpawnPageTest, AValueThatIsNoNumberLeavesTheFieldsFilledUpToItAndEditsUns
 TEST_F(SpawnPageTest, EachClickOrKeyOnAnAreaThatIsNoNumberShowsOneErrorBox) {
     loadNames();
     loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
-    spawns()[0][kMax] = "five";
-    spawns()[2][kCycle] = "ten";
+    RecordAt(spawns(), 0)[kMax] = "five";
+    RecordAt(spawns(), 2)[kCycle] = "ten";
     clickArea("Giant Rat", "11");
     auto* areas = pageControl<QListWidget>("ListBox4");
     const auto click = [areas](int row) {
@@ -195,7 +196,7 @@ TEST_F(SpawnPageTest, AnAddedSpawnIsListedWithItsMonsterAndAreaChosen) {
     loadNames();
     loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
     clickArea("Giant Rat", "9");
-    spawns()[5] = {{"0", "2", "0", "12", "6", "90", "7000", "10000", "7100", "10100", "", ""}, {}};
+    RecordAt(spawns(), 5) = {{"0", "2", "0", "12", "6", "90", "7000", "10000", "7100", "10100", "", ""}, {}};
     page().ShowAddedSpawn(5);
     auto* monsters = pageControl<QListWidget>("ListBox3");
     auto* areas = pageControl<QListWidget>("ListBox4");
@@ -208,7 +209,7 @@ TEST_F(SpawnPageTest, AnAddedSpawnIsListedWithItsMonsterAndAreaChosen) {
     EXPECT_EQ(pageControl<QSpinBox>("SpinEdit6")->value(), 6);
     EXPECT_EQ(pageControl<QLabel>("Label35")->text(), "Hill Goblin");
     EXPECT_TRUE(shell.messages().isEmpty());
-    EXPECT_EQ(spawns()[5][kMax], "6");
+    EXPECT_EQ(RecordAt(spawns(), 5)[kMax], "6");
 
     QSignalSpy shown(&page(), &SpawnPage::areasToShow);
     page().mapaClick();
@@ -253,7 +254,7 @@ TEST_F(SpawnPageTest, CancelledDialogsChangeNothing) {
     shell.cancelFile();
     page().GenMonster1Click();
     EXPECT_EQ(shell.statusText(), "GenMonster NOT Loaded!");
-    EXPECT_EQ(spawns()[4][kArea], "11");
+    EXPECT_EQ(RecordAt(spawns(), 4)[kArea], "11");
 
     // A cancelled save posts the status line's text again, so that it is cleared three seconds later.
     shell.cancelFile();
@@ -273,7 +274,7 @@ TEST_F(SpawnPageTest, MissingFileFailsAndKeepsTheTable) {
         EXPECT_EQ(QString(error.what()),
                   "Cannot open file \"" + scratchFile("absent.txt") + "\". File not found");
     }
-    EXPECT_EQ(spawns()[0][kArea], "7");
+    EXPECT_EQ(RecordAt(spawns(), 0)[kArea], "7");
 }
 
 TEST_F(SpawnPageTest, AskingForNamesAndAnsweringNoLeavesTheMonsterListEmpty) {
@@ -285,7 +286,7 @@ TEST_F(SpawnPageTest, AskingForNamesAndAnsweringNoLeavesTheMonsterListEmpty) {
     EXPECT_EQ(shell.messages(), QStringList{"Confirm: Do you want to load Monsters Name?"});
     EXPECT_EQ(wanted, 0);
     EXPECT_TRUE(items("ListBox3").isEmpty());
-    EXPECT_EQ(spawns()[0][kListPosition], "");
+    EXPECT_EQ(RecordAt(spawns(), 0)[kListPosition], "");
 }
 
 // "&Yes" asks for the names; the monster list is built once their load ran to its end.
@@ -322,7 +323,7 @@ TEST_F(SpawnPageTest, ASpawnWithoutIndexIsReportedNamingTheFileAndKept) {
     EXPECT_EQ(items("ListBox4"), QStringList{"3500"});
     EXPECT_EQ(pageControl<QLabel>("Label35")->text(), "");
     EXPECT_EQ(shell.messages().size(), 1);
-    EXPECT_EQ(spawns()[3599][kArea], "3599");
+    EXPECT_EQ(RecordAt(spawns(), 3599)[kArea], "3599");
     EXPECT_EQ(shell.statusText(), "GenMonster Loaded!");
 }
 

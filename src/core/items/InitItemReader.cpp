@@ -246,7 +246,12 @@ void InitItemReader::store(std::size_t field, const std::string& value) {
         ++load_.valuesLeftOut;
         return;
     }
-    table_[static_cast<std::size_t>(load_.lastRow)][field] = value;
+    const auto row = static_cast<std::size_t>(load_.lastRow);
+    // Rows are never cleared: a load overwrites them, and adds the rows the table lacks.
+    if (row >= table_.size()) {
+        table_.Resize(row + 1);
+    }
+    table_[row][field] = value;
 }
 
 LoadNotes InitItemLoad::notes() const {

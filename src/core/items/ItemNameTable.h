@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/GrowingTable.h"
+#include "records/RecordTable.h"
 
 #include <string>
 
@@ -13,4 +13,4 @@ struct ItemNameEntry {
 // The item names file: row r is the r-th `itemname` record of the last file
 // read. Rows are never cleared; a later load overwrites from row 0 on, and the
 // table grows to hold every record read.
-using ItemNameTable = GrowingTable<ItemNameEntry>;
+using ItemNameTable = RecordTable<ItemNameEntry>;

@@ -17,7 +17,11 @@ ItemNameEntry* ItemNamesReader::currentRow() {
         ++load_.valuesLeftOut;
         return nullptr;
     }
-    return &table_[static_cast<std::size_t>(load_.lastRow)];
+    const auto row = static_cast<std::size_t>(load_.lastRow);
+    if (row >= table_.size()) {
+        table_.Resize(row + 1);
+    }
+    return &table_[row];
 }
 
 void ItemNamesReader::Step(char b, std::optional<char> a) {

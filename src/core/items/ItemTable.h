@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/GrowingTable.h"
+#include "records/RecordTable.h"
 
 #include <array>
 #include <cstddef>
@@ -13,7 +13,7 @@
 inline constexpr std::size_t kItemFields = 71;
 using ItemRow = std::array<std::string, kItemFields>;
 
-class ItemTable : public GrowingTable<ItemRow> {
+class ItemTable : public RecordTable<ItemRow> {
   public:
     static constexpr std::size_t kFields = kItemFields;
     using Row = ItemRow;

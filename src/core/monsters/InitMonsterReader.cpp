@@ -38,7 +38,7 @@ InitMonsterLoad ParseInitMonster(std::string_view bytes, MonsterTable& table) {
     std::vector<KeylessRecord> nameless;
     SplitResult split = SplitRecords(bytes, "monster", [&](const RecordGroup& group) {
         const std::size_t position = table.size();
-        MonsterRecord& record = table[position];
+        MonsterRecord& record = table.Append();
         parseMonsterRecord(group.text, group.commented, record);
         if (record[MonsterSlot::Name].empty()) {
             nameless.push_back({position, static_cast<std::size_t>(group.text.data() - bytes.data())});

@@ -1,8 +1,8 @@
 #include "monsters/MonsterNameTable.h"
 
+#include "records/ByteClasses.h"
 #include "records/GroupSplitter.h"
 #include "records/IntegerText.h"
-#include "records/ByteClasses.h"
 
 namespace {
 const std::string kEmpty;
@@ -53,8 +53,7 @@ MonsterNamesLoad ParseMonsterNames(std::string_view bytes, MonsterNameTable& tab
     MonsterNamesLoad load;
     // The names file has no comment syntax: every record counts, as its position names a number.
     const SplitResult split = SplitRecords(
-        bytes, kKeyword,
-        [&](const RecordGroup& group) { table.push_back(ParseMonsterNameRecord(group.text)); },
+        bytes, kKeyword, [&](const RecordGroup& group) { table.Append(ParseMonsterNameRecord(group.text)); },
         LineComments::No);
     load.stored = table.size();
     load.encoding = DetectEncoding(bytes);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/GrowingTable.h"
 #include "records/LoadNotes.h"
+#include "records/RecordTable.h"
 #include "records/TextEncoding.h"
 
 #include <cstddef>
@@ -16,7 +16,7 @@ struct MonsterNameEntry {
 };
 
 // Display names of the monsters: the k-th record of the names file names the number k.
-class MonsterNameTable : public GrowingTable<MonsterNameEntry> {
+class MonsterNameTable : public RecordTable<MonsterNameEntry> {
   public:
     // The display name of the entry at position k - 1; empty for k outside 1 to size().
     const std::string& MonsterNameFor(long long k) const;

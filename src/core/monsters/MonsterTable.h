@@ -1,7 +1,7 @@
 #pragma once
 
 #include "records/FieldRecord.h"
-#include "records/GrowingTable.h"
+#include "records/RecordTable.h"
 
 #include <cstddef>
 
@@ -11,7 +11,7 @@
 // hold what the slots cannot: surplus values and groups no key search took.
 using MonsterRecord = FieldRecord<51>;
 
-class MonsterTable : public GrowingTable<MonsterRecord> {
+class MonsterTable : public RecordTable<MonsterRecord> {
   public:
     static constexpr std::size_t kSlots = MonsterRecord::kFieldCount;
 

@@ -1,9 +1,9 @@
 #include "portals/EtcReader.h"
 
+#include "records/ByteClasses.h"
 #include "records/ExtractValues.h"
 #include "records/FileBytes.h"
 #include "records/GroupSplitter.h"
-#include "records/ByteClasses.h"
 
 #include <span>
 #include <tuple>
@@ -108,12 +108,14 @@ class EtcScanner {
             .begin = groupBegin_, .open = groupStart_, .end = close + 1, .replaceEnd = close + 1};
         lastClosed_ = nullptr;
         if (StartsWithKeyword(text, "goto")) {
-            gotos_.table[gotos_.count++] = ParseGotoRecord(text, commented);
+            gotos_.table.Append(ParseGotoRecord(text, commented));
+            ++gotos_.count;
             gotos_.spans.push_back(span);
             owners_.gotoRecord = true;
             lastClosed_ = &gotos_.last();
         } else if (StartsWithKeyword(text, "portal")) {
-            portals_.table[portals_.count++] = ParsePortalRecord(text, commented);
+            portals_.table.Append(ParsePortalRecord(text, commented));
+            ++portals_.count;
             portals_.spans.push_back(span);
             owners_.portalRecord = true;
             lastClosed_ = &portals_.last();

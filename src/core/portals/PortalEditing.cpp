@@ -4,7 +4,8 @@
 #include "records/IntegerText.h"
 
 void AddPortal(PortalTable& portals, const NewPortal& portal) {
-    PortalRecord& record = portals[portals.firstFree()];
+    const std::size_t free = portals.firstFree();
+    PortalRecord& record = free < portals.size() ? portals[free] : portals.Append();
     record[PortalRecord::commented] = portal.on ? "0" : "1";
     record[PortalRecord::country1] = "0";
     record[PortalRecord::country2] = "2";

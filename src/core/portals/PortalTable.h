@@ -1,7 +1,7 @@
 #pragma once
 
 #include "records/FieldRecord.h"
-#include "records/GrowingTable.h"
+#include "records/RecordTable.h"
 
 #include <array>
 #include <cstddef>
@@ -39,7 +39,7 @@ struct GotoRecord : EtcRecord<7> {
 
 // Records without a stored count: the records in use run from position 0 up
 // to the first one that is not present.
-template <typename Record> class EtcTable : public GrowingTable<Record> {
+template <typename Record> class EtcTable : public RecordTable<Record> {
   public:
     // The positions that the list and the writer walk: position 0 always,
     // then each next position while that one is present.

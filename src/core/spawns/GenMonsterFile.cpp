@@ -58,7 +58,7 @@ GenMonsterLoad ParseGenMonster(std::string_view bytes, SpawnTable& table) {
     std::vector<KeylessRecord> indexless;
     SplitResult split = SplitRecords(bytes, "genmonster", [&](const RecordGroup& group) {
         const std::size_t position = table.size();
-        SpawnRecord& record = table[position];
+        SpawnRecord& record = table.Append();
         ParseGenMonsterRecord(group.text, group.commented, record);
         if (record[kIndex].empty()) {
             indexless.push_back({position, static_cast<std::size_t>(group.text.data() - bytes.data())});

@@ -108,7 +108,7 @@ std::optional<std::size_t> AddSpawn(SpawnTable& table, const MonsterNameTable& n
     record[kY1] = IntToStr(WorldToMap(spawn.y1));
     record[kX2] = spawn.point ? record[kX1] : IntToStr(WorldToMap(spawn.x2));
     record[kY2] = spawn.point ? record[kY1] : IntToStr(WorldToMap(spawn.y2));
-    table[free] = std::move(record);
+    table.Append(std::move(record));
     return free;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "records/FieldRecord.h"
-#include "records/GrowingTable.h"
+#include "records/RecordTable.h"
 
 #include <array>
 #include <cstddef>
@@ -28,7 +28,7 @@ enum SpawnField : std::size_t {
 // A spawn: its fields and what they cannot hold (surplus values, groups no key search took).
 using SpawnRecord = FieldRecord<12>;
 
-class SpawnTable : public GrowingTable<SpawnRecord> {
+class SpawnTable : public RecordTable<SpawnRecord> {
   public:
     static constexpr std::size_t kFields = SpawnRecord::kFieldCount;
 

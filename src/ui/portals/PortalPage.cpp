@@ -22,6 +22,7 @@
 #include <QSpinBox>
 
 #include <optional>
+#include <utility>
 
 namespace {
 constexpr int kLeft = 2;
@@ -97,7 +98,7 @@ void PortalPage::ListBox5Click() {
     if (row < 0) {
         return;
     }
-    const PortalRecord& portal = workspace_.portals[static_cast<std::size_t>(row)];
+    const PortalRecord& portal = std::as_const(workspace_.portals)[static_cast<std::size_t>(row)];
     fields_.CheckBox12->setChecked(portal[PortalRecord::commented] == "0");
     const std::array<std::size_t, 4> corners{PortalRecord::x1, PortalRecord::y1, PortalRecord::x2,
                                              PortalRecord::y2};

@@ -4,38 +4,55 @@
 
 #include <cstddef>
 #include <deque>
+#include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
-// The records of one file in file order. The table has no fixed capacity:
-// storing at a position past its last record grows it, and reading such a
-// position gives an empty record, as a table of unbounded size would. Growing
-// never moves a record, so a reference to one stays valid.
+// The records of one file in file order. A table has no fixed capacity, and it
+// grows only when asked to (Append, Resize), never on a read: reading a
+// position past its last record gives an empty record, as a table of
+// unbounded size would, and asking to write there is an error. Growing never
+// moves a record, so a reference to one stays valid.
 //
 // The table also remembers where its reader found each record in the file,
 // and which records it handed out for writing since: only those can differ
 // from what was read.
-template <typename Record> class GrowingTable {
+template <typename Record> class RecordTable {
   public:
     std::size_t size() const { return records_.size(); }
+    bool empty() const { return records_.empty(); }
 
     const Record& operator[](std::size_t position) const {
-        static const Record empty{};
-        return position < records_.size() ? records_[position] : empty;
+        static const Record none{};
+        return position < records_.size() ? records_[position] : none;
     }
 
     Record& operator[](std::size_t position) {
         if (position >= records_.size()) {
-            records_.resize(position + 1);
-            handedOut_.resize(position + 1);
+            throw std::out_of_range("no record at position " + std::to_string(position) + " of a table of " +
+                                    std::to_string(records_.size()));
         }
         handedOut_[position] = true;
         return records_[position];
     }
 
-    void push_back(Record&& record) {
+    Record& Append(Record record = {}) {
         records_.push_back(std::move(record));
         handedOut_.push_back(true);
+        return records_.back();
+    }
+
+    // Drops the last record (an appended record taken back).
+    void RemoveLast() {
+        records_.pop_back();
+        handedOut_.pop_back();
+    }
+
+    // Grows the table with empty records, or cuts it, to `count` records.
+    void Resize(std::size_t count) {
+        records_.resize(count);
+        handedOut_.resize(count, true);
     }
 
     void clear() {
