@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "common/AtomicSave.h"
 #include "common/FileDialogs.h"
 #include "common/GuardedHandler.h"
 #include "common/JpegPicture.h"
@@ -8,10 +9,10 @@
 #include "items/ItemPage.h"
 #include "maps/AreaViewer.h"
 #include "monsters/MonsterPage.h"
-#include "portals/PortalPage.h"
 #include "portals/AddPortalDialog.h"
-#include "spawns/SpawnPage.h"
+#include "portals/PortalPage.h"
 #include "spawns/AddSpawnDialog.h"
+#include "spawns/SpawnPage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -315,6 +316,10 @@ std::optional<QString> MainWindow::chooseFile(FileDialog which, const DialogSett
         dialog->setDefaultSuffix(*settings.defaultSuffix);
     }
     return RunFileDialog(dialog);
+}
+
+void MainWindow::SaveFile(const QString& path, const std::string& bytes) {
+    SaveFileAtomically(path, bytes);
 }
 
 void MainWindow::About1Click() {

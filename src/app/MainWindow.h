@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/WriterLines.h"
 #include "common/Shell.h"
-#include "workspace/Workspace.h"
+#include "common/WriterLines.h"
 #include "maps/MapImageStore.h"
+#include "workspace/Workspace.h"
 
 #include <QMainWindow>
 
@@ -52,6 +52,7 @@ class MainWindow : public QMainWindow, public Shell {
 
     std::optional<QString> chooseFile(FileDialog dialog, const DialogSettings& settings = {}) override;
     WriterLines& lines() override { return *lines_; }
+    void SaveFile(const QString& path, const std::string& bytes) override;
 
     void FormCreate();
     void About1Click();

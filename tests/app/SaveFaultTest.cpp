@@ -64,6 +64,7 @@ struct Writer {
 
 // A fault made in `folder` for a save to `target`, and how to undo it.
 struct FaultSite {
+    FakeShell* shell = nullptr;
     QString folder;
     QString target;
     std::string earlier;
@@ -154,8 +155,8 @@ const std::vector<Fault>& faults() {
          }},
         {"InjectedDiskFull", false,
          [](FaultSite& site) -> std::optional<std::string> {
-             InjectSaveFailureForTests(ENOSPC);
-             site.undo.push_back([] { InjectSaveFailureForTests(0); });
+             site.shell->FailSavesWith(ENOSPC);
+             site.undo.push_back([shell = site.shell] { shell->FailSavesWith(0); });
              return std::nullopt;
          }},
         {"TinyFileSystem", false,
@@ -248,6 +249,7 @@ TEST_P(SaveFaultTest, FailedSaveKeepsTheEarlierFileAndLeavesNothingBehind) {
     ASSERT_GT(reference.size(), 4096u);
 
     FaultSite site;
+    site.shell = &shell;
     site.folder = scratchFile("target");
     site.target = site.folder + "/" + writer.name + ".txt";
     site.earlier = earlier;

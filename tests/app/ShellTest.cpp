@@ -199,7 +199,7 @@ TEST_F(ShellTest, LineBufferSavesEveryLineWithCrLf) {
     buffer.Append(std::string("(b \xE9)"));
     EXPECT_EQ(control<QPlainTextEdit>("Memo1")->toPlainText(), QString::fromLatin1("(a 1)\n(b \xE9)"));
     const QString path = scratchFile("out.txt");
-    buffer.SaveToFile(path);
+    form1->SaveFile(path, buffer.Text());
     EXPECT_EQ(readBytes(path), "(a 1)\r\n(b \xE9)\r\n");
 }
 
@@ -210,7 +210,7 @@ TEST_F(ShellTest, FailedSaveLeavesNoTraceBehind) {
     WriterLines& buffer = form1->lines();
     buffer.Clear();
     buffer.Append("new");
-    EXPECT_THROW(buffer.SaveToFile(scratchFile("taken.txt")), InOutError);
+    EXPECT_THROW(form1->SaveFile(scratchFile("taken.txt"), buffer.Text()), InOutError);
     EXPECT_TRUE(QFileInfo(scratchFile("taken.txt")).isDir());
     EXPECT_EQ(readBytes(scratchFile("other.txt")), "earlier");
     EXPECT_EQ(QDir(scratch.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"other.txt"});
@@ -222,7 +222,7 @@ TEST_F(ShellTest, MissingFolderSaveNamesTheFile) {
     buffer.Append("x");
     const QString path = scratchFile("none/out.txt");
     try {
-        buffer.SaveToFile(path);
+        form1->SaveFile(path, buffer.Text());
         FAIL();
     } catch (const InOutError& error) {
         EXPECT_EQ(QString(error.what()), "Cannot create file \"" + path + "\". File not found");

@@ -1,6 +1,10 @@
 #include "support/FakeShell.h"
 
+#include "common/AtomicSave.h"
 #include "common/MessageBoxes.h"
+#include "records/Errors.h"
+
+#include <QSaveFile>
 
 void FakeShell::answerFile(const QString& path, std::function<void()> whenChosen) {
     files_.push_back([path, whenChosen = std::move(whenChosen)]() -> std::optional<QString> {
@@ -60,4 +64,17 @@ std::optional<QString> FakeShell::chooseFile(FileDialog dialog, const DialogSett
     const auto answer = std::move(files_.front());
     files_.pop_front();
     return answer();
+}
+
+void FakeShell::SaveFile(const QString& path, const std::string& bytes) {
+    if (saveFailure_ == 0) {
+        SaveFileAtomically(path, bytes);
+        return;
+    }
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        file.cancelWriting();
+    }
+    throw InOutError::cannotCreate(path.toStdString(), saveFailure_);
 }

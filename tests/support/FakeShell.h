@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/WriterLines.h"
 #include "common/Shell.h"
+#include "common/WriterLines.h"
 
 #include <QPlainTextEdit>
 #include <QStringList>
@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 // A shell for tests of one page or window: file dialogs and questions are
@@ -45,6 +46,12 @@ class FakeShell : public Shell {
     void ShowFailure(const QString& message) override;
     std::optional<QString> chooseFile(FileDialog dialog, const DialogSettings& settings = {}) override;
     WriterLines& lines() override { return lines_; }
+    // Saves as the main window does, unless FailSavesWith set a failure.
+    void SaveFile(const QString& path, const std::string& bytes) override;
+
+    // While `error` is not 0, every save fails with that errno value after its
+    // temporary file was written, as a full disk would make it.
+    void FailSavesWith(int error) { saveFailure_ = error; }
 
     QPlainTextEdit& memo() { return memo_; }
 
@@ -56,6 +63,7 @@ class FakeShell : public Shell {
     QStringList messages_;
     std::vector<FileDialogUse> fileDialogs_;
     int unanswered_ = 0;
+    int saveFailure_ = 0;
     QPlainTextEdit memo_;
     WriterLines lines_{&memo_};
 };

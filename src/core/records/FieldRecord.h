@@ -7,15 +7,17 @@
 #include <string>
 
 // A record of a file: its text fields, bytes exactly as read, and what the
-// fields cannot hold (surplus values, groups no key search took).
-template <std::size_t FieldCount> struct FieldRecord {
+// fields cannot hold (surplus values, groups no key search took). `Field`
+// names the positions of the fields, a scoped enum per kind of record; code
+// that walks every field uses `fields` by number.
+template <std::size_t FieldCount, typename Field = std::size_t> struct FieldRecord {
     static constexpr std::size_t kFieldCount = FieldCount;
 
     std::array<std::string, FieldCount> fields{};
     RecordExtras extras;
 
-    std::string& operator[](std::size_t field) { return fields.at(field); }
-    const std::string& operator[](std::size_t field) const { return fields.at(field); }
+    std::string& operator[](Field field) { return fields.at(static_cast<std::size_t>(field)); }
+    const std::string& operator[](Field field) const { return fields.at(static_cast<std::size_t>(field)); }
 
     bool operator==(const FieldRecord&) const = default;
 };

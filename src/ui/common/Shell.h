@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 
 class WriterLines;
 class QWidget;
@@ -50,4 +51,8 @@ class Shell {
     virtual std::optional<QString> chooseFile(FileDialog dialog, const DialogSettings& settings = {}) = 0;
 
     virtual WriterLines& lines() = 0;
+
+    // Replaces the file at `path` with `bytes` in one step: a save that fails
+    // leaves the earlier file as it was and throws InOutError.
+    virtual void SaveFile(const QString& path, const std::string& bytes) = 0;
 };

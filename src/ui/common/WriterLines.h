@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include <string>
 #include <vector>
 
@@ -20,19 +18,7 @@ class WriterLines {
     // Every line followed by CR LF, the last one too.
     std::string Text() const;
 
-    // Replaces the file with Text() in one step: a failed save leaves the
-    // earlier file as it was and throws InOutError.
-    void SaveToFile(const QString& path) const;
-
   private:
     QPlainTextEdit* memo_;
     std::vector<std::string> lines_;
 };
-
-// Writes bytes to a file through a temporary file beside it that is renamed
-// over the target only when everything was written.
-void SaveFileAtomically(const QString& path, const std::string& bytes);
-
-// For tests only: while `error` is not 0, every save fails with that errno
-// value after its temporary file was written, as a full disk would make it.
-void InjectSaveFailureForTests(int error);

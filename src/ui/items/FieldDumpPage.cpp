@@ -4,8 +4,8 @@
 #include "common/GuardedHandler.h"
 #include "common/JpegPicture.h"
 #include "common/TextCodec.h"
-#include "workspace/Workspace.h"
 #include "items/FieldDump.h"
+#include "workspace/Workspace.h"
 
 #include <QGroupBox>
 #include <QLabel>

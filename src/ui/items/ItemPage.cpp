@@ -6,11 +6,11 @@
 #include "common/LoadWarnings.h"
 #include "common/Shell.h"
 #include "common/TextCodec.h"
-#include "workspace/Workspace.h"
-#include "items/LookaheadFeeder.h"
 #include "items/InitItemReader.h"
 #include "items/ItemNamesReader.h"
+#include "items/LookaheadFeeder.h"
 #include "records/IntegerText.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QComboBox>

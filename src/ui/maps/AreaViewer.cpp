@@ -2,12 +2,12 @@
 
 #include "common/GuardedHandler.h"
 #include "common/TextCodec.h"
-#include "workspace/Workspace.h"
 #include "maps/MapImageStore.h"
 #include "maps/MarkerShape.h"
 #include "maps/PictureBox.h"
-#include "spawns/SpawnMarkers.h"
 #include "records/IntegerText.h"
+#include "spawns/SpawnMarkers.h"
+#include "workspace/Workspace.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

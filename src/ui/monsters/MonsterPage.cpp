@@ -2,18 +2,18 @@
 
 #include "common/Controls.h"
 #include "common/GuardedHandler.h"
-#include "common/WriterLines.h"
 #include "common/ListClicks.h"
 #include "common/LoadWarnings.h"
 #include "common/Shell.h"
 #include "common/TextCodec.h"
-#include "workspace/Workspace.h"
+#include "common/WriterLines.h"
 #include "monsters/ExperienceChange.h"
 #include "monsters/InitMonsterReader.h"
 #include "monsters/InitMonsterWriter.h"
 #include "monsters/MonsterSlots.h"
 #include "records/FileBytes.h"
 #include "records/IntegerText.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -231,7 +231,7 @@ void MonsterPage::InitMonster2Click() {
     Label11->hide();
 
     if (const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog1)) {
-        lines.SaveToFile(*path);
+        shell_.SaveFile(*path, lines.Text());
         shell_.PostStatus(QStringLiteral("InitMonster saved! in: ") + *path);
     }
     lines.Clear();
@@ -239,7 +239,7 @@ void MonsterPage::InitMonster2Click() {
 
 void MonsterPage::SaveKeepingLayout() {
     if (const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog1)) {
-        SaveFileAtomically(*path, InitMonsterKeepingLayout(*workspace_.initMonsterRead, workspace_.monsters));
+        shell_.SaveFile(*path, InitMonsterKeepingLayout(*workspace_.initMonsterRead, workspace_.monsters));
         shell_.PostStatus(QStringLiteral("InitMonster saved! in: ") + *path);
     }
 }

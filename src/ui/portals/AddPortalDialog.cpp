@@ -1,12 +1,12 @@
 #include "portals/AddPortalDialog.h"
 
-#include "common/Controls.h"
 #include "common/AnswerEnter.h"
+#include "common/Controls.h"
 #include "common/GuardedHandler.h"
 #include "common/Shell.h"
 #include "common/TextCodec.h"
-#include "workspace/Workspace.h"
 #include "portals/PortalEditing.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -54,9 +54,10 @@ AddPortalDialog::AddPortalDialog(Shell& shell, Workspace& workspace)
         x += width + kMargin;
     }
 
-    fields_.onCornerChanged(
-        {Guarded(shell_, this, &AddPortalDialog::SpinEdit13Change), Guarded(shell_, this, &AddPortalDialog::SpinEdit14Change),
-         Guarded(shell_, this, &AddPortalDialog::SpinEdit15Change), Guarded(shell_, this, &AddPortalDialog::SpinEdit16Change)});
+    fields_.onCornerChanged({Guarded(shell_, this, &AddPortalDialog::SpinEdit13Change),
+                             Guarded(shell_, this, &AddPortalDialog::SpinEdit14Change),
+                             Guarded(shell_, this, &AddPortalDialog::SpinEdit15Change),
+                             Guarded(shell_, this, &AddPortalDialog::SpinEdit16Change)});
     connect(Button1, &QPushButton::clicked, this, Guarded(shell_, this, &AddPortalDialog::Button1Click));
     connect(Button2, &QPushButton::clicked, this, Guarded(shell_, this, &AddPortalDialog::Button2Click));
 }

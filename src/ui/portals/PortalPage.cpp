@@ -2,17 +2,17 @@
 
 #include "common/Controls.h"
 #include "common/GuardedHandler.h"
-#include "common/WriterLines.h"
 #include "common/ListClicks.h"
 #include "common/LoadWarnings.h"
 #include "common/Shell.h"
 #include "common/TextCodec.h"
-#include "workspace/Workspace.h"
+#include "common/WriterLines.h"
 #include "portals/EtcReader.h"
 #include "portals/EtcWriter.h"
 #include "portals/PortalList.h"
 #include "portals/PortalUnits.h"
 #include "records/IntegerText.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -151,10 +151,9 @@ void PortalPage::SaveEtc() {
         FileDialog::SaveDialog3, {.filter = QStringLiteral("Etc|Etc.txt|All txt|*.txt|ALL|*.*"),
                                   .defaultSuffix = QStringLiteral("txt")});
     if (path && keepLayout) {
-        SaveFileAtomically(*path,
-                           EtcKeepingLayout(*workspace_.etcRead, workspace_.gotos, workspace_.portals));
+        shell_.SaveFile(*path, EtcKeepingLayout(*workspace_.etcRead, workspace_.gotos, workspace_.portals));
     } else if (path) {
-        lines.SaveToFile(*path);
+        shell_.SaveFile(*path, lines.Text());
     }
     lines.Clear();
 }

@@ -1,16 +1,16 @@
 #include "spawns/AddSpawnDialog.h"
 
-#include "common/Controls.h"
 #include "common/AnswerEnter.h"
+#include "common/Controls.h"
 #include "common/GuardedHandler.h"
 #include "common/Shell.h"
 #include "common/TextCodec.h"
-#include "workspace/Workspace.h"
-#include "maps/MapImageStore.h"
 #include "maps/AreaViewer.h"
+#include "maps/MapImageStore.h"
 #include "maps/WorldUnits.h"
 #include "spawns/CoordinatesGroup.h"
 #include "spawns/SpawnEditing.h"
+#include "workspace/Workspace.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -22,7 +22,8 @@ constexpr int kClientWidth = 386;
 constexpr int kClientHeight = 243;
 } // namespace
 
-AddSpawnDialog::AddSpawnDialog(Shell& shell, Workspace& workspace, const MapImageStore& mapImages, AreaViewer& viewer)
+AddSpawnDialog::AddSpawnDialog(Shell& shell, Workspace& workspace, const MapImageStore& mapImages,
+                               AreaViewer& viewer)
     : QWidget(nullptr, Qt::Tool), shell_(shell), workspace_(workspace), mapImages_(mapImages),
       viewer_(viewer) {
     setObjectName("Form4");

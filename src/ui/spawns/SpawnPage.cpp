@@ -2,18 +2,18 @@
 
 #include "common/Controls.h"
 #include "common/GuardedHandler.h"
-#include "common/WriterLines.h"
 #include "common/ListClicks.h"
 #include "common/LoadWarnings.h"
 #include "common/Shell.h"
 #include "common/TextCodec.h"
-#include "workspace/Workspace.h"
+#include "common/WriterLines.h"
 #include "records/FileBytes.h"
 #include "records/IntegerText.h"
 #include "spawns/CoordinatesGroup.h"
 #include "spawns/GenMonsterFile.h"
 #include "spawns/SpawnEditing.h"
 #include "spawns/WrappedButton.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -283,7 +283,7 @@ void SpawnPage::SGMClick() {
     }
     const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog2);
     if (path) {
-        lines.SaveToFile(*path);
+        shell_.SaveFile(*path, lines.Text());
         shell_.PostStatus(QStringLiteral("GenMonster saved! in: ") + *path);
     } else {
         // The status line is cleared three seconds later in either case.
@@ -293,7 +293,7 @@ void SpawnPage::SGMClick() {
 
 void SpawnPage::SaveKeepingLayout() {
     if (const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog2)) {
-        SaveFileAtomically(*path, GenMonsterKeepingLayout(*workspace_.genMonsterRead, workspace_.spawns));
+        shell_.SaveFile(*path, GenMonsterKeepingLayout(*workspace_.genMonsterRead, workspace_.spawns));
         shell_.PostStatus(QStringLiteral("GenMonster saved! in: ") + *path);
     } else {
         shell_.PostStatus(shell_.statusText());
