@@ -1,4 +1,6 @@
-#include "common/Controls.h"
+#include "common/TypingLimit.h"
+#include "common/ControlBuilders.h"
+#include "common/SpinEdit.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -5,7 +5,8 @@
 #include "support/Hover.h"
 #include "support/ListTexts.h"
 
-#include "common/Controls.h"
+#include "common/RadioGroup.h"
+#include "common/SpinEdit.h"
 #include "maps/AreaViewer.h"
 #include "maps/MarkerShape.h"
 #include "monsters/MonsterSlots.h"

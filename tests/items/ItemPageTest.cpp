@@ -1,6 +1,6 @@
 #include "items/ItemPageFixture.h"
 
-#include "common/Controls.h"
+#include "common/RadioGroup.h"
 #include "records/Errors.h"
 #include "support/TableRecords.h"
 

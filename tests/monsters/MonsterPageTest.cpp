@@ -1,7 +1,8 @@
 #include "support/ListTexts.h"
 #include "support/ShellFixture.h"
 
-#include "common/Controls.h"
+#include "common/RadioGroup.h"
+#include "common/SpinEdit.h"
 #include "monsters/MonsterPage.h"
 #include "monsters/MonsterSlots.h"
 #include "records/Errors.h"

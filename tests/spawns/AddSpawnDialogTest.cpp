@@ -1,7 +1,8 @@
 #include "support/Places.h"
 #include "support/ShellFixture.h"
 
-#include "common/Controls.h"
+#include "common/RadioGroup.h"
+#include "common/SpinEdit.h"
 #include "maps/AreaViewer.h"
 #include "maps/MapImageStore.h"
 #include "spawns/AddSpawnDialog.h"

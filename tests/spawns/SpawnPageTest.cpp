@@ -2,7 +2,7 @@
 #include "support/Places.h"
 #include "support/ShellFixture.h"
 
-#include "common/Controls.h"
+#include "common/RadioGroup.h"
 #include "monsters/MonsterNameTable.h"
 #include "records/Errors.h"
 #include "records/FileBytes.h"

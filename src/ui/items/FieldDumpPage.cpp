@@ -1,6 +1,6 @@
 #include "items/FieldDumpPage.h"
 
-#include "common/Controls.h"
+#include "common/ControlBuilders.h"
 #include "common/GuardedHandler.h"
 #include "common/JpegPicture.h"
 #include "common/TextCodec.h"

@@ -1,10 +1,11 @@
 #include "monsters/MonsterPage.h"
 
-#include "common/Controls.h"
 #include "common/GuardedHandler.h"
 #include "common/ListClicks.h"
 #include "common/LoadWarnings.h"
+#include "common/RadioGroup.h"
 #include "common/Shell.h"
+#include "common/SpinEdit.h"
 #include "common/TextCodec.h"
 #include "common/WriterLines.h"
 #include "monsters/ExperienceChange.h"

@@ -1,7 +1,9 @@
 // The controls of the "Monster" page at their fixed places.
 #include "monsters/MonsterPage.h"
 
-#include "common/Controls.h"
+#include "common/ControlBuilders.h"
+#include "common/RadioGroup.h"
+#include "common/SpinEdit.h"
 #include "monsters/MonsterSlots.h"
 
 #include <QButtonGroup>

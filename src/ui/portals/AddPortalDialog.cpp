@@ -1,9 +1,9 @@
 #include "portals/AddPortalDialog.h"
 
 #include "common/AnswerEnter.h"
-#include "common/Controls.h"
 #include "common/GuardedHandler.h"
 #include "common/Shell.h"
+#include "common/SpinEdit.h"
 #include "common/TextCodec.h"
 #include "portals/PortalEditing.h"
 #include "workspace/Workspace.h"

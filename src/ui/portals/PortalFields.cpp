@@ -1,6 +1,7 @@
 #include "portals/PortalFields.h"
 
-#include "common/Controls.h"
+#include "common/ControlBuilders.h"
+#include "common/SpinEdit.h"
 #include "maps/WorldUnits.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "portals/PortalPage.h"
 
-#include "common/Controls.h"
+#include "common/ControlBuilders.h"
 #include "common/GuardedHandler.h"
 #include "common/ListClicks.h"
 #include "common/LoadWarnings.h"

@@ -1,9 +1,11 @@
 #include "spawns/AddSpawnDialog.h"
 
 #include "common/AnswerEnter.h"
-#include "common/Controls.h"
+#include "common/ControlBuilders.h"
 #include "common/GuardedHandler.h"
+#include "common/RadioGroup.h"
 #include "common/Shell.h"
+#include "common/SpinEdit.h"
 #include "common/TextCodec.h"
 #include "maps/AreaViewer.h"
 #include "maps/MapImageStore.h"

@@ -1,6 +1,8 @@
 #include "spawns/CoordinatesGroup.h"
 
-#include "common/Controls.h"
+#include "common/ControlBuilders.h"
+#include "common/RadioGroup.h"
+#include "common/SpinEdit.h"
 
 #include <QGroupBox>
 #include <QLayout>

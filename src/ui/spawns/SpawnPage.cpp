@@ -1,10 +1,12 @@
 #include "spawns/SpawnPage.h"
 
-#include "common/Controls.h"
+#include "common/ControlBuilders.h"
 #include "common/GuardedHandler.h"
 #include "common/ListClicks.h"
 #include "common/LoadWarnings.h"
+#include "common/RadioGroup.h"
 #include "common/Shell.h"
+#include "common/SpinEdit.h"
 #include "common/TextCodec.h"
 #include "common/WriterLines.h"
 #include "records/FileBytes.h"
