@@ -10,7 +10,7 @@
 #include "portals/EtcReader.h"
 #include "portals/EtcWriter.h"
 #include "portals/PortalList.h"
-#include "portals/PortalUnits.h"
+#include "maps/WorldUnits.h"
 #include "records/IntegerText.h"
 #include "workspace/Workspace.h"
 
