@@ -73,7 +73,7 @@ MainWindow::MainWindow(const QString& programFolder)
 
     form3_ = std::make_unique<AreaViewer>(*this, *workspace_, mapImages_);
     form4_ = std::make_unique<AddSpawnDialog>(*this, *workspace_, mapImages_, *form3_);
-    form6_ = std::make_unique<AddPortalDialog>(*this, *workspace_);
+    form6_ = std::make_unique<AddPortalDialog>(*this, portalPage_->editor());
     wireHandlers();
 }
 
@@ -262,9 +262,7 @@ void MainWindow::wireHandlers() {
             }));
 
     connect(portalPage_, &PortalPage::addPortalWanted, form6_.get(),
-            Guarded(*this, form6_.get(), &AddPortalDialog::Open));
-    connect(form6_.get(), &AddPortalDialog::portalAdded, portalPage_,
-            Guarded(*this, portalPage_, &PortalPage::ListPortals));
+            Guarded(*this, form6_.get(), &AddPortalDialog::open));
 }
 
 void MainWindow::PostStatus(const QString& text) {

@@ -209,7 +209,7 @@ class SaveFaultTest : public ShellFixture,
     }
     void loadEtc(const QString& path) {
         shell.answerFile(path);
-        portals->letcClick();
+        portals->loadEtc();
     }
 
     MonsterPage* monsters = new MonsterPage(shell, *workspace, &sheet);

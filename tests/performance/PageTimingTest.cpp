@@ -189,7 +189,7 @@ TEST_F(PageTimingTest, EveryOperationOnALargeServersTablesFeelsInstant) {
              items->ComboBox2Change(kTypeWeapon);
          },
          [&] { items->ComboBox3Change(selectedItem = (selectedItem + 131) % itemList->count()); }},
-        {"portal list (ListPortals)", [&] { bringToFront(&portalSheet); }, [&] { portals->ListPortals(); }},
+        {"portal list (listPortals)", [&] { bringToFront(&portalSheet); }, [&] { portals->listPortals(); }},
     };
 
     std::printf("%-44s %10s\n", "page operation, large tables", "time (ms)");

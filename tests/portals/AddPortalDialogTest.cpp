@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 
@@ -41,8 +40,13 @@ class AddPortalTest : public ShellFixture {
 
     PortalTable& portals() { return workspace->portals; }
 
-    std::unique_ptr<AddPortalDialog> form6 = std::make_unique<AddPortalDialog>(shell, *workspace);
-    QSignalSpy added{form6.get(), &AddPortalDialog::portalAdded};
+    AddPortalTest() {
+        portalPage->editor().OnChanged([this](const PortalEditor::Change&) { ++added; });
+    }
+
+    PortalPage* portalPage = new PortalPage(shell, *workspace, &sheet);
+    std::unique_ptr<AddPortalDialog> form6 = std::make_unique<AddPortalDialog>(shell, portalPage->editor());
+    int added = 0; // portals added
 };
 
 // What is typed reaches the record; the rules of the stored values are those of AddPortal.
@@ -72,7 +76,7 @@ TEST_F(AddPortalTest, AddStoresWhatTheFieldsShowAtTheFirstFreePosition) {
                                            RecordAt(portals(), i).fields.end()),
                   cases[i].stored)
             << i;
-        EXPECT_EQ(added.count(), static_cast<int>(i) + 1);
+        EXPECT_EQ(added, static_cast<int>(i) + 1);
     }
     EXPECT_FALSE(RecordAt(portals(), 2).present());
 }
@@ -81,12 +85,12 @@ TEST_F(AddPortalTest, FieldsStayForTheNextAddAndCancelResetsThem) {
     fill(true, {"1", "64", "96", "128", "160", "2", "3", "4", "5"}, "twice");
     EXPECT_EQ(field<QLabel>("Label38")->text(), "5");
     add();
-    form6->Open();
+    form6->open();
     EXPECT_TRUE(form6->isVisible());
     EXPECT_EQ(field<QSpinBox>("SpinEdit16")->text(), "160");
     add();
     EXPECT_EQ(RecordAt(portals(), 0).fields, RecordAt(portals(), 1).fields);
-    EXPECT_EQ(added.count(), 2);
+    EXPECT_EQ(added, 2);
 
     form6->show();
     QTest::mouseClick(field<QPushButton>("Button2"), Qt::LeftButton);
@@ -107,29 +111,28 @@ TEST_F(AddPortalTest, EnterInAFieldPressesAdd) {
     form6->show();
     type("SpinEdit17", "9");
     QTest::keyClick(field<QSpinBox>("SpinEdit17"), Qt::Key_Return);
-    EXPECT_EQ(RecordAt(portals(), 0)[PortalRecord::fromMap], "9");
+    EXPECT_EQ(RecordAt(portals(), 0)[PortalField::FromMap], "9");
     EXPECT_FALSE(form6->isVisible());
 }
 
 TEST_F(AddPortalTest, ALargeTableAlwaysHasANextPosition) {
     for (std::size_t i = 0; i < 200; ++i) {
-        RecordAt(portals(), i)[PortalRecord::commented] = "0";
-        RecordAt(portals(), i)[PortalRecord::fromMap] = std::to_string(i);
+        RecordAt(portals(), i)[PortalField::Commented] = "0";
+        RecordAt(portals(), i)[PortalField::FromMap] = std::to_string(i);
     }
     fill(true, {"99", "1", "2", "3", "4", "5", "6", "7", "8"}, " next");
     add();
-    EXPECT_EQ(added.count(), 1);
+    EXPECT_EQ(added, 1);
     EXPECT_FALSE(form6->isVisible());
-    EXPECT_EQ(RecordAt(portals(), 200)[PortalRecord::fromMap], "99");
+    EXPECT_EQ(RecordAt(portals(), 200)[PortalField::FromMap], "99");
     EXPECT_EQ(portals().walkLength(), 201u);
 }
 
 TEST_F(AddPortalTest, NewPortalIsSavedWithTheOthers) {
     fill(false, {"3", "1200", "800", "1260", "840", "5", "300", "400", "0"}, " gate");
     add();
-    auto* portalPage = new PortalPage(shell, *workspace, &sheet);
     shell.answerFile(scratchFile("Etc.txt"));
-    portalPage->setcClick();
+    portalPage->saveEtc();
     EXPECT_EQ(readBytes(scratchFile("Etc.txt")),
               "; goto -----------------------------------\r\n"
               ";(goto     ) ;\r\n"
@@ -152,12 +155,12 @@ TEST_F(AddPortalTest, TheCommentIsStoredInTheFilesEncoding) {
         shell.messages(),
         QStringList{
             "Brennick v1.14a: The character '\u2192' (U+2192) cannot be stored: the file is Latin-1 text"});
-    EXPECT_EQ(added.count(), 0);
+    EXPECT_EQ(added, 0);
     EXPECT_FALSE(RecordAt(portals(), 0).present());
 
     workspace->etcText = TextEncoding::Utf8;
     add();
-    EXPECT_EQ(added.count(), 1);
-    EXPECT_EQ(RecordAt(portals(), 0)[PortalRecord::comment], " Tor zur H\xC3\xB6hle \xE2\x86\x92 Mine");
+    EXPECT_EQ(added, 1);
+    EXPECT_EQ(RecordAt(portals(), 0)[PortalField::Comment], " Tor zur H\xC3\xB6hle \xE2\x86\x92 Mine");
 }
 } // namespace

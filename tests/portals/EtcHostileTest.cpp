@@ -22,7 +22,7 @@ struct Tables {
 TEST(EtcHostile, EveryHostilePortalFileLoadsInLinearTimeWithTheRecordsItHolds) {
     Tables expected;
     expected.read(kPortal);
-    ASSERT_EQ(RecordAt(expected.portals, 0)[PortalRecord::toZ], "0");
+    ASSERT_EQ(RecordAt(expected.portals, 0)[PortalField::ToZ], "0");
     Tables tables;
     for (const HostileInput& input : HostileInputs(kPortal)) {
         SCOPED_TRACE(input.name);
@@ -39,7 +39,7 @@ TEST(EtcHostile, EveryHostilePortalFileLoadsInLinearTimeWithTheRecordsItHolds) {
 TEST(EtcHostile, EveryHostileGotoFileLoadsInLinearTimeWithTheRecordsItHolds) {
     Tables expected;
     expected.read(kGoto);
-    ASSERT_EQ(RecordAt(expected.gotos, 0)[GotoRecord::value5], "0");
+    ASSERT_EQ(RecordAt(expected.gotos, 0)[GotoField::Value5], "0");
     Tables tables;
     for (const HostileInput& input : HostileInputs(kGoto)) {
         SCOPED_TRACE(input.name);

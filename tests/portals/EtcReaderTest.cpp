@@ -147,8 +147,8 @@ TEST(EtcReader, EveryRecordOfTheFileIsStored) {
     const EtcLoad load = tables.read(bytes);
     EXPECT_EQ(load.gotosStored, 180U);
     EXPECT_EQ(load.portalsStored, 140U);
-    EXPECT_EQ(RecordAt(tables.gotos, 179)[GotoRecord::comment], " goto 179");
-    EXPECT_EQ(RecordAt(tables.portals, 139)[PortalRecord::comment], " portal 139");
+    EXPECT_EQ(RecordAt(tables.gotos, 179)[GotoField::Comment], " goto 179");
+    EXPECT_EQ(RecordAt(tables.portals, 139)[PortalField::Comment], " portal 139");
     EXPECT_EQ(tables.portals.firstFree(), 140U);
 }
 

@@ -16,7 +16,7 @@ namespace {
 template <typename Record> Record makeRecord(const std::vector<std::string>& fields) {
     Record record;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        record[i] = fields[i];
+        record.fields[i] = fields[i];
     }
     return record;
 }
@@ -136,11 +136,11 @@ class TableGenerator {
 
     template <typename Record> Record record() {
         Record record;
-        record[Record::commented] = commented();
+        record.fields[0] = commented();
         for (std::size_t field = 1; field + 1 < Record::kFieldCount; ++field) {
-            record[field] = value();
+            record.fields[field] = value();
         }
-        record[Record::kFieldCount - 1] = comment();
+        record.fields.back() = comment();
         return record;
     }
 

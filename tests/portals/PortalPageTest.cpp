@@ -77,7 +77,7 @@ TEST_F(PortalPageTest, CancelledOrFailedLoadChangesNothing) {
     EXPECT_EQ(lines(), kSampleLines);
     EXPECT_EQ(shell.messages(), QStringList{"Brennick v1.14a: Cannot open file \"" +
                                             scratchFile("missing.txt") + "\". File not found"});
-    EXPECT_EQ(RecordAt(portals(), 2)[PortalRecord::comment], " (west) gate; old");
+    EXPECT_EQ(RecordAt(portals(), 2)[PortalField::Comment], " (west) gate; old");
 }
 
 TEST_F(PortalPageTest, SelectionShowsWorldUnitsWithMapUnitsBelow) {
@@ -127,8 +127,8 @@ TEST_F(PortalPageTest, TypedCornersShowMapUnitsAndLeaveTheTable) {
     }
     control<QCheckBox>("CheckBox12")->setChecked(false);
     control<QLineEdit>("Edit3")->setText("changed");
-    EXPECT_EQ(RecordAt(portals(), 0)[PortalRecord::x1], "10");
-    EXPECT_EQ(RecordAt(portals(), 0)[PortalRecord::commented], "0");
+    EXPECT_EQ(RecordAt(portals(), 0)[PortalField::X1], "10");
+    EXPECT_EQ(RecordAt(portals(), 0)[PortalField::Commented], "0");
 
     // Clicking the selected line again brings the stored values back, also
     // where the spin field's own value did not change.

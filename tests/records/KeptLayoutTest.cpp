@@ -4,7 +4,7 @@
 #include "monsters/MonsterSlots.h"
 #include "portals/EtcReader.h"
 #include "portals/EtcWriter.h"
-#include "portals/PortalEditing.h"
+#include "portals/NewPortal.h"
 #include "spawns/GenMonsterFile.h"
 
 #include "support/SavedGroups.h"
@@ -103,14 +103,14 @@ INSTANTIATE_TEST_SUITE_P(
         KeptCase{"ChangedGotoTakesItsCommentAndLeavesTheRestOfItsLine", Kind::Etc,
                  "(goto 1 2 3 4 5)  ; gate (old\n(goto 6 7 8 9 10) (event 1)\n; (goto 0 0 0 0 0)\n",
                  [](Tables& t) {
-                     RecordAt(t.gotos, 0)[GotoRecord::value1] = "9";
-                     RecordAt(t.gotos, 1)[GotoRecord::value1] = "0";
+                     RecordAt(t.gotos, 0)[GotoField::Value1] = "9";
+                     RecordAt(t.gotos, 1)[GotoField::Value1] = "0";
                  },
                  "(goto 9 2 3 4 5) ; gate (old\n(goto 0 7 8 9 10) ;\n (event 1)\n; (goto 0 0 0 0 0)\n"},
         KeptCase{
             "AddedPortalFollowsTheLastPortal", Kind::Etc,
             "(portal (country 0 2) (from 1 1 1 1 1) (to 1 1 1 1)) ; a\n(goto 1 2 3 4 5)\n",
-            [](Tables& t) { AddPortal(t.portals, {.on = true, .comment = " b"}); },
+            [](Tables& t) { t.portals.Append(NewPortalRecord({.on = true, .comment = " b"})); },
             "(portal (country 0 2) (from 1 1 1 1 1) (to 1 1 1 1)) ; a\n(portal (country 0 2) (from 0 0 0 0 "
             "0) (to 0 0 0 0)) ; b\n(goto 1 2 3 4 5)\n"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -160,11 +160,11 @@ void randomEdit(Kind kind, Tables& t, SeededChoices& choose) {
     } else if (kind == Kind::GenMonster) {
         RecordAt(t.spawns, choose.Below(t.spawns.size()))[kMax + choose.Below(6)] = value;
     } else if (add) {
-        AddPortal(t.portals, {.fromMap = 2, .comment = " new " + value});
+        t.portals.Append(NewPortalRecord({.fromMap = 2, .comment = " new " + value}));
     } else if (choose.OneIn(2)) {
-        RecordAt(t.gotos, choose.Below(t.gotos.size()))[GotoRecord::value5] = value;
+        RecordAt(t.gotos, choose.Below(t.gotos.size()))[GotoField::Value5] = value;
     } else {
-        RecordAt(t.portals, choose.Below(t.portals.size()))[PortalRecord::toZ] = value;
+        RecordAt(t.portals, choose.Below(t.portals.size()))[PortalField::ToZ] = value;
     }
 }
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 namespace {
-template <typename Record>
-std::span<std::string> fieldRange(Record& record, std::size_t first, std::size_t count) {
-    return std::span<std::string>(record.fields).subspan(first, count);
+template <typename Record, typename Field>
+std::span<std::string> fieldRange(Record& record, Field first, std::size_t count) {
+    return std::span<std::string>(record.fields).subspan(FieldIndex(first), count);
 }
 
 bool blanksOnly(std::string_view text) {
@@ -132,12 +132,12 @@ class EtcScanner {
         const std::size_t end = LineEndFrom(bytes_, semicolon);
         const std::string comment(bytes_.substr(semicolon + 1, end - semicolon - 1));
         if (owners_.gotoRecord) {
-            gotos_.table[gotos_.count - 1][GotoRecord::comment] = comment;
+            gotos_.table[gotos_.count - 1][GotoField::Comment] = comment;
             gotos_.last().commentBegin = semicolon + 1;
             gotos_.last().commentEnd = end;
         }
         if (owners_.portalRecord) {
-            portals_.table[portals_.count - 1][PortalRecord::comment] = comment;
+            portals_.table[portals_.count - 1][PortalField::Comment] = comment;
             portals_.last().commentBegin = semicolon + 1;
             portals_.last().commentEnd = end;
         }
@@ -173,27 +173,27 @@ class EtcScanner {
 
 GotoRecord ParseGotoRecord(std::string_view text, bool commented) {
     GotoRecord record;
-    record[GotoRecord::commented] = commented ? "1" : "0";
+    record[GotoField::Commented] = commented ? "1" : "0";
     const RecordText groups(text);
     std::string surplus;
-    ExtractKeywordValues(groups, fieldRange(record, GotoRecord::value1, 5), surplus);
-    record.extras.AddSurplus(GotoRecord::value1, std::move(surplus));
+    ExtractKeywordValues(groups, fieldRange(record, GotoField::Value1, 5), surplus);
+    record.extras.AddSurplus(FieldIndex(GotoField::Value1), std::move(surplus));
     record.extras.kept = groups.UntakenGroups();
     return record;
 }
 
 PortalRecord ParsePortalRecord(std::string_view text, bool commented) {
     PortalRecord record;
-    record[PortalRecord::commented] = commented ? "1" : "0";
+    record[PortalField::Commented] = commented ? "1" : "0";
     RecordText groups(text);
     std::size_t start = 0;
     for (const auto& [key, first, count] :
-         {std::tuple<std::string_view, std::size_t, std::size_t>{"country", PortalRecord::country1, 2},
-          {"from", PortalRecord::fromMap, 5},
-          {"to", PortalRecord::toMap, 4}}) {
+         {std::tuple<std::string_view, PortalField, std::size_t>{"country", PortalField::Country1, 2},
+          {"from", PortalField::FromMap, 5},
+          {"to", PortalField::ToMap, 4}}) {
         std::string surplus;
         start = ExtractValues(groups, key, fieldRange(record, first, count), surplus, start);
-        record.extras.AddSurplus(first, std::move(surplus));
+        record.extras.AddSurplus(FieldIndex(first), std::move(surplus));
     }
     record.extras.kept = groups.UntakenGroups();
     return record;

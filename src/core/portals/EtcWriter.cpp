@@ -15,10 +15,11 @@ std::string commentMark(const std::string& commented) {
 }
 
 // The fields first to last, each after one space, then the group's surplus values.
-template <typename Record>
-std::string spacedFields(const Record& record, std::size_t first, std::size_t last) {
-    const std::string& surplus = record.extras.SurplusOf(first);
-    const auto values = std::span(record.fields).subspan(first, last - first + 1);
+template <typename Record, typename Field>
+std::string spacedFields(const Record& record, Field first, Field last) {
+    const std::string& surplus = record.extras.SurplusOf(FieldIndex(first));
+    const auto values =
+        std::span(record.fields).subspan(FieldIndex(first), FieldIndex(last) - FieldIndex(first) + 1);
     const std::size_t filled = FilledValueCount(values, !surplus.empty());
     std::string text;
     for (std::size_t value = 0; value < values.size(); ++value) {
@@ -27,6 +28,13 @@ std::string spacedFields(const Record& record, std::size_t first, std::size_t la
     }
     text += surplus;
     return text;
+}
+
+// The record read at `span` with its trailing comment (its last field), as the reader stored it.
+template <typename Parse> auto recordAsRead(std::string_view read, const RecordSpan& span, Parse parse) {
+    auto record = parse(span.RecordText(read), span.Commented());
+    record.fields.back() = span.Comment(read);
+    return record;
 }
 
 std::string keptGroups(const RecordExtras& extras) {
@@ -40,17 +48,16 @@ std::string keptGroups(const RecordExtras& extras) {
 } // namespace
 
 std::string GotoLine(const GotoRecord& record) {
-    return commentMark(record[GotoRecord::commented]) + "(goto" +
-           spacedFields(record, GotoRecord::value1, GotoRecord::value5) + keptGroups(record.extras) + ") ;" +
-           record[GotoRecord::comment];
+    return commentMark(record[GotoField::Commented]) + "(goto" +
+           spacedFields(record, GotoField::Value1, GotoField::Value5) + keptGroups(record.extras) + ") ;" +
+           record[GotoField::Comment];
 }
 
 std::string PortalLine(const PortalRecord& record) {
-    using R = PortalRecord;
-    return commentMark(record[R::commented]) + "(portal (country" +
-           spacedFields(record, R::country1, R::country2) + ") (from" +
-           spacedFields(record, R::fromMap, R::y2) + ") (to" + spacedFields(record, R::toMap, R::toZ) + ")" +
-           keptGroups(record.extras) + ") ;" + record[R::comment];
+    using enum PortalField;
+    return commentMark(record[Commented]) + "(portal (country" + spacedFields(record, Country1, Country2) +
+           ") (from" + spacedFields(record, FromMap, Y2) + ") (to" + spacedFields(record, ToMap, ToZ) + ")" +
+           keptGroups(record.extras) + ") ;" + record[Comment];
 }
 
 std::vector<std::string> EtcLines(const GotoTable& gotos, const PortalTable& portals,
@@ -73,15 +80,9 @@ std::vector<std::string> EtcLines(const GotoTable& gotos, const PortalTable& por
 
 std::string EtcKeepingLayout(std::string_view read, const GotoTable& gotos, const PortalTable& portals) {
     KeptLayout layout(read, KeptLayout::TrailingComments::Yes);
-    KeepRecords(layout, gotos, SavedEtcCount(gotos), GotoLine, [read](const RecordSpan& span) {
-        GotoRecord record = ParseGotoRecord(span.RecordText(read), span.Commented());
-        record[GotoRecord::comment] = span.Comment(read);
-        return record;
-    });
-    KeepRecords(layout, portals, SavedEtcCount(portals), PortalLine, [read](const RecordSpan& span) {
-        PortalRecord record = ParsePortalRecord(span.RecordText(read), span.Commented());
-        record[PortalRecord::comment] = span.Comment(read);
-        return record;
-    });
+    KeepRecords(layout, gotos, SavedEtcCount(gotos), GotoLine,
+                [read](const RecordSpan& span) { return recordAsRead(read, span, ParseGotoRecord); });
+    KeepRecords(layout, portals, SavedEtcCount(portals), PortalLine,
+                [read](const RecordSpan& span) { return recordAsRead(read, span, ParsePortalRecord); });
     return layout.Result();
 }

@@ -6,8 +6,8 @@ std::vector<std::string> PortalListLines(const PortalTable& portals) {
     lines.reserve(length);
     for (std::size_t position = 0; position < length; ++position) {
         const PortalRecord& portal = portals[position];
-        lines.push_back("Portal from map: " + portal[PortalRecord::fromMap] +
-                        " to map:" + portal[PortalRecord::toMap] + "  " + portal[PortalRecord::comment]);
+        lines.push_back("Portal from map: " + portal[PortalField::FromMap] +
+                        " to map:" + portal[PortalField::ToMap] + "  " + portal[PortalField::Comment]);
     }
     return lines;
 }

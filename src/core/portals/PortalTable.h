@@ -3,39 +3,56 @@
 #include "records/FieldRecord.h"
 #include "records/RecordTable.h"
 
-#include <array>
 #include <cstddef>
 #include <string>
+#include <type_traits>
 #include <vector>
 
-// A record of Etc.txt. It is present when its `commented` field ("0" active,
-// "1" commented out) is not empty.
-template <std::size_t FieldCount> struct EtcRecord : FieldRecord<FieldCount> {
-    static constexpr std::size_t commented = 0;
-
-    bool present() const { return !this->fields[commented].empty(); }
+// The fields of a portal of Etc.txt, bytes exactly as read.
+enum class PortalField : std::size_t {
+    Commented, // "0" active, "1" commented out; empty: no portal at this position
+    Country1,
+    Country2,
+    FromMap, // the map of the entry rectangle
+    X1,      // the entry rectangle's corners in map units
+    Y1,
+    X2,
+    Y2,
+    ToMap, // the destination
+    ToX,
+    ToY,
+    ToZ,
+    Comment, // what follows the ";" after the record on its line
 };
 
-struct PortalRecord : EtcRecord<13> {
-    static constexpr std::size_t country1 = 1;
-    static constexpr std::size_t country2 = 2;
-    static constexpr std::size_t fromMap = 3;
-    static constexpr std::size_t x1 = 4;
-    static constexpr std::size_t y1 = 5;
-    static constexpr std::size_t x2 = 6;
-    static constexpr std::size_t y2 = 7;
-    static constexpr std::size_t toMap = 8;
-    static constexpr std::size_t toX = 9;
-    static constexpr std::size_t toY = 10;
-    static constexpr std::size_t toZ = 11;
-    static constexpr std::size_t comment = 12;
+// The fields of a goto of Etc.txt, bytes exactly as read.
+enum class GotoField : std::size_t {
+    Commented, // as a portal's
+    Value1,
+    Value2,
+    Value3,
+    Value4,
+    Value5,
+    Comment,
 };
 
-struct GotoRecord : EtcRecord<7> {
-    static constexpr std::size_t value1 = 1;
-    static constexpr std::size_t value5 = 5;
-    static constexpr std::size_t comment = 6;
+// The position of a field among a record's `fields`.
+template <typename Field>
+requires std::is_enum_v<Field>
+constexpr std::size_t FieldIndex(Field field) {
+    return static_cast<std::size_t>(field);
+}
+
+// A record of Etc.txt. It is present when its first field, `Commented`, is not empty.
+template <std::size_t FieldCount, typename Field> struct EtcRecord : FieldRecord<FieldCount, Field> {
+    static_assert(FieldIndex(Field::Commented) == 0);
+
+    bool present() const { return !this->fields[0].empty(); }
 };
+
+// Both kinds end with their Comment field.
+using PortalRecord = EtcRecord<FieldIndex(PortalField::Comment) + 1, PortalField>;
+using GotoRecord = EtcRecord<FieldIndex(GotoField::Comment) + 1, GotoField>;
 
 // Records without a stored count: the records in use run from position 0 up
 // to the first one that is not present.
@@ -43,17 +60,14 @@ template <typename Record> class EtcTable : public RecordTable<Record> {
   public:
     // The positions that the list and the writer walk: position 0 always,
     // then each next position while that one is present.
-    std::size_t walkLength() const {
-        std::size_t length = 1;
-        while (length < this->size() && (*this)[length].present()) {
-            ++length;
-        }
-        return length;
-    }
+    std::size_t walkLength() const { return firstAbsentFrom(1); }
 
     // The first position whose record is not present: where a new record goes.
-    std::size_t firstFree() const {
-        std::size_t position = 0;
+    std::size_t firstFree() const { return firstAbsentFrom(0); }
+
+  private:
+    std::size_t firstAbsentFrom(std::size_t from) const {
+        std::size_t position = from;
         while (position < this->size() && (*this)[position].present()) {
             ++position;
         }

@@ -4,33 +4,26 @@
 
 #include <QWidget>
 
+class PortalEditor;
 class QKeyEvent;
 class QPushButton;
 class Shell;
-struct Workspace;
 
 // "Add new portal": a small tool window created once and only shown and
-// hidden, so its fields keep their contents between uses. ADD appends the
-// portal at the first free position of PortalTable.
+// hidden, so its fields keep their contents between uses. ADD adds the
+// portal through the portal page's editor.
 class AddPortalDialog : public QWidget {
     Q_OBJECT
 
   public:
-    AddPortalDialog(Shell& shell, Workspace& workspace);
+    AddPortalDialog(Shell& shell, PortalEditor& editor);
 
     // Shows the dialog without waiting for it.
-    void Open();
-    void Button1Click();
-    void Button2Click();
-    void AddPortal();
-    void SpinEdit13Change();
-    void SpinEdit14Change();
-    void SpinEdit15Change();
-    void SpinEdit16Change();
-
-  signals:
-    // ADD stored a portal: the portal list is due to be rebuilt.
-    void portalAdded();
+    void open();
+    // Adds the portal the fields hold and hides the dialog, its fields kept.
+    void addPortal();
+    // Hides the dialog and empties its fields.
+    void cancel();
 
   protected:
     // Enter presses the default button "ADD" from any field.
@@ -38,10 +31,7 @@ class AddPortalDialog : public QWidget {
 
   private:
     Shell& shell_;
-    Workspace& workspace_;
+    PortalEditor& editor_;
     PortalFields fields_;
-    QPushButton* Button3 = nullptr;
-    QPushButton* Button4 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
+    QPushButton* addButton_ = nullptr;
 };

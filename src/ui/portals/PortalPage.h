@@ -1,11 +1,11 @@
 #pragma once
 
+#include "portals/PortalEditor.h"
 #include "portals/PortalFields.h"
 
 #include <QObject>
 
 class QListWidget;
-class QPushButton;
 class QWidget;
 class Shell;
 struct Workspace;
@@ -13,23 +13,21 @@ struct Workspace;
 // The "Portals" sub-page of the "Map" page: the portal list, a viewer of the
 // selected portal's fields (nothing typed there reaches the table), and the
 // buttons that load Etc.txt, open the add-portal dialog and save Etc.txt.
+// The list follows every change of the portal table.
 class PortalPage : public QObject {
     Q_OBJECT
 
   public:
     PortalPage(Shell& shell, Workspace& workspace, QWidget* sheet);
 
-    void letcClick();
-    void LoadEtc();
-    void ListPortals();
-    void ListBox5Click();
-    void SpinEdit13Change();
-    void SpinEdit14Change();
-    void SpinEdit15Change();
-    void SpinEdit16Change();
-    void addnewportalClick();
-    void setcClick();
-    void SaveEtc();
+    // The editing object of the portal table, which the add-portal dialog shares.
+    PortalEditor& editor() { return editor_; }
+
+    void loadEtc();
+    void listPortals();
+    void showSelectedPortal();
+    void openAddPortalDialog();
+    void saveEtc();
 
   signals:
     // "Add new portal": the add-portal dialog is wanted.
@@ -38,11 +36,7 @@ class PortalPage : public QObject {
   private:
     Shell& shell_;
     Workspace& workspace_;
-
-    QListWidget* ListBox5 = nullptr;
-    QPushButton* PortalShow = nullptr;
+    PortalEditor editor_;
+    QListWidget* portalList_ = nullptr;
     PortalFields fields_;
-    QPushButton* letc = nullptr;
-    QPushButton* addnewportal = nullptr;
-    QPushButton* setc = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "portals/PortalUnits.h"
+#include "maps/WorldUnits.h"
 #include "records/Errors.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +6,7 @@
 #include <string>
 
 namespace {
-TEST(PortalUnits, StoredTextThatCannotBeShownInWorldUnitsFails) {
+TEST(WorldUnits, StoredTextThatCannotBeShownInWorldUnitsFails) {
     for (const std::string text : {"", "abc", "1.5", " 3"}) {
         EXPECT_THROW(MapToWorld(text), ConvertError) << text;
     }

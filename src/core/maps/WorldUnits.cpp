@@ -1,6 +1,5 @@
-#include "portals/PortalUnits.h"
-
 #include "maps/WorldUnits.h"
+
 #include "records/Errors.h"
 #include "records/IntegerText.h"
 
