@@ -28,6 +28,7 @@ class AreaViewer : public QWidget {
 
     // Replaces the picture; a missing or broken file throws and keeps the old one.
     void loadPicture(const QString& path);
+    // The world minimap in place of the picture, for a selection on map 0.
     void showMinimap();
 
     // Shows the viewer and draws a marker for every selected area lying on the

@@ -11,6 +11,7 @@ class QWidget;
 class RadioGroup;
 class SpinEdit;
 
+// Where the "Coordinates" group stands and its columns.
 struct CoordinatesLayout {
     QRect group;
     std::array<int, 4> columns; // left edge of each corner column
