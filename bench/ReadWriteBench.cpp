@@ -13,7 +13,8 @@
 #include "monsters/InitMonsterWriter.h"
 #include "portals/EtcReader.h"
 #include "portals/EtcWriter.h"
-#include "spawns/GenMonsterFile.h"
+#include "spawns/GenMonsterReader.h"
+#include "spawns/GenMonsterWriter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,7 +5,8 @@
 #include "monsters/InitMonsterWriter.h"
 #include "monsters/MonsterSlots.h"
 #include "portals/EtcWriter.h"
-#include "spawns/GenMonsterFile.h"
+#include "spawns/GenMonsterReader.h"
+#include "spawns/GenMonsterWriter.h"
 
 #include <array>
 #include <string_view>
@@ -59,16 +60,16 @@ std::unique_ptr<SpawnTable> Spawns() {
         const std::size_t y2 = 10200 - (k * 53) % 900;
         const std::size_t width = k % 9 == 0 ? 0 : 20 + k % 41;
         const std::size_t height = k % 9 == 0 ? 0 : 20 + k % 43;
-        record[kCommented] = k % 11 == 10 ? "1" : "0";
-        record[kIndex] = num(k < kManyAreas ? 1 : 2 + k % (kMonsterNames - 1));
-        record[kMap] = "0";
-        record[kArea] = num(k + 1);
-        record[kMax] = num(1 + k % 12);
-        record[kCycle] = num(30 * (1 + k % 20));
-        record[kX1] = num(x1);
-        record[kY1] = num(y2 - height);
-        record[kX2] = num(x1 + width);
-        record[kY2] = num(y2);
+        record[SpawnField::Commented] = k % 11 == 10 ? "1" : "0";
+        record[SpawnField::Index] = num(k < kManyAreas ? 1 : 2 + k % (kMonsterNames - 1));
+        record[SpawnField::Map] = "0";
+        record[SpawnField::Area] = num(k + 1);
+        record[SpawnField::Max] = num(1 + k % 12);
+        record[SpawnField::Cycle] = num(30 * (1 + k % 20));
+        record[SpawnField::X1] = num(x1);
+        record[SpawnField::Y1] = num(y2 - height);
+        record[SpawnField::X2] = num(x1 + width);
+        record[SpawnField::Y2] = num(y2);
         record.extras.kept = {"(maxgencount " + num(k % 5) + ")"};
     }
     return table;

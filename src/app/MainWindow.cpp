@@ -72,7 +72,7 @@ MainWindow::MainWindow(const QString& programFolder)
     move(177, 135);
 
     form3_ = std::make_unique<AreaViewer>(*this, *workspace_, mapImages_);
-    form4_ = std::make_unique<AddSpawnDialog>(*this, *workspace_, mapImages_, *form3_);
+    form4_ = std::make_unique<AddSpawnDialog>(*this, *workspace_, spawnPage_->editor());
     form6_ = std::make_unique<AddPortalDialog>(*this, portalPage_->editor());
     wireHandlers();
 }
@@ -249,16 +249,26 @@ void MainWindow::wireHandlers() {
                 finished = true;
             }));
     connect(spawnPage_, &SpawnPage::areasToShow, form3_.get(),
-            Guarded(*this, form3_.get(), &AreaViewer::ShowSelectedAreas));
+            Guarded(*this, form3_.get(), &AreaViewer::showSelectedAreas));
     connect(spawnPage_, &SpawnPage::addSpawnWanted, form4_.get(),
-            Guarded(*this, form4_.get(), &AddSpawnDialog::Open));
-    connect(form4_.get(), &AddSpawnDialog::spawnAdded, spawnPage_,
-            Guarded(*this, spawnPage_, &SpawnPage::ShowAddedSpawn));
+            Guarded(*this, form4_.get(), &AddSpawnDialog::open));
+    connect(form4_.get(), &AddSpawnDialog::minimapWanted, form3_.get(), Guarded(*this, [this](bool& shown) {
+                form3_->showMinimap();
+                shown = true;
+            }));
+    connect(form4_.get(), &AddSpawnDialog::selectionArmWanted, form3_.get(),
+            Guarded(*this, form3_.get(), &AreaViewer::armSelection));
+    connect(form4_.get(), &AddSpawnDialog::selectionDisarmWanted, form3_.get(),
+            Guarded(*this, form3_.get(), &AreaViewer::disarmSelection));
+    connect(form4_.get(), &AddSpawnDialog::viewerHideWanted, form3_.get(),
+            Guarded(*this, [this] { form3_->hide(); }));
+    connect(form4_.get(), &AddSpawnDialog::viewerCloseWanted, form3_.get(),
+            Guarded(*this, [this] { form3_->close(); }));
     connect(form3_.get(), &AreaViewer::selectionStarted, form4_.get(),
-            Guarded(*this, form4_.get(), &AddSpawnDialog::SetSelectionStart));
+            Guarded(*this, form4_.get(), &AddSpawnDialog::setSelectionStart));
     connect(form3_.get(), &AreaViewer::selectionEnded, form4_.get(), Guarded(*this, [this](int x2, int y1) {
-                form4_->SetSelectionEnd(x2, y1);
-                form4_->ShowAfterSelection();
+                form4_->setSelectionEnd(x2, y1);
+                form4_->showAfterSelection();
             }));
 
     connect(portalPage_, &PortalPage::addPortalWanted, form6_.get(),

@@ -205,7 +205,7 @@ class SaveFaultTest : public ShellFixture,
     void loadGenMonster(const QString& path) {
         shell.answerFile(path);
         shell.answerConfirm(false);
-        spawns->GenMonster1Click();
+        spawns->loadGenMonster();
     }
     void loadEtc(const QString& path) {
         shell.answerFile(path);

@@ -99,7 +99,7 @@ TEST_F(WindowsTalkTest, ShowAreaDrawsInTheViewerAndItsFailuresShowTheErrorBox) {
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_TRUE(FindControl<QWidget>(viewer, "area7")->isVisible());
 
-    RecordAt(workspace().spawns, 0)[kMap] = "2";
+    RecordAt(workspace().spawns, 0)[SpawnField::Map] = "2";
     dialogs.then(DialogDriver::press("OK"));
     click("mapa");
     EXPECT_EQ(dialogs.messages().last(),
@@ -164,9 +164,10 @@ TEST_F(WindowsTalkTest, DragOnTheMinimapFillsTheAddSpawnDialogAndTheAddedSpawnIs
 
     click(dialog, "Button1");
     const SpawnRecord& added = RecordAt(workspace().spawns, 5);
-    EXPECT_EQ((std::vector<std::string>{added[kIndex], added[kArea], added[kX1], added[kY1], added[kX2],
-                                        added[kY2]}),
-              (std::vector<std::string>{"2", "12", "6853", "9720", "6953", "9840"}));
+    EXPECT_EQ(
+        (std::vector<std::string>{added[SpawnField::Index], added[SpawnField::Area], added[SpawnField::X1],
+                                  added[SpawnField::Y1], added[SpawnField::X2], added[SpawnField::Y2]}),
+        (std::vector<std::string>{"2", "12", "6853", "9720", "6953", "9840"}));
     EXPECT_FALSE(viewer->isVisible());
     EXPECT_FALSE(dialog->isVisible());
 
@@ -202,7 +203,7 @@ TEST_F(WindowsTalkTest, Utf8MonsterNamesShowWithTheSpawnsAndAddByName) {
     EXPECT_EQ(monsters->itemText(0), epee);
     monsters->setCurrentIndex(monsters->findText(epee));
     click(dialog, "Button1");
-    EXPECT_EQ(RecordAt(workspace().spawns, 5)[kIndex], "1");
+    EXPECT_EQ(RecordAt(workspace().spawns, 5)[SpawnField::Index], "1");
     EXPECT_EQ(form1->statusText(), "Spawn added: area 12");
     EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
 }

@@ -7,7 +7,7 @@
 #include "maps/PictureBox.h"
 #include "records/Errors.h"
 #include "records/FileBytes.h"
-#include "spawns/GenMonsterFile.h"
+#include "spawns/GenMonsterReader.h"
 #include "support/TableRecords.h"
 
 #include <QDir>
@@ -52,7 +52,7 @@ class AreaViewerTest : public ShellFixture {
 };
 
 TEST_F(AreaViewerTest, ShowAreaDrawsTheSelectedAreasOfTheFirstMap) {
-    viewer->ShowSelectedAreas({"7", "9", "11"});
+    viewer->showSelectedAreas({"7", "9", "11"});
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_EQ(viewer->picture()->size(), QSize(512, 512));
     ASSERT_NE(marker("7"), nullptr);
@@ -65,13 +65,12 @@ TEST_F(AreaViewerTest, ShowAreaDrawsTheSelectedAreasOfTheFirstMap) {
     EXPECT_EQ(marker("9")->geometry(), QRect(272, 170, 50, 50));
     // Area 11 lies on map 1, not on the first selected area's map.
     EXPECT_EQ(marker("11"), nullptr);
-    EXPECT_EQ(RecordAt(spawns(), 0)[kMarkerShown], "1");
-    EXPECT_EQ(RecordAt(spawns(), 2)[kMarkerShown], "1");
-    EXPECT_EQ(RecordAt(spawns(), 4)[kMarkerShown], "");
+    EXPECT_TRUE(marker("7")->isVisibleTo(viewer.get()));
+    EXPECT_TRUE(marker("9")->isVisibleTo(viewer.get()));
 }
 
 TEST_F(AreaViewerTest, ASpawnPointBecomesANineByNineCircle) {
-    viewer->ShowSelectedAreas({"8"});
+    viewer->showSelectedAreas({"8"});
     EXPECT_EQ(viewer->picture()->size(), QSize(512, 1536));
     ASSERT_NE(marker("8"), nullptr);
     EXPECT_EQ(marker("8")->geometry(), QRect(3497, -2967, 9, 9));
@@ -80,21 +79,21 @@ TEST_F(AreaViewerTest, ASpawnPointBecomesANineByNineCircle) {
 }
 
 TEST_F(AreaViewerTest, ClosingHidesMarkersAndShowingAgainReusesThem) {
-    viewer->ShowSelectedAreas({"7", "9"});
+    viewer->showSelectedAreas({"7", "9"});
     viewer->close();
     EXPECT_FALSE(marker("7")->isVisibleTo(viewer.get()));
     EXPECT_FALSE(marker("9")->isVisibleTo(viewer.get()));
 
     // A new load forgets which markers exist; the markers are still reused by name.
     loadSpawns();
-    viewer->ShowSelectedAreas({"7"});
+    viewer->showSelectedAreas({"7"});
     EXPECT_TRUE(marker("7")->isVisibleTo(viewer.get()));
     EXPECT_FALSE(marker("9")->isVisibleTo(viewer.get()));
     EXPECT_EQ(viewer->findChildren<MarkerShape*>("area7").size(), 1);
 }
 
 TEST_F(AreaViewerTest, HoverNamesTheMonsterAndTheTitleGivesWorldUnits) {
-    viewer->ShowSelectedAreas({"7"});
+    viewer->showSelectedAreas({"7"});
     Hover(marker("7"), QPoint(5, 5));
     EXPECT_EQ(
         viewer->windowTitle(),
@@ -111,15 +110,15 @@ TEST_F(AreaViewerTest, HoverNamesTheMonsterAndTheTitleGivesWorldUnits) {
 }
 
 TEST_F(AreaViewerTest, HoverOverAnAreaWithoutARecordLeavesTheNameEmpty) {
-    viewer->ShowSelectedAreas({"7"});
-    RecordAt(spawns(), 0)[kArea] = "70";
+    viewer->showSelectedAreas({"7"});
+    RecordAt(spawns(), 0)[SpawnField::Area] = "70";
     Hover(marker("7"), QPoint(2, 2));
     EXPECT_EQ(viewer->findChild<QLabel*>("Label1")->text(), "  area: 7");
 }
 
 // Every picture failure names the file it concerns.
 TEST_F(AreaViewerTest, MissingOrRefusedPicturesFailNamingTheFileAndKeepThePicture) {
-    viewer->ShowSelectedAreas({"7"});
+    viewer->showSelectedAreas({"7"});
     const auto failure = [](const std::function<void()>& load) {
         try {
             load();
@@ -129,13 +128,13 @@ TEST_F(AreaViewerTest, MissingOrRefusedPicturesFailNamingTheFileAndKeepThePictur
         return QStringLiteral("no failure");
     };
     const QString folder = scratch.path();
-    RecordAt(spawns(), 0)[kMap] = "2";
-    EXPECT_EQ(failure([&] { viewer->ShowSelectedAreas({"7"}); }),
+    RecordAt(spawns(), 0)[SpawnField::Map] = "2";
+    EXPECT_EQ(failure([&] { viewer->showSelectedAreas({"7"}); }),
               "Cannot open file \"" + folder + "/map/2.bmp\". File not found");
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_EQ(viewer->picture()->size(), QSize(512, 512));
-    RecordAt(spawns(), 0)[kMap] = "zero";
-    EXPECT_THROW(viewer->ShowSelectedAreas({"7"}), ConvertError);
+    RecordAt(spawns(), 0)[SpawnField::Map] = "zero";
+    EXPECT_THROW(viewer->showSelectedAreas({"7"}), ConvertError);
     // A map text that is not a plain file name never leaves the map folder.
     for (const std::string map : {"../0", "..", "map/1", "0\\..\\1"}) {
         const QString path = folder + "/map/" + QString::fromStdString(map) + ".bmp";
@@ -143,14 +142,14 @@ TEST_F(AreaViewerTest, MissingOrRefusedPicturesFailNamingTheFileAndKeepThePictur
                   "Cannot open file \"" + path + "\". File not found");
     }
     writeBytes(scratch.filePath("broken.bmp"), "BM not a picture");
-    EXPECT_EQ(failure([&] { viewer->LoadPicture(scratch.filePath("broken.bmp")); }),
+    EXPECT_EQ(failure([&] { viewer->loadPicture(scratch.filePath("broken.bmp")); }),
               "Cannot read file \"" + folder + "/broken.bmp\". Bitmap image is not valid");
     EXPECT_EQ(viewer->picture()->size(), QSize(512, 512));
 }
 
 TEST_F(AreaViewerTest, ArmedDragTellsTheCornersInWorldUnits) {
-    viewer->LoadPicture(mapImages.MinimapPath());
-    viewer->ArmSelection();
+    viewer->loadPicture(mapImages.MinimapPath());
+    viewer->armSelection();
     QSignalSpy started(viewer.get(), &AreaViewer::selectionStarted);
     QSignalSpy ended(viewer.get(), &AreaViewer::selectionEnded);
     PictureBox* picture = viewer->picture();
@@ -165,8 +164,8 @@ TEST_F(AreaViewerTest, ArmedDragTellsTheCornersInWorldUnits) {
 }
 
 TEST_F(AreaViewerTest, ADragUpAndLeftGivesAnEmptyBandAndAnIdlePictureTellsNothing) {
-    viewer->LoadPicture(mapImages.MinimapPath());
-    viewer->ArmSelection();
+    viewer->loadPicture(mapImages.MinimapPath());
+    viewer->armSelection();
     QSignalSpy started(viewer.get(), &AreaViewer::selectionStarted);
     PictureBox* picture = viewer->picture();
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(150, 260));
@@ -174,7 +173,7 @@ TEST_F(AreaViewerTest, ADragUpAndLeftGivesAnEmptyBandAndAnIdlePictureTellsNothin
     QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(100, 200));
     EXPECT_TRUE(viewer->findChild<MarkerShape*>("Shape1")->size().isEmpty());
 
-    viewer->DisarmSelection();
+    viewer->disarmSelection();
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(started.count(), 1);
     EXPECT_FALSE(viewer->findChild<MarkerShape*>("Shape1")->isVisible());
@@ -185,14 +184,14 @@ TEST_F(AreaViewerTest, SamplePicturesHoldTheSampleSpawns) {
     AreaViewer sampleViewer(shell, *workspace, samples);
     ParseGenMonster(ReadWholeFile(BRENNICK_EXAMPLES "/GenMonster.txt"), spawns());
     for (std::size_t i = 0; i < spawns().LiveCount(); ++i) {
-        const QString area = QString::fromStdString(RecordAt(spawns(), i)[kArea]);
-        sampleViewer.ShowSelectedAreas({RecordAt(spawns(), i)[kArea]});
+        const QString area = QString::fromStdString(RecordAt(spawns(), i)[SpawnField::Area]);
+        sampleViewer.showSelectedAreas({RecordAt(spawns(), i)[SpawnField::Area]});
         ASSERT_NE(sampleViewer.marker(area), nullptr) << i;
         EXPECT_TRUE(QRect(QPoint(0, 0), sampleViewer.picture()->size())
                         .contains(sampleViewer.marker(area)->geometry()))
             << "area " << area.toStdString();
     }
-    sampleViewer.LoadPicture(samples.MinimapPath());
+    sampleViewer.loadPicture(samples.MinimapPath());
     EXPECT_EQ(sampleViewer.picture()->size(), QSize(512, 512));
     sampleViewer.grab().save(QStringLiteral(BRENNICK_SCREENSHOTS "/area-viewer.png"));
 }

@@ -1,7 +1,7 @@
 // The spawn monster list and the item list are built with an index from text
 // to position, once per build. These tests hold them to the plain nested
 // searches they replace, on full tables and on tables with the odd cases
-// (stale list positions, repeated numbers, empty numbers, a bad index).
+// (repeated numbers, empty numbers, a bad index).
 
 #include "ServerSizeData.h"
 
@@ -10,7 +10,7 @@
 #include "items/ItemNamesReader.h"
 #include "records/Errors.h"
 #include "records/IntegerText.h"
-#include "spawns/SpawnEditing.h"
+#include "spawns/SpawnEditor.h"
 #include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
@@ -22,21 +22,23 @@
 #include <vector>
 
 namespace {
-// For each record without a list position: its monster's name, and that entry
-// for every record of the same monster without a list position.
-void NestedSpawnMonsterList(SpawnTable& table, const MonsterNameTable& names, std::vector<std::string>& out) {
+// For each record without an entry: its monster's name, and that entry for
+// every record of the same monster without an entry.
+void NestedSpawnMonsterList(const SpawnTable& table, const MonsterNameTable& names,
+                            std::vector<std::string>& out, std::vector<std::string>& entryOfRecord) {
     const std::size_t live = table.LiveCount();
+    entryOfRecord.assign(live, "");
     int entries = 0;
     for (std::size_t a = 0; a < live; ++a) {
-        if (!RecordAt(table, a)[kListPosition].empty()) {
+        if (!entryOfRecord[a].empty()) {
             continue;
         }
-        out.push_back(names.MonsterNameForText(RecordAt(table, a)[kIndex]));
+        out.push_back(names.MonsterNameForText(table[a][SpawnField::Index]));
         const std::string entry = IntToStr(entries++);
-        const std::string index = RecordAt(table, a)[kIndex];
+        const std::string index = table[a][SpawnField::Index];
         for (std::size_t b = 0; b < live; ++b) {
-            if (RecordAt(table, b)[kIndex] == index && RecordAt(table, b)[kListPosition].empty()) {
-                RecordAt(table, b)[kListPosition] = entry;
+            if (table[b][SpawnField::Index] == index && entryOfRecord[b].empty()) {
+                entryOfRecord[b] = entry;
             }
         }
     }
@@ -85,53 +87,52 @@ TEST(LinearListsTest, SpawnMonsterListMatchesTheNestedSearch) {
     const std::unique_ptr<MonsterNameTable> names = server_size::MonsterNames();
     const std::vector<SpawnCase> cases{
         {"full table", [](SpawnTable&) {}},
-        {"stale list positions",
-         [](SpawnTable& t) {
-             for (std::size_t p = 0; p < t.size(); p += 7) {
-                 RecordAt(t, p)[kListPosition] = IntToStr(static_cast<std::int64_t>(p % 13));
-             }
-         }},
         {"same monster written two ways",
          [](SpawnTable& t) {
-             RecordAt(t, 600)[kIndex] = "02";
-             RecordAt(t, 900)[kIndex] = "02";
+             RecordAt(t, 600)[SpawnField::Index] = "02";
+             RecordAt(t, 900)[SpawnField::Index] = "02";
          }},
         {"spawns without an index",
-         [](SpawnTable& t) { RecordAt(t, 40)[kIndex] = RecordAt(t, 41)[kIndex] = ""; }},
+         [](SpawnTable& t) { RecordAt(t, 40)[SpawnField::Index] = RecordAt(t, 41)[SpawnField::Index] = ""; }},
         {"bad index after a few monsters",
          [](SpawnTable& t) {
-             RecordAt(t, 700)[kIndex] = "x";
-             RecordAt(t, 701)[kIndex] = "x";
+             RecordAt(t, 700)[SpawnField::Index] = "x";
+             RecordAt(t, 701)[SpawnField::Index] = "x";
          }},
     };
     for (const SpawnCase& test : cases) {
         SCOPED_TRACE(test.name);
-        std::unique_ptr<SpawnTable> expected = server_size::Spawns();
-        test.change(*expected);
-        auto actual = std::make_unique<SpawnTable>(*expected);
+        std::unique_ptr<SpawnTable> table = server_size::Spawns();
+        test.change(*table);
 
         std::vector<std::string> expectedEntries;
+        std::vector<std::string> expectedEntryOfRecord;
         std::string expectedError;
         try {
-            NestedSpawnMonsterList(*expected, *names, expectedEntries);
+            NestedSpawnMonsterList(*table, *names, expectedEntries, expectedEntryOfRecord);
         } catch (const ConvertError& error) {
             expectedError = error.what();
         }
-        std::vector<std::string> actualEntries;
+        std::optional<std::string> read;
+        SpawnEditor editor(*table, *names, read);
         std::string actualError;
         try {
-            BuildSpawnMonsterList(*actual, *names,
-                                  [&](const std::string& name) { actualEntries.push_back(name); });
+            editor.BuildMonsterList();
         } catch (const ConvertError& error) {
             actualError = error.what();
+        }
+        std::vector<std::string> actualEntries;
+        std::vector<std::string> actualEntryOfRecord(table->LiveCount());
+        for (std::size_t entry = 0; entry < editor.monsterList().size(); ++entry) {
+            actualEntries.push_back(editor.monsterList()[entry].name);
+            for (const std::size_t spawn : editor.monsterList()[entry].spawns) {
+                actualEntryOfRecord[spawn] = IntToStr(static_cast<std::int64_t>(entry));
+            }
         }
 
         EXPECT_EQ(actualEntries, expectedEntries);
         EXPECT_EQ(actualError, expectedError);
-        ASSERT_EQ(actual->size(), expected->size());
-        for (std::size_t p = 0; p < actual->size(); ++p) {
-            ASSERT_EQ(RecordAt((*actual), p), RecordAt((*expected), p)) << "position " << p;
-        }
+        EXPECT_EQ(actualEntryOfRecord, expectedEntryOfRecord);
     }
 }
 

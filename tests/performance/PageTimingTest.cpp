@@ -94,23 +94,16 @@ class PageTimingTest : public ShellFixture {
         }
     }
 
-    void clearSpawnListPositions() {
-        for (std::size_t position = 0; position < workspace->spawns.size(); ++position) {
-            RecordAt(workspace->spawns, position)[kListPosition].clear();
-        }
-    }
-
     // The spawn page listing monster 1, whose first 500 areas are selected.
     void selectManyAreas() {
         bringToFront(&spawnSheet);
-        clearSpawnListPositions();
-        spawns->BuildSpawnMonsterList();
+        spawns->refreshMonsterList();
         auto* monsters = FindControl<QListWidget>(&spawnSheet, "ListBox3");
         {
             const QSignalBlocker blocker(monsters);
             monsters->setCurrentRow(0);
         }
-        spawns->ListBox3Click();
+        spawns->showMonsterAreas();
         auto* areas = FindControl<QListWidget>(&spawnSheet, "ListBox4");
         const QSignalBlocker blocker(areas);
         areas->setCurrentRow(0);
@@ -122,7 +115,7 @@ class PageTimingTest : public ShellFixture {
     // A viewer without any area marker, as before the first "Show area".
     void freshViewer() {
         viewer = std::make_unique<AreaViewer>(shell, *workspace, mapImages);
-        QObject::connect(spawns, &SpawnPage::areasToShow, viewer.get(), &AreaViewer::ShowSelectedAreas);
+        QObject::connect(spawns, &SpawnPage::areasToShow, viewer.get(), &AreaViewer::showSelectedAreas);
     }
 
     QWidget monsterSheet;
@@ -167,20 +160,16 @@ TEST_F(PageTimingTest, EveryOperationOnALargeServersTablesFeelsInstant) {
              FindControl<QSpinBox>(&monsterSheet, "SpinEdit5")->setValue(1);
          },
          [&] { monsters->Button7Click(); }},
-        {"BuildSpawnMonsterList, 3600 spawns",
-         [&] {
-             bringToFront(&spawnSheet);
-             clearSpawnListPositions();
-         },
-         [&] { spawns->BuildSpawnMonsterList(); }},
-        {"monster with 500 areas (ListBox3Click)", [&] { selectManyAreas(); },
-         [&] { spawns->ListBox3Click(); }},
-        {"Show area, 500 areas (mapaClick)",
+        {"spawn monster list, 3600 spawns", [&] { bringToFront(&spawnSheet); },
+         [&] { spawns->refreshMonsterList(); }},
+        {"monster with 500 areas (showMonsterAreas)", [&] { selectManyAreas(); },
+         [&] { spawns->showMonsterAreas(); }},
+        {"Show area, 500 areas (showSelectedAreas)",
          [&] {
              selectManyAreas();
              freshViewer();
          },
-         [&] { spawns->mapaClick(); }},
+         [&] { spawns->showSelectedAreas(); }},
         {"item list over 4000 rows (ComboBox2Change)", allWeapons,
          [&] { items->ComboBox2Change(kTypeWeapon); }},
         {"select an item (ComboBox3Change)",

@@ -26,7 +26,7 @@ class ShowAreaIndexTest : public ShellFixture {
     SpawnTable& spawns() { return workspace->spawns; }
 
     QRect shown(const QString& area) {
-        viewer->ShowSelectedAreas({area.toStdString()});
+        viewer->showSelectedAreas({area.toStdString()});
         MarkerShape* shape = viewer->marker(area);
         return shape == nullptr ? QRect() : shape->geometry();
     }
@@ -38,44 +38,43 @@ class ShowAreaIndexTest : public ShellFixture {
 };
 
 TEST_F(ShowAreaIndexTest, TheFirstRecordOfARepeatedAreaIsShown) {
-    RecordAt(spawns(), 20)[kArea] = "x";
+    RecordAt(spawns(), 20)[SpawnField::Area] = "x";
     const QRect ofRecord10 = shown("11");
-    RecordAt(spawns(), 10)[kArea] = "x";
-    RecordAt(spawns(), 20)[kArea] = "11";
+    RecordAt(spawns(), 10)[SpawnField::Area] = "x";
+    RecordAt(spawns(), 20)[SpawnField::Area] = "11";
     const QRect ofRecord20 = shown("11");
     ASSERT_NE(ofRecord10, ofRecord20);
 
     // Both records carry the area: the earlier one wins, as it always did.
-    RecordAt(spawns(), 10)[kArea] = "11";
+    RecordAt(spawns(), 10)[SpawnField::Area] = "11";
     EXPECT_EQ(shown("11"), ofRecord10);
-    EXPECT_EQ(RecordAt(spawns(), 10)[kMarkerShown], "1");
 }
 
 TEST_F(ShowAreaIndexTest, TheCanvasFitsThePictureAndMarkersWhenTheLoopEnds) {
-    RecordAt(spawns(), 3)[kX1] = "9000"; // far beyond the world map's right edge
-    RecordAt(spawns(), 3)[kX2] = "9040";
+    RecordAt(spawns(), 3)[SpawnField::X1] = "9000"; // far beyond the world map's right edge
+    RecordAt(spawns(), 3)[SpawnField::X2] = "9040";
     const QRect far = shown("4");
     EXPECT_EQ(canvasSize(), QSize(far.right() + 1, std::max(viewer->picture()->height(), far.bottom() + 1)));
 
     // The same marker moved back inside: the canvas shrinks to the picture.
-    RecordAt(spawns(), 3)[kX1] = "6800";
-    RecordAt(spawns(), 3)[kX2] = "6840";
+    RecordAt(spawns(), 3)[SpawnField::X1] = "6800";
+    RecordAt(spawns(), 3)[SpawnField::X2] = "6840";
     shown("4");
     EXPECT_EQ(canvasSize(), viewer->picture()->size());
 }
 
 TEST_F(ShowAreaIndexTest, SelectedAreasGoInListOrderWhateverTheOrderOfSelection) {
-    RecordAt(spawns(), 1)[kMap] = "1"; // the second area of monster 1 lies on another map
+    RecordAt(spawns(), 1)[SpawnField::Map] = "1"; // the second area of monster 1 lies on another map
     auto* page = new SpawnPage(shell, *workspace, &sheet);
-    QObject::connect(page, &SpawnPage::areasToShow, viewer.get(), &AreaViewer::ShowSelectedAreas);
-    page->BuildSpawnMonsterList();
+    QObject::connect(page, &SpawnPage::areasToShow, viewer.get(), &AreaViewer::showSelectedAreas);
+    page->refreshMonsterList();
     control<QListWidget>("ListBox3")->setCurrentRow(0);
     auto* areas = control<QListWidget>("ListBox4");
     areas->setCurrentRow(1, QItemSelectionModel::Select);
     areas->setCurrentRow(0, QItemSelectionModel::Select);
     areas->setCurrentRow(1, QItemSelectionModel::NoUpdate);
 
-    page->mapaClick();
+    page->showSelectedAreas();
 
     // The first area in the list decides the map: area 1 on the world map.
     EXPECT_NE(viewer->marker("1"), nullptr);

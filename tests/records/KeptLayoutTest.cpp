@@ -5,7 +5,8 @@
 #include "portals/EtcReader.h"
 #include "portals/EtcWriter.h"
 #include "portals/NewPortal.h"
-#include "spawns/GenMonsterFile.h"
+#include "spawns/GenMonsterReader.h"
+#include "spawns/GenMonsterWriter.h"
 
 #include "support/SavedGroups.h"
 #include "support/SeededChoices.h"
@@ -158,7 +159,8 @@ void randomEdit(Kind kind, Tables& t, SeededChoices& choose) {
     } else if (kind == Kind::GenMonster && add) {
         addSpawn(t.spawns, "new" + value);
     } else if (kind == Kind::GenMonster) {
-        RecordAt(t.spawns, choose.Below(t.spawns.size()))[kMax + choose.Below(6)] = value;
+        RecordAt(t.spawns, choose.Below(t.spawns.size()))
+            .fields[static_cast<std::size_t>(SpawnField::Max) + choose.Below(6)] = value;
     } else if (add) {
         t.portals.Append(NewPortalRecord({.fromMap = 2, .comment = " new " + value}));
     } else if (choose.OneIn(2)) {

@@ -1,4 +1,4 @@
-#include "spawns/GenMonsterFile.h"
+#include "spawns/GenMonsterReader.h"
 #include "support/HostileInputs.h"
 #include "support/LoadTiming.h"
 #include "support/TableRecords.h"
@@ -16,7 +16,7 @@ constexpr std::string_view kRecord =
 TEST(GenMonsterHostile, EveryHostileFileLoadsInLinearTimeWithTheRecordsItHolds) {
     SpawnRecord expected;
     ParseGenMonsterRecord(kRecord.substr(0, kRecord.size() - 1), false, expected);
-    ASSERT_EQ(expected[kY2], "10100");
+    ASSERT_EQ(expected[SpawnField::Y2], "10100");
     auto table = std::make_unique<SpawnTable>();
     for (const HostileInput& input : HostileInputs(kRecord)) {
         SCOPED_TRACE(input.name);
@@ -24,7 +24,7 @@ TEST(GenMonsterHostile, EveryHostileFileLoadsInLinearTimeWithTheRecordsItHolds) 
         const std::size_t records = input.records;
         EXPECT_EQ(load.stored, records);
         if (input.name == "LongValues") {
-            EXPECT_TRUE(RecordAt((*table), 0)[kIndex] == std::string(100000, '7'));
+            EXPECT_TRUE(RecordAt((*table), 0)[SpawnField::Index] == std::string(100000, '7'));
         } else if (input.name == "OneMegabyteRecord") {
             // The padding group is no key's: it is kept with the record.
             EXPECT_EQ(RecordAt((*table), 0).fields, expected.fields);

@@ -1,4 +1,5 @@
-#include "spawns/GenMonsterFile.h"
+#include "spawns/GenMonsterReader.h"
+#include "spawns/GenMonsterWriter.h"
 
 #include "support/SavedGroups.h"
 #include "support/SeededChoices.h"

@@ -1,5 +1,5 @@
+#include "spawns/GenMonsterReader.h"
 #include "records/FileBytes.h"
-#include "spawns/GenMonsterFile.h"
 #include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
@@ -37,8 +37,6 @@ class GenMonsterRecordTest : public ::testing::TestWithParam<RecordCase> {};
 TEST_P(GenMonsterRecordTest, ReadsTheFieldsOfTheFirstRecord) {
     const auto table = Parse(GetParam().bytes);
     EXPECT_EQ(Fields(RecordAt((*table), 0)), GetParam().fields);
-    EXPECT_EQ(RecordAt((*table), 0)[kListPosition], "");
-    EXPECT_EQ(RecordAt((*table), 0)[kMarkerShown], "");
     EXPECT_EQ(RecordAt((*table), 0).extras, GetParam().extras);
 }
 
@@ -85,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         RecordCase{"ExtraRectValuesStayWithTheRect",
                    "(genmonster (index 1) (map 2) (area 3) (max 4) (cycle 5) (rect 1 2 3 4 5 6))",
                    {"0", "1", "2", "3", "4", "5", "1", "2", "3", "4"},
-                   {{{kX1, " 5 6"}}, {}}},
+                   {{{static_cast<std::size_t>(SpawnField::X1), " 5 6"}}, {}}},
         RecordCase{"ValuelessRectGivesNoCorners",
                    "(genmonster (index 1) (map 2) (area 3) (max 4) (cycle 5) (rect))",
                    {"0", "1", "2", "3", "4", "5", "", "", "", ""}},
@@ -106,8 +104,8 @@ TEST(GenMonsterReaderTest, SkipsCommentsNotesAndGroupsOfOtherKeywords) {
     GenMonsterLoad load;
     const auto table = Parse(bytes, &load);
     EXPECT_EQ(load.stored, 2u);
-    EXPECT_EQ(RecordAt((*table), 0)[kIndex], "12");
-    EXPECT_EQ(RecordAt((*table), 1)[kIndex], "13");
+    EXPECT_EQ(RecordAt((*table), 0)[SpawnField::Index], "12");
+    EXPECT_EQ(RecordAt((*table), 1)[SpawnField::Index], "13");
     EXPECT_EQ(table->LiveCount(), 2u);
 }
 
@@ -123,8 +121,8 @@ TEST(GenMonsterReaderTest, EmptyAndParenthesisFreeFilesGiveAnEmptyTable) {
 TEST(GenMonsterReaderTest, AnUnclosedLastRecordIsDropped) {
     const auto table =
         Parse(kSpawn + "\r\n(genmonster (index 5) (map 1) (area 2) (max 1) (cycle 1) (rect 1 1 1");
-    EXPECT_EQ(RecordAt((*table), 0)[kIndex], "12");
-    EXPECT_EQ(RecordAt((*table), 1)[kIndex], "");
+    EXPECT_EQ(RecordAt((*table), 0)[SpawnField::Index], "12");
+    EXPECT_EQ(RecordAt((*table), 1)[SpawnField::Index], "");
 }
 
 TEST(GenMonsterReaderTest, ASecondLoadLeavesNoTraceOfTheFirst) {
@@ -134,13 +132,9 @@ TEST(GenMonsterReaderTest, ASecondLoadLeavesNoTraceOfTheFirst) {
         longer += kSpawn + "\r\n";
     }
     ParseGenMonster(longer, table);
-    RecordAt(table, 0)[kListPosition] = "0";
-    RecordAt(table, 1)[kMarkerShown] = "1";
     ParseGenMonster(";" + kSpawn, table);
-    EXPECT_EQ(RecordAt(table, 0)[kCommented], "1");
-    EXPECT_EQ(RecordAt(table, 0)[kListPosition], "");
-    EXPECT_EQ(std::as_const(table)[1][kMarkerShown], "");
-    EXPECT_EQ(std::as_const(table)[1][kIndex], "");
+    EXPECT_EQ(RecordAt(table, 0)[SpawnField::Commented], "1");
+    EXPECT_EQ(std::as_const(table)[1][SpawnField::Index], "");
     EXPECT_EQ(table.LiveCount(), 1u);
 }
 
@@ -154,7 +148,7 @@ TEST(GenMonsterReaderTest, EveryRecordOfTheFileIsStored) {
     const auto table = Parse(bytes, &load);
     EXPECT_EQ(load.stored, 3600u);
     EXPECT_TRUE(load.notes.empty());
-    EXPECT_EQ(RecordAt((*table), 3599)[kArea], "3599");
+    EXPECT_EQ(RecordAt((*table), 3599)[SpawnField::Area], "3599");
     EXPECT_EQ(table->LiveCount(), 3600u);
     EXPECT_EQ(table->FirstFreePosition(), 3600u);
 }
@@ -177,8 +171,8 @@ TEST(GenMonsterReaderTest, TheSampleFileFillsMapsZeroToFour) {
     EXPECT_GE(load.stored, 40u);
     std::set<std::string> maps;
     for (std::size_t i = 0; i < load.stored; ++i) {
-        maps.insert(RecordAt(table, i)[kMap]);
-        const int index = std::stoi(RecordAt(table, i)[kIndex]);
+        maps.insert(RecordAt(table, i)[SpawnField::Map]);
+        const int index = std::stoi(RecordAt(table, i)[SpawnField::Index]);
         EXPECT_GE(index, 1);
         EXPECT_LE(index, 40);
     }

@@ -1,4 +1,5 @@
-#include "spawns/GenMonsterFile.h"
+#include "spawns/GenMonsterWriter.h"
+#include "spawns/GenMonsterReader.h"
 #include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ namespace {
 SpawnRecord Spawn(std::string commented, std::string index, std::string map, std::string area,
                   std::string max, std::string cycle, std::string x1, std::string y1, std::string x2,
                   std::string y2) {
-    return {{commented, index, map, area, max, cycle, x1, y1, x2, y2, "", ""}, {}};
+    return {{commented, index, map, area, max, cycle, x1, y1, x2, y2}, {}};
 }
 
 std::string Joined(const std::vector<std::string>& lines) {
@@ -47,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "(genmonster (index 05) (map +1) (area -0) (max x) (cycle \"q\") (rect -7 0 1 2))"},
         // An emptied value before a written one is "0", so that the next one keeps its slot.
         LineCase{"EmptiedValuesBeforeWrittenOnesAreZero",
-                 {{"0", "1", "2", "3", "", "5", "", "7", "", "", "", ""}, {{{kMax, " 9"}}, {}}},
+                 {{"0", "1", "2", "3", "", "5", "", "7", "", ""},
+                  {{{static_cast<std::size_t>(SpawnField::Max), " 9"}}, {}}},
                  "(genmonster (index 1) (map 2) (area 3) (max 0 9) (cycle 5) (rect 0 7  ))"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -64,7 +66,7 @@ TEST(GenMonsterWriterTest, WritesEverySpawnWithOrWithoutIndex) {
         RecordAt(table, i) =
             Spawn("0", std::to_string(i + 1), "1", std::to_string(i), "1", "1", "1", "1", "1", "1");
     }
-    RecordAt(table, 5)[kIndex].clear();
+    RecordAt(table, 5)[SpawnField::Index].clear();
     const auto lines = GenMonsterLines(table);
     ASSERT_EQ(lines.size(), 8u);
     EXPECT_EQ(lines[5], "(genmonster (index ) (map 1) (area 5) (max 1) (cycle 1) (rect 1 1 1 1))");
@@ -135,15 +137,16 @@ TEST(GenMonsterWriterTest, LoadingWhatWasWrittenGivesTheSameFieldsAndBytes) {
         const std::size_t count = round < 2 ? 3600 : 1 + random() % 300;
         for (std::size_t i = 0; i < count; ++i) {
             SpawnRecord& record = RecordAt((*table), i);
-            record[kCommented] = random() % 4 == 0 ? "1" : "0";
-            record[kIndex] = value(false);
-            for (std::size_t field = kMap; field <= kCycle; ++field) {
+            record[SpawnField::Commented] = random() % 4 == 0 ? "1" : "0";
+            record[SpawnField::Index] = value(false);
+            for (const SpawnField field :
+                 {SpawnField::Map, SpawnField::Area, SpawnField::Max, SpawnField::Cycle}) {
                 record[field] = value(true);
             }
             // A corner can be empty only after the last given one, as a short rect group loads.
             const std::size_t corners = random() % 5;
             for (std::size_t corner = 0; corner < corners; ++corner) {
-                record[kX1 + corner] = value(false);
+                record.fields[static_cast<std::size_t>(SpawnField::X1) + corner] = value(false);
             }
         }
         const std::string written = Joined(GenMonsterLines(*table));
@@ -151,8 +154,8 @@ TEST(GenMonsterWriterTest, LoadingWhatWasWrittenGivesTheSameFieldsAndBytes) {
         const GenMonsterLoad load = ParseGenMonster(written, *loaded);
         ASSERT_EQ(load.stored, count);
         for (std::size_t i = 0; i < count; ++i) {
-            for (std::size_t field = kCommented; field <= kY2; ++field) {
-                ASSERT_EQ(RecordAt((*loaded), i)[field], RecordAt((*table), i)[field])
+            for (std::size_t field = 0; field < SpawnRecord::kFieldCount; ++field) {
+                ASSERT_EQ(RecordAt((*loaded), i).fields[field], RecordAt((*table), i).fields[field])
                     << "record " << i << " field " << field;
             }
         }

@@ -35,7 +35,7 @@ class SpawnPageTest : public ShellFixture {
 
     void loadGenMonster(const QString& path) {
         shell.answerFile(path);
-        page().GenMonster1Click();
+        page().loadGenMonster();
     }
 
     SpawnPage* page_ = new SpawnPage(shell, *workspace, &sheet);
@@ -86,7 +86,7 @@ TEST_F(SpawnPageTest, ShowingASpawnPointFillsWorldUnitsAndGreysTheSecondCorner) 
     EXPECT_EQ(labels, (QStringList{"7000", "9000", "7000", "9000"}));
     EXPECT_TRUE(pageControl<QCheckBox>("CheckBox13")->isChecked());
     // Showing a spawn never edits it.
-    EXPECT_EQ(RecordAt(spawns(), 1)[kMax], "2");
+    EXPECT_EQ(RecordAt(spawns(), 1)[SpawnField::Max], "2");
 
     clickArea("Giant Rat", "9");
     EXPECT_EQ(pageControl<RadioGroup>("RadioGroup4")->itemIndex(), 1);
@@ -99,23 +99,23 @@ TEST_F(SpawnPageTest, EveryChangeStoresAllSevenValues) {
     clickArea("Hill Goblin", "8");
     pageControl<QSpinBox>("SpinEdit6")->setValue(8);
     const SpawnRecord& record = RecordAt(spawns(), 1);
-    EXPECT_EQ(record[kMax], "8");
-    EXPECT_EQ(record[kX1], "7000");
-    EXPECT_EQ(record[kY2], "9000");
+    EXPECT_EQ(record[SpawnField::Max], "8");
+    EXPECT_EQ(record[SpawnField::X1], "7000");
+    EXPECT_EQ(record[SpawnField::Y2], "9000");
 
     auto* x1 = pageControl<QSpinBox>("SpinEdit8");
     x1->clear();
     QTest::keyClicks(x1, "224031");
-    EXPECT_EQ(record[kX1], "7000");
+    EXPECT_EQ(record[SpawnField::X1], "7000");
     x1->setValue(-33);
-    EXPECT_EQ(record[kX1], "-1");
+    EXPECT_EQ(record[SpawnField::X1], "-1");
     // The map-unit labels keep the values of the moment the spawn was shown.
     EXPECT_EQ(pageControl<QLabel>("Label20")->text(), "7000");
 
     pageControl<QCheckBox>("CheckBox13")->setChecked(false);
-    EXPECT_EQ(record[kCommented], "1");
+    EXPECT_EQ(record[SpawnField::Commented], "1");
     pageControl<QCheckBox>("CheckBox13")->setChecked(true);
-    EXPECT_EQ(record[kCommented], "0");
+    EXPECT_EQ(record[SpawnField::Commented], "0");
 }
 
 // Area 10 is the one spawn of "Cave Spider"; every field it shows differs from area 8's.
@@ -146,11 +146,12 @@ TEST_F(SpawnPageTest, AValueThatIsNoNumberLeavesTheFieldsFilledUpToItAndEditsUns
 
     // The fields filled before the value that is not a number.
     struct Case {
-        std::size_t field;
+        SpawnField field;
         qsizetype filled;
     };
-    for (const Case c : {Case{kIndex, 1}, Case{kMap, 2}, Case{kMax, 3}, Case{kCycle, 4}, Case{kX1, 6},
-                         Case{kY1, 7}, Case{kX2, 8}, Case{kY2, 9}}) {
+    for (const Case c : {Case{SpawnField::Index, 1}, Case{SpawnField::Map, 2}, Case{SpawnField::Max, 3},
+                         Case{SpawnField::Cycle, 4}, Case{SpawnField::X1, 6}, Case{SpawnField::Y1, 7},
+                         Case{SpawnField::X2, 8}, Case{SpawnField::Y2, 9}}) {
         clickArea("Hill Goblin", "8");
         const qsizetype boxes = shell.messages().size();
         SpawnRecord& record = RecordAt(spawns(), 3);
@@ -158,14 +159,14 @@ TEST_F(SpawnPageTest, AValueThatIsNoNumberLeavesTheFieldsFilledUpToItAndEditsUns
         record[c.field] = "1x";
         const SpawnRecord failing = record;
         clickArea("Cave Spider", "10");
-        EXPECT_EQ(shown(), area10.mid(0, c.filled) + point.mid(c.filled)) << c.field;
+        EXPECT_EQ(shown(), area10.mid(0, c.filled) + point.mid(c.filled)) << static_cast<int>(c.field);
         EXPECT_EQ(shell.messages().mid(boxes),
                   QStringList{"Brennick v1.14a: '1x' is not a valid integer value"})
-            << c.field;
+            << static_cast<int>(c.field);
         // Until a spawn shows whole, edits are not stored.
         pageControl<QSpinBox>("SpinEdit6")->setValue(77);
         pageControl<QCheckBox>("CheckBox13")->setChecked(true);
-        EXPECT_EQ(record, failing) << c.field;
+        EXPECT_EQ(record, failing) << static_cast<int>(c.field);
         record = stored;
     }
 }
@@ -174,8 +175,8 @@ TEST_F(SpawnPageTest, AValueThatIsNoNumberLeavesTheFieldsFilledUpToItAndEditsUns
 TEST_F(SpawnPageTest, EachClickOrKeyOnAnAreaThatIsNoNumberShowsOneErrorBox) {
     loadNames();
     loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
-    RecordAt(spawns(), 0)[kMax] = "five";
-    RecordAt(spawns(), 2)[kCycle] = "ten";
+    RecordAt(spawns(), 0)[SpawnField::Max] = "five";
+    RecordAt(spawns(), 2)[SpawnField::Cycle] = "ten";
     clickArea("Giant Rat", "11");
     auto* areas = pageControl<QListWidget>("ListBox4");
     const auto click = [areas](int row) {
@@ -196,8 +197,8 @@ TEST_F(SpawnPageTest, AnAddedSpawnIsListedWithItsMonsterAndAreaChosen) {
     loadNames();
     loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
     clickArea("Giant Rat", "9");
-    RecordAt(spawns(), 5) = {{"0", "2", "0", "12", "6", "90", "7000", "10000", "7100", "10100", "", ""}, {}};
-    page().ShowAddedSpawn(5);
+    RecordAt(spawns(), 5) = {{"0", "2", "0", "12", "6", "90", "7000", "10000", "7100", "10100"}, {}};
+    page().showAddedSpawn(5);
     auto* monsters = pageControl<QListWidget>("ListBox3");
     auto* areas = pageControl<QListWidget>("ListBox4");
     EXPECT_EQ(items("ListBox3"), (QStringList{"Giant Rat", "Hill Goblin", "Cave Spider"}));
@@ -209,10 +210,10 @@ TEST_F(SpawnPageTest, AnAddedSpawnIsListedWithItsMonsterAndAreaChosen) {
     EXPECT_EQ(pageControl<QSpinBox>("SpinEdit6")->value(), 6);
     EXPECT_EQ(pageControl<QLabel>("Label35")->text(), "Hill Goblin");
     EXPECT_TRUE(shell.messages().isEmpty());
-    EXPECT_EQ(RecordAt(spawns(), 5)[kMax], "6");
+    EXPECT_EQ(RecordAt(spawns(), 5)[SpawnField::Max], "6");
 
     QSignalSpy shown(&page(), &SpawnPage::areasToShow);
-    page().mapaClick();
+    page().showSelectedAreas();
     ASSERT_EQ(shown.count(), 1);
     EXPECT_EQ(shown.first().first().value<std::vector<std::string>>(), std::vector<std::string>{"12"});
 }
@@ -226,7 +227,7 @@ TEST_F(SpawnPageTest, SaveWritesTheLoadedAndEditedSpawns) {
 
     const QString path = scratchFile("GenMonster.txt");
     shell.answerFile(path);
-    page().SGMClick();
+    page().saveGenMonster();
     EXPECT_EQ(readBytes(path),
               "(genmonster (index 1) (map 0) (area 7) (max 5) (cycle 300) (rect 7000 10000 7100 10100))\r\n"
               "(genmonster (index 2) (map 3) (area 8) (max 2) (cycle 60) (rect 7000 9000 7000 9000))\r\n"
@@ -241,7 +242,7 @@ TEST_F(SpawnPageTest, SaveWritesTheLoadedAndEditedSpawns) {
     loadGenMonster(path);
     const QString again = scratchFile("again.txt");
     shell.answerFile(again);
-    page().SGMClick();
+    page().saveGenMonster();
     EXPECT_EQ(shell.pendingAnswers(), 0);
     EXPECT_EQ(shell.fileDialogs().size(), 4u);
     EXPECT_EQ(shell.statusText(), "GenMonster saved! in: " + again);
@@ -252,13 +253,13 @@ TEST_F(SpawnPageTest, CancelledDialogsChangeNothing) {
     loadNames();
     loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
     shell.cancelFile();
-    page().GenMonster1Click();
+    page().loadGenMonster();
     EXPECT_EQ(shell.statusText(), "GenMonster NOT Loaded!");
-    EXPECT_EQ(RecordAt(spawns(), 4)[kArea], "11");
+    EXPECT_EQ(RecordAt(spawns(), 4)[SpawnField::Area], "11");
 
     // A cancelled save posts the status line's text again, so that it is cleared three seconds later.
     shell.cancelFile();
-    page().SGMClick();
+    page().saveGenMonster();
     EXPECT_EQ(shell.statusPosts().mid(shell.statusPosts().size() - 2),
               (QStringList{"GenMonster NOT Loaded!", "GenMonster NOT Loaded!"}));
 }
@@ -268,13 +269,13 @@ TEST_F(SpawnPageTest, MissingFileFailsAndKeepsTheTable) {
     loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
     shell.answerFile(scratchFile("absent.txt"));
     try {
-        page().GenMonster1Click();
+        page().loadGenMonster();
         ADD_FAILURE() << "no failure";
     } catch (const InOutError& error) {
         EXPECT_EQ(QString(error.what()),
                   "Cannot open file \"" + scratchFile("absent.txt") + "\". File not found");
     }
-    EXPECT_EQ(RecordAt(spawns(), 0)[kArea], "7");
+    EXPECT_EQ(RecordAt(spawns(), 0)[SpawnField::Area], "7");
 }
 
 TEST_F(SpawnPageTest, AskingForNamesAndAnsweringNoLeavesTheMonsterListEmpty) {
@@ -282,11 +283,11 @@ TEST_F(SpawnPageTest, AskingForNamesAndAnsweringNoLeavesTheMonsterListEmpty) {
     QObject::connect(&page(), &SpawnPage::monsterNamesWanted, [&wanted](bool&) { ++wanted; });
     shell.answerFile(dataFile(kFolder, "GenMonster.txt"));
     shell.answerConfirm(false);
-    page().GenMonster1Click();
+    page().loadGenMonster();
     EXPECT_EQ(shell.messages(), QStringList{"Confirm: Do you want to load Monsters Name?"});
     EXPECT_EQ(wanted, 0);
     EXPECT_TRUE(items("ListBox3").isEmpty());
-    EXPECT_EQ(RecordAt(spawns(), 0)[kListPosition], "");
+    EXPECT_TRUE(page().editor().monsterList().empty());
 }
 
 // "&Yes" asks for the names; the monster list is built once their load ran to its end.
@@ -300,7 +301,7 @@ TEST_F(SpawnPageTest, WantedNamesBuildTheListOnlyWhenTheirLoadFinished) {
         workspace->NamesLoaded = false;
         shell.answerFile(dataFile(kFolder, "GenMonster.txt"));
         shell.answerConfirm(true);
-        page().GenMonster1Click();
+        page().loadGenMonster();
         QObject::disconnect(connection);
         EXPECT_EQ(items("ListBox3").size(), finishes ? 3 : 0) << finishes;
     }
@@ -323,15 +324,15 @@ TEST_F(SpawnPageTest, ASpawnWithoutIndexIsReportedNamingTheFileAndKept) {
     EXPECT_EQ(items("ListBox4"), QStringList{"3500"});
     EXPECT_EQ(pageControl<QLabel>("Label35")->text(), "");
     EXPECT_EQ(shell.messages().size(), 1);
-    EXPECT_EQ(RecordAt(spawns(), 3599)[kArea], "3599");
+    EXPECT_EQ(RecordAt(spawns(), 3599)[SpawnField::Area], "3599");
     EXPECT_EQ(shell.statusText(), "GenMonster Loaded!");
 }
 
 TEST_F(SpawnPageTest, ButtonsWarnWhenTheirPreconditionsAreMissing) {
     QSignalSpy areas(&page(), &SpawnPage::areasToShow);
     QSignalSpy addSpawn(&page(), &SpawnPage::addSpawnWanted);
-    page().mapaClick();
-    page().ansClick();
+    page().showSelectedAreas();
+    page().openAddSpawnDialog();
     EXPECT_EQ(shell.messages(), (QStringList{"Warning: Please select Area",
                                              "Warning: Please load GenMonster and Monsters name"}));
     EXPECT_EQ(areas.count(), 0);
@@ -339,7 +340,7 @@ TEST_F(SpawnPageTest, ButtonsWarnWhenTheirPreconditionsAreMissing) {
 
     loadNames();
     loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
-    page().ansClick();
+    page().openAddSpawnDialog();
     EXPECT_EQ(addSpawn.count(), 1);
 }
 
@@ -350,7 +351,7 @@ TEST_F(SpawnPageTest, ShowAreaSendsTheSelectedAreasInListOrder) {
     auto* areas = pageControl<QListWidget>("ListBox4");
     areas->setCurrentRow(0, QItemSelectionModel::Select);
     QSignalSpy shown(&page(), &SpawnPage::areasToShow);
-    page().mapaClick();
+    page().showSelectedAreas();
     ASSERT_EQ(shown.count(), 1);
     EXPECT_EQ(shown.first().first().value<std::vector<std::string>>(), (std::vector<std::string>{"7", "11"}));
 }

@@ -12,7 +12,7 @@ std::size_t SpawnTable::LiveCount() const {
 std::optional<std::size_t> SpawnTable::FindArea(std::string_view area) const {
     const std::size_t live = LiveCount();
     for (std::size_t position = 0; position < live; ++position) {
-        if ((*this)[position][kArea] == area) {
+        if ((*this)[position][SpawnField::Area] == area) {
             return position;
         }
     }
@@ -20,11 +20,13 @@ std::optional<std::size_t> SpawnTable::FindArea(std::string_view area) const {
 }
 
 bool IsSpawnPoint(const SpawnRecord& record) {
-    return record[kX1] == record[kX2] && record[kY1] == record[kY2];
+    return record[SpawnField::X1] == record[SpawnField::X2] &&
+           record[SpawnField::Y1] == record[SpawnField::Y2];
 }
 
 bool HasAllCorners(const SpawnRecord& record) {
-    return !record[kX1].empty() && !record[kY1].empty() && !record[kX2].empty() && !record[kY2].empty();
+    return !record[SpawnField::X1].empty() && !record[SpawnField::Y1].empty() &&
+           !record[SpawnField::X2].empty() && !record[SpawnField::Y2].empty();
 }
 
 std::optional<std::array<std::string, 2>> XyPoint(const SpawnRecord& record) {

@@ -10,23 +10,21 @@
 #include <string_view>
 
 // The fields of one spawn of GenMonster.txt, bytes exactly as read.
-enum SpawnField : std::size_t {
-    kCommented = 0, // "1" when a ";" stands directly before the record, else "0"
-    kIndex = 1,     // monster number
-    kMap = 2,       // map number
-    kArea = 3,      // area number; the page finds a spawn by this text
-    kMax = 4,       // maximum number of monsters
-    kCycle = 5,     // respawn cycle
-    kX1 = 6,        // corners in map units; (x1, y2) is the upper-left one
-    kY1 = 7,
-    kX2 = 8,
-    kY2 = 9,
-    kListPosition = 10, // entry of the record's monster in the page's monster list
-    kMarkerShown = 11,  // "1" once the area viewer made a marker for the record
+enum class SpawnField : std::size_t {
+    Commented, // "1" when a ";" stands directly before the record, else "0"
+    Index,     // monster number
+    Map,       // map number
+    Area,      // area number
+    Max,       // maximum number of monsters
+    Cycle,     // respawn cycle
+    X1,        // corners in map units; (x1, y2) is the upper-left one
+    Y1,
+    X2,
+    Y2,
 };
 
 // A spawn: its fields and what they cannot hold (surplus values, groups no key search took).
-using SpawnRecord = FieldRecord<12>;
+using SpawnRecord = FieldRecord<10, SpawnField>;
 
 class SpawnTable : public RecordTable<SpawnRecord> {
   public:

@@ -10,8 +10,6 @@
 #include "workspace/Workspace.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -24,7 +22,6 @@ const QColor kNavy(0, 0, 128);
 const QColor kLime(0, 255, 0);
 const QColor kWhite(255, 255, 255);
 const QString kMarkerPrefix = QStringLiteral("area");
-constexpr qint64 kFrameMs = 16;
 
 // Keeps a far-off rectangle within what a widget's geometry can hold.
 int ToPixels(std::int64_t value) {
@@ -33,7 +30,7 @@ int ToPixels(std::int64_t value) {
 }
 } // namespace
 
-AreaViewer::AreaViewer(Shell& shell, Workspace& workspace, const MapImageStore& mapImages)
+AreaViewer::AreaViewer(Shell& shell, const Workspace& workspace, const MapImageStore& mapImages)
     : QWidget(nullptr, Qt::Tool), shell_(shell), workspace_(workspace), mapImages_(mapImages) {
     setObjectName("Form3");
     setWindowTitle("Form3");
@@ -53,56 +50,52 @@ AreaViewer::AreaViewer(Shell& shell, Workspace& workspace, const MapImageStore& 
     canvas_->resize(1, 1);
     scroll_->setWidget(canvas_);
 
-    Image1 = new PictureBox(canvas_);
-    Image1->setObjectName("Image1");
-    Image1->move(0, 0);
+    picture_ = new PictureBox(canvas_);
+    picture_->setObjectName("Image1");
+    picture_->move(0, 0);
 
-    Shape1 = new MarkerShape(canvas_);
-    Shape1->setObjectName("Shape1");
-    Shape1->setKind(MarkerShape::Kind::Rectangle);
-    Shape1->setFillStyle(Qt::DiagCrossPattern);
+    selectionBand_ = new MarkerShape(canvas_);
+    selectionBand_->setObjectName("Shape1");
+    selectionBand_->setKind(MarkerShape::Kind::Rectangle);
+    selectionBand_->setFillStyle(Qt::DiagCrossPattern);
     // White drawn in XOR mode inverts the picture, so band and hatch show on any picture.
-    Shape1->setFillColor(Qt::white);
-    Shape1->setPenWidth(2);
-    Shape1->setPenMode(MarkerShape::PenMode::Xor);
-    Shape1->setPenColor(Qt::white);
-    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Shape1->hide();
+    selectionBand_->setFillColor(Qt::white);
+    selectionBand_->setPenWidth(2);
+    selectionBand_->setPenMode(MarkerShape::PenMode::Xor);
+    selectionBand_->setPenColor(Qt::white);
+    selectionBand_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    selectionBand_->hide();
 
-    Label1 = new QLabel(QStringLiteral("aaa"), this);
-    Label1->setObjectName("Label1");
-    Label1->setAutoFillBackground(true);
-    QPalette palette = Label1->palette();
+    markerInfo_ = new QLabel(QStringLiteral("aaa"), this);
+    markerInfo_->setObjectName("Label1");
+    markerInfo_->setAutoFillBackground(true);
+    QPalette palette = markerInfo_->palette();
     palette.setColor(QPalette::Window, Qt::yellow);
     palette.setColor(QPalette::WindowText, Qt::black);
-    Label1->setPalette(palette);
-    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Label1->hide();
+    markerInfo_->setPalette(palette);
+    markerInfo_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    markerInfo_->hide();
 
-    connect(Image1, &PictureBox::pointerMoved, this, Guarded(shell_, this, &AreaViewer::onPictureMove));
-    connect(Image1, &PictureBox::pressed, this, Guarded(shell_, [this](const QPoint& pixel) {
-                if (armed_) {
-                    Image1MouseDown(pixel);
-                }
-            }));
-    connect(Image1, &PictureBox::released, this, Guarded(shell_, [this](const QPoint& pixel) {
-                if (armed_) {
-                    Image1MouseUp(pixel);
-                }
-            }));
+    connect(picture_, &PictureBox::pointerMoved, this, Guarded(shell_, this, &AreaViewer::trackPointer));
+    connect(picture_, &PictureBox::pressed, this, Guarded(shell_, this, &AreaViewer::startSelection));
+    connect(picture_, &PictureBox::released, this, Guarded(shell_, this, &AreaViewer::endSelection));
 }
 
-void AreaViewer::LoadPicture(const QString& path) {
+void AreaViewer::loadPicture(const QString& path) {
     const QImage image = MapImageStore::LoadBitmap(path);
-    Image1->setPixmap(QPixmap::fromImage(image));
-    Image1->resize(image.size());
+    picture_->setPixmap(QPixmap::fromImage(image));
+    picture_->resize(image.size());
     fitCanvas();
+}
+
+void AreaViewer::showMinimap() {
+    loadPicture(mapImages_.MinimapPath());
 }
 
 void AreaViewer::fitCanvas() {
     // The scrolled area covers the picture and every shown marker, also one
     // that lies beyond the picture's edge.
-    QRect covered(0, 0, std::max(Image1->width(), 1), std::max(Image1->height(), 1));
+    QRect covered(0, 0, std::max(picture_->width(), 1), std::max(picture_->height(), 1));
     for (MarkerShape* shape : std::as_const(markers_)) {
         if (!shape->isHidden()) {
             covered = covered.united(shape->geometry());
@@ -122,19 +115,19 @@ MarkerShape* AreaViewer::markerNamed(const QString& name) {
         shape->setObjectName(name);
         shape->setPenColor(kNavy);
         shape->setFillColor(kWhite);
-        connect(shape, &MarkerShape::pointerMoved, this, Guarded(shell_, this, &AreaViewer::ShapeMouseMove));
+        connect(shape, &MarkerShape::pointerMoved, this, Guarded(shell_, this, &AreaViewer::hoverMarker));
     }
     return shape;
 }
 
 std::int32_t AreaViewer::loadPictureOfMap(const std::string& mapText) {
     const std::int32_t map = StrToInt(mapText);
-    LoadPicture(mapImages_.MapPicturePath(mapText));
+    loadPicture(mapImages_.MapPicturePath(mapText));
     return map;
 }
 
 PicturePlace AreaViewer::picturePlace() const {
-    return {Image1->y(), Image1->x(), Image1->height()};
+    return {picture_->y(), picture_->x(), picture_->height()};
 }
 
 void AreaViewer::placeMarker(MarkerShape* widget, const Marker& shape) {
@@ -149,10 +142,10 @@ void AreaViewer::placeMarker(MarkerShape* widget, const Marker& shape) {
     canvas_->resize(covered.right() + 1, covered.bottom() + 1);
 }
 
-void AreaViewer::ShowSelectedAreas(const std::vector<std::string>& selectedAreas) {
+void AreaViewer::showSelectedAreas(const std::vector<std::string>& selectedAreas) {
     show();
     raise();
-    SpawnTable& spawns = workspace_.spawns;
+    const SpawnTable& spawns = workspace_.spawns;
     const auto firstOfArea = FirstRecordOfEachArea(spawns);
     // The canvas is fitted to all the markers once when the loop ends, also
     // when a failure ends it.
@@ -165,41 +158,34 @@ void AreaViewer::ShowSelectedAreas(const std::vector<std::string>& selectedAreas
             }
         }
     } fit{*this};
-    QElapsedTimer sincePaint;
-    sincePaint.start();
     std::optional<std::int32_t> currentMap;
     for (const std::string& area : selectedAreas) {
-        if (const auto found = firstOfArea.find(area); found != firstOfArea.end()) {
-            SpawnRecord& record = spawns[found->second];
-            if (!currentMap) {
-                currentMap = loadPictureOfMap(record[kMap]);
-            }
-            if (record[kMap] == IntToStr(*currentMap)) {
-                if (const std::optional<Marker> shape = SpawnMarker(record, *currentMap, picturePlace())) {
-                    placeMarker(markerNamed(kMarkerPrefix + ToQ(area, workspace_.spawnText)), *shape);
-                    fit.markerPlaced = true;
-                    record[kMarkerShown] = "1";
-                }
-            }
+        const auto found = firstOfArea.find(area);
+        if (found == firstOfArea.end()) {
+            continue;
         }
-        // Repainted as the markers appear, at most once a frame, without user input.
-        if (sincePaint.elapsed() >= kFrameMs) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            sincePaint.restart();
+        const SpawnRecord& record = spawns[found->second];
+        if (!currentMap) {
+            currentMap = loadPictureOfMap(record[SpawnField::Map]);
+        }
+        if (record[SpawnField::Map] == IntToStr(*currentMap)) {
+            if (const std::optional<Marker> shape = SpawnMarker(record, *currentMap, picturePlace())) {
+                placeMarker(markerNamed(kMarkerPrefix + ToQ(area, workspace_.spawnText)), *shape);
+                fit.markerPlaced = true;
+            }
         }
     }
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void AreaViewer::setStatusText(int px, int py) {
     setWindowTitle(ToQ(CoordinatesTitle(px, py)));
 }
 
-void AreaViewer::onPictureMove(const QPoint& pixel) {
+void AreaViewer::trackPointer(const QPoint& pixel) {
     if (armed_) {
-        Image2MouseMove(pixel);
+        dragSelection(pixel);
     } else {
-        Image1MouseMove(pixel);
+        showPointerOnPicture(pixel);
     }
 }
 
@@ -209,8 +195,8 @@ void AreaViewer::resetMarkerFills() {
     }
 }
 
-void AreaViewer::Image1MouseMove(const QPoint& pixel) {
-    Label1->hide();
+void AreaViewer::showPointerOnPicture(const QPoint& pixel) {
+    markerInfo_->hide();
     setStatusText(pixel.x(), pixel.y());
     // Back on the picture after a hover: the hovered marker returns to its normal fill.
     if (hoverActive_) {
@@ -220,22 +206,22 @@ void AreaViewer::Image1MouseMove(const QPoint& pixel) {
     }
 }
 
-void AreaViewer::ShapeMouseMove(MarkerShape* shape, const QPoint& position, const QPoint& globalPosition) {
-    setStatusText(shape->x() + position.x() - Image1->x(), shape->y() + position.y() - Image1->y());
+void AreaViewer::hoverMarker(MarkerShape* shape, const QPoint& position, const QPoint& globalPosition) {
+    setStatusText(shape->x() + position.x() - picture_->x(), shape->y() + position.y() - picture_->y());
     if (lastHoveredMarker_ != nullptr && lastHoveredMarker_ != shape) {
         lastHoveredMarker_->setFillColor(kWhite);
     }
-    Info(shape->objectName(), globalPosition);
+    showMarkerInfo(shape->objectName(), globalPosition);
     hoverActive_ = true;
     lastHoveredMarker_ = shape;
 }
 
-void AreaViewer::Info(const QString& markerName, const QPoint& globalPosition) {
+void AreaViewer::showMarkerInfo(const QString& markerName, const QPoint& globalPosition) {
     const std::string area = AreaOfMarkerName(FromQ(markerName, workspace_.spawnText));
     std::string name;
     const SpawnTable& spawns = workspace_.spawns;
     if (const std::optional<std::size_t> found = spawns.FindArea(area)) {
-        if (const std::optional<std::int32_t> index = TryStrToInt(spawns[*found][kIndex])) {
+        if (const std::optional<std::int32_t> index = TryStrToInt(spawns[*found][SpawnField::Index])) {
             name = workspace_.monsterNames.MonsterNameFor(*index);
         }
     }
@@ -244,35 +230,35 @@ void AreaViewer::Info(const QString& markerName, const QPoint& globalPosition) {
     }
     // Placed from the window's outer corner, so the label stands just below the pointer.
     const QPoint corner = frameGeometry().topLeft();
-    Label1->setText(ToQ(name, workspace_.monsterNameText) + QStringLiteral("  area: ") +
-                    ToQ(area, workspace_.spawnText));
-    Label1->adjustSize();
-    Label1->move(globalPosition.x() - corner.x(), globalPosition.y() - corner.y());
-    Label1->show();
-    Label1->raise();
+    markerInfo_->setText(ToQ(name, workspace_.monsterNameText) + QStringLiteral("  area: ") +
+                         ToQ(area, workspace_.spawnText));
+    markerInfo_->adjustSize();
+    markerInfo_->move(globalPosition.x() - corner.x(), globalPosition.y() - corner.y());
+    markerInfo_->show();
+    markerInfo_->raise();
 }
 
-void AreaViewer::ArmSelection() {
+void AreaViewer::armSelection() {
     armed_ = true;
     band_ = QRect(0, 0, 1, 1);
     applyBandGeometry();
-    Shape1->show();
-    Shape1->raise();
+    selectionBand_->show();
+    selectionBand_->raise();
     show();
     raise();
 }
 
-void AreaViewer::DisarmSelection() {
+void AreaViewer::disarmSelection() {
     armed_ = false;
     selecting_ = false;
-    Shape1->hide();
+    selectionBand_->hide();
 }
 
 void AreaViewer::applyBandGeometry() {
     // A band dragged up or to the left has a negative size and shows nothing.
     const int width = std::max(band_.width(), 0);
     const int height = std::max(band_.height(), 0);
-    Shape1->setGeometry(Image1->x() + band_.x(), Image1->y() + band_.y(), width, height);
+    selectionBand_->setGeometry(picture_->x() + band_.x(), picture_->y() + band_.y(), width, height);
 }
 
 void AreaViewer::sizeBandTo(const QPoint& pixel) {
@@ -281,7 +267,10 @@ void AreaViewer::sizeBandTo(const QPoint& pixel) {
     applyBandGeometry();
 }
 
-void AreaViewer::Image1MouseDown(const QPoint& pixel) {
+void AreaViewer::startSelection(const QPoint& pixel) {
+    if (!armed_) {
+        return;
+    }
     selecting_ = true;
     const WorldPoint world = PictureToWorld(pixel.x(), pixel.y());
     emit selectionStarted(static_cast<int>(world.x), static_cast<int>(world.y));
@@ -289,31 +278,34 @@ void AreaViewer::Image1MouseDown(const QPoint& pixel) {
     applyBandGeometry();
 }
 
-void AreaViewer::Image2MouseMove(const QPoint& pixel) {
+void AreaViewer::dragSelection(const QPoint& pixel) {
     setStatusText(pixel.x(), pixel.y());
     if (selecting_) {
         sizeBandTo(pixel);
     }
 }
 
-void AreaViewer::Image1MouseUp(const QPoint& pixel) {
+void AreaViewer::endSelection(const QPoint& pixel) {
+    if (!armed_) {
+        return;
+    }
     selecting_ = false;
     sizeBandTo(pixel);
     const WorldPoint world = PictureToWorld(pixel.x(), pixel.y());
     emit selectionEnded(static_cast<int>(world.x), static_cast<int>(world.y));
 }
 
-void AreaViewer::FormClose() {
+void AreaViewer::hideMarkers() {
     // Every marker is hidden, also those left from an earlier load; each is shown again by "Show area".
     for (MarkerShape* shape : std::as_const(markers_)) {
         shape->hide();
     }
-    Label1->hide();
+    markerInfo_->hide();
     hoverActive_ = false;
     lastHoveredMarker_ = nullptr;
 }
 
 void AreaViewer::closeEvent(QCloseEvent* event) {
-    FormClose();
+    hideMarkers();
     event->accept();
 }

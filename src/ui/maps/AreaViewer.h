@@ -24,26 +24,25 @@ class AreaViewer : public QWidget {
     Q_OBJECT
 
   public:
-    AreaViewer(Shell& shell, Workspace& workspace, const MapImageStore& mapImages);
+    AreaViewer(Shell& shell, const Workspace& workspace, const MapImageStore& mapImages);
 
     // Replaces the picture; a missing or broken file throws and keeps the old one.
-    void LoadPicture(const QString& path);
+    void loadPicture(const QString& path);
+    // The world minimap in place of the picture, for a selection on map 0.
+    void showMinimap();
 
     // Shows the viewer and draws a marker for every selected area lying on the
     // first selected area's map, loading that map's picture.
-    void ShowSelectedAreas(const std::vector<std::string>& selectedAreas);
+    void showSelectedAreas(const std::vector<std::string>& selectedAreas);
 
     // The selection of the add-spawn dialog's rectangle on the picture.
-    void ArmSelection();
-    void DisarmSelection();
+    void armSelection();
+    void disarmSelection();
     bool selectionArmed() const { return armed_; }
-
-    void FormClose();
-    void Info(const QString& markerName, const QPoint& globalPosition);
 
     // The marker named "area" + area text, if one was made.
     MarkerShape* marker(const QString& areaText) const;
-    PictureBox* picture() const { return Image1; }
+    PictureBox* picture() const { return picture_; }
     QWidget* canvas() const { return canvas_; }
 
   signals:
@@ -61,26 +60,29 @@ class AreaViewer : public QWidget {
     void placeMarker(MarkerShape* widget, const Marker& shape);
     void fitCanvas();
 
-    void Image1MouseMove(const QPoint& pixel);
-    void ShapeMouseMove(MarkerShape* shape, const QPoint& position, const QPoint& globalPosition);
-    void Image1MouseDown(const QPoint& pixel);
-    void Image2MouseMove(const QPoint& pixel);
-    void Image1MouseUp(const QPoint& pixel);
+    void trackPointer(const QPoint& pixel);
+    void showPointerOnPicture(const QPoint& pixel);
+    void hoverMarker(MarkerShape* shape, const QPoint& position, const QPoint& globalPosition);
+    void showMarkerInfo(const QString& markerName, const QPoint& globalPosition);
+    void startSelection(const QPoint& pixel);
+    void dragSelection(const QPoint& pixel);
+    void endSelection(const QPoint& pixel);
+    // Every marker and the marker information hidden, as when the viewer closes.
+    void hideMarkers();
 
-    void onPictureMove(const QPoint& pixel);
     void setStatusText(int px, int py);
     void resetMarkerFills();
     void sizeBandTo(const QPoint& pixel);
     void applyBandGeometry();
 
     Shell& shell_;
-    Workspace& workspace_;
+    const Workspace& workspace_;
     const MapImageStore& mapImages_;
     QScrollArea* scroll_ = nullptr;
     QWidget* canvas_ = nullptr;
-    PictureBox* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
-    MarkerShape* Shape1 = nullptr;
+    PictureBox* picture_ = nullptr;
+    QLabel* markerInfo_ = nullptr; // the monster and area of the hovered marker
+    MarkerShape* selectionBand_ = nullptr;
     // Every marker made, by its name; a marker is never destroyed, only hidden.
     QHash<QString, MarkerShape*> markers_;
     QRect band_;

@@ -7,15 +7,10 @@
 #include "common/Shell.h"
 #include "common/SpinEdit.h"
 #include "common/TextCodec.h"
-#include "maps/AreaViewer.h"
-#include "maps/MapImageStore.h"
 #include "maps/WorldUnits.h"
-#include "spawns/CoordinatesGroup.h"
-#include "spawns/SpawnEditing.h"
 #include "workspace/Workspace.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -24,10 +19,8 @@ constexpr int kClientWidth = 386;
 constexpr int kClientHeight = 243;
 } // namespace
 
-AddSpawnDialog::AddSpawnDialog(Shell& shell, Workspace& workspace, const MapImageStore& mapImages,
-                               AreaViewer& viewer)
-    : QWidget(nullptr, Qt::Tool), shell_(shell), workspace_(workspace), mapImages_(mapImages),
-      viewer_(viewer) {
+AddSpawnDialog::AddSpawnDialog(Shell& shell, const Workspace& workspace, SpawnEditor& editor)
+    : QWidget(nullptr, Qt::Tool), shell_(shell), workspace_(workspace), editor_(editor) {
     setObjectName("Form4");
     setWindowTitle("Create new spawn area");
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -38,126 +31,112 @@ AddSpawnDialog::AddSpawnDialog(Shell& shell, Workspace& workspace, const MapImag
 
 void AddSpawnDialog::build() {
     MakeLabel(this, "Label1", "Monster", QRect(8, 8, 120, 16));
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName("ComboBox1");
-    ComboBox1->setEditable(false);
-    ComboBox1->setMaxVisibleItems(16);
-    ComboBox1->setGeometry(8, 24, 369, 21);
+    monsterChoice_ = new QComboBox(this);
+    monsterChoice_->setObjectName("ComboBox1");
+    monsterChoice_->setEditable(false);
+    monsterChoice_->setMaxVisibleItems(16);
+    monsterChoice_->setGeometry(8, 24, 369, 21);
 
-    MakeLabel(this, "Label24", "Map", QRect(16, 69, 30, 13));
-    SpinEdit12 = MakeSpinEdit(this, "SpinEdit12", QRect(48, 64, 49, 22));
-    QLabel* maxLabel = MakeLabel(this, "Label13", "Max no of monsters", QRect(119, 64, 57, 26));
-    maxLabel->setWordWrap(true);
-    SpinEdit6 = MakeSpinEdit(this, "SpinEdit6", QRect(176, 64, 49, 22));
-    MakeLabel(this, "Label14", "Cycle", QRect(256, 69, 32, 13));
-    SpinEdit7 = MakeSpinEdit(this, "SpinEdit7", QRect(288, 64, 73, 22));
-
-    const CoordinatesGroup coordinates =
-        MakeCoordinatesGroup(this, {QRect(8, 96, 369, 121), {6, 94, 190, 278}, 2});
-    RadioGroup4 = coordinates.typeOfSpawn;
-    for (std::size_t i = 0; i < 4; ++i) {
-        corners_[i] = coordinates.corners[i];
-        corners_[i]->setSingleStep(100);
-        corners_[i]->setTypingLimit(6);
-        cornerLabels_[i] = coordinates.cornerLabels[i];
-        connect(corners_[i], &QSpinBox::valueChanged, this,
-                Guarded(shell_, [this, i] { cornerChanged(static_cast<int>(i)); }));
+    MakeSpawnValues(this,
+                    {QRect(16, 69, 30, 13), QRect(48, 64, 49, 22), QRect(119, 64, 57, 26),
+                     QRect(176, 64, 49, 22), QRect(256, 69, 32, 13), QRect(288, 64, 73, 22)},
+                    fields_);
+    MakeCoordinatesGroup(this, {QRect(8, 96, 369, 121), {6, 94, 190, 278}, 2}, fields_);
+    for (std::size_t i = 0; i < fields_.corners.size(); ++i) {
+        fields_.corners[i]->setSingleStep(100);
+        fields_.corners[i]->setTypingLimit(6);
+        connect(fields_.corners[i], &QSpinBox::valueChanged, this,
+                Guarded(shell_, [this, i] { showCornerInMapUnits(i); }));
     }
 
     auto* select = MakeControl<QPushButton>(this, "Button3", "Select on map", QRect(8, 224, 89, 17));
-    Button1 = MakeControl<QPushButton>(this, "Button1", "ADD", QRect(208, 224, 75, 17));
-    Button1->setDefault(true);
+    addButton_ = MakeControl<QPushButton>(this, "Button1", "ADD", QRect(208, 224, 75, 17));
+    addButton_->setDefault(true);
     auto* cancel = MakeControl<QPushButton>(this, "Button2", "Cancel", QRect(296, 224, 75, 17));
 
-    connect(RadioGroup4, &RadioGroup::itemIndexChanged, this,
-            Guarded(shell_, this, &AddSpawnDialog::RadioGroup4Click));
-    connect(select, &QPushButton::clicked, this, Guarded(shell_, this, &AddSpawnDialog::Button3Click));
-    connect(Button1, &QPushButton::clicked, this, Guarded(shell_, this, &AddSpawnDialog::Button1Click));
-    connect(cancel, &QPushButton::clicked, this, Guarded(shell_, this, &AddSpawnDialog::Button2Click));
+    connect(fields_.typeOfSpawn, &RadioGroup::itemIndexChanged, this,
+            Guarded(shell_, this, &AddSpawnDialog::applyTypeOfSpawn));
+    connect(select, &QPushButton::clicked, this, Guarded(shell_, this, &AddSpawnDialog::selectOnMap));
+    connect(addButton_, &QPushButton::clicked, this, Guarded(shell_, this, &AddSpawnDialog::addSpawn));
+    connect(cancel, &QPushButton::clicked, this, Guarded(shell_, this, &AddSpawnDialog::cancel));
 }
 
 void AddSpawnDialog::keyPressEvent(QKeyEvent* event) {
-    if (!AnswerEnter(*this, *event, *Button1)) {
+    if (!AnswerEnter(*this, *event, *addButton_)) {
         QWidget::keyPressEvent(event);
     }
 }
 
-void AddSpawnDialog::Open() {
-    ComboBox1->clear();
-    const MonsterNameTable& names = workspace_.monsterNames;
-    for (std::size_t position = 0; position < names.size(); ++position) {
-        if (names[position].displayName.empty()) {
-            break;
-        }
-        ComboBox1->addItem(ToQ(names[position].displayName, workspace_.monsterNameText));
+void AddSpawnDialog::open() {
+    monsterChoice_->clear();
+    for (const std::string& name : editor_.MonsterChoices()) {
+        monsterChoice_->addItem(ToQ(name, workspace_.monsterNameText));
     }
-    ComboBox1->setCurrentIndex(-1);
+    monsterChoice_->setCurrentIndex(-1);
     show();
     raise();
     activateWindow();
 }
 
-void AddSpawnDialog::cornerChanged(int corner) {
-    cornerLabels_[corner]->setText(QString::number(WorldToMap(corners_[corner]->value())));
+void AddSpawnDialog::showCornerInMapUnits(std::size_t corner) {
+    fields_.cornerLabels[corner]->setText(QString::number(WorldToMap(fields_.corners[corner]->value())));
 }
 
-void AddSpawnDialog::SetSelectionStart(int x1, int y2) {
-    corners_[0]->setValue(x1);
-    corners_[3]->setValue(y2);
+void AddSpawnDialog::setSelectionStart(int x1, int y2) {
+    fields_.corners[0]->setValue(x1);
+    fields_.corners[3]->setValue(y2);
 }
 
-void AddSpawnDialog::SetSelectionEnd(int x2, int y1) {
-    corners_[2]->setValue(x2);
-    corners_[1]->setValue(y1);
+void AddSpawnDialog::setSelectionEnd(int x2, int y1) {
+    fields_.corners[2]->setValue(x2);
+    fields_.corners[1]->setValue(y1);
 }
 
-void AddSpawnDialog::ShowAfterSelection() {
+void AddSpawnDialog::showAfterSelection() {
     show();
     raise();
     activateWindow();
 }
 
-void AddSpawnDialog::RadioGroup4Click() {
-    ApplyTypeOfSpawn(RadioGroup4->itemIndex(), corners_);
+void AddSpawnDialog::applyTypeOfSpawn() {
+    fields_.applyTypeOfSpawn();
 }
 
-void AddSpawnDialog::Button3Click() {
-    if (SpinEdit12->value() == 0) {
-        viewer_.LoadPicture(mapImages_.MinimapPath());
+void AddSpawnDialog::selectOnMap() {
+    if (fields_.map->value() == 0) {
+        bool shown = false;
+        emit minimapWanted(shown);
+        // A minimap that cannot be shown ends the selection before it is armed.
+        if (!shown) {
+            return;
+        }
     }
     shell_.Information(
         QStringLiteral("To select area click left mouse button on map and hold it, move mouse to "
                        "select area and release it."),
         this);
-    viewer_.ArmSelection();
+    emit selectionArmWanted();
 }
 
-void AddSpawnDialog::Button1Click() {
+void AddSpawnDialog::addSpawn() {
     NewSpawn spawn;
-    spawn.monsterName = FromQ(ComboBox1->currentText(), workspace_.monsterNameText);
-    spawn.point = RadioGroup4->itemIndex() == 0;
-    spawn.map = SpinEdit12->value();
-    spawn.max = SpinEdit6->value();
-    spawn.cycle = SpinEdit7->value();
-    spawn.x1 = corners_[0]->value();
-    spawn.y1 = corners_[1]->value();
-    spawn.x2 = corners_[2]->value();
-    spawn.y2 = corners_[3]->value();
-    const std::optional<std::size_t> position = AddSpawn(workspace_.spawns, workspace_.monsterNames, spawn);
+    spawn.monsterName = FromQ(monsterChoice_->currentText(), workspace_.monsterNameText);
+    spawn.point = fields_.typeOfSpawn->itemIndex() == 0;
+    spawn.values = fields_.values();
+    const std::optional<std::size_t> position = editor_.AddSpawn(spawn);
     if (!position) {
         shell_.Warning(QStringLiteral("Please choose a monster from the list"), this);
         return;
     }
     shell_.PostStatus(QStringLiteral("Spawn added: area ") +
-                      ToQ(workspace_.spawns[*position][kArea], workspace_.spawnText));
-    viewer_.DisarmSelection();
-    viewer_.hide();
+                      ToQ(editor_.AreaOf(*position), workspace_.spawnText));
+    emit selectionDisarmWanted();
+    emit viewerHideWanted();
     hide();
-    emit spawnAdded(*position);
 }
 
-void AddSpawnDialog::Button2Click() {
-    viewer_.DisarmSelection();
-    viewer_.close();
+void AddSpawnDialog::cancel() {
+    emit selectionDisarmWanted();
+    emit viewerCloseWanted();
     close();
 }

@@ -1,45 +1,46 @@
 #pragma once
 
+#include "spawns/SpawnControls.h"
+
 #include <QWidget>
 
-#include <array>
-#include <cstddef>
-
 class QComboBox;
-class QLabel;
 class QPushButton;
-class MapImageStore;
-class RadioGroup;
 class Shell;
-class SpinEdit;
-class AreaViewer;
+class SpawnEditor;
 struct Workspace;
 
 // The add-spawn dialog: a monster by name, map, maximum, cycle and the
 // rectangle, typed in world units or dragged on the world minimap of the area
-// viewer it drives.
+// viewer, which it asks for through its signals.
 class AddSpawnDialog : public QWidget {
     Q_OBJECT
 
   public:
-    AddSpawnDialog(Shell& shell, Workspace& workspace, const MapImageStore& mapImages, AreaViewer& viewer);
+    AddSpawnDialog(Shell& shell, const Workspace& workspace, SpawnEditor& editor);
 
     // Opens the dialog with its monster list filled from the monster names.
-    void Open();
+    void open();
 
     // The area viewer's drag: the press gives X1 and Y2, the release X2 and Y1 (world units).
-    void SetSelectionStart(int x1, int y2);
-    void SetSelectionEnd(int x2, int y1);
-    void ShowAfterSelection();
+    void setSelectionStart(int x1, int y2);
+    void setSelectionEnd(int x2, int y1);
+    void showAfterSelection();
 
-    void RadioGroup4Click();
-    void Button3Click();
-    void Button1Click();
-    void Button2Click();
+    void applyTypeOfSpawn();
+    void selectOnMap();
+    void addSpawn();
+    void cancel();
 
   signals:
-    // "ADD" stored a spawn at this position of the spawn table.
-    void spawnAdded(std::size_t position);
+    // "Select on map" on map 0 wants the world minimap in the viewer; `shown`
+    // is set when it shows, which lets the selection go on.
+    void minimapWanted(bool& shown);
+    void selectionArmWanted();
+    void selectionDisarmWanted();
+    // The viewer is hidden after "ADD", and closed by "Cancel".
+    void viewerHideWanted();
+    void viewerCloseWanted();
 
   protected:
     // Enter presses "ADD", the dialog's default button, unless a button has the focus.
@@ -47,18 +48,12 @@ class AddSpawnDialog : public QWidget {
 
   private:
     void build();
-    void cornerChanged(int corner);
+    void showCornerInMapUnits(std::size_t corner);
 
     Shell& shell_;
-    Workspace& workspace_;
-    const MapImageStore& mapImages_;
-    AreaViewer& viewer_;
-    QComboBox* ComboBox1 = nullptr;
-    SpinEdit* SpinEdit12 = nullptr;
-    SpinEdit* SpinEdit6 = nullptr;
-    SpinEdit* SpinEdit7 = nullptr;
-    RadioGroup* RadioGroup4 = nullptr;
-    std::array<SpinEdit*, 4> corners_{};    // SpinEdit8 to SpinEdit11: X1, Y1, X2, Y2
-    std::array<QLabel*, 4> cornerLabels_{}; // Label2 to Label5
-    QPushButton* Button1 = nullptr;
+    const Workspace& workspace_;
+    SpawnEditor& editor_;
+    QComboBox* monsterChoice_ = nullptr;
+    SpawnControls fields_;
+    QPushButton* addButton_ = nullptr;
 };

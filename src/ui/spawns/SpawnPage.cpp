@@ -9,98 +9,94 @@
 #include "common/SpinEdit.h"
 #include "common/TextCodec.h"
 #include "common/WriterLines.h"
-#include "records/FileBytes.h"
-#include "records/IntegerText.h"
-#include "spawns/CoordinatesGroup.h"
-#include "spawns/GenMonsterFile.h"
-#include "spawns/SpawnEditing.h"
 #include "spawns/WrappedButton.h"
 #include "workspace/Workspace.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 #include <algorithm>
 
 SpawnPage::SpawnPage(Shell& shell, Workspace& workspace, QWidget* sheet)
-    : QObject(sheet), shell_(shell), workspace_(workspace) {
+    : QObject(sheet), shell_(shell), workspace_(workspace),
+      editor_(workspace.spawns, workspace.monsterNames, workspace.genMonsterRead) {
     build(sheet);
+    editor_.OnChanged(Guarded(shell_, this, &SpawnPage::followChange));
 }
 
 void SpawnPage::build(QWidget* sheet) {
     MakeLabel(sheet, "Label18", "Monsters name:", QRect(0, 0, 200, 16));
-    ListBox3 = new QListWidget(sheet);
-    ListBox3->setObjectName("ListBox3");
-    ListBox3->setGeometry(0, 16, 201, 193);
+    monsterList_ = new QListWidget(sheet);
+    monsterList_->setObjectName("ListBox3");
+    monsterList_->setGeometry(0, 16, 201, 193);
     MakeLabel(sheet, "Label19", "Area", QRect(208, 0, 120, 16));
-    ListBox4 = new QListWidget(sheet);
-    ListBox4->setObjectName("ListBox4");
-    ListBox4->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListBox4->setGeometry(208, 16, 121, 193);
-    auto* mapa = new WrappedButton(QStringLiteral("Show area"), sheet);
-    mapa->setObjectName("mapa");
-    mapa->setGeometry(336, 16, 41, 193);
+    areaList_ = new QListWidget(sheet);
+    areaList_->setObjectName("ListBox4");
+    areaList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    areaList_->setGeometry(208, 16, 121, 193);
+    auto* showArea = new WrappedButton(QStringLiteral("Show area"), sheet);
+    showArea->setObjectName("mapa");
+    showArea->setGeometry(336, 16, 41, 193);
 
-    Label35 = MakeLabel(sheet, "Label35", QString(), QRect(16, 216, 337, 13));
-    Label35->setAlignment(Qt::AlignCenter);
-    QFont bold = Label35->font();
+    monsterName_ = MakeLabel(sheet, "Label35", QString(), QRect(16, 216, 337, 13));
+    monsterName_->setAlignment(Qt::AlignCenter);
+    QFont bold = monsterName_->font();
     bold.setBold(true);
-    Label35->setFont(bold);
-    QPalette red = Label35->palette();
+    monsterName_->setFont(bold);
+    QPalette red = monsterName_->palette();
     red.setColor(QPalette::WindowText, Qt::red);
-    Label35->setPalette(red);
+    monsterName_->setPalette(red);
 
-    MakeLabel(sheet, "Label24", "Map", QRect(8, 245, 24, 13));
-    SpinEdit12 = MakeSpinEdit(sheet, "SpinEdit12", QRect(32, 240, 41, 22));
-    QLabel* maxLabel = MakeLabel(sheet, "Label13", "Max no of monsters", QRect(87, 240, 57, 26));
-    maxLabel->setWordWrap(true);
-    SpinEdit6 = MakeSpinEdit(sheet, "SpinEdit6", QRect(144, 240, 49, 22));
-    MakeLabel(sheet, "Label14", "Cycle", QRect(200, 245, 32, 13));
-    SpinEdit7 = MakeSpinEdit(sheet, "SpinEdit7", QRect(232, 240, 49, 22));
-    CheckBox13 = MakeControl<QCheckBox>(sheet, "CheckBox13", "Avalible", QRect(295, 242, 65, 17));
-
-    const CoordinatesGroup coordinates =
-        MakeCoordinatesGroup(sheet, {QRect(0, 264, 369, 121), {8, 96, 192, 280}, 20});
-    RadioGroup4 = coordinates.typeOfSpawn;
-    for (std::size_t i = 0; i < 4; ++i) {
-        corners_[i] = coordinates.corners[i];
-        corners_[i]->setSingleStep(i == 0 ? 10 : 1);
-        cornerLabels_[i] = coordinates.cornerLabels[i];
+    MakeSpawnValues(sheet,
+                    {QRect(8, 245, 24, 13), QRect(32, 240, 41, 22), QRect(87, 240, 57, 26),
+                     QRect(144, 240, 49, 22), QRect(200, 245, 32, 13), QRect(232, 240, 49, 22)},
+                    fields_);
+    available_ = MakeControl<QCheckBox>(sheet, "CheckBox13", "Avalible", QRect(295, 242, 65, 17));
+    MakeCoordinatesGroup(sheet, {QRect(0, 264, 369, 121), {8, 96, 192, 280}, 20}, fields_);
+    for (std::size_t i = 0; i < fields_.corners.size(); ++i) {
+        fields_.corners[i]->setSingleStep(i == 0 ? 10 : 1);
     }
 
     auto* load = MakeControl<QPushButton>(sheet, "Button1", "Load GenMonster", QRect(0, 392, 105, 17));
-    auto* ans = MakeControl<QPushButton>(sheet, "ans", "Add new spawn", QRect(136, 392, 97, 17));
+    auto* add = MakeControl<QPushButton>(sheet, "ans", "Add new spawn", QRect(136, 392, 97, 17));
     auto* save = MakeControl<QPushButton>(sheet, "SGM", "Save GenMonster", QRect(272, 392, 106, 17));
 
-    connect(new ListClicks(ListBox3), &ListClicks::clicked, this,
-            Guarded(shell_, this, &SpawnPage::ListBox3Click));
-    connect(new ListClicks(ListBox4), &ListClicks::clicked, this,
-            Guarded(shell_, this, &SpawnPage::ListBox4Click));
-    connect(RadioGroup4, &RadioGroup::itemIndexChanged, this,
-            Guarded(shell_, this, &SpawnPage::RadioGroup4Click));
-    for (QSpinBox* field : {SpinEdit6, SpinEdit7, SpinEdit12}) {
-        connect(field, &QSpinBox::valueChanged, this,
-                Guarded(shell_, [this] { SpinEditChange(EditedField::Value); }));
+    connect(new ListClicks(monsterList_), &ListClicks::clicked, this,
+            Guarded(shell_, this, &SpawnPage::showMonsterAreas));
+    connect(new ListClicks(areaList_), &ListClicks::clicked, this,
+            Guarded(shell_, this, &SpawnPage::showClickedArea));
+    connect(fields_.typeOfSpawn, &RadioGroup::itemIndexChanged, this,
+            Guarded(shell_, this, &SpawnPage::applyTypeOfSpawn));
+    for (QSpinBox* field : {fields_.map, fields_.max, fields_.cycle}) {
+        connect(field, &QSpinBox::valueChanged, this, Guarded(shell_, this, &SpawnPage::editValues));
     }
-    for (QSpinBox* field : corners_) {
-        connect(field, &QSpinBox::valueChanged, this,
-                Guarded(shell_, [this] { SpinEditChange(EditedField::Corner); }));
+    for (QSpinBox* field : fields_.corners) {
+        connect(field, &QSpinBox::valueChanged, this, Guarded(shell_, this, &SpawnPage::editCorners));
     }
-    connect(CheckBox13, &QCheckBox::toggled, this, Guarded(shell_, this, &SpawnPage::CheckBox13Click));
-    connect(mapa, &QPushButton::clicked, this, Guarded(shell_, this, &SpawnPage::mapaClick));
-    connect(ans, &QPushButton::clicked, this, Guarded(shell_, this, &SpawnPage::ansClick));
-    connect(load, &QPushButton::clicked, this, Guarded(shell_, this, &SpawnPage::GenMonster1Click));
-    connect(save, &QPushButton::clicked, this, Guarded(shell_, this, &SpawnPage::SGMClick));
+    connect(available_, &QCheckBox::toggled, this, Guarded(shell_, this, &SpawnPage::editAvailable));
+    connect(showArea, &QPushButton::clicked, this, Guarded(shell_, this, &SpawnPage::showSelectedAreas));
+    connect(add, &QPushButton::clicked, this, Guarded(shell_, this, &SpawnPage::openAddSpawnDialog));
+    connect(load, &QPushButton::clicked, this, Guarded(shell_, this, &SpawnPage::loadGenMonster));
+    connect(save, &QPushButton::clicked, this, Guarded(shell_, this, &SpawnPage::saveGenMonster));
 }
 
-void SpawnPage::GenMonster1Click() {
-    if (!LoadGenMonster()) {
+void SpawnPage::loadGenMonster() {
+    const std::optional<QString> path =
+        shell_.chooseFile(FileDialog::OpenDialog3,
+                          {.title = QStringLiteral("Select GenMonster"),
+                           .filter = QStringLiteral("GenMonster|GenMonster.txt|All txt|*.txt|ALL |*.*")});
+    if (!path) {
         shell_.PostStatus(QStringLiteral("GenMonster NOT Loaded!"));
         return;
     }
+    const GenMonsterLoad load = editor_.LoadGenMonster(PathBytes(*path));
+    workspace_.spawnText = load.encoding;
+    showAreas();
+    WarnLoadNotes(shell_, *path, load.notes);
     shell_.PostStatus(QStringLiteral("GenMonster Loaded!"));
     workspace_.GenMonsterLoaded = true;
     if (!workspace_.NamesLoaded && shell_.Confirm(QStringLiteral("Do you want to load Monsters Name?"))) {
@@ -112,148 +108,175 @@ void SpawnPage::GenMonster1Click() {
         }
     }
     if (workspace_.GenMonsterLoaded && workspace_.NamesLoaded) {
-        BuildSpawnMonsterList();
+        refreshMonsterList();
     }
 }
 
-bool SpawnPage::LoadGenMonster() {
-    const std::optional<QString> path =
-        shell_.chooseFile(FileDialog::OpenDialog3,
-                          {.title = QStringLiteral("Select GenMonster"),
-                           .filter = QStringLiteral("GenMonster|GenMonster.txt|All txt|*.txt|ALL |*.*")});
-    if (!path) {
-        return false;
-    }
-    std::string bytes = ReadWholeFile(PathBytes(*path));
-    const GenMonsterLoad load = ParseGenMonster(bytes, workspace_.spawns);
-    workspace_.genMonsterRead = std::move(bytes);
-    workspace_.spawnText = load.encoding;
-    WarnLoadNotes(shell_, *path, load.notes);
-    return true;
-}
-
-void SpawnPage::BuildSpawnMonsterList() {
-    SpawnTable& spawns = workspace_.spawns;
-    const MonsterNameTable& names = workspace_.monsterNames;
-    if (!CanBuildSpawnMonsterList(spawns, names)) {
-        return;
-    }
-    const QSignalBlocker blocker(ListBox3);
-    ListBox3->clear();
-    ::BuildSpawnMonsterList(spawns, names, [this](const std::string& name) {
-        ListBox3->addItem(ToQ(name, workspace_.monsterNameText));
+void SpawnPage::refreshMonsterList() {
+    // The lists show what was built, also when an index that is not a number ended the build.
+    const auto showBuilt = qScopeGuard([this] {
+        showMonsterList();
+        showAreas();
     });
+    editor_.BuildMonsterList();
 }
 
-void SpawnPage::ListBox3Click() {
-    const int entry = ListBox3->currentRow();
+void SpawnPage::showMonsterList() {
+    const QSignalBlocker blocker(monsterList_);
+    monsterList_->clear();
+    for (const SpawnEditor::MonsterEntry& entry : editor_.monsterList()) {
+        monsterList_->addItem(ToQ(entry.name, workspace_.monsterNameText));
+    }
+}
+
+void SpawnPage::showAreas() {
+    const QSignalBlocker blocker(areaList_);
+    areaList_->clear();
+    for (const std::size_t spawn : editor_.areas()) {
+        auto* item = new QListWidgetItem(ToQ(editor_.AreaOf(spawn), workspace_.spawnText), areaList_);
+        item->setData(Qt::UserRole, QVariant::fromValue<qulonglong>(spawn));
+    }
+}
+
+void SpawnPage::showMonsterAreas() {
+    const int entry = monsterList_->currentRow();
     if (entry < 0) {
         return;
     }
-    const QSignalBlocker blocker(ListBox4);
-    ListBox4->clear();
-    for (const std::string& area : AreasOfMonster(workspace_.spawns, entry)) {
-        ListBox4->addItem(ToQ(area, workspace_.spawnText));
+    editor_.ChooseMonster(static_cast<std::size_t>(entry));
+    showAreas();
+}
+
+void SpawnPage::showClickedArea() {
+    if (const QListWidgetItem* current = areaList_->currentItem()) {
+        showSpawn(current->data(Qt::UserRole).value<qulonglong>());
     }
 }
 
-std::optional<std::size_t> SpawnPage::shownSpawn() const {
-    QListWidgetItem* current = ListBox4->currentItem();
-    if (current == nullptr) {
-        return std::nullopt;
+void SpawnPage::showSpawn(std::size_t spawn) {
+    std::vector<QSignalBlocker> blockers;
+    blockers.emplace_back(available_);
+    blockers.emplace_back(fields_.typeOfSpawn);
+    for (QObject* field : {fields_.map, fields_.max, fields_.cycle}) {
+        blockers.emplace_back(field);
     }
-    return workspace_.spawns.FindArea(FromQ(current->text(), workspace_.spawnText));
+    for (QObject* field : fields_.corners) {
+        blockers.emplace_back(field);
+    }
+    editor_.ShowSpawn(spawn, *this);
 }
 
-void SpawnPage::ListBox4Click() {
-    // Stays set when a value is not a number, so that no edit is stored until a spawn shows whole.
-    spawnFieldsLoading_ = true;
-    if (const std::optional<std::size_t> position = shownSpawn()) {
-        showSpawn(workspace_.spawns[*position]);
-    }
-    spawnFieldsLoading_ = false;
+void SpawnPage::ShowAvailable(bool available) {
+    available_->setChecked(available);
 }
 
-void SpawnPage::showSpawn(const SpawnRecord& record) {
-    {
-        const QSignalBlocker blockTick(CheckBox13);
-        CheckBox13->setChecked(record[kCommented] == "0");
+void SpawnPage::ShowMonsterName(const std::string& name) {
+    monsterName_->setText(ToQ(name, workspace_.monsterNameText));
+}
+
+void SpawnPage::ShowNumber(SpawnField field, std::optional<std::int32_t> value) {
+    SpinEdit* edit =
+        field == SpawnField::Map   ? fields_.map
+        : field == SpawnField::Max ? fields_.max
+        : field == SpawnField::Cycle
+            ? fields_.cycle
+            : fields_.corners.at(static_cast<std::size_t>(field) - static_cast<std::size_t>(SpawnField::X1));
+    // An empty field holds 0, as an emptied field counts, so that an edit of
+    // another corner stores 0 for it, not the corner shown before.
+    edit->setValue(value.value_or(0));
+    if (!value) {
+        edit->clear();
     }
-    Label35->setText(
-        ToQ(workspace_.monsterNames.MonsterNameForText(record[kIndex]), workspace_.monsterNameText));
-    SpinEdit12->setValue(StrToInt(record[kMap]));
-    SpinEdit6->setValue(StrToInt(record[kMax]));
-    SpinEdit7->setValue(StrToInt(record[kCycle]));
-    RadioGroup4->setItemIndex(IsSpawnPoint(record) ? 0 : 1);
-    const std::size_t fields[4] = {kX1, kY1, kX2, kY2};
-    for (std::size_t i = 0; i < 4; ++i) {
-        const std::string& corner = record[fields[i]];
-        if (corner.empty()) {
-            // An empty field whose value is 0, as an emptied field counts, so that an
-            // edit of another corner stores 0 for it, not the corner shown before.
-            corners_[i]->setValue(0);
-            corners_[i]->clear();
+}
+
+void SpawnPage::ShowTypeOfSpawn(bool point) {
+    fields_.typeOfSpawn->setItemIndex(point ? 0 : 1);
+    fields_.applyTypeOfSpawn();
+}
+
+void SpawnPage::ShowCornerTexts(const std::array<std::string, 4>& corners) {
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        fields_.cornerLabels[i]->setText(ToQ(corners[i], workspace_.spawnText));
+    }
+}
+
+void SpawnPage::applyTypeOfSpawn() {
+    fields_.applyTypeOfSpawn();
+}
+
+void SpawnPage::editValues() {
+    const QScopedValueRollback<bool> editing(editing_, true);
+    editor_.EditValues(fields_.values());
+}
+
+void SpawnPage::editCorners() {
+    const QScopedValueRollback<bool> editing(editing_, true);
+    editor_.EditCorners(fields_.values());
+}
+
+void SpawnPage::editAvailable() {
+    const QScopedValueRollback<bool> editing(editing_, true);
+    editor_.SetAvailable(available_->isChecked());
+}
+
+void SpawnPage::followChange(const SpawnEditor::Change& change) {
+    if (editing_) {
+        return;
+    }
+    if (change.kind == ChangeKind::AddSpawn) {
+        if (const std::optional<std::size_t> added = editor_.AppendedSpawn(change)) {
+            showAddedSpawn(*added);
         } else {
-            corners_[i]->setValue(CornerInWorldUnits(corner));
+            refreshMonsterList();
         }
-    }
-    for (std::size_t i = 0; i < 4; ++i) {
-        cornerLabels_[i]->setText(ToQ(record[fields[i]], workspace_.spawnText));
-    }
-}
-
-void SpawnPage::RadioGroup4Click() {
-    ApplyTypeOfSpawn(RadioGroup4->itemIndex(), corners_);
-}
-
-void SpawnPage::SpinEditChange(EditedField edited) {
-    if (spawnFieldsLoading_) {
         return;
     }
-    const std::optional<std::size_t> position = shownSpawn();
-    if (!position) {
-        return;
-    }
-    EditedSpawn values;
-    values.map = SpinEdit12->value();
-    values.max = SpinEdit6->value();
-    values.cycle = SpinEdit7->value();
-    values.x1 = corners_[0]->value();
-    values.y1 = corners_[1]->value();
-    values.x2 = corners_[2]->value();
-    values.y2 = corners_[3]->value();
-    StoreEditedSpawn(values, workspace_.spawns[*position], edited);
-}
-
-void SpawnPage::CheckBox13Click() {
-    if (spawnFieldsLoading_) {
-        return;
-    }
-    if (const std::optional<std::size_t> position = shownSpawn()) {
-        workspace_.spawns[*position][kCommented] = CheckBox13->isChecked() ? "0" : "1";
+    const std::optional<std::size_t> shown = editor_.shownSpawn();
+    if (shown &&
+        std::ranges::any_of(change.edits, [&](const auto& edit) { return edit.position == *shown; })) {
+        showSpawn(*shown);
     }
 }
 
-void SpawnPage::mapaClick() {
-    if (ListBox4->currentItem() == nullptr) {
+void SpawnPage::showAddedSpawn(std::size_t position) {
+    refreshMonsterList();
+    const std::optional<SpawnEditor::ListPlace> place = editor_.PlaceOf(position);
+    // No list is built without monster names.
+    if (!place) {
+        return;
+    }
+    {
+        const QSignalBlocker blocker(monsterList_);
+        monsterList_->setCurrentRow(static_cast<int>(place->entry));
+    }
+    showMonsterAreas();
+    {
+        const QSignalBlocker blocker(areaList_);
+        areaList_->setCurrentRow(static_cast<int>(place->row));
+    }
+    showClickedArea();
+}
+
+void SpawnPage::showSelectedAreas() {
+    if (areaList_->currentItem() == nullptr) {
         shell_.Warning(QStringLiteral("Please select Area"));
         return;
     }
     // The selected rows in list order, read from the selection once rather
     // than asked of every row.
     std::vector<int> rows;
-    for (const QModelIndex& index : ListBox4->selectionModel()->selectedIndexes()) {
+    for (const QModelIndex& index : areaList_->selectionModel()->selectedIndexes()) {
         rows.push_back(index.row());
     }
     std::sort(rows.begin(), rows.end());
     std::vector<std::string> selected;
     for (const int row : rows) {
-        selected.push_back(FromQ(ListBox4->item(row)->text(), workspace_.spawnText));
+        selected.push_back(editor_.AreaOf(areaList_->item(row)->data(Qt::UserRole).value<qulonglong>()));
     }
     emit areasToShow(selected);
 }
 
-void SpawnPage::ansClick() {
+void SpawnPage::openAddSpawnDialog() {
     if (workspace_.NamesLoaded && workspace_.GenMonsterLoaded) {
         emit addSpawnWanted();
     } else {
@@ -261,43 +284,25 @@ void SpawnPage::ansClick() {
     }
 }
 
-void SpawnPage::ShowAddedSpawn(std::size_t position) {
-    ClearListPositions(workspace_.spawns);
-    BuildSpawnMonsterList();
-    const std::string& entry = workspace_.spawns[position][kListPosition];
-    // No list is built without monster names.
-    if (entry.empty()) {
-        return;
+void SpawnPage::saveGenMonster() {
+    std::optional<std::string> bytes;
+    if (workspace_.KeepLayout) {
+        bytes = editor_.SavedKeepingLayout();
     }
-    ListBox3->setCurrentRow(StrToInt(entry));
-    ListBox4->setCurrentRow(AreaRowOf(workspace_.spawns, position));
-}
-
-void SpawnPage::SGMClick() {
-    if (workspace_.KeepLayout && workspace_.genMonsterRead) {
-        SaveKeepingLayout();
-        return;
+    if (!bytes) {
+        // The regenerating save shows its lines in the writers' buffer.
+        WriterLines& lines = shell_.lines();
+        lines.Clear();
+        for (const std::string& line : editor_.SavedLines()) {
+            lines.Append(line);
+        }
+        bytes = lines.Text();
     }
-    WriterLines& lines = shell_.lines();
-    lines.Clear();
-    for (const std::string& line : GenMonsterLines(workspace_.spawns)) {
-        lines.Append(line);
-    }
-    const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog2);
-    if (path) {
-        shell_.SaveFile(*path, lines.Text());
+    if (const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog2)) {
+        shell_.SaveFile(*path, *bytes);
         shell_.PostStatus(QStringLiteral("GenMonster saved! in: ") + *path);
     } else {
         // The status line is cleared three seconds later in either case.
-        shell_.PostStatus(shell_.statusText());
-    }
-}
-
-void SpawnPage::SaveKeepingLayout() {
-    if (const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog2)) {
-        shell_.SaveFile(*path, GenMonsterKeepingLayout(*workspace_.genMonsterRead, workspace_.spawns));
-        shell_.PostStatus(QStringLiteral("GenMonster saved! in: ") + *path);
-    } else {
         shell_.PostStatus(shell_.statusText());
     }
 }

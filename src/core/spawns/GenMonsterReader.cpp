@@ -1,0 +1,42 @@
+#include "spawns/GenMonsterReader.h"
+
+#include "records/ExtractValues.h"
+#include "records/GroupSplitter.h"
+#include "spawns/GenMonsterKeys.h"
+
+#include <span>
+#include <utility>
+#include <vector>
+
+void ParseGenMonsterRecord(std::string_view text, bool commented, SpawnRecord& record) {
+    record[SpawnField::Commented] = commented ? "1" : "0";
+    RecordText groups(text);
+    const std::span<std::string> fields(record.fields);
+    std::size_t start = 0;
+    for (const GenMonsterKey& key : kGenMonsterKeys) {
+        std::string surplus;
+        start =
+            ExtractValues(groups, key.key, fields.subspan(key.firstPosition(), key.fields), surplus, start);
+        record.extras.AddSurplus(key.firstPosition(), std::move(surplus));
+    }
+    record.extras.kept = groups.UntakenGroups();
+}
+
+GenMonsterLoad ParseGenMonster(std::string_view bytes, SpawnTable& table) {
+    table.ClearSpawnTable();
+    GenMonsterLoad load;
+    std::vector<KeylessRecord> indexless;
+    SplitResult split = SplitRecords(bytes, "genmonster", [&](const RecordGroup& group) {
+        const std::size_t position = table.size();
+        SpawnRecord& record = table.Append();
+        ParseGenMonsterRecord(group.text, group.commented, record);
+        if (record[SpawnField::Index].empty()) {
+            indexless.push_back({position, static_cast<std::size_t>(group.text.data() - bytes.data())});
+        }
+    });
+    table.SetSpans(std::move(split.spans));
+    load.stored = table.size();
+    load.encoding = DetectEncoding(bytes);
+    load.notes = TableLoadNotes(bytes, split.openGroupLine, "spawn", "index", indexless);
+    return load;
+}

@@ -1,0 +1,84 @@
+#include "spawns/GenMonsterWriter.h"
+
+#include "records/KeptLayout.h"
+#include "records/WrittenValues.h"
+#include "spawns/GenMonsterKeys.h"
+#include "spawns/GenMonsterReader.h"
+
+#include <span>
+
+namespace {
+// The values of a key's group, each after one space, then its surplus words.
+void appendValues(std::string& line, const SpawnRecord& record, const GenMonsterKey& key) {
+    const std::string& surplus = record.extras.SurplusOf(key.firstPosition());
+    const auto values = std::span(record.fields).subspan(key.firstPosition(), key.fields);
+    const std::size_t filled = FilledValueCount(values, !surplus.empty());
+    for (std::size_t value = 0; value < values.size(); ++value) {
+        line += ' ';
+        line += WrittenValue(values[value], value, filled);
+    }
+    line += surplus;
+}
+
+bool cornersEmpty(const SpawnRecord& record) {
+    return record[SpawnField::X1].empty() && record[SpawnField::Y1].empty() &&
+           record[SpawnField::X2].empty() && record[SpawnField::Y2].empty();
+}
+} // namespace
+
+std::string GenMonsterLine(const SpawnRecord& record) {
+    const RecordExtras& extras = record.extras;
+    std::string line;
+    if (record[SpawnField::Commented] == "1") {
+        line += ';';
+    }
+    line += "(genmonster ";
+    for (const GenMonsterKey& key : kGenMonsterKeys) {
+        if (&key == &kRectKey) {
+            break;
+        }
+        line += '(';
+        line += key.key;
+        appendValues(line, record, key);
+        line += ") ";
+    }
+    // A spawn given by other groups (a point as "(xy x y)") has no rect of its own.
+    const bool rect = !cornersEmpty(record) || extras.kept.empty();
+    if (rect) {
+        line += "(rect";
+        appendValues(line, record, kRectKey);
+        line += ')';
+    }
+    for (std::size_t i = 0; i < extras.kept.size(); ++i) {
+        if (rect || i > 0) {
+            line += ' ';
+        }
+        line += extras.kept[i];
+    }
+    line += ')';
+    return line;
+}
+
+std::size_t SavedSpawnCount(const SpawnTable& table) {
+    return table.LiveCount();
+}
+
+std::vector<std::string> GenMonsterLines(const SpawnTable& table) {
+    const std::size_t count = SavedSpawnCount(table);
+    std::vector<std::string> lines;
+    lines.reserve(count);
+    for (std::size_t position = 0; position < count; ++position) {
+        lines.push_back(GenMonsterLine(table[position]));
+    }
+    return lines;
+}
+
+std::string GenMonsterKeepingLayout(std::string_view read, const SpawnTable& table) {
+    KeptLayout layout(read, KeptLayout::TrailingComments::No);
+    KeepRecords(layout, table, SavedSpawnCount(table), GenMonsterLine, [read](const RecordSpan& span) {
+        SpawnRecord record;
+        ParseGenMonsterRecord(span.RecordText(read), span.Commented(), record);
+        return record;
+    });
+    return layout.Result();
+}

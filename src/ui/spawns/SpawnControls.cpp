@@ -1,0 +1,56 @@
+#include "spawns/SpawnControls.h"
+
+#include "common/ControlBuilders.h"
+#include "common/RadioGroup.h"
+#include "common/SpinEdit.h"
+
+#include <QGroupBox>
+#include <QLayout>
+
+namespace {
+constexpr int kFieldWidth = 81;
+} // namespace
+
+SpawnValues SpawnControls::values() const {
+    return {map->value(),        max->value(),        cycle->value(),     corners[0]->value(),
+            corners[1]->value(), corners[2]->value(), corners[3]->value()};
+}
+
+void SpawnControls::applyTypeOfSpawn() const {
+    const int choice = typeOfSpawn->itemIndex();
+    if (choice == 0 || choice == 1) {
+        corners[2]->setEnabled(choice == 1);
+        corners[3]->setEnabled(choice == 1);
+    }
+}
+
+void MakeSpawnValues(QWidget* parent, const std::array<QRect, 6>& places, SpawnControls& made) {
+    MakeLabel(parent, "Label24", "Map", places[0]);
+    made.map = MakeSpinEdit(parent, "SpinEdit12", places[1]);
+    MakeLabel(parent, "Label13", "Max no of monsters", places[2])->setWordWrap(true);
+    made.max = MakeSpinEdit(parent, "SpinEdit6", places[3]);
+    MakeLabel(parent, "Label14", "Cycle", places[4]);
+    made.cycle = MakeSpinEdit(parent, "SpinEdit7", places[5]);
+}
+
+void MakeCoordinatesGroup(QWidget* parent, const CoordinatesLayout& layout, SpawnControls& made) {
+    auto* group = MakeControl<QGroupBox>(parent, "GroupBox15", "Coordinates", layout.group);
+    made.typeOfSpawn =
+        new RadioGroup(group, "RadioGroup4", "Type of spawn", {"Spawn Point", "Spawn Area"}, 2);
+    // 36 pixels high, not 33, and no margin above and below the buttons: the title and the frame
+    // take 22 pixels, and a button needs 14.
+    made.typeOfSpawn->setGeometry(8, 16, 345, 36);
+    const QMargins margins = made.typeOfSpawn->layout()->contentsMargins();
+    made.typeOfSpawn->layout()->setContentsMargins(margins.left(), 0, margins.right(), 0);
+    const char* titles[4] = {"X1", "Y1", "X2", "Y2"};
+    const char* titleNames[4] = {"Label12", "Label15", "Label16", "Label17"};
+    for (int i = 0; i < 4; ++i) {
+        const int left = layout.columns[static_cast<std::size_t>(i)];
+        MakeLabel(group, titleNames[i], titles[i], QRect(left, 56, kFieldWidth - 3, 16));
+        made.corners[static_cast<std::size_t>(i)] =
+            MakeSpinEdit(group, QStringLiteral("SpinEdit%1").arg(8 + i), QRect(left, 72, kFieldWidth, 22));
+        made.cornerLabels[static_cast<std::size_t>(i)] =
+            MakeLabel(group, QStringLiteral("Label%1").arg(layout.firstCornerLabel + i), "0",
+                      QRect(left, 96, kFieldWidth - 3, 16));
+    }
+}
