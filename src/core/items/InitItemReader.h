@@ -48,5 +48,6 @@ class InitItemReader {
 // cut into blocks of any size.
 ItemFileLoad ParseInitItem(std::string_view bytes, ItemTable& table);
 
-// Fills the table from the named file, read in blocks of `blockSize` bytes.
+// Fills the table from the named file, read in blocks of `blockSize` bytes;
+// a file that cannot be opened or read throws InOutError.
 ItemFileLoad ReadInitItem(const std::string& path, ItemTable& table, std::size_t blockSize);

@@ -35,5 +35,6 @@ class ItemNamesReader {
 
 ItemFileLoad ParseItemNames(std::string_view bytes, ItemNameTable& table);
 
-// Fills the table from the named file, read in blocks of `blockSize` bytes.
+// Fills the table from the named file, read in blocks of `blockSize` bytes;
+// a file that cannot be opened or read throws InOutError.
 ItemFileLoad ReadItemNames(const std::string& path, ItemNameTable& table, std::size_t blockSize);

@@ -62,19 +62,9 @@ void ItemPage::connectEdits() {
     }
     for (const BoundCheck& bound : flags_) {
         connect(bound.box, &QCheckBox::toggled, this,
-                Guarded(shell_, [this, field = bound.field](bool ticked) {
-                    if (mayEdit()) {
-                        editor_.SetFlag(field, ticked);
-                        shell_.PostStatus(QStringLiteral("Saved!"));
-                    }
-                }));
+                Guarded(shell_, [this, field = bound.field](bool ticked) { toggleFlag(field, ticked); }));
     }
-    connect(classChoice, &RadioGroup::itemIndexChanged, this, Guarded(shell_, [this](int choice) {
-                if (mayEdit()) {
-                    editor_.SetClass(choice);
-                    shell_.PostStatus(QStringLiteral("Saved!"));
-                }
-            }));
+    connect(classChoice, &RadioGroup::itemIndexChanged, this, Guarded(shell_, this, &ItemPage::setItemClass));
 }
 
 void ItemPage::buildLists(QWidget* sheet) {
@@ -418,6 +408,20 @@ bool ItemPage::mayEdit() {
 void ItemPage::editField(ItemField field, const QString& text) {
     if (mayEdit()) {
         editor_.EditField(field, FromQ(text, editor_.itemText()));
+        shell_.PostStatus(QStringLiteral("Saved!"));
+    }
+}
+
+void ItemPage::toggleFlag(ItemField field, bool ticked) {
+    if (mayEdit()) {
+        editor_.SetFlag(field, ticked);
+        shell_.PostStatus(QStringLiteral("Saved!"));
+    }
+}
+
+void ItemPage::setItemClass(int choice) {
+    if (mayEdit()) {
+        editor_.SetClass(choice);
         shell_.PostStatus(QStringLiteral("Saved!"));
     }
 }

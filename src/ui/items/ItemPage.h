@@ -40,8 +40,11 @@ class ItemPage : public QObject {
     void chooseType(int position);
     // Shows the item of the item list's entry at `position`.
     void showItem(int position);
-    // Stores the text of a field's edit into the shown item's row.
+    // Each stores one control's value into its field of the shown item's row.
     void editField(ItemField field, const QString& text);
+    void toggleFlag(ItemField field, bool ticked);
+    // The choice of "Avalible for:", the item's class.
+    void setItemClass(int choice);
     void toggleCannotBuy(bool ticked);
 
   signals:
