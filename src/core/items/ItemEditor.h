@@ -77,8 +77,9 @@ class ItemEditor : public TableEditor<ItemRow> {
     void EditField(ItemField field, std::string value);
     void SetFlag(ItemField field, bool ticked);
     void SetClass(int position);
-    // "Can't buy" keeps the buying price in the saved price field and sets it
-    // to "0"; undone, it takes the saved price back. Returns whether the price changed.
+    // "Can't buy" ticked keeps the buying price in the saved price field and
+    // sets the price to "0"; unticked, it takes the saved price back. Each
+    // field set is a change of its own. Returns whether the price changed.
     bool SetCannotBuy(bool cannotBuy);
 
   private:
