@@ -1,7 +1,7 @@
 // InitItem reader on any bytes, read whole and again in two blocks cut at a
 // point chosen by the first byte: the cut must not change the table.
-#include "items/LookaheadFeeder.h"
 #include "items/InitItemReader.h"
+#include "items/ItemFileReading.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     ItemTable wholeTable;
-    const InitItemLoad whole = ParseInitItem(bytes, wholeTable);
+    const ItemFileLoad whole = ParseInitItem(bytes, wholeTable);
     ItemTable cutTable;
     InitItemReader reader(cutTable);
     LookaheadFeeder feeder(reader);
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     feeder.Feed(bytes.substr(std::min(split, bytes.size())));
     feeder.Finish();
 
-    const InitItemLoad& cut = reader.result();
+    const ItemFileLoad& cut = reader.result();
     if (cut.lastRow != whole.lastRow || cut.valuesLeftOut != whole.valuesLeftOut ||
         cutTable.size() != wholeTable.size() ||
         static_cast<std::int64_t>(wholeTable.size()) > whole.lastRow + 1) {

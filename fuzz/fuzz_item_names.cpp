@@ -1,9 +1,10 @@
 // Item names reader on any bytes, read whole and again in two blocks cut at a
 // point chosen by the first byte: the cut must not change the table. Then an
-// item list is built over the names and every entry is looked up, as the
-// item page does; a lookup fails only on a name number that is no integer.
-#include "items/LookaheadFeeder.h"
-#include "items/ItemListBuilder.h"
+// item list is built over the names and the item of every entry that shows
+// one is looked up, as the item page does; a lookup fails only on a name
+// number that is no integer.
+#include "items/ItemFileReading.h"
+#include "items/ItemList.h"
 #include "items/ItemNamesReader.h"
 #include "records/Errors.h"
 
@@ -19,9 +20,10 @@ const ItemTable& items() {
     static const ItemTable table = [] {
         ItemTable rows;
         for (std::size_t row = 0; row < 40; ++row) {
-            rows[row][item_field::kNameNumber] = std::to_string(row);
-            rows[row][item_field::kKind] = "helmet";
-            rows[row][item_field::kClass] = row % 2 == 0 ? "all" : "mage";
+            ItemRow& item = rows.Append();
+            item[ItemField::NameNumber] = std::to_string(row);
+            item[ItemField::Kind] = "helmet";
+            item[ItemField::Class] = row % 2 == 0 ? "all" : "mage";
         }
         return rows;
     }();
@@ -41,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     ItemNameTable whole;
-    const ItemNamesLoad load = ParseItemNames(bytes, whole);
+    const ItemFileLoad load = ParseItemNames(bytes, whole);
     ItemNameTable cut;
     ItemNamesReader reader(cut);
     LookaheadFeeder feeder(reader);
@@ -58,10 +60,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    const auto entries = BuildItemList(items(), whole, "all", TypeFilter{"helmet", item_field::kKind});
-    for (std::size_t position = 0; position < entries.size(); ++position) {
+    for (const ItemListEntry& entry :
+         BuildItemList(items(), whole, "all", TypeFilter{"helmet", ItemField::Kind})) {
+        if (!entry.nameRow) {
+            continue;
+        }
         try {
-            (void)ItemRowForEntry(items(), whole, position);
+            (void)ItemRowOfName(items(), whole, *entry.nameRow);
         } catch (const ConvertError&) {
         }
     }

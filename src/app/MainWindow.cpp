@@ -231,7 +231,7 @@ QFileDialog* MainWindow::fileDialog(FileDialog which) {
 // to another, is connected here.
 void MainWindow::wireHandlers() {
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
-    connect(ItemName1, &QAction::triggered, itemPage_, Guarded(*this, itemPage_, &ItemPage::ItemName1Click));
+    connect(ItemName1, &QAction::triggered, itemPage_, Guarded(*this, itemPage_, &ItemPage::loadItemNames));
     connect(MonsterName1, &QAction::triggered, monsterPage_,
             Guarded(*this, monsterPage_, &MonsterPage::MonsterName1Click));
     connect(Keepcommentsandlayout1, &QAction::toggled, this,

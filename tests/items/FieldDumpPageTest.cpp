@@ -23,11 +23,11 @@ TEST_F(FieldDumpPageTest, DumpListsTwoFieldsOfEveryLoadedRow) {
     EXPECT_EQ(memo->toPlainText(), "Memo2");
     characterControl<QLineEdit>("Edit1")->setText("1");
     characterControl<QLineEdit>("Edit2")->setText("2");
-    character->Button4Click();
+    character->dumpFields();
     EXPECT_EQ(memo->toPlainText(), "=");
 
     loadSamples();
-    character->Button4Click();
+    character->dumpFields();
     const QStringList lines = memo->toPlainText().split('\n');
     ASSERT_EQ(lines.size(), 31);
     EXPECT_EQ(lines.first(), "1=1001");
@@ -36,7 +36,7 @@ TEST_F(FieldDumpPageTest, DumpListsTwoFieldsOfEveryLoadedRow) {
 
 TEST_F(FieldDumpPageTest, TextThatIsNotANumberStopsTheDump) {
     try {
-        character->Button4Click();
+        character->dumpFields();
         FAIL();
     } catch (const ConvertError& error) {
         EXPECT_STREQ(error.what(), "'Edit1' is not a valid integer value");

@@ -11,11 +11,11 @@ namespace {
 ItemTable threeItems() {
     ItemTable table;
     for (std::size_t row = 0; row < 3; ++row) {
-        RecordAt(table, row)[1] = std::to_string(row + 10);
-        RecordAt(table, row)[2] = std::to_string(row + 500);
-        RecordAt(table, row)[70] = "p" + std::to_string(row);
+        RecordAt(table, row).fields[1] = std::to_string(row + 10);
+        RecordAt(table, row).fields[2] = std::to_string(row + 500);
+        RecordAt(table, row).fields[70] = "p" + std::to_string(row);
     }
-    RecordAt(table, 4)[1] = "after a gap";
+    RecordAt(table, 4).fields[1] = "after a gap";
     return table;
 }
 
@@ -44,7 +44,7 @@ TEST(FieldDump, RowZeroIsListedInAnEmptyTable) {
 TEST(FieldDump, ATableWhereEveryRowHasANameEndsAtTheLastRow) {
     ItemTable table;
     for (std::size_t row = 0; row < 4000; ++row) {
-        RecordAt(table, row)[1] = "n";
+        RecordAt(table, row).fields[1] = "n";
     }
     const auto lines = DumpFields(table, "1", "1");
     ASSERT_EQ(lines.size(), 4000u);

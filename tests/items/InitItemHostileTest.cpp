@@ -27,20 +27,21 @@ std::int64_t recordsIn(const HostileInput& input) {
 TEST(InitItemHostile, EveryHostileFileLoadsInLinearTimeWithTheRecordsItHolds) {
     ItemTable expected;
     ParseInitItem(kRecord, expected);
-    ASSERT_EQ(RecordAt(expected, 0)[item_field::kResistPalsy], "2");
+    ASSERT_EQ(RecordAt(expected, 0)[ItemField::ResistPalsy], "2");
     for (const HostileInput& input : HostileInputs(kRecord)) {
         SCOPED_TRACE(input.name);
         auto table = std::make_unique<ItemTable>();
-        const InitItemLoad load = ParseInitItem(input.bytes, *table);
+        const ItemFileLoad load = ParseInitItem(input.bytes, *table);
         const std::int64_t records = recordsIn(input);
         EXPECT_EQ(load.lastRow, records - 1);
         EXPECT_EQ(load.valuesLeftOut, 0);
         if (input.name == "LongValues") {
-            EXPECT_TRUE(RecordAt((*table), 0)[item_field::kNameNumber] == std::string(100000, '9'));
+            EXPECT_TRUE(RecordAt((*table), 0)[ItemField::NameNumber] == std::string(100000, '9'));
         } else if (records > 0) {
             const auto last = static_cast<std::size_t>(records - 1);
-            for (std::size_t field = 0; field < ItemTable::kFields; ++field) {
-                EXPECT_EQ(RecordAt((*table), last)[field], RecordAt(expected, 0)[field]) << "field " << field;
+            for (std::size_t field = 0; field < ItemRow::kFieldCount; ++field) {
+                EXPECT_EQ(RecordAt((*table), last).fields[field], RecordAt(expected, 0).fields[field])
+                    << "field " << field;
             }
         }
         ExpectLinearLoadTime(input, [&](std::string_view bytes) { ParseInitItem(bytes, *table); });

@@ -1,5 +1,5 @@
 #include "items/InitItemReader.h"
-#include "items/LookaheadFeeder.h"
+#include "items/ItemFileReading.h"
 #include "records/Errors.h"
 
 #include "items/ItemFileTestSupport.h"
@@ -114,9 +114,9 @@ void expectFields(const ItemTable& table, const ReaderCase& test) {
         expected[{value.row, value.field}] = value.value;
     }
     for (std::size_t row = 0; row < 3; ++row) {
-        for (std::size_t field = 0; field < ItemTable::kFields; ++field) {
+        for (std::size_t field = 0; field < ItemRow::kFieldCount; ++field) {
             const auto found = expected.find({row, field});
-            EXPECT_EQ(table[row][field], found == expected.end() ? std::string() : found->second)
+            EXPECT_EQ(table[row].fields[field], found == expected.end() ? std::string() : found->second)
                 << test.what << ": row " << row << " field " << field;
         }
     }
@@ -125,7 +125,7 @@ void expectFields(const ItemTable& table, const ReaderCase& test) {
 TEST(InitItemReader, StateMachine) {
     for (const ReaderCase& test : readerCases()) {
         ItemTable table;
-        const InitItemLoad load = ParseInitItem(test.input, table);
+        const ItemFileLoad load = ParseInitItem(test.input, table);
         expectFields(table, test);
         EXPECT_EQ(load.lastRow, test.lastRow) << test.what;
         EXPECT_EQ(load.valuesLeftOut, test.valuesLeftOut) << test.what;
@@ -137,7 +137,7 @@ TEST(InitItemReader, BlockSizeNeverChangesTheResult) {
         const ScratchFile file("blocks.txt", test.input);
         for (const std::size_t blockSize : {1, 2, 3, 5, 8, 13}) {
             ItemTable table;
-            const InitItemLoad load = ReadInitItem(file.path(), table, blockSize);
+            const ItemFileLoad load = ReadInitItem(file.path(), table, blockSize);
             expectFields(table, test);
             EXPECT_EQ(load.lastRow, test.lastRow) << test.what << " in blocks of " << blockSize;
         }
@@ -153,13 +153,13 @@ TEST(InitItemReader, RecordAcrossTheFileBlockBoundary) {
         const ScratchFile file("boundary.txt", bytes);
         ItemTable table;
         ReadInitItem(file.path(), table, kItemFileBlockSize);
-        const ItemTable::Row& row = RecordAt(table, 0);
-        ASSERT_EQ(row[1], "77") << shift;
-        ASSERT_EQ(row[3], "a b") << shift;
-        ASSERT_EQ(row[15], "1") << shift;
-        ASSERT_EQ(row[17], "1") << shift;
-        ASSERT_EQ(row[37], "3") << shift;
-        ASSERT_EQ(row[38], "4") << shift;
+        const ItemRow& row = RecordAt(table, 0);
+        ASSERT_EQ(row.fields[1], "77") << shift;
+        ASSERT_EQ(row.fields[3], "a b") << shift;
+        ASSERT_EQ(row.fields[15], "1") << shift;
+        ASSERT_EQ(row.fields[17], "1") << shift;
+        ASSERT_EQ(row.fields[37], "3") << shift;
+        ASSERT_EQ(row.fields[38], "4") << shift;
     }
 }
 
@@ -167,14 +167,14 @@ TEST(InitItemReader, LaterLoadOverwritesOnlyWhatItStores) {
     ItemTable table;
     ParseInitItem("(item (name 1) (buy 5))(item (name 2))(item (name 3))(item (name 4))(item (name 5))",
                   table);
-    const InitItemLoad load = ParseInitItem("(item (name 7))(item (name 8))(item (name 9))", table);
+    const ItemFileLoad load = ParseInitItem("(item (name 7))(item (name 8))(item (name 9))", table);
     EXPECT_EQ(load.lastRow, 2);
-    EXPECT_EQ(RecordAt(table, 0)[1], "7");
-    EXPECT_EQ(RecordAt(table, 0)[25], "5");
-    EXPECT_EQ(RecordAt(table, 3)[1], "4");
-    EXPECT_EQ(RecordAt(table, 4)[1], "5");
+    EXPECT_EQ(RecordAt(table, 0).fields[1], "7");
+    EXPECT_EQ(RecordAt(table, 0).fields[25], "5");
+    EXPECT_EQ(RecordAt(table, 3).fields[1], "4");
+    EXPECT_EQ(RecordAt(table, 4).fields[1], "5");
     ParseInitItem("", table);
-    EXPECT_EQ(RecordAt(table, 0)[1], "7");
+    EXPECT_EQ(RecordAt(table, 0).fields[1], "7");
 }
 
 TEST(InitItemReader, EveryRecordIsStoredAndValuesPastTheFieldsAreCounted) {
@@ -183,10 +183,10 @@ TEST(InitItemReader, EveryRecordIsStoredAndValuesPastTheFieldsAreCounted) {
         bytes += "(item (name " + std::to_string(k) + ") (Int 1 2 3 4 5))\r\n";
     }
     ItemTable table;
-    const InitItemLoad load = ParseInitItem(bytes, table);
+    const ItemFileLoad load = ParseInitItem(bytes, table);
     EXPECT_EQ(load.lastRow, 3999);
     EXPECT_EQ(load.valuesLeftOut, 4000); // one value past field 70 per record
-    EXPECT_EQ(RecordAt(table, 3999)[1], "3999");
+    EXPECT_EQ(RecordAt(table, 3999).fields[1], "3999");
     EXPECT_EQ(load.notes(),
               LoadNotes{"4000 values before the first item record or past field 70 were left out."});
 }
@@ -209,18 +209,18 @@ TEST(InitItemReader, ServerSizedFileStoresEveryItem) {
                  (choose.OneIn(2) ? " (hp 9)" : "") + ") (repair))\r\n";
     }
     ItemTable table;
-    const InitItemLoad load = ParseInitItem(bytes, table);
+    const ItemFileLoad load = ParseInitItem(bytes, table);
     EXPECT_EQ(load.lastRow, 2599);
     EXPECT_EQ(load.valuesLeftOut, 0);
     for (std::size_t k = 0; k < buy.size(); ++k) {
         const std::string n = std::to_string(k + 1);
-        const ItemTable::Row& row = std::as_const(table)[k];
-        ASSERT_EQ(row[item_field::kNameNumber], n);
-        ASSERT_EQ(row[item_field::kIndex], std::to_string(1000 + k));
-        ASSERT_EQ(row[3], "items\\a " + n + ".bmp");
-        ASSERT_EQ(row[item_field::kBuy], buy[k]);
-        ASSERT_EQ(row[item_field::kAttackMax], n);
-        ASSERT_EQ(row[65], "1"); // repair
+        const ItemRow& row = std::as_const(table)[k];
+        ASSERT_EQ(row[ItemField::NameNumber], n);
+        ASSERT_EQ(row[ItemField::Index], std::to_string(1000 + k));
+        ASSERT_EQ(row.fields[3], "items\\a " + n + ".bmp");
+        ASSERT_EQ(row[ItemField::Buy], buy[k]);
+        ASSERT_EQ(row[ItemField::AttackMax], n);
+        ASSERT_EQ(row.fields[65], "1"); // repair
     }
 }
 
@@ -232,6 +232,6 @@ TEST(InitItemReader, MissingFileFailsWithoutStoring) {
     } catch (const InOutError& error) {
         EXPECT_STREQ(error.what(), "Cannot open file \"/nonexistent/brennick/InitItem.txt\". File not found");
     }
-    EXPECT_EQ(RecordAt(table, 0)[1], "");
+    EXPECT_EQ(RecordAt(table, 0).fields[1], "");
 }
 } // namespace

@@ -1,4 +1,4 @@
-#include "items/ItemListBuilder.h"
+#include "items/ItemList.h"
 #include "records/Errors.h"
 #include "support/TableRecords.h"
 
@@ -26,10 +26,10 @@ struct Tables {
 
     Tables(const std::vector<ItemRowValues>& itemRows, const std::vector<NameRowValues>& nameRows) {
         for (std::size_t row = 0; row < itemRows.size(); ++row) {
-            RecordAt(items, row)[1] = itemRows[row].number;
-            RecordAt(items, row)[7] = itemRows[row].category;
-            RecordAt(items, row)[8] = itemRows[row].kind;
-            RecordAt(items, row)[22] = itemRows[row].forClass;
+            RecordAt(items, row)[ItemField::NameNumber] = itemRows[row].number;
+            RecordAt(items, row)[ItemField::Category] = itemRows[row].category;
+            RecordAt(items, row)[ItemField::Kind] = itemRows[row].kind;
+            RecordAt(items, row)[ItemField::Class] = itemRows[row].forClass;
         }
         for (std::size_t row = 0; row < nameRows.size(); ++row) {
             RecordAt(names, row).number = nameRows[row].number;
@@ -37,6 +37,14 @@ struct Tables {
         }
     }
 };
+
+std::vector<std::string> texts(const std::vector<ItemListEntry>& entries) {
+    std::vector<std::string> shown;
+    for (const ItemListEntry& entry : entries) {
+        shown.push_back(entry.text);
+    }
+    return shown;
+}
 
 TEST(ItemList, RulesAAndB) {
     Tables tables(
@@ -55,42 +63,38 @@ TEST(ItemList, RulesAAndB) {
         std::vector<std::string> expected;
     };
     const std::vector<Case> cases{
-        {"archer bows", "archer", {"bow", 8}, {"Bow", "No name"}},
-        {"a mage compared with the bow keyword lists nothing", "mage", {"bow", 8}, {}},
+        {"archer bows", "archer", {"bow", ItemField::Kind}, {"Bow", "No name"}},
+        {"a mage compared with the bow keyword lists nothing", "mage", {"bow", ItemField::Kind}, {}},
         {"all weapons whatever their class",
          "all",
-         {"weapon", 7},
+         {"weapon", ItemField::Category},
          {"Bow", "Long Bow", "Sword", "Blade", "No name"}},
-        {"an all-class helmet meets both rules", "all", {"helmet", 8}, {"Cap", "Cap", "Hood"}},
-        {"Knight helmets", "Knight", {"helmet", 8}, {}},
-        {"no type chosen yet", "all", {"", 0}, {}},
+        {"an all-class helmet meets both rules", "all", {"helmet", ItemField::Kind}, {"Cap", "Cap", "Hood"}},
+        {"Knight helmets", "Knight", {"helmet", ItemField::Kind}, {}},
+        {"no type chosen yet", "all", {""}, {}},
     };
     for (const Case& test : cases) {
-        EXPECT_EQ(BuildItemList(tables.items, tables.names, test.classText, test.filter), test.expected)
+        EXPECT_EQ(texts(BuildItemList(tables.items, tables.names, test.classText, test.filter)),
+                  test.expected)
             << test.what;
     }
 }
 
-TEST(ItemList, NameRowsRecordTheirLastPosition) {
+TEST(ItemList, OnlyTheLastEntryOfANameRowShowsAnItem) {
     Tables tables({{"4", "defense", "helmet", "all"},
                    {"9", "defense", "helmet", "all"},
                    {"7", "defense", "helmet", "all"}},
-                  {{"7", "Hood"}, {"4", "Cap"}, {"5", "Stale"}});
-    RecordAt(tables.names, 2).listPosition = "3";
-    const auto entries = BuildItemList(tables.items, tables.names, "all", {"helmet", 8});
-    EXPECT_EQ(entries, (std::vector<std::string>{"Cap", "Cap", "No name", "No name", "Hood", "Hood"}));
-    EXPECT_EQ(RecordAt(tables.names, 1).listPosition, "1"); // the row listed twice keeps the second position
-    EXPECT_EQ(RecordAt(tables.names, 0).listPosition, "5");
-    EXPECT_EQ(RecordAt(tables.names, 2).listPosition, "");
-    EXPECT_EQ(FindNameRowAtPosition(tables.names, 0), std::nullopt);
-    EXPECT_EQ(FindNameRowAtPosition(tables.names, 1), 1u);
-    EXPECT_EQ(FindNameRowAtPosition(tables.names, 2), std::nullopt);
+                  {{"7", "Hood"}, {"4", "Cap"}, {"5", "Unused"}});
+    const std::vector<ItemListEntry> expected{{"Cap", std::nullopt},     {"Cap", 1u},
+                                              {"No name", std::nullopt}, {"No name", std::nullopt},
+                                              {"Hood", std::nullopt},    {"Hood", 0u}};
+    EXPECT_EQ(BuildItemList(tables.items, tables.names, "all", {"helmet", ItemField::Kind}), expected);
 }
 
 TEST(ItemList, ItemWithoutNameNumberIsNoName) {
     Tables tables({{"", "defense", "boots", "mage"}}, {});
-    EXPECT_EQ(BuildItemList(tables.items, tables.names, "mage", {"boots", 8}),
-              (std::vector<std::string>{"No name"}));
+    EXPECT_EQ(BuildItemList(tables.items, tables.names, "mage", {"boots", ItemField::Kind}),
+              (std::vector<ItemListEntry>{{"No name", std::nullopt}}));
     EXPECT_EQ(FindItemRow(tables.items, ""), std::nullopt);
 }
 
@@ -100,12 +104,8 @@ TEST(ItemList, EntryFindsTheFirstItemWithTheDecimalNumber) {
                    {"7", "x", "y", "z"},
                    {"8", "defense", "boots", "mage"}},
                   {{"07", "Shoes"}, {"x8", "Bad"}, {"3", "Unused"}});
-    RecordAt(tables.names, 0).listPosition = "0";
-    RecordAt(tables.names, 1).listPosition = "1";
-    EXPECT_EQ(ItemRowForEntry(tables.items, tables.names, 0), 1u);
-    EXPECT_THROW(ItemRowForEntry(tables.items, tables.names, 1), ConvertError);
-    EXPECT_EQ(ItemRowForEntry(tables.items, tables.names, 2), std::nullopt);
-    RecordAt(tables.names, 2).listPosition = "2";
-    EXPECT_EQ(ItemRowForEntry(tables.items, tables.names, 2), std::nullopt);
+    EXPECT_EQ(ItemRowOfName(tables.items, tables.names, 0), 1u);
+    EXPECT_THROW(ItemRowOfName(tables.items, tables.names, 1), ConvertError);
+    EXPECT_EQ(ItemRowOfName(tables.items, tables.names, 2), std::nullopt);
 }
 } // namespace

@@ -27,7 +27,7 @@ TEST(ItemNamesHostile, EveryHostileFileLoadsInLinearTimeWithTheRecordsItHolds) {
     for (const HostileInput& input : HostileInputs(kRecord)) {
         SCOPED_TRACE(input.name);
         auto table = std::make_unique<ItemNameTable>();
-        const ItemNamesLoad load = ParseItemNames(input.bytes, *table);
+        const ItemFileLoad load = ParseItemNames(input.bytes, *table);
         const std::int64_t records = recordsIn(input);
         EXPECT_EQ(load.lastRow, records - 1);
         if (records > 0 && input.name != "LongValues") {

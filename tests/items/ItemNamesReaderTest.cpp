@@ -1,5 +1,5 @@
 #include "items/ItemNamesReader.h"
-#include "items/LookaheadFeeder.h"
+#include "items/ItemFileReading.h"
 
 #include "items/ItemFileTestSupport.h"
 #include "support/TableRecords.h"
@@ -57,7 +57,7 @@ void expectRows(const ItemNameTable& table, const NamesCase& test) {
 TEST(ItemNamesReader, StateMachine) {
     for (const NamesCase& test : namesCases()) {
         ItemNameTable table;
-        const ItemNamesLoad load = ParseItemNames(test.input, table);
+        const ItemFileLoad load = ParseItemNames(test.input, table);
         expectRows(table, test);
         EXPECT_EQ(load.lastRow, test.lastRow) << test.what;
         EXPECT_EQ(load.valuesLeftOut, test.valuesLeftOut) << test.what;
@@ -69,7 +69,7 @@ TEST(ItemNamesReader, BlockSizeNeverChangesTheResult) {
         const ScratchFile file("names-blocks.txt", test.input);
         for (const std::size_t blockSize : {1, 2, 3, 7}) {
             ItemNameTable table;
-            const ItemNamesLoad load = ReadItemNames(file.path(), table, blockSize);
+            const ItemFileLoad load = ReadItemNames(file.path(), table, blockSize);
             expectRows(table, test);
             EXPECT_EQ(load.lastRow, test.lastRow) << test.what << " in blocks of " << blockSize;
         }
@@ -90,11 +90,9 @@ TEST(ItemNamesReader, RecordAcrossTheFileBlockBoundary) {
 TEST(ItemNamesReader, LaterLoadKeepsRowsPastItsLastRecord) {
     ItemNameTable table;
     ParseItemNames("(itemname 1 \"A\")(itemname 2 \"B\")(itemname 3 \"C\")", table);
-    RecordAt(table, 0).listPosition = "0";
     ParseItemNames("(itemname 9 \"Z\")", table);
     EXPECT_EQ(RecordAt(table, 0).number, "9");
     EXPECT_EQ(RecordAt(table, 0).displayName, "Z");
-    EXPECT_EQ(RecordAt(table, 0).listPosition, "0");
     EXPECT_EQ(RecordAt(table, 2).displayName, "C");
 }
 
@@ -104,7 +102,7 @@ TEST(ItemNamesReader, EveryRecordIsStored) {
         bytes += "(itemname " + std::to_string(k) + " \"N" + std::to_string(k) + "\")\r\n";
     }
     ItemNameTable table;
-    const ItemNamesLoad load = ParseItemNames(bytes, table);
+    const ItemFileLoad load = ParseItemNames(bytes, table);
     EXPECT_EQ(load.lastRow, 3999);
     EXPECT_EQ(table.size(), 4000u);
     EXPECT_EQ(RecordAt(table, 3999).displayName, "N3999");

@@ -36,7 +36,7 @@ class ItemPageFixture : public ShellFixture {
         shell.answerFile(itemFile);
         shell.answerConfirm(true);
         shell.answerFile(nameFile);
-        page().Button5Click();
+        page().loadInitItem();
     }
 
     // Chooses a class, then a type anew (the type keyword is worked out only when a type is chosen).

@@ -59,16 +59,16 @@ TEST_F(ItemPageTest, LoadsAskForTheNamesAndEnableTheClassList) {
     QSignalSpy itemRows(&page(), &ItemPage::initItemRead);
     QSignalSpy nameRows(&page(), &ItemPage::itemNamesRead);
     shell.cancelFile();
-    page().Button5Click();
+    page().loadInitItem();
     shell.answerFile(scratchFile("missing.txt"));
-    EXPECT_THROW(page().Button5Click(), InOutError);
+    EXPECT_THROW(page().loadInitItem(), InOutError);
     EXPECT_FALSE(workspace->InitItemLoaded);
     EXPECT_TRUE(shell.statusPosts().isEmpty());
     EXPECT_EQ(itemRows.count(), 0);
 
     shell.answerFile(dataFile("items-sample", "InitItem.txt"));
     shell.answerConfirm(false);
-    page().Button5Click();
+    page().loadInitItem();
     EXPECT_EQ(shell.messages(), QStringList{"Confirm: Do you want to load Items Name?"});
     EXPECT_EQ(shell.statusText(), "InitItem Loaded!");
     EXPECT_TRUE(workspace->InitItemLoaded);
@@ -77,7 +77,7 @@ TEST_F(ItemPageTest, LoadsAskForTheNamesAndEnableTheClassList) {
     EXPECT_EQ(itemRows.first().first().toLongLong(), 30);
 
     shell.answerFile(dataFile("items-sample", "ItemName.txt"));
-    page().ItemName1Click();
+    page().loadItemNames();
     EXPECT_EQ(shell.statusText(), "Items Name Loaded!");
     ASSERT_EQ(nameRows.count(), 1);
     EXPECT_EQ(nameRows.first().first().toLongLong(), 29);
@@ -86,7 +86,7 @@ TEST_F(ItemPageTest, LoadsAskForTheNamesAndEnableTheClassList) {
 
     // Once the names are loaded, a new InitItem load does not ask again.
     shell.answerFile(dataFile("items-sample", "InitItem.txt"));
-    page().Button5Click();
+    page().loadInitItem();
     EXPECT_EQ(shell.messages().size(), 1);
     std::vector<FileDialog> asked;
     for (const FakeShell::FileDialogUse& use : shell.fileDialogs()) {
@@ -155,7 +155,7 @@ TEST_F(ItemPageTest, ItemListsFollowClassAndType) {
 TEST_F(ItemPageTest, ChoosingAnItemFillsThePageWithoutStoring) {
     loadSamples();
     const qsizetype posts = shell.statusPosts().size();
-    const ItemTable::Row before = RecordAt(items(), 5);
+    const ItemRow before = RecordAt(items(), 5);
     choose(kArcher, kWeapon);
     control<QComboBox>("ComboBox3")->setCurrentIndex(0);
 
@@ -204,7 +204,7 @@ TEST_F(ItemPageTest, ChoosingAnItemFillsThePageWithoutStoring) {
 
 TEST_F(ItemPageTest, EachChangeStoresOnlyItsOwnField) {
     loadSamples();
-    RecordAt(items(), 0)[19] = ""; // a flag the file left empty
+    RecordAt(items(), 0).fields[19] = ""; // a flag the file left empty
     choose(kArcher, kHelmet);
     control<QComboBox>("ComboBox3")->setCurrentIndex(0);
     EXPECT_FALSE(control<QCheckBox>("CheckBox4")->isChecked());
@@ -212,8 +212,8 @@ TEST_F(ItemPageTest, EachChangeStoresOnlyItsOwnField) {
     // Makes one change and checks that it stored `bytes` in `field` of the shown row and nothing else.
     const auto expectStoredAlone = [this](const char* name, std::size_t field, const std::string& bytes,
                                           const std::function<void()>& change) {
-        ItemTable::Row expected = RecordAt(items(), 0);
-        expected[field] = bytes;
+        ItemRow expected = RecordAt(items(), 0);
+        expected.fields[field] = bytes;
         const qsizetype posts = shell.statusPosts().size();
         change();
         EXPECT_EQ(RecordAt(items(), 0), expected) << name;
@@ -266,7 +266,7 @@ TEST_F(ItemPageTest, EachChangeStoresOnlyItsOwnField) {
         expectStoredAlone(classes[choice], 22, classes[choice],
                           [&] { control<RadioGroup>("RadioGroup1")->setItemIndex(choice); });
     }
-    EXPECT_EQ(RecordAt(items(), 1)[16], "3"); // other rows stay as read
+    EXPECT_EQ(RecordAt(items(), 1).fields[16], "3"); // other rows stay as read
     EXPECT_EQ(shell.messages().size(), 1);
 }
 
@@ -288,10 +288,10 @@ TEST_F(ItemPageTest, LongValuesAreShownWholeAndTypingIsLimited) {
     // A change of another control keeps them whole in the table.
     control<QCheckBox>("CheckBox4")->setChecked(true);
     control<QLineEdit>("Str")->setText("9");
-    EXPECT_EQ(RecordAt(items(), 0)[16], "1234");
-    EXPECT_EQ(RecordAt(items(), 0)[23], "1234");
-    EXPECT_EQ(RecordAt(items(), 0)[27], "1500");
-    EXPECT_EQ(RecordAt(items(), 0)[26].size(), longSell.size());
+    EXPECT_EQ(RecordAt(items(), 0).fields[16], "1234");
+    EXPECT_EQ(RecordAt(items(), 0).fields[23], "1234");
+    EXPECT_EQ(RecordAt(items(), 0).fields[27], "1500");
+    EXPECT_EQ(RecordAt(items(), 0).fields[26].size(), longSell.size());
 
     // Typing into Grade, Level limit and Endurance stops at 3 characters.
     const std::pair<const char*, std::size_t> limited[] = {
@@ -301,7 +301,7 @@ TEST_F(ItemPageTest, LongValuesAreShownWholeAndTypingIsLimited) {
         edit->clear();
         QTest::keyClicks(edit, "98765");
         EXPECT_EQ(edit->text(), "987") << name;
-        EXPECT_EQ(RecordAt(items(), 0)[field], "987") << name;
+        EXPECT_EQ(RecordAt(items(), 0).fields[field], "987") << name;
     }
 }
 
@@ -316,11 +316,11 @@ TEST_F(ItemPageTest, CantBuyKeepsThePriceInField70) {
     cantBuy->setChecked(true);
     EXPECT_FALSE(buy->isEnabled());
     EXPECT_EQ(buy->text(), "0");
-    EXPECT_EQ(RecordAt(items(), 5)[25], "0");
-    EXPECT_EQ(RecordAt(items(), 5)[70], "600");
+    EXPECT_EQ(RecordAt(items(), 5).fields[25], "0");
+    EXPECT_EQ(RecordAt(items(), 5).fields[70], "600");
     cantBuy->setChecked(false);
     EXPECT_TRUE(buy->isEnabled());
-    EXPECT_EQ(RecordAt(items(), 5)[25], "600");
+    EXPECT_EQ(RecordAt(items(), 5).fields[25], "600");
     EXPECT_EQ(shell.statusText(), "Saved!");
 
     // A price of "0" in the file ticks the box; unticking it gives the empty price kept in field 70.
@@ -330,7 +330,7 @@ TEST_F(ItemPageTest, CantBuyKeepsThePriceInField70) {
     EXPECT_EQ(buy->text(), "0");
     cantBuy->setChecked(false);
     EXPECT_EQ(buy->text(), "");
-    EXPECT_EQ(RecordAt(items(), 6)[25], "");
+    EXPECT_EQ(RecordAt(items(), 6).fields[25], "");
     EXPECT_EQ(shell.messages().size(), 1);
 }
 
@@ -348,7 +348,7 @@ TEST_F(ItemPageTest, ForceOptionsEnableTheirGroups) {
             EXPECT_EQ(control<QGroupBox>(group)->isEnabled(), ticked) << box;
         }
     }
-    const ItemTable::Row before = RecordAt(items(), 12);
+    const ItemRow before = RecordAt(items(), 12);
     control<QComboBox>("ComboBox2")->setCurrentIndex(kBoots);
     for (const auto& [box, group] : options) {
         EXPECT_FALSE(control<QCheckBox>(box)->isChecked()) << box;
@@ -361,7 +361,7 @@ TEST_F(ItemPageTest, ChangeWithNoItemChosenShowsTheErrorAndStoresNothing) {
     loadSamples();
     choose(kKnight, kWeapon);
     control<QComboBox>("ComboBox3")->setCurrentIndex(0);
-    const ItemTable::Row before = RecordAt(items(), 12);
+    const ItemRow before = RecordAt(items(), 12);
     const qsizetype posts = shell.statusPosts().size();
 
     // A new class keeps showing the item, but no entry of the new list is chosen.
@@ -396,13 +396,13 @@ TEST_F(ItemPageTest, EntriesWithoutAnItemRowLeaveThePageAsItWas) {
 
     // The item still shown is the one a change goes to.
     control<QLineEdit>("LabeledEdit1")->setText("8");
-    EXPECT_EQ(RecordAt(items(), 22)[16], "8");
-    EXPECT_EQ(RecordAt(items(), 30)[16], "5"); // the unnamed item's own value, untouched
+    EXPECT_EQ(RecordAt(items(), 22).fields[16], "8");
+    EXPECT_EQ(RecordAt(items(), 30).fields[16], "5"); // the unnamed item's own value, untouched
 }
 
 TEST_F(ItemPageTest, UnknownClassInField22ShowsNoChoiceAndIsKept) {
     loadSamples();
-    RecordAt(items(), 0)[22] = "nobody";
+    RecordAt(items(), 0).fields[22] = "nobody";
     choose(kAll, kHelmet);
     auto* item = control<QComboBox>("ComboBox3");
     ASSERT_EQ(listed().first(), "Ranger Cap");
@@ -411,19 +411,19 @@ TEST_F(ItemPageTest, UnknownClassInField22ShowsNoChoiceAndIsKept) {
     item->setCurrentIndex(0);
     EXPECT_EQ(control<RadioGroup>("RadioGroup1")->itemIndex(), -1);
     control<QLineEdit>("LabeledEdit1")->setText("4");
-    EXPECT_EQ(RecordAt(items(), 0)[16], "4");
-    EXPECT_EQ(RecordAt(items(), 0)[22], "nobody");
+    EXPECT_EQ(RecordAt(items(), 0).fields[16], "4");
+    EXPECT_EQ(RecordAt(items(), 0).fields[22], "nobody");
 }
 
 TEST_F(ItemPageTest, NameNumberThatIsNotAnIntegerFailsAndKeepsThePage) {
     loadSamples();
     choose(kKnight, kBoots);
     RecordAt(names(), 11).number = "x12";
-    RecordAt(items(), 11)[1] = "x12";
+    RecordAt(items(), 11).fields[1] = "x12";
     choose(kKnight, kBoots);
     ASSERT_EQ(listed(), QStringList{"Guard Boots"});
     try {
-        page().ComboBox3Change(0);
+        page().showItem(0);
         FAIL();
     } catch (const ConvertError& error) {
         EXPECT_STREQ(error.what(), "'x12' is not a valid integer value");
@@ -458,7 +458,7 @@ TEST_F(ItemPageTest, LargeFilesLoadWholeAndValuesLeftOutAreReportedByFile) {
                      "out."}));
     ASSERT_EQ(itemRows.count(), 1);
     EXPECT_EQ(itemRows.first().first().toLongLong(), 3999);
-    EXPECT_EQ(RecordAt(items(), 3999)[1], "3999");
+    EXPECT_EQ(RecordAt(items(), 3999).fields[1], "3999");
     choose(0, kWeapon);
     EXPECT_EQ(listed().size(), 4000);
     EXPECT_EQ(listed().last(), "N3999");

@@ -51,16 +51,16 @@ TEST_P(ItemPageTextTest, TextComesBackAsItsOwnBytes) {
     auto* str = control<QLineEdit>("Str");
     str->setText(kValue + "0");
     str->setText(kValue);
-    EXPECT_EQ(RecordAt(items(), 0)[31], valueBytes());
-    EXPECT_EQ(RecordAt(items(), 0)[26], "25");
+    EXPECT_EQ(RecordAt(items(), 0).fields[31], valueBytes());
+    EXPECT_EQ(RecordAt(items(), 0).fields[26], "25");
 }
 
 TEST_P(ItemPageTextTest, TextOutsideTheFilesEncodingIsRefused) {
-    const ItemTable::Row before = RecordAt(items(), 0);
+    const ItemRow before = RecordAt(items(), 0);
     const qsizetype posts = shell.statusPosts().size();
     control<QLineEdit>("Sell")->setText(kEuro);
     if (GetParam().itemsAreUtf8) {
-        EXPECT_EQ(RecordAt(items(), 0)[26], kEuro.toStdString());
+        EXPECT_EQ(RecordAt(items(), 0).fields[26], kEuro.toStdString());
         EXPECT_EQ(shell.statusText(), "Saved!");
         return;
     }

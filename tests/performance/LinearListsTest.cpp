@@ -6,7 +6,7 @@
 #include "ServerSizeData.h"
 
 #include "items/InitItemReader.h"
-#include "items/ItemListBuilder.h"
+#include "items/ItemList.h"
 #include "items/ItemNamesReader.h"
 #include "records/Errors.h"
 #include "records/IntegerText.h"
@@ -44,34 +44,34 @@ void NestedSpawnMonsterList(const SpawnTable& table, const MonsterNameTable& nam
     }
 }
 
-std::vector<std::string> NestedItemList(const ItemTable& items, ItemNameTable& names,
-                                        std::string_view classText, const TypeFilter& filter) {
-    for (std::size_t row = 0; row < names.size(); ++row) {
-        RecordAt(names, row).listPosition.clear();
-    }
-    std::vector<std::string> entries;
+std::vector<ItemListEntry> NestedItemList(const ItemTable& items, const ItemNameTable& names,
+                                          std::string_view classText, const TypeFilter& filter) {
+    std::vector<ItemListEntry> entries;
     if (filter.keyword.empty()) {
         return entries;
     }
-    const auto addEntry = [&](const ItemTable::Row& item) {
-        const std::string& number = item[item_field::kNameNumber];
+    const auto addEntry = [&](const ItemRow& item) {
+        const std::string& number = item[ItemField::NameNumber];
         for (std::size_t row = 0; !number.empty() && row < names.size(); ++row) {
-            if (RecordAt(names, row).number == number) {
-                RecordAt(names, row).listPosition = IntToStr(static_cast<std::int64_t>(entries.size()));
-                entries.push_back(RecordAt(names, row).displayName);
+            if (names[row].number == number) {
+                for (ItemListEntry& earlier : entries) {
+                    if (earlier.nameRow == row) {
+                        earlier.nameRow.reset();
+                    }
+                }
+                entries.push_back({names[row].displayName, row});
                 return;
             }
         }
-        entries.emplace_back("No name");
+        entries.push_back({"No name", std::nullopt});
     };
     const bool allClasses = classText == kClassTexts[kClassAll];
-    const std::size_t ruleBField = filter.field < ItemTable::kFields ? filter.field : item_field::kKind;
     for (std::size_t row = 0; row < items.size(); ++row) {
-        const ItemTable::Row& item = items[row];
-        if (item[item_field::kClass] == classText && item[item_field::kKind] == filter.keyword) {
+        const ItemRow& item = items[row];
+        if (item[ItemField::Class] == classText && item[ItemField::Kind] == filter.keyword) {
             addEntry(item);
         }
-        if (allClasses && item[ruleBField] == filter.keyword) {
+        if (allClasses && item[filter.field] == filter.keyword) {
             addEntry(item);
         }
     }
@@ -154,34 +154,25 @@ TEST(LinearListsTest, ItemListMatchesTheNestedSearch) {
          [](ItemTable& items, ItemNameTable& names) {
              RecordAt(names, 10).number = RecordAt(names, 4).number; // the first row with a number wins
              RecordAt(names, 3).number.clear();
-             RecordAt(items, 8)[item_field::kNameNumber] = RecordAt(items, 0)[item_field::kNameNumber];
-             RecordAt(items, 16)[item_field::kNameNumber].clear();
-             RecordAt(items, 24)[item_field::kNameNumber] = "99999";
-             RecordAt(names, 0).listPosition = "7"; // a stale position is emptied
+             RecordAt(items, 8)[ItemField::NameNumber] = RecordAt(items, 0)[ItemField::NameNumber];
+             RecordAt(items, 16)[ItemField::NameNumber].clear();
+             RecordAt(items, 24)[ItemField::NameNumber] = "99999";
          }},
     };
     for (const ItemCase& test : cases) {
         SCOPED_TRACE(test.name);
         ItemTable items;
-        auto expectedNames = std::make_unique<ItemNameTable>();
+        auto names = std::make_unique<ItemNameTable>();
         ParseInitItem(server_size::InitItemBytes(), items);
-        ParseItemNames(server_size::ItemNameBytes(), *expectedNames);
-        test.change(items, *expectedNames);
-        auto actualNames = std::make_unique<ItemNameTable>(*expectedNames);
+        ParseItemNames(server_size::ItemNameBytes(), *names);
+        test.change(items, *names);
         const std::optional<TypeFilter> filter = TypeFilterFor(test.typePosition, test.classPosition);
         ASSERT_TRUE(filter);
         const std::string classText(kClassTexts[static_cast<std::size_t>(test.classPosition)]);
 
-        const std::vector<std::string> expected = NestedItemList(items, *expectedNames, classText, *filter);
-        const std::vector<std::string> actual = BuildItemList(items, *actualNames, classText, *filter);
-
+        const std::vector<ItemListEntry> expected = NestedItemList(items, *names, classText, *filter);
         EXPECT_FALSE(expected.empty());
-        EXPECT_EQ(actual, expected);
-        for (std::size_t row = 0; row < actualNames->size(); ++row) {
-            ASSERT_EQ(RecordAt((*actualNames), row).listPosition,
-                      RecordAt((*expectedNames), row).listPosition)
-                << "row " << row;
-        }
+        EXPECT_EQ(BuildItemList(items, *names, classText, *filter), expected);
     }
 }
 } // namespace

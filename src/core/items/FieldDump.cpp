@@ -3,11 +3,11 @@
 #include "records/IntegerText.h"
 
 namespace {
-std::string fieldOrEmpty(const ItemTable::Row& row, std::int32_t field) {
-    if (field < 0 || static_cast<std::size_t>(field) >= ItemTable::kFields) {
+std::string fieldOrEmpty(const ItemRow& row, std::int32_t field) {
+    if (field < 0 || static_cast<std::size_t>(field) >= ItemRow::kFieldCount) {
         return {};
     }
-    return row[static_cast<std::size_t>(field)];
+    return row.fields[static_cast<std::size_t>(field)];
 }
 } // namespace
 
@@ -17,7 +17,7 @@ std::vector<std::string> DumpFields(const ItemTable& items, std::string_view fir
         const std::int32_t a = StrToInt(first);
         const std::int32_t b = StrToInt(second);
         lines.push_back(fieldOrEmpty(items[row], a) + "=" + fieldOrEmpty(items[row], b));
-        if (row + 1 >= items.size() || items[row + 1][item_field::kNameNumber].empty()) {
+        if (row + 1 >= items.size() || items[row + 1][ItemField::NameNumber].empty()) {
             break;
         }
     }

@@ -1,7 +1,5 @@
 #include "items/InitItemReader.h"
 
-#include "items/LookaheadFeeder.h"
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -13,64 +11,64 @@ enum class ValueMode { Word, Quoted, Flag };
 struct Key {
     std::string_view text;
     KeyAction action;
-    std::size_t field = 0;
+    ItemField field = {};
     ValueMode mode = ValueMode::Word;
 };
 
 // Looked up after every byte of a key (findKey); no key text matches two entries.
 constexpr std::array kKeys{
     Key{"item", KeyAction::NewRecord},
-    Key{"name", KeyAction::Field, 1},
-    Key{"Index", KeyAction::Field, 2},
-    Key{"Image", KeyAction::Field, 3, ValueMode::Quoted},
-    Key{"Action", KeyAction::Field, 4},
-    Key{"desc", KeyAction::Field, 6},
-    Key{"class", KeyAction::Field, 7},
-    Key{"code", KeyAction::Field, 9},
-    Key{"country", KeyAction::Field, 13},
-    Key{"level", KeyAction::Field, 16},
-    Key{"wear", KeyAction::Field, 17, ValueMode::Flag},
-    Key{"use", KeyAction::Field, 18, ValueMode::Flag},
-    Key{"plural", KeyAction::Field, 19, ValueMode::Flag},
-    Key{"pay", KeyAction::Field, 20, ValueMode::Flag},
-    Key{"cooltime", KeyAction::Field, 21},
-    Key{"limit", KeyAction::Field, 22},
-    Key{"range", KeyAction::Field, 24},
-    Key{"buy", KeyAction::Field, 25},
-    Key{"sell", KeyAction::Field, 26},
-    Key{"endurance", KeyAction::Field, 27},
-    Key{"maxprotect", KeyAction::Field, 28},
-    Key{"efect", KeyAction::Field, 29},
+    Key{"name", KeyAction::Field, ItemField::NameNumber},
+    Key{"Index", KeyAction::Field, ItemField::Index},
+    Key{"Image", KeyAction::Field, ItemField::Image, ValueMode::Quoted},
+    Key{"Action", KeyAction::Field, ItemField::Action},
+    Key{"desc", KeyAction::Field, ItemField::Description},
+    Key{"class", KeyAction::Field, ItemField::Category},
+    Key{"code", KeyAction::Field, ItemField::Code},
+    Key{"country", KeyAction::Field, ItemField::Country},
+    Key{"level", KeyAction::Field, ItemField::Grade},
+    Key{"wear", KeyAction::Field, ItemField::Wear, ValueMode::Flag},
+    Key{"use", KeyAction::Field, ItemField::Use, ValueMode::Flag},
+    Key{"plural", KeyAction::Field, ItemField::Plural, ValueMode::Flag},
+    Key{"pay", KeyAction::Field, ItemField::Pay, ValueMode::Flag},
+    Key{"cooltime", KeyAction::Field, ItemField::CoolTime},
+    Key{"limit", KeyAction::Field, ItemField::Class},
+    Key{"range", KeyAction::Field, ItemField::Range},
+    Key{"buy", KeyAction::Field, ItemField::Buy},
+    Key{"sell", KeyAction::Field, ItemField::Sell},
+    Key{"endurance", KeyAction::Field, ItemField::Endurance},
+    Key{"maxprotect", KeyAction::Field, ItemField::MaxProtect},
+    Key{"efect", KeyAction::Field, ItemField::Effect},
     Key{"specialty", KeyAction::Container},
-    Key{"aspeed", KeyAction::Field, 30},
-    Key{"Str", KeyAction::Field, 31},
-    Key{"Hth", KeyAction::Field, 32},
-    Key{"Wis", KeyAction::Field, 33},
-    Key{"Dex", KeyAction::Field, 34},
-    Key{"Int", KeyAction::Field, 67},
-    Key{"hp", KeyAction::Field, 35},
-    Key{"mp", KeyAction::Field, 36},
-    Key{"Attack", KeyAction::Field, 37},
-    Key{"Magic", KeyAction::Field, 39},
-    Key{"hit", KeyAction::Field, 41},
-    Key{"defense", KeyAction::Field, 42},
-    Key{"dodge", KeyAction::Field, 43},
-    Key{"absorb", KeyAction::Field, 44},
-    Key{"resistfire", KeyAction::Field, 45},
-    Key{"resistice", KeyAction::Field, 46},
-    Key{"resistlitning", KeyAction::Field, 47},
-    Key{"resistcurse", KeyAction::Field, 48},
-    Key{"resistpalsy", KeyAction::Field, 49},
-    Key{"refresh hp", KeyAction::Field, 50},
-    Key{"buff", KeyAction::Field, 51},
-    Key{"revival", KeyAction::Field, 54},
-    Key{"Changeprefix", KeyAction::Field, 55},
-    Key{"charming", KeyAction::Field, 60},
-    Key{"teleport", KeyAction::Field, 61},
-    Key{"mspeed", KeyAction::Field, 63},
-    Key{"gstate", KeyAction::Field, 64},
-    Key{"repair", KeyAction::Mark, 65},
-    Key{"protect", KeyAction::Mark, 66},
+    Key{"aspeed", KeyAction::Field, ItemField::AttackSpeed},
+    Key{"Str", KeyAction::Field, ItemField::Str},
+    Key{"Hth", KeyAction::Field, ItemField::Hth},
+    Key{"Wis", KeyAction::Field, ItemField::Wis},
+    Key{"Dex", KeyAction::Field, ItemField::Dex},
+    Key{"Int", KeyAction::Field, ItemField::Int},
+    Key{"hp", KeyAction::Field, ItemField::Hp},
+    Key{"mp", KeyAction::Field, ItemField::Mp},
+    Key{"Attack", KeyAction::Field, ItemField::AttackMax},
+    Key{"Magic", KeyAction::Field, ItemField::MagicMax},
+    Key{"hit", KeyAction::Field, ItemField::Hit},
+    Key{"defense", KeyAction::Field, ItemField::Defense},
+    Key{"dodge", KeyAction::Field, ItemField::Dodge},
+    Key{"absorb", KeyAction::Field, ItemField::Absorb},
+    Key{"resistfire", KeyAction::Field, ItemField::ResistFire},
+    Key{"resistice", KeyAction::Field, ItemField::ResistIce},
+    Key{"resistlitning", KeyAction::Field, ItemField::ResistLightning},
+    Key{"resistcurse", KeyAction::Field, ItemField::ResistCurse},
+    Key{"resistpalsy", KeyAction::Field, ItemField::ResistPalsy},
+    Key{"refresh hp", KeyAction::Field, ItemField::RefreshHp},
+    Key{"buff", KeyAction::Field, ItemField::Buff},
+    Key{"revival", KeyAction::Field, ItemField::Revival},
+    Key{"Changeprefix", KeyAction::Field, ItemField::ChangePrefix},
+    Key{"charming", KeyAction::Field, ItemField::Charming},
+    Key{"teleport", KeyAction::Field, ItemField::Teleport},
+    Key{"mspeed", KeyAction::Field, ItemField::MoveSpeed},
+    Key{"gstate", KeyAction::Field, ItemField::GState},
+    Key{"repair", KeyAction::Mark, ItemField::Repair},
+    Key{"protect", KeyAction::Mark, ItemField::Protect},
 };
 
 constexpr std::size_t kLongestKey =
@@ -125,8 +123,8 @@ bool is(std::optional<char> c, char wanted) {
 }
 
 // The country fields hold a plain "1" for every country value the item is sold in.
-constexpr std::size_t kFirstCountry = 13;
-constexpr std::size_t kLastCountry = 15;
+constexpr auto kFirstCountry = static_cast<std::size_t>(ItemField::Country);
+constexpr auto kLastCountry = static_cast<std::size_t>(ItemField::Available);
 
 // What a country value or a mark stores.
 const std::string kPresent = "1";
@@ -224,7 +222,7 @@ void InitItemReader::keyStep(char b) {
         ++load_.lastRow;
         break;
     case KeyAction::Field:
-        field_ = key->field;
+        field_ = static_cast<std::size_t>(key->field);
         mode_ = key->mode == ValueMode::Word     ? Mode::Word
                 : key->mode == ValueMode::Quoted ? Mode::Quoted
                                                  : Mode::Flag;
@@ -234,7 +232,7 @@ void InitItemReader::keyStep(char b) {
         open_ = false;
         break;
     case KeyAction::Mark:
-        store(key->field, kPresent);
+        store(static_cast<std::size_t>(key->field), kPresent);
         open_ = false;
         key_.clear();
         break;
@@ -242,7 +240,7 @@ void InitItemReader::keyStep(char b) {
 }
 
 void InitItemReader::store(std::size_t field, const std::string& value) {
-    if (load_.lastRow < 0 || field >= ItemTable::kFields) {
+    if (load_.lastRow < 0 || field >= ItemRow::kFieldCount) {
         ++load_.valuesLeftOut;
         return;
     }
@@ -251,21 +249,13 @@ void InitItemReader::store(std::size_t field, const std::string& value) {
     if (row >= table_.size()) {
         table_.Resize(row + 1);
     }
-    table_[row][field] = value;
+    table_[row].fields[field] = value;
 }
 
-LoadNotes InitItemLoad::notes() const {
-    if (valuesLeftOut == 0) {
-        return {};
-    }
-    return {std::to_string(valuesLeftOut) +
-            " values before the first item record or past field 70 were left out."};
+ItemFileLoad ParseInitItem(std::string_view bytes, ItemTable& table) {
+    return ParseItemFile<InitItemReader>(bytes, table);
 }
 
-InitItemLoad ParseInitItem(std::string_view bytes, ItemTable& table) {
-    return ParseWithLookahead<InitItemReader>(bytes, table);
-}
-
-InitItemLoad ReadInitItem(const std::string& path, ItemTable& table, std::size_t blockSize) {
-    return ReadWithLookahead<InitItemReader>(path, table, blockSize);
+ItemFileLoad ReadInitItem(const std::string& path, ItemTable& table, std::size_t blockSize) {
+    return ReadItemFile<InitItemReader>(path, table, blockSize);
 }

@@ -1,23 +1,12 @@
 #pragma once
 
+#include "items/ItemFileReading.h"
 #include "items/ItemTable.h"
-#include "records/LoadNotes.h"
-#include "records/TextEncoding.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-
-// What one InitItem.txt load did beyond filling the table.
-struct InitItemLoad {
-    std::int64_t lastRow = -1;      // the current row after the last byte; -1 without any `item` record
-    std::int64_t valuesLeftOut = 0; // values met before the first record or past field 70
-    TextEncoding encoding = TextEncoding::Latin1;
-
-    LoadNotes notes() const;
-};
 
 // The InitItem.txt scanner: a byte-by-byte state machine that looks one byte
 // ahead. Keys are taken as soon as the bytes after "(" spell one of them,
@@ -29,7 +18,9 @@ class InitItemReader {
     // Examines byte b, with a the byte that follows it in the file (none after the last byte).
     void Step(char b, std::optional<char> a);
 
-    const InitItemLoad& result() const { return load_; }
+    // Its last row counts `item` records; the values left out are those met
+    // before the first record or past field 70.
+    const ItemFileLoad& result() const { return load_; }
 
   private:
     enum class Mode { None, Word, Quoted, Flag };
@@ -43,7 +34,7 @@ class InitItemReader {
     void endGroup();
 
     ItemTable& table_;
-    InitItemLoad load_;
+    ItemFileLoad load_{.leftOut = "values before the first item record or past field 70"};
     Mode mode_ = Mode::None;
     bool separatorPassed_ = false;
     bool open_ = false;
@@ -55,9 +46,8 @@ class InitItemReader {
 
 // Fills the table from the bytes of an InitItem.txt, as if read from a file
 // cut into blocks of any size.
-InitItemLoad ParseInitItem(std::string_view bytes, ItemTable& table);
+ItemFileLoad ParseInitItem(std::string_view bytes, ItemTable& table);
 
-// Fills the table from the named file, read in blocks of `blockSize` bytes.
-// A file that cannot be opened or read throws InOutError; what was stored
-// before the failure stays.
-InitItemLoad ReadInitItem(const std::string& path, ItemTable& table, std::size_t blockSize);
+// Fills the table from the named file, read in blocks of `blockSize` bytes;
+// a file that cannot be opened or read throws InOutError.
+ItemFileLoad ReadInitItem(const std::string& path, ItemTable& table, std::size_t blockSize);

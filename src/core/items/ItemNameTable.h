@@ -5,9 +5,8 @@
 #include <string>
 
 struct ItemNameEntry {
-    std::string number;       // the name number, as written in the file
-    std::string displayName;  // the text between the double quotes
-    std::string listPosition; // position of this name in the item page's current list, decimal
+    std::string number;      // the name number, as written in the file
+    std::string displayName; // the text between the double quotes
 };
 
 // The item names file: row r is the r-th `itemname` record of the last file

@@ -1,7 +1,5 @@
 #include "items/ItemNamesReader.h"
 
-#include "items/LookaheadFeeder.h"
-
 #include <string_view>
 
 namespace {
@@ -61,18 +59,10 @@ void ItemNamesReader::Step(char b, std::optional<char> a) {
     }
 }
 
-LoadNotes ItemNamesLoad::notes() const {
-    if (valuesLeftOut == 0) {
-        return {};
-    }
-    return {std::to_string(valuesLeftOut) +
-            " numbers and names before the first itemname record were left out."};
+ItemFileLoad ParseItemNames(std::string_view bytes, ItemNameTable& table) {
+    return ParseItemFile<ItemNamesReader>(bytes, table);
 }
 
-ItemNamesLoad ParseItemNames(std::string_view bytes, ItemNameTable& table) {
-    return ParseWithLookahead<ItemNamesReader>(bytes, table);
-}
-
-ItemNamesLoad ReadItemNames(const std::string& path, ItemNameTable& table, std::size_t blockSize) {
-    return ReadWithLookahead<ItemNamesReader>(path, table, blockSize);
+ItemFileLoad ReadItemNames(const std::string& path, ItemNameTable& table, std::size_t blockSize) {
+    return ReadItemFile<ItemNamesReader>(path, table, blockSize);
 }

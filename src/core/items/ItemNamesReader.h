@@ -1,22 +1,12 @@
 #pragma once
 
+#include "items/ItemFileReading.h"
 #include "items/ItemNameTable.h"
-#include "records/LoadNotes.h"
-#include "records/TextEncoding.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-
-struct ItemNamesLoad {
-    std::int64_t lastRow = -1;      // the current row after the last byte; -1 without any `itemname` record
-    std::int64_t valuesLeftOut = 0; // numbers and names met before the first record
-    TextEncoding encoding = TextEncoding::Latin1;
-
-    LoadNotes notes() const;
-};
 
 // The item names scanner: a byte-by-byte state machine with one byte of
 // lookahead. "(" starts a word, the word "itemname" starts a row, the next
@@ -27,7 +17,9 @@ class ItemNamesReader {
 
     void Step(char b, std::optional<char> a);
 
-    const ItemNamesLoad& result() const { return load_; }
+    // Its last row counts `itemname` records; the values left out are the
+    // numbers and names met before the first record.
+    const ItemFileLoad& result() const { return load_; }
 
   private:
     enum class Mode { None, Word, Quoted };
@@ -35,14 +27,14 @@ class ItemNamesReader {
     ItemNameEntry* currentRow();
 
     ItemNameTable& table_;
-    ItemNamesLoad load_;
+    ItemFileLoad load_{.leftOut = "numbers and names before the first itemname record"};
     Mode mode_ = Mode::None;
     bool closedQuote_ = false;
     std::string value_;
 };
 
-ItemNamesLoad ParseItemNames(std::string_view bytes, ItemNameTable& table);
+ItemFileLoad ParseItemNames(std::string_view bytes, ItemNameTable& table);
 
-// Fills the table from the named file, read in blocks of `blockSize` bytes.
-// A file that cannot be opened or read throws InOutError.
-ItemNamesLoad ReadItemNames(const std::string& path, ItemNameTable& table, std::size_t blockSize);
+// Fills the table from the named file, read in blocks of `blockSize` bytes;
+// a file that cannot be opened or read throws InOutError.
+ItemFileLoad ReadItemNames(const std::string& path, ItemNameTable& table, std::size_t blockSize);

@@ -1,64 +1,76 @@
 #pragma once
 
+#include "records/FieldRecord.h"
 #include "records/RecordTable.h"
 
-#include <array>
 #include <cstddef>
-#include <string>
+
+// The field positions of an item row, as the reader fills them. A key whose
+// group holds several values fills its field and the ones after it (the
+// `Attack` group its maximum and then its minimum).
+enum class ItemField : std::size_t {
+    NameNumber = 1,
+    Index = 2,
+    Image = 3,
+    Action = 4,
+    Description = 6,
+    Category = 7,
+    Kind = 8,
+    Code = 9,
+    Country = 13, // 13 to 15: "1" for every country value
+    Available = 15,
+    Grade = 16,
+    Wear = 17,
+    Use = 18,
+    Plural = 19,
+    Pay = 20,
+    CoolTime = 21,
+    Class = 22,
+    LevelLimit = 23,
+    Range = 24,
+    Buy = 25,
+    Sell = 26,
+    Endurance = 27,
+    MaxProtect = 28,
+    Effect = 29,
+    AttackSpeed = 30,
+    Str = 31,
+    Hth = 32,
+    Wis = 33,
+    Dex = 34,
+    Hp = 35,
+    Mp = 36,
+    AttackMax = 37,
+    AttackMin = 38,
+    MagicMax = 39,
+    MagicMin = 40,
+    Hit = 41,
+    Defense = 42,
+    Dodge = 43,
+    Absorb = 44,
+    ResistFire = 45,
+    ResistIce = 46,
+    ResistLightning = 47,
+    ResistCurse = 48,
+    ResistPalsy = 49,
+    RefreshHp = 50,
+    Buff = 51,
+    Revival = 54,
+    ChangePrefix = 55,
+    Charming = 60,
+    Teleport = 61,
+    MoveSpeed = 63,
+    GState = 64,
+    Repair = 65,
+    Protect = 66,
+    Int = 67,
+    // Keeps the buying price while the item is marked "Can't buy".
+    SavedPrice = 70,
+};
 
 // Every item record of InitItem.txt as text fields: row r is the r-th `item`
 // record of the last file read, field f a value of one of its key groups.
 // Rows are never cleared; a later load overwrites only what it stores, and
 // the table grows to hold every record read.
-inline constexpr std::size_t kItemFields = 71;
-using ItemRow = std::array<std::string, kItemFields>;
-
-class ItemTable : public RecordTable<ItemRow> {
-  public:
-    static constexpr std::size_t kFields = kItemFields;
-    using Row = ItemRow;
-};
-
-// Item field numbers used outside the reader.
-namespace item_field {
-inline constexpr std::size_t kNameNumber = 1;
-inline constexpr std::size_t kIndex = 2;
-inline constexpr std::size_t kCategory = 7;
-inline constexpr std::size_t kKind = 8;
-inline constexpr std::size_t kAvailable = 15;
-inline constexpr std::size_t kGrade = 16;
-inline constexpr std::size_t kWear = 17;
-inline constexpr std::size_t kUse = 18;
-inline constexpr std::size_t kPlural = 19;
-inline constexpr std::size_t kPay = 20;
-inline constexpr std::size_t kClass = 22;
-inline constexpr std::size_t kLevelLimit = 23;
-inline constexpr std::size_t kRange = 24;
-inline constexpr std::size_t kBuy = 25;
-inline constexpr std::size_t kSell = 26;
-inline constexpr std::size_t kEndurance = 27;
-inline constexpr std::size_t kMaxProtect = 28;
-inline constexpr std::size_t kAttackSpeed = 30;
-inline constexpr std::size_t kStr = 31;
-inline constexpr std::size_t kHth = 32;
-inline constexpr std::size_t kWis = 33;
-inline constexpr std::size_t kDex = 34;
-inline constexpr std::size_t kHp = 35;
-inline constexpr std::size_t kMp = 36;
-inline constexpr std::size_t kAttackMax = 37;
-inline constexpr std::size_t kAttackMin = 38;
-inline constexpr std::size_t kMagicMax = 39;
-inline constexpr std::size_t kMagicMin = 40;
-inline constexpr std::size_t kHit = 41;
-inline constexpr std::size_t kDefense = 42;
-inline constexpr std::size_t kDodge = 43;
-inline constexpr std::size_t kAbsorb = 44;
-inline constexpr std::size_t kResistFire = 45;
-inline constexpr std::size_t kResistIce = 46;
-inline constexpr std::size_t kResistLightning = 47;
-inline constexpr std::size_t kResistCurse = 48;
-inline constexpr std::size_t kResistPalsy = 49;
-inline constexpr std::size_t kInt = 67;
-// Keeps the buying price while the item is marked "Can't buy".
-inline constexpr std::size_t kSavedPrice = 70;
-} // namespace item_field
+using ItemRow = FieldRecord<71, ItemField>;
+using ItemTable = RecordTable<ItemRow>;

@@ -16,7 +16,8 @@ class FieldDumpPage : public QObject {
   public:
     FieldDumpPage(Shell& shell, Workspace& workspace, QWidget* sheet);
 
-    void Button4Click();
+    // Lists the two fields whose numbers the edits hold, one line per item row.
+    void dumpFields();
 
   private:
     void buildPictures(QWidget* sheet);
@@ -24,7 +25,7 @@ class FieldDumpPage : public QObject {
 
     Shell& shell_;
     Workspace& workspace_;
-    QLineEdit* Edit1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QPlainTextEdit* Memo2 = nullptr;
+    QLineEdit* firstFieldEdit = nullptr;
+    QLineEdit* secondFieldEdit = nullptr;
+    QPlainTextEdit* dumpText = nullptr;
 };

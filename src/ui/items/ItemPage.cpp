@@ -8,10 +8,6 @@
 #include "common/Shell.h"
 #include "common/TextCodec.h"
 #include "common/TypingLimit.h"
-#include "items/InitItemReader.h"
-#include "items/ItemNamesReader.h"
-#include "items/LookaheadFeeder.h"
-#include "records/IntegerText.h"
 #include "workspace/Workspace.h"
 
 #include <QCheckBox>
@@ -21,55 +17,54 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 #include <limits>
 #include <optional>
 
 namespace {
-using namespace item_field;
-
 const QStringList kTypeCaptions{"Helmet", "Armor", "Gloves", "Shorts", "Boots", "Weapon"};
 const QString kShieldCaption = QStringLiteral("Shield");
 constexpr int kTypesWithoutShield = 6;
 constexpr int kEditHeight = 20;
+
+void setTextQuietly(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text) {
+        const QSignalBlocker blocker(edit);
+        edit->setText(text);
+    }
+}
 } // namespace
 
 ItemPage::ItemPage(Shell& shell, Workspace& workspace, QWidget* sheet)
-    : QObject(sheet), shell_(shell), workspace_(workspace) {
+    : QObject(sheet), shell_(shell), editor_(workspace.items, workspace.itemNames,
+                                             {workspace.itemText, workspace.itemNameText,
+                                              workspace.InitItemLoaded, workspace.ItemNamesLoaded}) {
     buildLists(sheet);
     buildSummary(sheet);
     buildParameters(sheet);
     buildSpecials(sheet);
 
-    auto* load = new QPushButton(QStringLiteral("Load InitItem"), sheet);
-    load->setObjectName("Button5");
-    load->setGeometry(0, 424, 81, 17);
-    connect(load, &QPushButton::clicked, this, Guarded(shell_, this, &ItemPage::Button5Click));
+    auto* load = MakeControl<QPushButton>(sheet, "Button5", "Load InitItem", QRect(0, 424, 81, 17));
+    connect(load, &QPushButton::clicked, this, Guarded(shell_, this, &ItemPage::loadInitItem));
 
-    connectWriteBacks();
-    connect(CheckBox10, &QCheckBox::toggled, this, Guarded(shell_, this, &ItemPage::CheckBox10Click));
+    connectEdits();
+    connect(cannotBuyBox, &QCheckBox::toggled, this, Guarded(shell_, this, &ItemPage::toggleCannotBuy));
+    editor_.OnChanged([this](const ItemEditor::Change& change) { showChange(change); });
     resetDetailGroups();
 }
 
-void ItemPage::connectWriteBacks() {
+void ItemPage::connectEdits() {
     for (const BoundEdit& bound : edits_) {
-        connect(bound.edit, &QLineEdit::textChanged, this,
-                Guarded(shell_,
-                        [this, field = bound.field](const QString& text) { ItemFieldChange(field, text); }));
+        connect(
+            bound.edit, &QLineEdit::textChanged, this,
+            Guarded(shell_, [this, field = bound.field](const QString& text) { editField(field, text); }));
     }
     for (const BoundCheck& bound : flags_) {
         connect(bound.box, &QCheckBox::toggled, this,
-                Guarded(shell_, [this, field = bound.field](bool ticked) {
-                    ItemFieldChange(field, ticked ? QStringLiteral("1") : QStringLiteral("0"));
-                }));
+                Guarded(shell_, [this, field = bound.field](bool ticked) { toggleFlag(field, ticked); }));
     }
-    connect(RadioGroup1, &RadioGroup::itemIndexChanged, this, Guarded(shell_, [this](int choice) {
-                if (choice >= 0 && choice < static_cast<int>(kClassCount)) {
-                    ItemFieldChange(kClass, ToQ(kClassTexts[choice]));
-                }
-            }));
+    connect(classChoice, &RadioGroup::itemIndexChanged, this, Guarded(shell_, this, &ItemPage::setItemClass));
 }
 
 void ItemPage::buildLists(QWidget* sheet) {
@@ -81,20 +76,20 @@ void ItemPage::buildLists(QWidget* sheet) {
         list->setEnabled(false);
         return list;
     };
-    ComboBox1 = makeList("ComboBox1", "Class:", 40);
-    ComboBox1->addItems({"archer", "Knight", "mage", "all"});
-    ComboBox1->setCurrentIndex(-1);
-    ComboBox2 = makeList("ComboBox2", "Type:", 88);
-    ComboBox2->addItems(kTypeCaptions);
-    ComboBox2->setCurrentIndex(-1);
-    ComboBox3 = makeList("ComboBox3", "Item:", 136);
-    ComboBox3->setMaxVisibleItems(20);
+    classList = makeList("ComboBox1", "Class:", 40);
+    classList->addItems({"archer", "Knight", "mage", "all"});
+    classList->setCurrentIndex(-1);
+    typeList = makeList("ComboBox2", "Type:", 88);
+    typeList->addItems(kTypeCaptions);
+    typeList->setCurrentIndex(-1);
+    itemList = makeList("ComboBox3", "Item:", 136);
+    itemList->setMaxVisibleItems(20);
 
     // A choice made again in the drop-down list runs its handler again, as does a change of
     // the chosen entry made any other way; one pick runs it once.
     for (const auto& [list, handler] :
-         {std::pair{ComboBox1, &ItemPage::ComboBox1Change}, std::pair{ComboBox2, &ItemPage::ComboBox2Change},
-          std::pair{ComboBox3, &ItemPage::ComboBox3Change}}) {
+         {std::pair{classList, &ItemPage::chooseClass}, std::pair{typeList, &ItemPage::chooseType},
+          std::pair{itemList, &ItemPage::showItem}}) {
         connect(new ComboPicks(list), &ComboPicks::picked, this, Guarded(shell_, this, handler));
     }
 }
@@ -103,156 +98,136 @@ void ItemPage::buildSummary(QWidget* sheet) {
     auto* picture = MakeLabel(sheet, "Image1", QString(), QRect(24, 192, 33, 33));
     picture->setFrameShape(QFrame::StyledPanel);
     MakeLabel(sheet, "idLabel", "Item id:", QRect(72, 192, 62, 16));
-    id = MakeLabel(sheet, "id", QString(), QRect(136, 192, 52, 16));
+    idValue = MakeLabel(sheet, "id", QString(), QRect(136, 192, 52, 16));
     MakeLabel(sheet, "indexLabel", "Item index", QRect(72, 208, 62, 16));
-    index = MakeLabel(sheet, "index", QString(), QRect(136, 208, 52, 16));
+    indexValue = MakeLabel(sheet, "index", QString(), QRect(136, 208, 52, 16));
 
-    Label4 = MakeLabel(sheet, "Label4", QString(), QRect(200, 0, 425, 24));
-    QFont title = Label4->font();
-    title.setPointSize(13);
-    title.setBold(true);
-    title.setUnderline(true);
-    Label4->setFont(title);
-    QPalette red = Label4->palette();
+    title = MakeLabel(sheet, "Label4", QString(), QRect(200, 0, 425, 24));
+    QFont font = title->font();
+    font.setPointSize(13);
+    font.setBold(true);
+    font.setUnderline(true);
+    title->setFont(font);
+    QPalette red = title->palette();
     red.setColor(QPalette::WindowText, Qt::red);
-    Label4->setPalette(red);
+    title->setPalette(red);
 
-    RadioGroup1 =
+    classChoice =
         new RadioGroup(sheet, "RadioGroup1", "Avalible for:", {"Archer", "Knight", "Mage", "All"}, 1);
-    RadioGroup1->setGeometry(8, 256, 73, 121);
-    RadioGroup1->layout()->setContentsMargins(4, 2, 4, 2); // room for "Archer" in the narrow group
-    GroupBox1 = makeGroup(sheet, "GroupBox1", "Options", QRect(88, 256, 97, 121));
-    const struct {
-        const char* name;
-        const char* caption;
-        std::size_t field;
-    } options[] = {{"CheckBox1", "Wear", kWear},
-                   {"CheckBox3", "Use", kUse},
-                   {"CheckBox4", "Plural", kPlural},
-                   {"CheckBox5", "Pay", kPay}};
+    classChoice->setGeometry(8, 256, 73, 121);
+    classChoice->layout()->setContentsMargins(4, 2, 4, 2); // room for "Archer" in the narrow group
+    optionsGroup = MakeControl<QGroupBox>(sheet, "GroupBox1", "Options", QRect(88, 256, 97, 121));
+    const FieldPlace options[] = {{"CheckBox1", "Wear", ItemField::Wear},
+                                  {"CheckBox3", "Use", ItemField::Use},
+                                  {"CheckBox4", "Plural", ItemField::Plural},
+                                  {"CheckBox5", "Pay", ItemField::Pay}};
     int top = 22;
-    for (const auto& option : options) {
-        flags_.push_back(
-            {makeCheck(GroupBox1, option.name, option.caption, QRect(10, top, 76, 20)), option.field});
+    for (const FieldPlace& option : options) {
+        bindCheck(optionsGroup, option, QRect(10, top, 76, 20));
         top += 24;
     }
 }
 
 void ItemPage::buildParameters(QWidget* sheet) {
-    GroupBox2 = makeGroup(sheet, "GroupBox2", "Parametry", QRect(192, 24, 217, 81));
-    for (QLineEdit* edit :
-         {bindEdit(GroupBox2, "LabeledEdit1", "Grade", QRect(8, 44, 60, kEditHeight), kGrade),
-          bindEdit(GroupBox2, "LabeledEdit7", "Level limit", QRect(76, 44, 60, kEditHeight), kLevelLimit),
-          bindEdit(GroupBox2, "LabeledEdit9", "Endurance", QRect(144, 44, 64, kEditHeight), kEndurance)}) {
+    parametersGroup = MakeControl<QGroupBox>(sheet, "GroupBox2", "Parametry", QRect(192, 24, 217, 81));
+    for (QLineEdit* edit : {bindEdit(parametersGroup, {"LabeledEdit1", "Grade", ItemField::Grade},
+                                     QRect(8, 44, 60, kEditHeight)),
+                            bindEdit(parametersGroup, {"LabeledEdit7", "Level limit", ItemField::LevelLimit},
+                                     QRect(76, 44, 60, kEditHeight)),
+                            bindEdit(parametersGroup, {"LabeledEdit9", "Endurance", ItemField::Endurance},
+                                     QRect(144, 44, 64, kEditHeight))}) {
         LimitTyping(edit, 3);
     }
 
-    GroupBox3 = makeGroup(sheet, "GroupBox3", "Shop", QRect(416, 24, 209, 81));
-    Buy = bindEdit(GroupBox3, "Buy", "Buy", QRect(8, 44, 52, kEditHeight), kBuy);
-    bindEdit(GroupBox3, "Sell", "Sell", QRect(64, 44, 52, kEditHeight), kSell);
-    flags_.push_back({makeCheck(GroupBox3, "CheckBox2", "Avalible", QRect(120, 22, 86, 20)), kAvailable});
-    CheckBox10 = makeCheck(GroupBox3, "CheckBox10", "Can't buy", QRect(120, 46, 86, 20));
+    shopGroup = MakeControl<QGroupBox>(sheet, "GroupBox3", "Shop", QRect(416, 24, 209, 81));
+    buyEdit = bindEdit(shopGroup, {"Buy", "Buy", ItemField::Buy}, QRect(8, 44, 52, kEditHeight));
+    bindEdit(shopGroup, {"Sell", "Sell", ItemField::Sell}, QRect(64, 44, 52, kEditHeight));
+    bindCheck(shopGroup, {"CheckBox2", "Avalible", ItemField::Available}, QRect(120, 22, 86, 20));
+    cannotBuyBox = MakeControl<QCheckBox>(shopGroup, "CheckBox10", "Can't buy", QRect(120, 46, 86, 20));
 }
 
 void ItemPage::buildSpecials(QWidget* sheet) {
-    QGroupBox* specials = makeGroup(sheet, "Specials", "Specials", QRect(192, 112, 433, 265));
+    auto* specials = MakeControl<QGroupBox>(sheet, "Specials", "Specials", QRect(192, 112, 433, 265));
 
-    GroupBox4 = makeGroup(specials, "GroupBox4", "Statistic", QRect(8, 16, 105, 193));
-    const struct {
-        const char* name;
-        const char* caption;
-        std::size_t field;
-    } statistics[] = {{"Str", "Str", kStr},         {"Hth", "Hth", kHth}, {"Wis", "Wis", kWis},
-                      {"Dex", "Dex", kDex},         {"Hp", "Hp", kHp},    {"Mp", "Mp", kMp},
-                      {"LabeledEdit2", "Int", kInt}};
-    int top = 20;
-    for (const auto& statistic : statistics) {
-        bindEdit(GroupBox4, statistic.name, statistic.caption, QRect(36, top, 60, kEditHeight),
-                 statistic.field, 24);
-        top += 24;
-    }
+    statisticGroup = MakeControl<QGroupBox>(specials, "GroupBox4", "Statistic", QRect(8, 16, 105, 193));
+    bindColumn(statisticGroup,
+               {{"Str", "Str", ItemField::Str},
+                {"Hth", "Hth", ItemField::Hth},
+                {"Wis", "Wis", ItemField::Wis},
+                {"Dex", "Dex", ItemField::Dex},
+                {"Hp", "Hp", ItemField::Hp},
+                {"Mp", "Mp", ItemField::Mp},
+                {"LabeledEdit2", "Int", ItemField::Int}},
+               QRect(36, 20, 60, kEditHeight), 24, 24);
 
-    GroupBox6 = makeGroup(specials, "GroupBox6", "Weapon", QRect(120, 16, 137, 193));
-    const struct {
-        const char* name;
-        const char* caption;
-        std::size_t field;
-    } weapon[] = {{"LabeledEdit4", "Attack MAX", kAttackMax},
-                  {"LabeledEdit5", "Attack MIN", kAttackMin},
-                  {"LabeledEdit11", "Magic MAX", kMagicMax},
-                  {"LabeledEdit12", "Magic MIN", kMagicMin},
-                  {"LabeledEdit3", "Atack Speed", kAttackSpeed},
-                  {"LabeledEdit13", "    Hit", kHit},
-                  {"LabeledEdit8", "Range", kRange},
-                  {"LabeledEdit10", "Max Protect", kMaxProtect}};
-    top = 18;
-    for (const auto& value : weapon) {
-        bindEdit(GroupBox6, value.name, value.caption, QRect(78, top, 52, kEditHeight), value.field, 70);
-        top += 21;
-    }
+    weaponGroup = MakeControl<QGroupBox>(specials, "GroupBox6", "Weapon", QRect(120, 16, 137, 193));
+    bindColumn(weaponGroup,
+               {{"LabeledEdit4", "Attack MAX", ItemField::AttackMax},
+                {"LabeledEdit5", "Attack MIN", ItemField::AttackMin},
+                {"LabeledEdit11", "Magic MAX", ItemField::MagicMax},
+                {"LabeledEdit12", "Magic MIN", ItemField::MagicMin},
+                {"LabeledEdit3", "Atack Speed", ItemField::AttackSpeed},
+                {"LabeledEdit13", "    Hit", ItemField::Hit},
+                {"LabeledEdit8", "Range", ItemField::Range},
+                {"LabeledEdit10", "Max Protect", ItemField::MaxProtect}},
+               QRect(78, 18, 52, kEditHeight), 21, 70);
 
-    GroupBox5 = makeGroup(specials, "GroupBox5", "Armor", QRect(264, 16, 81, 193));
-    bindEdit(GroupBox5, "LabeledEdit14", "Defense", QRect(8, 38, 65, kEditHeight), kDefense);
-    bindEdit(GroupBox5, "LabeledEdit15", "Dodge", QRect(8, 82, 65, kEditHeight), kDodge);
-    bindEdit(GroupBox5, "LabeledEdit16", "Absorb", QRect(8, 126, 65, kEditHeight), kAbsorb);
+    armourGroup = MakeControl<QGroupBox>(specials, "GroupBox5", "Armor", QRect(264, 16, 81, 193));
+    bindColumn(armourGroup,
+               {{"LabeledEdit14", "Defense", ItemField::Defense},
+                {"LabeledEdit15", "Dodge", ItemField::Dodge},
+                {"LabeledEdit16", "Absorb", ItemField::Absorb}},
+               QRect(8, 38, 65, kEditHeight), 44);
 
-    GroupBox7 = makeGroup(specials, "GroupBox7", "Resitance", QRect(352, 16, 65, 233));
-    const struct {
-        const char* name;
-        const char* caption;
-        std::size_t field;
-    } resistances[] = {{"LabeledEdit17", "Fire", kResistFire},
-                       {"LabeledEdit18", "Ice", kResistIce},
-                       {"LabeledEdit19", "Litning", kResistLightning},
-                       {"LabeledEdit20", "Curse", kResistCurse},
-                       {"LabeledEdit21", "Palsy", kResistPalsy}};
-    top = 36;
-    for (const auto& resistance : resistances) {
-        bindEdit(GroupBox7, resistance.name, resistance.caption, QRect(8, top, 49, kEditHeight),
-                 resistance.field);
-        top += 39;
-    }
+    resistanceGroup = MakeControl<QGroupBox>(specials, "GroupBox7", "Resitance", QRect(352, 16, 65, 233));
+    bindColumn(resistanceGroup,
+               {{"LabeledEdit17", "Fire", ItemField::ResistFire},
+                {"LabeledEdit18", "Ice", ItemField::ResistIce},
+                {"LabeledEdit19", "Litning", ItemField::ResistLightning},
+                {"LabeledEdit20", "Curse", ItemField::ResistCurse},
+                {"LabeledEdit21", "Palsy", ItemField::ResistPalsy}},
+               QRect(8, 36, 49, kEditHeight), 39);
 
-    GroupBox8 = makeGroup(specials, "GroupBox8", "Force option", QRect(8, 216, 337, 41));
-    CheckBox6 = makeCheck(GroupBox8, "CheckBox6", "Statistic", QRect(8, 17, 76, 20));
-    CheckBox8 = makeCheck(GroupBox8, "CheckBox8", "Weapon", QRect(90, 17, 72, 20));
-    CheckBox7 = makeCheck(GroupBox8, "CheckBox7", "Armor", QRect(168, 17, 64, 20));
-    CheckBox9 = makeCheck(GroupBox8, "CheckBox9", "Resistance", QRect(238, 17, 92, 20));
-    addForceOption(CheckBox6, GroupBox4);
-    addForceOption(CheckBox8, GroupBox6);
-    addForceOption(CheckBox7, GroupBox5);
-    addForceOption(CheckBox9, GroupBox7);
+    forceGroup = MakeControl<QGroupBox>(specials, "GroupBox8", "Force option", QRect(8, 216, 337, 41));
+    forceStatistic =
+        addForceOption(forceGroup, "CheckBox6", "Statistic", QRect(8, 17, 76, 20), statisticGroup);
+    forceWeapon = addForceOption(forceGroup, "CheckBox8", "Weapon", QRect(90, 17, 72, 20), weaponGroup);
+    forceArmour = addForceOption(forceGroup, "CheckBox7", "Armor", QRect(168, 17, 64, 20), armourGroup);
+    forceResistance =
+        addForceOption(forceGroup, "CheckBox9", "Resistance", QRect(238, 17, 92, 20), resistanceGroup);
 }
 
-QGroupBox* ItemPage::makeGroup(QWidget* parent, const QString& objectName, const QString& caption,
-                               const QRect& geometry) {
-    auto* group = new QGroupBox(caption, parent);
-    group->setObjectName(objectName);
-    group->setGeometry(geometry);
-    return group;
-}
-
-QLineEdit* ItemPage::bindEdit(QWidget* parent, const QString& objectName, const QString& caption,
-                              const QRect& geometry, std::size_t field, int labelWidth) {
-    QLineEdit* edit = MakeLabeledEdit(parent, objectName, caption, geometry,
+QLineEdit* ItemPage::bindEdit(QWidget* parent, const FieldPlace& place, const QRect& geometry,
+                              int labelWidth) {
+    QLineEdit* edit = MakeLabeledEdit(parent, place.objectName, place.caption, geometry,
                                       labelWidth > 0 ? LabelSide::Left : LabelSide::Above, labelWidth);
     // Qt's default length limit would cut a longer value the page shows.
     edit->setMaxLength(std::numeric_limits<int>::max());
-    edits_.push_back({edit, field});
+    edits_.push_back({edit, place.field});
     return edit;
 }
 
-QCheckBox* ItemPage::makeCheck(QWidget* parent, const QString& objectName, const QString& caption,
-                               const QRect& geometry) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(objectName);
-    box->setGeometry(geometry);
+void ItemPage::bindColumn(QWidget* parent, std::initializer_list<FieldPlace> places, const QRect& first,
+                          int step, int labelWidth) {
+    QRect geometry = first;
+    for (const FieldPlace& place : places) {
+        bindEdit(parent, place, geometry, labelWidth);
+        geometry.translate(0, step);
+    }
+}
+
+QCheckBox* ItemPage::bindCheck(QWidget* parent, const FieldPlace& place, const QRect& geometry) {
+    auto* box = MakeControl<QCheckBox>(parent, place.objectName, place.caption, geometry);
+    flags_.push_back({box, place.field});
     return box;
 }
 
-void ItemPage::addForceOption(QCheckBox* box, QGroupBox* group) {
+QCheckBox* ItemPage::addForceOption(QWidget* parent, const char* objectName, const char* caption,
+                                    const QRect& geometry, QGroupBox* group) {
+    auto* box = MakeControl<QCheckBox>(parent, objectName, caption, geometry);
     forceOptions_.push_back({box, group});
     connect(box, &QCheckBox::toggled, group, &QGroupBox::setEnabled);
+    return box;
 }
 
 void ItemPage::setForceOption(QCheckBox* box, bool ticked) {
@@ -264,188 +239,203 @@ void ItemPage::setForceOption(QCheckBox* box, bool ticked) {
     }
 }
 
-void ItemPage::Button5Click() {
+void ItemPage::loadInitItem() {
     const std::optional<QString> path = shell_.chooseFile(FileDialog::OpenInitItem);
     if (!path) {
         return;
     }
-    const InitItemLoad load = ReadInitItem(PathBytes(*path), workspace_.items, kItemFileBlockSize);
-    workspace_.itemText = load.encoding;
+    const ItemFileLoad load = editor_.LoadInitItem(PathBytes(*path));
     emit initItemRead(load.lastRow);
     shell_.PostStatus(QStringLiteral("InitItem Loaded!"));
-    workspace_.InitItemLoaded = true;
-    if (!workspace_.ItemNamesLoaded && shell_.Confirm(QStringLiteral("Do you want to load Items Name?"))) {
-        ItemName1Click();
+    if (editor_.NamesWanted() && shell_.Confirm(QStringLiteral("Do you want to load Items Name?"))) {
+        loadItemNames();
     }
-    if (workspace_.InitItemLoaded && workspace_.ItemNamesLoaded) {
-        ComboBox1->setEnabled(true);
-    }
-    WarnLoadNotes(shell_, *path, load.notes());
+    finishLoad(*path, load);
 }
 
-void ItemPage::ItemName1Click() {
+void ItemPage::loadItemNames() {
     const std::optional<QString> path = shell_.chooseFile(FileDialog::OpenItemsName);
     if (!path) {
         return;
     }
-    const ItemNamesLoad load = ReadItemNames(PathBytes(*path), workspace_.itemNames, kItemFileBlockSize);
-    workspace_.itemNameText = load.encoding;
+    const ItemFileLoad load = editor_.LoadItemNames(PathBytes(*path));
     emit itemNamesRead(load.lastRow);
     shell_.PostStatus(QStringLiteral("Items Name Loaded!"));
-    workspace_.ItemNamesLoaded = true;
-    if (workspace_.InitItemLoaded) {
-        ComboBox1->setEnabled(true);
-    }
-    WarnLoadNotes(shell_, *path, load.notes());
+    finishLoad(*path, load);
 }
 
-void ItemPage::ComboBox1Change(int classPosition) {
-    if (classPosition < 0) {
-        return;
+void ItemPage::finishLoad(const QString& path, const ItemFileLoad& load) {
+    if (editor_.ClassListOpen()) {
+        classList->setEnabled(true);
     }
-    {
-        const QSignalBlocker blocker(ComboBox2);
-        if (classPosition == kClassKnight && ComboBox2->count() == kTypesWithoutShield) {
-            ComboBox2->addItem(kShieldCaption);
-        }
-        if (classPosition != kClassKnight && ComboBox2->count() == kTypesWithoutShield + 1) {
-            const bool shieldChosen = ComboBox2->currentIndex() == kTypeShield;
-            ComboBox2->removeItem(kTypeShield);
-            if (shieldChosen) {
-                ComboBox2->setCurrentIndex(-1);
-            }
-        }
-        if (classPosition == kClassAll && ComboBox2->count() == kTypesWithoutShield) {
-            ComboBox2->addItem(kShieldCaption);
-        }
-    }
-    ComboBox2->setEnabled(true);
-    resetDetailGroups();
-    rebuildItemList();
+    WarnLoadNotes(shell_, path, load.notes());
 }
 
-void ItemPage::ComboBox2Change(int typePosition) {
-    if (typePosition < 0) {
+void ItemPage::chooseClass(int position) {
+    editor_.ChooseClass(position);
+    if (position < 0) {
         return;
     }
-    if (const std::optional<TypeFilter> filter = TypeFilterFor(typePosition, ComboBox1->currentIndex())) {
-        filter_ = *filter;
+    showTypes();
+    typeList->setEnabled(true);
+    resetDetailGroups();
+    showItemList();
+}
+
+void ItemPage::chooseType(int position) {
+    editor_.ChooseType(position);
+    if (position < 0) {
+        return;
     }
     resetDetailGroups();
-    rebuildItemList();
-    ComboBox3->setEnabled(true);
+    showItemList();
+    itemList->setEnabled(true);
+}
+
+void ItemPage::showTypes() {
+    const QSignalBlocker blocker(typeList);
+    const bool shieldShown = typeList->count() > kTypesWithoutShield;
+    if (editor_.ShieldOffered() && !shieldShown) {
+        typeList->addItem(kShieldCaption);
+    }
+    if (!editor_.ShieldOffered() && shieldShown) {
+        typeList->removeItem(kTypeShield);
+    }
+    typeList->setCurrentIndex(editor_.chosenType());
 }
 
 void ItemPage::resetDetailGroups() {
-    for (QWidget* group :
-         std::initializer_list<QWidget*>{RadioGroup1, GroupBox1, GroupBox2, GroupBox3, GroupBox4, GroupBox8,
-                                         GroupBox6, GroupBox5, GroupBox7}) {
+    for (QWidget* group : std::initializer_list<QWidget*>{classChoice, optionsGroup, parametersGroup,
+                                                          shopGroup, statisticGroup, forceGroup, weaponGroup,
+                                                          armourGroup, resistanceGroup}) {
         group->setEnabled(false);
     }
-    for (QCheckBox* box : {CheckBox6, CheckBox8, CheckBox7, CheckBox9}) {
+    for (QCheckBox* box : {forceStatistic, forceWeapon, forceArmour, forceResistance}) {
         setForceOption(box, false);
     }
 }
 
-void ItemPage::rebuildItemList() {
-    const std::vector<std::string> entries =
-        BuildItemList(workspace_.items, workspace_.itemNames, FromQ(ComboBox1->currentText()), filter_);
-    const QSignalBlocker blocker(ComboBox3);
-    ComboBox3->clear();
-    for (const std::string& entry : entries) {
-        ComboBox3->addItem(ToQ(entry, workspace_.itemNameText));
+void ItemPage::showItemList() {
+    const QSignalBlocker blocker(itemList);
+    itemList->clear();
+    for (const ItemListEntry& entry : editor_.entries()) {
+        itemList->addItem(ToQ(entry.text, editor_.nameText()),
+                          entry.nameRow ? QVariant::fromValue<qulonglong>(*entry.nameRow) : QVariant());
     }
-    ComboBox3->setCurrentIndex(-1);
+    itemList->setCurrentIndex(-1);
 }
 
-void ItemPage::ComboBox3Change(int position) {
+void ItemPage::showItem(int position) {
     if (position < 0) {
+        editor_.DropEntry();
         return;
     }
-    const std::optional<std::size_t> row =
-        ItemRowForEntry(workspace_.items, workspace_.itemNames, static_cast<std::size_t>(position));
-    if (!row) {
-        return; // an entry without an item row leaves the page as it was
+    const QVariant nameRow = itemList->itemData(position);
+    const std::optional<std::size_t> row = editor_.PickEntry(
+        nameRow.isValid() ? std::optional<std::size_t>(nameRow.toULongLong()) : std::nullopt);
+    if (row) {
+        fillItem(editor_.item(*row), itemList->itemText(position));
     }
-    showItem(*row, ComboBox3->itemText(position));
 }
 
-void ItemPage::showItem(std::size_t row, const QString& title) {
-    const QScopedValueRollback<bool> filling(filling_, true);
-    const ItemTable::Row& item = workspace_.items[row];
-    for (const BoundCheck& bound : flags_) {
-        bound.box->setChecked(item[bound.field] == "1");
-    }
-    if (const std::optional<int> choice = ClassPosition(item[kClass])) {
-        RadioGroup1->setItemIndex(*choice);
-    } else {
-        RadioGroup1->setItemIndex(-1);
-    }
-    const bool cannotBuy = item[kBuy] == "0";
-    CheckBox10->setChecked(cannotBuy);
-    Buy->setEnabled(!cannotBuy);
+void ItemPage::fillItem(const ItemRow& item, const QString& itemTitle) {
     for (const BoundEdit& bound : edits_) {
-        bound.edit->setText(ToQ(item[bound.field], workspace_.itemText));
+        showField(bound.field, item[bound.field]);
     }
-    Label4->setText(title);
-    id->setText(ToQ(item[kNameNumber], workspace_.itemText));
-    index->setText(ToQ(item[item_field::kIndex], workspace_.itemText));
+    for (const BoundCheck& bound : flags_) {
+        showField(bound.field, item[bound.field]);
+    }
+    showField(ItemField::Class, item[ItemField::Class]);
+    const bool cannotBuy = item[ItemField::Buy] == "0";
+    {
+        const QSignalBlocker blocker(cannotBuyBox);
+        cannotBuyBox->setChecked(cannotBuy);
+    }
+    buyEdit->setEnabled(!cannotBuy);
+    title->setText(itemTitle);
+    idValue->setText(ToQ(item[ItemField::NameNumber], editor_.itemText()));
+    indexValue->setText(ToQ(item[ItemField::Index], editor_.itemText()));
 
-    for (QWidget* group : std::initializer_list<QWidget*>{RadioGroup1, GroupBox1, GroupBox2, GroupBox3,
-                                                          GroupBox4, GroupBox8}) {
+    for (QWidget* group : std::initializer_list<QWidget*>{classChoice, optionsGroup, parametersGroup,
+                                                          shopGroup, statisticGroup, forceGroup}) {
         group->setEnabled(true);
     }
-    setForceOption(CheckBox6, true);
-    if (ComboBox2->currentIndex() == kTypeWeapon) {
-        setForceOption(CheckBox8, true);
+    setForceOption(forceStatistic, true);
+    if (editor_.chosenType() == kTypeWeapon) {
+        setForceOption(forceWeapon, true);
     } else {
-        setForceOption(CheckBox7, true);
-        setForceOption(CheckBox9, true);
+        setForceOption(forceArmour, true);
+        setForceOption(forceResistance, true);
     }
 }
 
-void ItemPage::ItemFieldChange(std::size_t field, const QString& text) {
-    if (filling_) {
-        return;
-    }
-    if (ComboBox3->currentIndex() < 0) {
-        shell_.ErrorMessage(QStringLiteral("Error!\r\nPlease choose Item!"));
-        return;
-    }
-    const std::optional<std::size_t> row =
-        FindItemRow(workspace_.items, FromQ(id->text(), workspace_.itemText));
-    if (!row) {
-        return;
-    }
-    workspace_.items[*row][field] = FromQ(text, workspace_.itemText);
-    shell_.PostStatus(QStringLiteral("Saved!"));
-}
-
-void ItemPage::CheckBox10Click(bool checked) {
-    if (filling_) {
-        return;
-    }
-    if (ComboBox3->currentIndex() < 0) {
-        {
-            const QScopedValueRollback<bool> filling(filling_, true);
-            CheckBox10->setChecked(!checked);
+void ItemPage::showField(ItemField field, const std::string& value) {
+    for (const BoundEdit& bound : edits_) {
+        if (bound.field == field) {
+            setTextQuietly(bound.edit, ToQ(value, editor_.itemText()));
         }
+    }
+    for (const BoundCheck& bound : flags_) {
+        if (bound.field == field) {
+            const QSignalBlocker blocker(bound.box);
+            bound.box->setChecked(value == "1");
+        }
+    }
+    if (field == ItemField::Class) {
+        const QSignalBlocker blocker(classChoice);
+        classChoice->setItemIndex(ClassPosition(value).value_or(-1));
+    }
+}
+
+void ItemPage::showChange(const ItemEditor::Change& change) {
+    const std::optional<std::size_t> shown = editor_.ShownRow();
+    for (const auto& edit : change.edits) {
+        if (edit.position == shown) {
+            const auto field = static_cast<ItemField>(edit.field);
+            showField(field, editor_.item(edit.position)[field]);
+        }
+    }
+}
+
+bool ItemPage::mayEdit() {
+    const ItemEditor::EditState state = editor_.editState();
+    if (state == ItemEditor::EditState::NoEntryChosen) {
         shell_.ErrorMessage(QStringLiteral("Error!\r\nPlease choose Item!"));
+    }
+    return state == ItemEditor::EditState::Ready;
+}
+
+void ItemPage::editField(ItemField field, const QString& text) {
+    if (mayEdit()) {
+        editor_.EditField(field, FromQ(text, editor_.itemText()));
+        shell_.PostStatus(QStringLiteral("Saved!"));
+    }
+}
+
+void ItemPage::toggleFlag(ItemField field, bool ticked) {
+    if (mayEdit()) {
+        editor_.SetFlag(field, ticked);
+        shell_.PostStatus(QStringLiteral("Saved!"));
+    }
+}
+
+void ItemPage::setItemClass(int choice) {
+    if (mayEdit()) {
+        editor_.SetClass(choice);
+        shell_.PostStatus(QStringLiteral("Saved!"));
+    }
+}
+
+void ItemPage::toggleCannotBuy(bool ticked) {
+    if (editor_.editState() != ItemEditor::EditState::Ready) {
+        const QSignalBlocker blocker(cannotBuyBox);
+        cannotBuyBox->setChecked(!ticked);
+    }
+    if (!mayEdit()) {
         return;
     }
-    const std::optional<std::size_t> row =
-        FindItemRow(workspace_.items, FromQ(id->text(), workspace_.itemText));
-    if (!row) {
-        const QScopedValueRollback<bool> filling(filling_, true);
-        CheckBox10->setChecked(!checked);
-        return;
-    }
-    Buy->setEnabled(!checked);
-    ItemTable::Row& item = workspace_.items[*row];
-    if (checked) {
-        item[kSavedPrice] = FromQ(Buy->text(), workspace_.itemText);
-        Buy->setText(QStringLiteral("0"));
-    } else {
-        Buy->setText(ToQ(item[kSavedPrice], workspace_.itemText));
+    buyEdit->setEnabled(!ticked);
+    if (editor_.SetCannotBuy(ticked)) {
+        shell_.PostStatus(QStringLiteral("Saved!"));
     }
 }

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "items/ItemListBuilder.h"
+#include "items/ItemEditor.h"
 
 #include <QObject>
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -14,30 +16,36 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class QRect;
 class QWidget;
 class RadioGroup;
 class Shell;
 struct Workspace;
 
-// The "Item" page: loads InitItem.txt and the item names, lists the items of
-// a class and type, shows the chosen one and stores every change of a field
-// into its row at once. Items live in memory only; nothing writes them to a file.
+// The "Item" page: a view of its ItemEditor. It loads InitItem.txt and the
+// item names, lists the items of a class and type, shows the chosen one and
+// hands every change of a control to the editor, which stores it into the
+// item's row at once; what the editor changes, the page shows.
 class ItemPage : public QObject {
     Q_OBJECT
 
   public:
     ItemPage(Shell& shell, Workspace& workspace, QWidget* sheet);
 
-    void Button5Click();
-    void ItemName1Click();
-    void ComboBox1Change(int index);
-    void ComboBox2Change(int index);
-    void ComboBox3Change(int index);
-    // Stores the new text of one bound control (an edit, a flag box, the class
-    // choice) into its field of the shown item's row; the other fields keep their bytes.
-    void ItemFieldChange(std::size_t field, const QString& text);
-    void CheckBox10Click(bool checked);
+    // "Load InitItem", offering the names when they are not loaded yet.
+    void loadInitItem();
+    // "Load" > "ItemName".
+    void loadItemNames();
+    void chooseClass(int position);
+    void chooseType(int position);
+    // Shows the item of the item list's entry at `position`.
+    void showItem(int position);
+    // Each stores one control's value into its field of the shown item's row.
+    void editField(ItemField field, const QString& text);
+    void toggleFlag(ItemField field, bool ticked);
+    // The choice of "Avalible for:", the item's class.
+    void setItemClass(int choice);
+    void toggleCannotBuy(bool ticked);
 
   signals:
     // The row the reader stood on after the last byte of InitItem.txt or of the names file.
@@ -47,61 +55,71 @@ class ItemPage : public QObject {
   private:
     struct BoundEdit {
         QLineEdit* edit;
-        std::size_t field;
+        ItemField field;
     };
     struct BoundCheck {
         QCheckBox* box;
-        std::size_t field;
+        ItemField field;
     };
     struct ForceOption {
         QCheckBox* box;
         QGroupBox* group;
+    };
+    // An edit of a field, placed by the column it stands in.
+    struct FieldPlace {
+        const char* objectName;
+        const char* caption;
+        ItemField field;
     };
 
     void buildLists(QWidget* sheet);
     void buildSummary(QWidget* sheet);
     void buildParameters(QWidget* sheet);
     void buildSpecials(QWidget* sheet);
-    void connectWriteBacks();
-    QGroupBox* makeGroup(QWidget* parent, const QString& objectName, const QString& caption,
-                         const QRect& geometry);
-    QLineEdit* bindEdit(QWidget* parent, const QString& objectName, const QString& caption,
-                        const QRect& geometry, std::size_t field, int labelWidth = 0);
-    QCheckBox* makeCheck(QWidget* parent, const QString& objectName, const QString& caption,
-                         const QRect& geometry);
-    void addForceOption(QCheckBox* box, QGroupBox* group);
+    void connectEdits();
+    QLineEdit* bindEdit(QWidget* parent, const FieldPlace& place, const QRect& geometry, int labelWidth = 0);
+    // Edits one under another, the first at `first`, each `step` below the one before.
+    void bindColumn(QWidget* parent, std::initializer_list<FieldPlace> places, const QRect& first, int step,
+                    int labelWidth = 0);
+    QCheckBox* bindCheck(QWidget* parent, const FieldPlace& place, const QRect& geometry);
+    QCheckBox* addForceOption(QWidget* parent, const char* objectName, const char* caption,
+                              const QRect& geometry, QGroupBox* group);
     void setForceOption(QCheckBox* box, bool ticked);
 
+    void finishLoad(const QString& path, const ItemFileLoad& load);
+    void showTypes();
+    void showItemList();
     void resetDetailGroups();
-    void rebuildItemList();
-    void showItem(std::size_t row, const QString& title);
+    void fillItem(const ItemRow& item, const QString& itemTitle);
+    void showField(ItemField field, const std::string& value);
+    void showChange(const ItemEditor::Change& change);
+    // Whether a change can go to the shown item; when no entry is chosen, the operator is told.
+    bool mayEdit();
 
     Shell& shell_;
-    Workspace& workspace_;
-    TypeFilter filter_{std::string(), 0};
-    bool filling_ = false;
+    ItemEditor editor_;
 
-    QComboBox* ComboBox1 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    QComboBox* ComboBox3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* id = nullptr;
-    QLabel* index = nullptr;
-    RadioGroup* RadioGroup1 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QGroupBox* GroupBox2 = nullptr;
-    QGroupBox* GroupBox3 = nullptr;
-    QGroupBox* GroupBox4 = nullptr;
-    QGroupBox* GroupBox5 = nullptr;
-    QGroupBox* GroupBox6 = nullptr;
-    QGroupBox* GroupBox7 = nullptr;
-    QGroupBox* GroupBox8 = nullptr;
-    QLineEdit* Buy = nullptr;
-    QCheckBox* CheckBox6 = nullptr;
-    QCheckBox* CheckBox7 = nullptr;
-    QCheckBox* CheckBox8 = nullptr;
-    QCheckBox* CheckBox9 = nullptr;
-    QCheckBox* CheckBox10 = nullptr;
+    QComboBox* classList = nullptr;
+    QComboBox* typeList = nullptr;
+    QComboBox* itemList = nullptr;
+    QLabel* title = nullptr;
+    QLabel* idValue = nullptr;
+    QLabel* indexValue = nullptr;
+    RadioGroup* classChoice = nullptr;
+    QGroupBox* optionsGroup = nullptr;
+    QGroupBox* parametersGroup = nullptr;
+    QGroupBox* shopGroup = nullptr;
+    QGroupBox* statisticGroup = nullptr;
+    QGroupBox* armourGroup = nullptr;
+    QGroupBox* weaponGroup = nullptr;
+    QGroupBox* resistanceGroup = nullptr;
+    QGroupBox* forceGroup = nullptr;
+    QLineEdit* buyEdit = nullptr;
+    QCheckBox* forceStatistic = nullptr;
+    QCheckBox* forceArmour = nullptr;
+    QCheckBox* forceWeapon = nullptr;
+    QCheckBox* forceResistance = nullptr;
+    QCheckBox* cannotBuyBox = nullptr;
     std::vector<BoundEdit> edits_;
     std::vector<BoundCheck> flags_;
     std::vector<ForceOption> forceOptions_;

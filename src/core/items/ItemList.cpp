@@ -1,4 +1,4 @@
-#include "items/ItemListBuilder.h"
+#include "items/ItemList.h"
 
 #include "records/IntegerText.h"
 
@@ -22,27 +22,24 @@ std::optional<TypeFilter> TypeFilterFor(int typePosition, int classPosition) {
                                                            "boots"};
     static constexpr std::string_view kWeaponKeywords[kClassCount] = {"bow", "sword", "wand", "weapon"};
     if (typePosition >= 0 && typePosition < kTypeWeapon) {
-        return TypeFilter{std::string(kArmourKeywords[typePosition]), item_field::kKind};
+        return TypeFilter{std::string(kArmourKeywords[typePosition]), ItemField::Kind};
     }
     if (classPosition < 0 || classPosition >= static_cast<int>(kClassCount)) {
         return std::nullopt;
     }
     if (typePosition == kTypeWeapon) {
-        const std::size_t field = classPosition == kClassAll ? item_field::kCategory : item_field::kKind;
+        const ItemField field = classPosition == kClassAll ? ItemField::Category : ItemField::Kind;
         return TypeFilter{std::string(kWeaponKeywords[classPosition]), field};
     }
     if (typePosition == kTypeShield && ClassHasShield(classPosition)) {
-        return TypeFilter{"shield", item_field::kKind};
+        return TypeFilter{"shield", ItemField::Kind};
     }
     return std::nullopt;
 }
 
-std::vector<std::string> BuildItemList(const ItemTable& items, ItemNameTable& names,
-                                       std::string_view classText, const TypeFilter& filter) {
-    for (std::size_t row = 0; row < names.size(); ++row) {
-        names[row].listPosition.clear();
-    }
-    std::vector<std::string> entries;
+std::vector<ItemListEntry> BuildItemList(const ItemTable& items, const ItemNameTable& names,
+                                         std::string_view classText, const TypeFilter& filter) {
+    std::vector<ItemListEntry> entries;
     if (filter.keyword.empty()) {
         return entries; // no type chosen yet: an empty keyword would match every unfilled field
     }
@@ -51,39 +48,32 @@ std::vector<std::string> BuildItemList(const ItemTable& items, ItemNameTable& na
     for (std::size_t row = 0; row < names.size(); ++row) {
         rowOfNumber.try_emplace(names[row].number, row);
     }
-    const auto addEntry = [&](const ItemTable::Row& item) {
-        const std::string& number = item[item_field::kNameNumber];
+    std::unordered_map<std::size_t, std::size_t> lastEntryOfName;
+    const auto addEntry = [&](const ItemRow& item) {
+        const std::string& number = item[ItemField::NameNumber];
         const auto found = number.empty() ? rowOfNumber.end() : rowOfNumber.find(number);
         if (found == rowOfNumber.end()) {
-            entries.emplace_back("No name");
+            entries.push_back({"No name", std::nullopt});
             return;
         }
-        ItemNameEntry& name = names[found->second];
-        name.listPosition = IntToStr(static_cast<std::int64_t>(entries.size()));
-        entries.push_back(name.displayName);
+        const std::size_t nameRow = found->second;
+        if (const auto [last, inserted] = lastEntryOfName.try_emplace(nameRow, entries.size()); !inserted) {
+            entries[last->second].nameRow.reset();
+            last->second = entries.size();
+        }
+        entries.push_back({names[nameRow].displayName, nameRow});
     };
     const bool allClasses = classText == kClassTexts[kClassAll];
-    const std::size_t ruleBField = filter.field < ItemTable::kFields ? filter.field : item_field::kKind;
     for (std::size_t row = 0; row < items.size(); ++row) {
-        const ItemTable::Row& item = items[row];
-        if (item[item_field::kClass] == classText && item[item_field::kKind] == filter.keyword) {
+        const ItemRow& item = items[row];
+        if (item[ItemField::Class] == classText && item[ItemField::Kind] == filter.keyword) {
             addEntry(item);
         }
-        if (allClasses && item[ruleBField] == filter.keyword) {
+        if (allClasses && item[filter.field] == filter.keyword) {
             addEntry(item);
         }
     }
     return entries;
-}
-
-std::optional<std::size_t> FindNameRowAtPosition(const ItemNameTable& names, std::size_t position) {
-    const std::string text = IntToStr(static_cast<std::int64_t>(position));
-    for (std::size_t row = 0; row < names.size(); ++row) {
-        if (names[row].listPosition == text) {
-            return row;
-        }
-    }
-    return std::nullopt;
 }
 
 std::optional<std::size_t> FindItemRow(const ItemTable& items, std::string_view nameNumber) {
@@ -91,18 +81,14 @@ std::optional<std::size_t> FindItemRow(const ItemTable& items, std::string_view 
         return std::nullopt;
     }
     for (std::size_t row = 0; row < items.size(); ++row) {
-        if (items[row][item_field::kNameNumber] == nameNumber) {
+        if (items[row][ItemField::NameNumber] == nameNumber) {
             return row;
         }
     }
     return std::nullopt;
 }
 
-std::optional<std::size_t> ItemRowForEntry(const ItemTable& items, const ItemNameTable& names,
-                                           std::size_t position) {
-    const std::optional<std::size_t> nameRow = FindNameRowAtPosition(names, position);
-    if (!nameRow) {
-        return std::nullopt;
-    }
-    return FindItemRow(items, IntToStr(StrToInt(names[*nameRow].number)));
+std::optional<std::size_t> ItemRowOfName(const ItemTable& items, const ItemNameTable& names,
+                                         std::size_t nameRow) {
+    return FindItemRow(items, IntToStr(StrToInt(names[nameRow].number)));
 }
