@@ -41,9 +41,10 @@ std::optional<std::int64_t> changed(std::int64_t exp, ExpOperation operation, st
 }
 } // namespace
 
-std::vector<ExpUpdate> ComputeExpChange(const MonsterTable& table, ExpOperation operation,
-                                        std::int32_t amount) {
-    std::vector<ExpUpdate> updates;
+TableChange<MonsterRecord> ComputeExpChange(const MonsterTable& table, ExpOperation operation,
+                                            std::int32_t amount) {
+    TableChange<MonsterRecord> change;
+    change.kind = ChangeKind::ExperienceChange;
     const std::size_t last = table.LastMonsterIndex();
     for (std::size_t position = 0; position <= last; ++position) {
         const std::string& exp = table[position][MonsterSlot::Exp];
@@ -51,14 +52,8 @@ std::vector<ExpUpdate> ComputeExpChange(const MonsterTable& table, ExpOperation 
             continue;
         }
         if (const auto result = changed(StrToInt(exp), operation, amount)) {
-            updates.push_back({position, IntToStr(*result)});
+            change.edits.push_back({position, SlotNumber(MonsterSlot::Exp), exp, IntToStr(*result)});
         }
     }
-    return updates;
-}
-
-void ApplyExpChange(MonsterTable& table, const std::vector<ExpUpdate>& updates) {
-    for (const ExpUpdate& update : updates) {
-        table[update.position][MonsterSlot::Exp] = update.exp;
-    }
+    return change;
 }
