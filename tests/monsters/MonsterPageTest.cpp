@@ -219,10 +219,12 @@ TEST_F(MonsterPageTest, AnEmptiedAttackMaxIsSavedAsZeroAndReadBackWithMinInItsSl
 
 TEST_F(MonsterPageTest, GlobalExpChange) {
     loadSample(true); // exp 40, 150, 100, 2
+    select(1);
     control<QRadioButton>("RadioButton2")->setChecked(true);
     control<QSpinBox>("SpinEdit5")->setValue(100);
     click("Button7");
     EXPECT_EQ(shell.statusText(), "EXP changed for ALL Monsters!");
+    EXPECT_EQ(control<QLineEdit>("LabeledEdit47")->text(), "50"); // the selected monster's, shown at once
     const char* afterSubtract[] = {"40", "50", "100", "2"};
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(RecordAt(table(), i)[Slot::Exp], afterSubtract[i]);

@@ -160,7 +160,7 @@ TEST_F(PageTimingTest, EveryOperationOnALargeServersTablesFeelsInstant) {
              monsterList->setCurrentRow(selectedMonster = (selectedMonster + 167) %
                                                           static_cast<int>(server_size::kMonsters));
          }},
-        {"global experience change (changeExperienceForAll)",
+        {"experience change (changeExperienceForAll)",
          [&] {
              monsterPage();
              FindControl<QRadioButton>(&monsterSheet, "RadioButton1")->setChecked(true);

@@ -5,6 +5,7 @@
 #include "portals/EtcReader.h"
 #include "portals/EtcWriter.h"
 #include "portals/PortalEditing.h"
+#include "records/TableEditor.h"
 #include "spawns/GenMonsterFile.h"
 
 #include "support/SavedGroups.h"
@@ -150,7 +151,7 @@ void randomEdit(Kind kind, Tables& t, SeededChoices& choose) {
     const std::string value = choose.Number(50);
     const bool add = choose.OneIn(4);
     if (kind == Kind::InitMonster && add) {
-        ApplyExpChange(t.monsters, ComputeExpChange(t.monsters, ExpOperation::Add, 7));
+        TableEditor<MonsterRecord>(t.monsters).Apply(ComputeExpChange(t.monsters, ExpOperation::Add, 7));
     } else if (kind == Kind::InitMonster) {
         RecordAt(t.monsters,
                  choose.Below(t.monsters.size()))[choose.OneIn(2) ? MonsterSlot::Level : MonsterSlot::Exp] =

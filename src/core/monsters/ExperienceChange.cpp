@@ -6,6 +6,7 @@
 
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace {
 std::int64_t checked(std::int64_t result) {
@@ -51,8 +52,9 @@ TableChange<MonsterRecord> ComputeExpChange(const MonsterTable& table, ExpOperat
         if (exp.empty()) {
             continue;
         }
-        if (const auto result = changed(StrToInt(exp), operation, amount)) {
-            change.edits.push_back({position, SlotNumber(MonsterSlot::Exp), exp, IntToStr(*result)});
+        const auto result = changed(StrToInt(exp), operation, amount);
+        if (std::string after = result ? IntToStr(*result) : exp; after != exp) {
+            change.edits.push_back({position, SlotNumber(MonsterSlot::Exp), exp, std::move(after)});
         }
     }
     return change;

@@ -184,16 +184,15 @@ void MonsterPage::showSlot(MonsterSlot slot) {
     default:
         break;
     }
-    for (const TextField& field : textFields_) {
-        if (field.slot == slot) {
-            showField(field);
+    const auto showFieldsOfSlot = [this, slot](const auto& fields) {
+        for (const auto& field : fields) {
+            if (field.slot == slot) {
+                showField(field);
+            }
         }
-    }
-    for (const NumberField& field : itemGroupFields_) {
-        if (field.slot == slot) {
-            showField(field);
-        }
-    }
+    };
+    showFieldsOfSlot(textFields_);
+    showFieldsOfSlot(itemGroupFields_);
 }
 
 void MonsterPage::showChange(const MonsterEditor::Change& change) {
