@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -54,39 +55,29 @@ class MonsterEditorTest : public ::testing::Test {
 
 TEST_F(MonsterEditorTest, ShowsEachSlotAsItsControlDoes) {
     using Shown = int (*)(const MonsterEditor&);
-    const Shown race = [](const MonsterEditor& e) { return e.RaceButton(); };
-    const Shown ai = [](const MonsterEditor& e) { return e.AggressiveButton(); };
-    const Shown available = [](const MonsterEditor& e) { return int{e.Available()}; };
-    const Shown ranged = [](const MonsterEditor& e) { return int{e.RangeAttack()}; };
-    const Shown item = [](const MonsterEditor& e) { return e.Number(Slot::ItemGroup2Second); };
     const struct {
         Slot slot;
-        const char* text;
         Shown shown;
-        int expected;
+        std::vector<std::pair<const char*, int>> texts;
     } cases[] = {
-        {Slot::Race, "", race, -1},
-        {Slot::Race, "3", race, 3},
-        {Slot::Race, "7", race, 4},
-        {Slot::Race, "-2", race, 0},
-        {Slot::Ai, "", ai, -1},
-        {Slot::Ai, "1", ai, 0},
-        {Slot::Ai, "2", ai, 1},
-        {Slot::Ai, "0", ai, -1},
-        {Slot::Ai, "9", ai, 1},
-        {Slot::Commented, "0", available, 1},
-        {Slot::Commented, "1", available, 0},
-        {Slot::Commented, "", available, 0},
-        {Slot::RangeAttack, "1", ranged, 1},
-        {Slot::RangeAttack, "", ranged, 0},
-        {Slot::ItemGroup2Second, "", item, 0},
-        {Slot::ItemGroup2Second, "05", item, 5},
+        {Slot::Race,
+         [](const MonsterEditor& e) { return e.RaceButton(); },
+         {{"", -1}, {"3", 3}, {"7", 4}, {"-2", 0}}},
+        {Slot::Ai,
+         [](const MonsterEditor& e) { return e.AggressiveButton(); },
+         {{"", -1}, {"1", 0}, {"2", 1}, {"0", -1}, {"9", 1}}},
+        {Slot::Commented, [](const MonsterEditor& e) { return int{e.Available()}; }, {{"0", 1}, {"1", 0}}},
+        {Slot::RangeAttack, [](const MonsterEditor& e) { return int{e.RangeAttack()}; }, {{"1", 1}, {"", 0}}},
+        {Slot::ItemGroup2Second,
+         [](const MonsterEditor& e) { return e.Number(Slot::ItemGroup2Second); },
+         {{"", 0}, {"05", 5}}},
     };
     for (const auto& c : cases) {
-        RecordAt(monsters, 0) = {};
-        RecordAt(monsters, 0)[c.slot] = c.text;
-        ASSERT_TRUE(editor.Select(0));
-        EXPECT_EQ(c.shown(editor), c.expected) << SlotNumber(c.slot) << " '" << c.text << "'";
+        for (const auto& [text, shown] : c.texts) {
+            RecordAt(monsters, 0)[c.slot] = text;
+            ASSERT_TRUE(editor.Select(0));
+            EXPECT_EQ(c.shown(editor), shown) << SlotNumber(c.slot) << " '" << text << "'";
+        }
     }
 }
 

@@ -71,7 +71,7 @@ class MonsterEditor : public TableEditor<MonsterRecord> {
     bool Available() const;                      // not commented out
     bool RangeAttack() const;                    // the range flag of `attack` is "1"
     int RaceButton() const;                      // 0 to 4, -1 for an empty race
-    int AggressiveButton() const;                // 0 "Yes", 1 "No", -1 for an empty or lower `ai`
+    int AggressiveButton() const;                // 0 "Yes", 1 "No", -1 for an empty `ai` or one below 1
     std::int32_t Number(MonsterSlot slot) const; // 0 for an empty slot
 
     // The edits of the selected monster; without a selection they change nothing.
