@@ -11,6 +11,7 @@
 #include "items/ItemNamesReader.h"
 #include "monsters/InitMonsterReader.h"
 #include "monsters/InitMonsterWriter.h"
+#include "monsters/MonsterNamesReader.h"
 #include "portals/EtcReader.h"
 #include "portals/EtcWriter.h"
 #include "spawns/GenMonsterReader.h"

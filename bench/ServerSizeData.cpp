@@ -3,6 +3,7 @@
 #include "items/ItemNameTable.h"
 #include "items/ItemTable.h"
 #include "monsters/InitMonsterWriter.h"
+#include "monsters/MonsterNamesReader.h"
 #include "monsters/MonsterSlots.h"
 #include "portals/EtcWriter.h"
 #include "spawns/GenMonsterReader.h"
@@ -28,18 +29,18 @@ std::unique_ptr<MonsterTable> Monsters() {
     for (std::size_t k = 0; k < kMonsters; ++k) {
         MonsterRecord& record = table->Append();
         for (std::size_t slot = 0; slot < MonsterTable::kSlots; ++slot) {
-            record[slot] = num(k % 97 + slot + 2);
+            record.fields[slot] = num(k % 97 + slot + 2);
         }
         record[MonsterSlot::Commented] = k % 10 == 9 ? "1" : "0";
         record[MonsterSlot::Name] = num(k % kMonsterNames + 1);
         record[MonsterSlot::Index] = num(k + 1);
         record[MonsterSlot::Race] = num(k % 5);
         record[MonsterSlot::Ai] = num(k % 2 + 1);
-        record[MonsterSlot::Attack] = num(k % 2);
+        record[MonsterSlot::RangeAttack] = num(k % 2);
         record[MonsterSlot::Exp] = num(100 + 37 * k);
         record[MonsterSlot::Skill] = "(1 " + num(k) + " 3) (2 " + num(k + 1) + " 4)";
         record[MonsterSlot::Quest] = num(k % 40) + " " + num(k % 7);
-        record.extras.AddSurplus(MonsterSlot::Country, " " + num(k % 4));
+        record.extras.AddSurplus(SlotNumber(MonsterSlot::Country), " " + num(k % 4));
         record.extras.kept = {"(itemgroup " + num(3000 + k) + " 1)", "(regen " + num(k % 9) + " 2)"};
     }
     return table;

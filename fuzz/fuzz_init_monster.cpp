@@ -28,9 +28,10 @@ std::string written(const MonsterTable& table) {
 
 // Slots 1 to 48 hold values; the raw `skill` and `quest` texts are written as read.
 bool keepsItsShape(const MonsterRecord& record) {
-    return KeepsItsShape(
-        std::span(record.fields).subspan(MonsterSlot::Name, MonsterSlot::Skill - MonsterSlot::Name),
-        record.extras, isLineKey);
+    return KeepsItsShape(std::span(record.fields)
+                             .subspan(SlotNumber(MonsterSlot::Name),
+                                      SlotNumber(MonsterSlot::Skill) - SlotNumber(MonsterSlot::Name)),
+                         record.extras, isLineKey);
 }
 
 bool itemGroupWritten(const std::string& first) {
@@ -40,7 +41,7 @@ bool itemGroupWritten(const std::string& first) {
 // Whether the line writes the piece of a key (every piece of a key the line
 // does not write counts as written here).
 bool pieceWritten(const MonsterRecord& record, std::string_view key) {
-    namespace Slot = MonsterSlot;
+    using Slot = MonsterSlot;
     if (key == "itemgroup") {
         return itemGroupWritten(record[Slot::ItemGroup1]) && itemGroupWritten(record[Slot::ItemGroup2]);
     }
@@ -51,7 +52,7 @@ bool pieceWritten(const MonsterRecord& record, std::string_view key) {
     const auto group = std::ranges::find(kMonsterValueGroups, key, &MonsterGroup::key);
     return group == kMonsterValueGroups.end() ||
            std::ranges::find(kAlwaysWritten, key) != kAlwaysWritten.end() ||
-           !record[group->firstSlot].empty();
+           !record.fields[group->firstSlot].empty();
 }
 
 // A kept group of a key whose piece the line leaves out stands where that

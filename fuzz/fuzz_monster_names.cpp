@@ -1,6 +1,6 @@
 // Monster names reader on any bytes: every record read is stored, and a name
 // lookup never fails, inside the table or outside it.
-#include "monsters/MonsterNameTable.h"
+#include "monsters/MonsterNamesReader.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -233,7 +233,7 @@ void MainWindow::wireHandlers() {
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
     connect(ItemName1, &QAction::triggered, itemPage_, Guarded(*this, itemPage_, &ItemPage::loadItemNames));
     connect(MonsterName1, &QAction::triggered, monsterPage_,
-            Guarded(*this, monsterPage_, &MonsterPage::MonsterName1Click));
+            Guarded(*this, monsterPage_, &MonsterPage::loadMonsterNames));
     connect(Keepcommentsandlayout1, &QAction::toggled, this,
             [this](bool checked) { workspace_->KeepLayout = checked; });
     connect(About1, &QAction::triggered, this, Guarded(*this, this, &MainWindow::About1Click));
@@ -245,7 +245,7 @@ void MainWindow::wireHandlers() {
             [this](std::int64_t lastRow) { ost_nazwa->setText(QString::number(lastRow)); });
 
     connect(spawnPage_, &SpawnPage::monsterNamesWanted, monsterPage_, Guarded(*this, [this](bool& finished) {
-                monsterPage_->MonsterName1Click();
+                monsterPage_->loadMonsterNames();
                 finished = true;
             }));
     connect(spawnPage_, &SpawnPage::areasToShow, form3_.get(),

@@ -200,7 +200,7 @@ class SaveFaultTest : public ShellFixture,
     void loadInitMonster(const QString& path) {
         shell.answerFile(path);
         shell.answerConfirm(false);
-        monsters->InitMonster1Click();
+        monsters->loadInitMonster();
     }
     void loadGenMonster(const QString& path) {
         shell.answerFile(path);

@@ -5,6 +5,7 @@
 #include "maps/MapImageStore.h"
 #include "maps/MarkerShape.h"
 #include "maps/PictureBox.h"
+#include "monsters/MonsterNamesReader.h"
 #include "records/Errors.h"
 #include "records/FileBytes.h"
 #include "spawns/GenMonsterReader.h"

@@ -1,6 +1,7 @@
 #include "monsters/ExperienceChange.h"
 #include "monsters/MonsterSlots.h"
 #include "records/Errors.h"
+#include "records/TableEditor.h"
 #include "support/TableRecords.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,10 @@ std::unique_ptr<MonsterTable> TableOf(const Exps& exps) {
         RecordAt((*table), i)[MonsterSlot::Exp] = exps[i];
     }
     return table;
+}
+
+void Apply(MonsterTable& table, const TableChange<MonsterRecord>& change) {
+    TableEditor<MonsterRecord>(table).Apply(change);
 }
 
 Exps ExpsOf(const MonsterTable& table, std::size_t count) {
@@ -44,7 +49,7 @@ class ExpChangeTest : public ::testing::TestWithParam<ChangeCase> {};
 TEST_P(ExpChangeTest, ChangesEveryNonEmptyExp) {
     const ChangeCase& c = GetParam();
     auto table = TableOf(c.before);
-    ApplyExpChange(*table, ComputeExpChange(*table, c.operation, c.amount));
+    Apply(*table, ComputeExpChange(*table, c.operation, c.amount));
     EXPECT_EQ(ExpsOf(*table, c.before.size()), c.after);
 }
 
@@ -86,7 +91,7 @@ TEST_P(ExpChangeFailureTest, ChangesNoRecord) {
     const FailureCase& c = GetParam();
     auto table = TableOf(c.exps);
     try {
-        ApplyExpChange(*table, ComputeExpChange(*table, c.operation, c.amount));
+        Apply(*table, ComputeExpChange(*table, c.operation, c.amount));
         FAIL() << "no failure";
     } catch (const BrennickError& failure) {
         EXPECT_EQ(std::string(failure.what()), c.message);
@@ -124,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ExpChange, CommentedRecordsAndPositionZeroAreIncluded) {
     auto table = TableOf({"10", "20"});
     RecordAt((*table), 1)[MonsterSlot::Commented] = "1";
-    ApplyExpChange(*table, ComputeExpChange(*table, ExpOperation::Multiply, 2));
+    Apply(*table, ComputeExpChange(*table, ExpOperation::Multiply, 2));
     EXPECT_EQ(ExpsOf(*table, 2), (Exps{"20", "40"}));
 }
 } // namespace

@@ -19,7 +19,7 @@ constexpr std::string_view kRecord =
 
 TEST(InitMonsterHostile, EveryHostileFileLoadsInLinearTimeWithTheRecordsItHolds) {
     const MonsterRecord expected = ParseMonsterRecord(kRecord.substr(0, kRecord.size() - 1), false);
-    ASSERT_EQ(expected[MonsterSlot::Resist + 4], "5");
+    ASSERT_EQ(expected[MonsterSlot::ResistPalsy], "5");
     auto table = std::make_unique<MonsterTable>();
     for (const HostileInput& input : HostileInputs(kRecord)) {
         SCOPED_TRACE(input.name);

@@ -10,7 +10,7 @@
 #include <utility>
 
 namespace {
-namespace Slot = MonsterSlot;
+using Slot = MonsterSlot;
 
 using Slots = std::map<std::size_t, std::string>;
 
@@ -18,7 +18,7 @@ using Slots = std::map<std::size_t, std::string>;
 void ExpectSlots(const MonsterRecord& record, const Slots& expected) {
     for (std::size_t slot = 0; slot < MonsterTable::kSlots; ++slot) {
         const auto found = expected.find(slot);
-        EXPECT_EQ(record[slot], found == expected.end() ? "" : found->second) << "slot " << slot;
+        EXPECT_EQ(record.fields[slot], found == expected.end() ? "" : found->second) << "slot " << slot;
     }
 }
 
@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
             "SurplusValuesStayWithTheirGroup",
             "(monster (name 1) (defense 155 124 24) (absorb 24) (country 0 1 2 3))",
             {{0, "0"}, {1, "1"}, {28, "155"}, {29, "124"}, {30, "24"}, {40, "0"}, {41, "1"}, {42, "2"}},
-            {{{Slot::Country, " 3"}, {Slot::Defense, " 24"}}, {}}},
+            {{{SlotNumber(Slot::Country), " 3"}, {SlotNumber(Slot::PhysicalDefense), " 24"}}, {}}},
         RecordCase{
             "GroupsNoSearchTookAreKept",
             "(monster (name 8) (itemgroup 103 2) (regen\t1  2) (itemgroup 2000 1) (itemgroup 3000 1) (ai 1) "

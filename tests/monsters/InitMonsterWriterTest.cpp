@@ -16,7 +16,7 @@ namespace {
 MonsterRecord Record(const std::map<std::size_t, std::string>& slots) {
     MonsterRecord record;
     for (const auto& [slot, text] : slots) {
-        record[slot] = text;
+        record.fields[slot] = text;
     }
     return record;
 }
@@ -173,10 +173,10 @@ class TableGenerator {
         auto table = std::make_unique<MonsterTable>();
         for (std::size_t position = 0; position < count; ++position) {
             MonsterRecord& record = RecordAt((*table), position);
-            record[0] = chance(4) ? "1" : "0";
-            record[1] = value(false);
+            record.fields[0] = chance(4) ? "1" : "0";
+            record.fields[1] = value(false);
             for (std::size_t slot : {2, 4, 5}) {
-                record[slot] = chance(5) ? "" : value(true);
+                record.fields[slot] = chance(5) ? "" : value(true);
             }
             fill(record, 40, 1 + pick(3), chance(3) ? 0 : 1 + pick(3));
             for (auto [first, size] : {std::pair{6, 1}, {7, 1},  {8, 2},  {10, 1}, {13, 1}, {14, 1}, {15, 1},
@@ -190,8 +190,8 @@ class TableGenerator {
                     fill(record, 38, 2, 1 + pick(2));
                 }
             }
-            record[50] = chance(3) ? " " : raw();
-            record[49] = chance(2) ? "" : raw();
+            record.fields[50] = chance(3) ? " " : raw();
+            record.fields[49] = chance(2) ? "" : raw();
         }
         return table;
     }
@@ -216,7 +216,7 @@ class TableGenerator {
     // The first `filled` slots of a group hold values, the rest stay empty.
     void fill(MonsterRecord& record, std::size_t first, std::size_t size, std::size_t filled) {
         for (std::size_t i = 0; i < size && i < filled; ++i) {
-            record[first + i] = value(first != 11 && first != 38);
+            record.fields[first + i] = value(first != 11 && first != 38);
         }
     }
 
@@ -242,7 +242,8 @@ TEST(InitMonsterRoundTrip, GeneratedTablesReadBackSlotForSlot) {
         ASSERT_EQ(load.stored, written->LastMonsterIndex() + 1) << "seed " << seed;
         for (std::size_t position = 0; position < written->size(); ++position) {
             for (std::size_t slot = 0; slot < MonsterTable::kSlots; ++slot) {
-                ASSERT_EQ(RecordAt((*read), position)[slot], RecordAt((*written), position)[slot])
+                ASSERT_EQ(RecordAt((*read), position).fields[slot],
+                          RecordAt((*written), position).fields[slot])
                     << "seed " << seed << " position " << position << " slot " << slot;
             }
         }

@@ -1,4 +1,4 @@
-#include "monsters/MonsterNameTable.h"
+#include "monsters/MonsterNamesReader.h"
 #include "support/TableRecords.h"
 
 #include <gtest/gtest.h>

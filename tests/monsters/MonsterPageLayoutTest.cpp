@@ -1,6 +1,7 @@
 #include "support/AppFixture.h"
 
 #include "monsters/InitMonsterReader.h"
+#include "monsters/MonsterNamesReader.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

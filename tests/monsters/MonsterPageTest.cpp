@@ -20,7 +20,7 @@
 #include <QTest>
 
 namespace {
-namespace Slot = MonsterSlot;
+using Slot = MonsterSlot;
 
 class MonsterPageTest : public ShellFixture {
   protected:
@@ -36,7 +36,7 @@ class MonsterPageTest : public ShellFixture {
         if (withNames) {
             shell.answerFile(sample("MonsterName.txt"));
         }
-        page().InitMonster1Click();
+        page().loadInitMonster();
         ASSERT_EQ(shell.pendingAnswers(), 0);
     }
 
@@ -70,14 +70,14 @@ TEST_F(MonsterPageTest, LoadWithoutNamesLeavesTheListAlone) {
     EXPECT_EQ(shell.statusText(), "InitMonster Loaded!");
     EXPECT_FALSE(workspace->NamesLoaded);
     EXPECT_EQ(list()->count(), 0);
-    page().Button8Click();
+    page().refreshMonsterList();
     EXPECT_EQ(list()->count(), 0);
 }
 
 TEST_F(MonsterPageTest, CancelledOrFailedLoadKeepsTheTable) {
     loadSample(true);
     shell.cancelFile();
-    page().InitMonster1Click();
+    page().loadInitMonster();
     EXPECT_EQ(shell.statusText(), "InitMonster NOT Loaded!");
     EXPECT_EQ(RecordAt(table(), 3)[Slot::Name], "4");
 
@@ -90,7 +90,7 @@ TEST_F(MonsterPageTest, CancelledOrFailedLoadKeepsTheTable) {
     EXPECT_EQ(RecordAt(table(), 3)[Slot::Name], "4");
 
     shell.cancelFile();
-    page().MonsterName1Click();
+    page().loadMonsterNames();
     EXPECT_EQ(shell.statusText(), "Monsters Name NOT Loaded!");
     EXPECT_TRUE(workspace->NamesLoaded);
 }
@@ -118,7 +118,7 @@ TEST_F(MonsterPageTest, SelectionShowsTheRecordAndWritesNothing) {
         EXPECT_EQ(control<QSpinBox>(QStringLiteral("SpinEdit%1").arg(i + 1))->value(), spins[i]);
     }
     EXPECT_EQ(RecordAt(table(), 2), third);
-    EXPECT_EQ(RecordAt(table(), 1)[Slot::Attack], "1");
+    EXPECT_EQ(RecordAt(table(), 1)[Slot::RangeAttack], "1");
 
     const MonsterRecord fourth = RecordAt(table(), 3);
     select(3); // no item groups, race, ai or attack
@@ -147,7 +147,8 @@ TEST_F(MonsterPageTest, EveryFieldStoresIntoItsSlot) {
     for (const auto& field : fields) {
         const QString typed = QStringLiteral(" %1a\xE9").arg(field.slot);
         control<QLineEdit>(field.name)->setText(typed);
-        EXPECT_EQ(RecordAt(table(), 0)[field.slot], " " + std::to_string(field.slot) + "a\xE9") << field.name;
+        EXPECT_EQ(RecordAt(table(), 0).fields[field.slot], " " + std::to_string(field.slot) + "a\xE9")
+            << field.name;
     }
     QTest::keyClicks(control<QLineEdit>("LabeledEdit46"), "7");
     EXPECT_EQ(RecordAt(table(), 0)[Slot::Level], " 5a\xE9"
@@ -156,9 +157,9 @@ TEST_F(MonsterPageTest, EveryFieldStoresIntoItsSlot) {
     control<QCheckBox>("CheckBox15")->setChecked(false);
     EXPECT_EQ(RecordAt(table(), 0)[Slot::Commented], "1");
     control<QCheckBox>("CheckBox11")->setChecked(true);
-    EXPECT_EQ(RecordAt(table(), 0)[Slot::Attack], "1");
+    EXPECT_EQ(RecordAt(table(), 0)[Slot::RangeAttack], "1");
     control<QCheckBox>("CheckBox11")->setChecked(false);
-    EXPECT_EQ(RecordAt(table(), 0)[Slot::Attack], "0");
+    EXPECT_EQ(RecordAt(table(), 0)[Slot::RangeAttack], "0");
     control<RadioGroup>("RadioGroup2")->button(3)->click();
     EXPECT_EQ(RecordAt(table(), 0)[Slot::Race], "3");
     control<RadioGroup>("RadioGroup3")->button(1)->click();
@@ -166,7 +167,7 @@ TEST_F(MonsterPageTest, EveryFieldStoresIntoItsSlot) {
     const std::size_t spinSlots[] = {11, 12, 38, 39};
     for (int i = 0; i < 4; ++i) {
         control<QSpinBox>(QStringLiteral("SpinEdit%1").arg(i + 1))->setValue(-10 - i);
-        EXPECT_EQ(RecordAt(table(), 0)[spinSlots[i]], std::to_string(-10 - i));
+        EXPECT_EQ(RecordAt(table(), 0).fields[spinSlots[i]], std::to_string(-10 - i));
     }
     EXPECT_EQ(RecordAt(table(), 1)[Slot::Level], "7"); // the other records are untouched
 }
@@ -174,7 +175,7 @@ TEST_F(MonsterPageTest, EveryFieldStoresIntoItsSlot) {
 TEST_F(MonsterPageTest, NothingIsStoredWithoutASelection) {
     loadSample(true);
     select(0);
-    page().Button8Click(); // rebuilds the list: no item is selected
+    page().refreshMonsterList(); // rebuilds the list: no item is selected
     const MonsterRecord first = RecordAt(table(), 0);
     control<QLineEdit>("LabeledEdit46")->setText("99");
     control<QCheckBox>("CheckBox15")->setChecked(false);
@@ -188,7 +189,7 @@ TEST_F(MonsterPageTest, RefreshListsEveryRecordAndAnEmptyIndexAsAnEmptyItem) {
     RecordAt(table(), 0)[Slot::Index].clear();
     RecordAt(table(), 2)[Slot::Index].clear();
     RecordAt(table(), 2)[Slot::Name].clear();
-    page().Button8Click();
+    page().refreshMonsterList();
     EXPECT_EQ(items(), (QStringList{"", "Hill Goblin", "", "Marsh Toad"}));
     select(2);
     EXPECT_EQ(control<QLabel>("Label8")->text(), "");
@@ -210,7 +211,7 @@ TEST_F(MonsterPageTest, AnEmptiedAttackMaxIsSavedAsZeroAndReadBackWithMinInItsSl
     shell.answerFile(path);
     click("Button6");
     shell.answerFile(path);
-    page().InitMonster1Click();
+    page().loadInitMonster();
     select(1);
     EXPECT_EQ(control<QLineEdit>("LabeledEdit37")->text(), "0");
     EXPECT_EQ(control<QLineEdit>("LabeledEdit36")->text(), "30");
@@ -218,10 +219,12 @@ TEST_F(MonsterPageTest, AnEmptiedAttackMaxIsSavedAsZeroAndReadBackWithMinInItsSl
 
 TEST_F(MonsterPageTest, GlobalExpChange) {
     loadSample(true); // exp 40, 150, 100, 2
+    select(1);
     control<QRadioButton>("RadioButton2")->setChecked(true);
     control<QSpinBox>("SpinEdit5")->setValue(100);
     click("Button7");
     EXPECT_EQ(shell.statusText(), "EXP changed for ALL Monsters!");
+    EXPECT_EQ(control<QLineEdit>("LabeledEdit47")->text(), "50"); // the selected monster's, shown at once
     const char* afterSubtract[] = {"40", "50", "100", "2"};
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(RecordAt(table(), i)[Slot::Exp], afterSubtract[i]);
@@ -275,7 +278,7 @@ TEST_F(MonsterPageTest, SaveWritesTheLineLayoutByteForByte) {
     loadSample(true);
     const QString path = scratchFile("InitMonster.txt");
     shell.answerFile(path);
-    page().InitMonster2Click();
+    page().saveInitMonster();
     EXPECT_EQ(shell.fileDialogs().back().dialog, FileDialog::SaveDialog1);
     EXPECT_EQ(readBytes(path), readBytes(sample("Expected.txt")));
     EXPECT_EQ(shell.statusText(), "InitMonster saved! in: " + path);
@@ -287,10 +290,10 @@ TEST_F(MonsterPageTest, SaveWritesTheLineLayoutByteForByte) {
 
     // The saved file loads to the same lines again.
     shell.answerFile(path);
-    page().InitMonster1Click();
+    page().loadInitMonster();
     const QString again = scratchFile("again.txt");
     shell.answerFile(again);
-    page().InitMonster2Click();
+    page().saveInitMonster();
     EXPECT_EQ(readBytes(again), readBytes(path));
 }
 
@@ -298,7 +301,7 @@ TEST_F(MonsterPageTest, CancelledSaveWritesNothing) {
     loadSample(true);
     const qsizetype posts = shell.statusPosts().size();
     shell.cancelFile();
-    page().InitMonster2Click();
+    page().saveInitMonster();
     EXPECT_EQ(shell.statusPosts().size(), posts);
     EXPECT_TRUE(shell.lines().Lines().empty());
     EXPECT_EQ(shell.memo().toPlainText(), "");
@@ -322,7 +325,7 @@ TEST_F(MonsterPageTest, NamesAndFieldsAreShownAndStoredInTheirFilesEncoding) {
     shell.answerFile(monsters);
     shell.answerConfirm(true);
     shell.answerFile(names);
-    page().InitMonster1Click();
+    page().loadInitMonster();
     EXPECT_EQ(items(), QStringList{QString::fromUtf8("\u00c9p\u00e9\x65 Vive")});
     select(0);
     EXPECT_EQ(control<QLabel>("Label8")->text(), QString::fromUtf8("\u00c9p\u00e9\x65 Vive"));
@@ -379,10 +382,10 @@ TEST_F(LoadWarnings, NameTheFile) {
         shell.answerFile(path);
         if (QString(c.dialog) == "InitMonster") {
             shell.answerConfirm(false);
-            page().InitMonster1Click();
+            page().loadInitMonster();
             EXPECT_EQ(shell.statusText(), "InitMonster Loaded!");
         } else {
-            page().MonsterName1Click();
+            page().loadMonsterNames();
             EXPECT_EQ(shell.statusText(), "Monsters Name Loaded!");
         }
         ASSERT_EQ(shell.pendingAnswers(), 0) << c.warning.toStdString();
@@ -401,7 +404,7 @@ TEST_F(LoadWarnings, AFileOverSixtyFourMebibytesIsRefusedAndTheTableKept) {
     const std::size_t loaded = table().size();
     shell.answerFile(path);
     try {
-        page().InitMonster1Click();
+        page().loadInitMonster();
         ADD_FAILURE() << "read a file over 64 MiB";
     } catch (const BrennickError& error) {
         EXPECT_STREQ(error.what(), "huge.txt: 67108865 bytes; files over 64 MiB are not read");

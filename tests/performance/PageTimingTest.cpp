@@ -146,19 +146,19 @@ TEST_F(PageTimingTest, EveryOperationOnALargeServersTablesFeelsInstant) {
         types->setCurrentIndex(kTypeWeapon);
     };
     const std::vector<Operation> operations{
-        {"monster list refresh (Button8Click)", monsterPage, [&] { monsters->Button8Click(); }},
-        {"select a monster (ListBox2Click)", monsterPage,
+        {"monster list refresh (refreshMonsterList)", monsterPage, [&] { monsters->refreshMonsterList(); }},
+        {"select a monster (showSelectedMonster)", monsterPage,
          [&] {
              monsterList->setCurrentRow(selectedMonster = (selectedMonster + 167) %
                                                           static_cast<int>(server_size::kMonsters));
          }},
-        {"global experience change (Button7Click)",
+        {"experience change (changeExperienceForAll)",
          [&] {
              monsterPage();
              FindControl<QRadioButton>(&monsterSheet, "RadioButton1")->setChecked(true);
              FindControl<QSpinBox>(&monsterSheet, "SpinEdit5")->setValue(1);
          },
-         [&] { monsters->Button7Click(); }},
+         [&] { monsters->changeExperienceForAll(); }},
         {"spawn monster list, 3600 spawns", [&] { bringToFront(&spawnSheet); },
          [&] { spawns->refreshMonsterList(); }},
         {"monster with 500 areas (showMonsterAreas)", [&] { selectManyAreas(); },

@@ -19,7 +19,7 @@ TEST(LineBufferWriterTest, ValuesOfEveryLengthReadBack) {
             if (!unused) {
                 std::string value(length, static_cast<char>('a' + slot % 26));
                 value.back() = static_cast<char>('0' + slot % 10); // a misplaced copy shows
-                written[slot] = value;
+                written.fields[slot] = value;
             }
         }
         written[MonsterSlot::Commented] = "0";
@@ -31,7 +31,7 @@ TEST(LineBufferWriterTest, ValuesOfEveryLengthReadBack) {
         const MonsterRecord read =
             ParseMonsterRecord(std::string_view(line).substr(0, line.size() - 1), false);
         for (std::size_t slot = 0; slot < MonsterTable::kSlots; ++slot) {
-            ASSERT_EQ(read[slot], written[slot]) << "length " << length << " slot " << slot;
+            ASSERT_EQ(read.fields[slot], written.fields[slot]) << "length " << length << " slot " << slot;
         }
     }
 }

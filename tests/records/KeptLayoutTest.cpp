@@ -5,6 +5,7 @@
 #include "portals/EtcReader.h"
 #include "portals/EtcWriter.h"
 #include "portals/NewPortal.h"
+#include "records/TableEditor.h"
 #include "spawns/GenMonsterReader.h"
 #include "spawns/GenMonsterWriter.h"
 
@@ -151,7 +152,7 @@ void randomEdit(Kind kind, Tables& t, SeededChoices& choose) {
     const std::string value = choose.Number(50);
     const bool add = choose.OneIn(4);
     if (kind == Kind::InitMonster && add) {
-        ApplyExpChange(t.monsters, ComputeExpChange(t.monsters, ExpOperation::Add, 7));
+        TableEditor<MonsterRecord>(t.monsters).Apply(ComputeExpChange(t.monsters, ExpOperation::Add, 7));
     } else if (kind == Kind::InitMonster) {
         RecordAt(t.monsters,
                  choose.Below(t.monsters.size()))[choose.OneIn(2) ? MonsterSlot::Level : MonsterSlot::Exp] =

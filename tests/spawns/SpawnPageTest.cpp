@@ -3,7 +3,7 @@
 #include "support/ShellFixture.h"
 
 #include "common/RadioGroup.h"
-#include "monsters/MonsterNameTable.h"
+#include "monsters/MonsterNamesReader.h"
 #include "records/Errors.h"
 #include "records/FileBytes.h"
 #include "spawns/SpawnPage.h"

@@ -6,6 +6,7 @@
 
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace {
 std::int64_t checked(std::int64_t result) {
@@ -41,24 +42,20 @@ std::optional<std::int64_t> changed(std::int64_t exp, ExpOperation operation, st
 }
 } // namespace
 
-std::vector<ExpUpdate> ComputeExpChange(const MonsterTable& table, ExpOperation operation,
-                                        std::int32_t amount) {
-    std::vector<ExpUpdate> updates;
+TableChange<MonsterRecord> ComputeExpChange(const MonsterTable& table, ExpOperation operation,
+                                            std::int32_t amount) {
+    TableChange<MonsterRecord> change;
+    change.kind = ChangeKind::ExperienceChange;
     const std::size_t last = table.LastMonsterIndex();
     for (std::size_t position = 0; position <= last; ++position) {
         const std::string& exp = table[position][MonsterSlot::Exp];
         if (exp.empty()) {
             continue;
         }
-        if (const auto result = changed(StrToInt(exp), operation, amount)) {
-            updates.push_back({position, IntToStr(*result)});
+        const auto result = changed(StrToInt(exp), operation, amount);
+        if (std::string after = result ? IntToStr(*result) : exp; after != exp) {
+            change.edits.push_back({position, SlotNumber(MonsterSlot::Exp), exp, std::move(after)});
         }
     }
-    return updates;
-}
-
-void ApplyExpChange(MonsterTable& table, const std::vector<ExpUpdate>& updates) {
-    for (const ExpUpdate& update : updates) {
-        table[update.position][MonsterSlot::Exp] = update.exp;
-    }
+    return change;
 }

@@ -2,9 +2,9 @@
 
 #include "monsters/InitMonsterReader.h"
 #include "monsters/MonsterSlots.h"
+#include "records/ByteClasses.h"
 #include "records/GroupSplitter.h"
 #include "records/KeptLayout.h"
-#include "records/ByteClasses.h"
 #include "records/WrittenValues.h"
 
 #include <array>
@@ -14,7 +14,7 @@
 #include <vector>
 
 namespace {
-namespace Slot = MonsterSlot;
+using Slot = MonsterSlot;
 
 // Whether the line writes a group of this key.
 bool isLineKey(std::string_view key) {
@@ -67,8 +67,9 @@ class LineBuilder {
 
     // A group written when its first slot holds something, and the kept
     // groups of its key after it.
-    void optional(std::string_view key, std::size_t first, std::size_t count,
+    void optional(std::string_view key, MonsterSlot firstSlot, std::size_t count,
                   std::string_view separator = " ") {
+        const std::size_t first = SlotNumber(firstSlot);
         if (!record_[first].empty()) {
             group(key, first, count);
             put(separator);
@@ -76,14 +77,14 @@ class LineBuilder {
         kept(key, separator);
     }
 
-    void always(std::string_view key, std::size_t first) {
-        group(key, first, 1);
+    void always(std::string_view key, MonsterSlot slot) {
+        group(key, SlotNumber(slot), 1);
         put(' ');
         kept(key, " ");
     }
 
     void itemGroups() {
-        for (const std::size_t first : {Slot::ItemGroup1, Slot::ItemGroup2}) {
+        for (const std::size_t first : {SlotNumber(Slot::ItemGroup1), SlotNumber(Slot::ItemGroup2)}) {
             if (!record_[first].empty() && record_[first] != "0") {
                 group("itemgroup", first, 2);
                 put(' ');
@@ -94,14 +95,15 @@ class LineBuilder {
 
     // The first value always, the others only when they are written filled.
     void country() {
+        constexpr std::size_t kCountry = SlotNumber(Slot::Country);
         put("(country ");
-        const std::size_t filled = filledValues(Slot::Country, 3);
-        put(WrittenValue(record_[Slot::Country], 0, filled));
+        const std::size_t filled = filledValues(kCountry, 3);
+        put(WrittenValue(record_[kCountry], 0, filled));
         for (std::size_t value = 1; value < filled; ++value) {
             put(' ');
-            put(WrittenValue(record_[Slot::Country + value], value, filled));
+            put(WrittenValue(record_[kCountry + value], value, filled));
         }
-        closeGroup(Slot::Country);
+        closeGroup(kCountry);
         put(' ');
         kept("country", " ");
     }
@@ -119,8 +121,9 @@ class LineBuilder {
     }
 
     void skill() {
-        if (!record_[Slot::Skill].empty()) {
-            raw("skill", record_[Slot::Skill]);
+        const std::string& skill = record_[SlotNumber(Slot::Skill)];
+        if (!skill.empty()) {
+            raw("skill", skill);
         }
         kept("skill", "");
     }
@@ -128,7 +131,7 @@ class LineBuilder {
     // The last group of the line: its kept groups and those of keys the line
     // does not write follow it, each after one space.
     void questAndTheRest() {
-        raw("quest", record_[Slot::Quest]);
+        raw("quest", record_[SlotNumber(Slot::Quest)]);
         for (std::size_t i = 0; i < keptKeys_.size(); ++i) {
             if (keptKeys_[i].empty()) {
                 put(' ');
@@ -210,12 +213,12 @@ std::string InitMonsterLine(const MonsterRecord& record) {
     line.optional("aspeed", Slot::Aspeed, 1);
     line.optional("hit", Slot::Hit, 1);
     line.optional("dodge", Slot::Dodge, 1, "");
-    line.optional("attack", Slot::Attack, 3);
-    line.optional("magic", Slot::Magic, 2);
-    line.optional("defense", Slot::Defense, 2);
+    line.optional("attack", Slot::RangeAttack, 3);
+    line.optional("magic", Slot::MagicMax, 2);
+    line.optional("defense", Slot::PhysicalDefense, 2);
     line.optional("absorb", Slot::Absorb, 1);
     line.optional("mspeed", Slot::Mspeed, 2);
-    line.optional("resist", Slot::Resist, 5);
+    line.optional("resist", Slot::ResistFire, 5);
     line.skill();
     line.questAndTheRest();
     line.text(")");

@@ -1,12 +1,9 @@
 #include "monsters/MonsterNameTable.h"
 
-#include "records/ByteClasses.h"
-#include "records/GroupSplitter.h"
 #include "records/IntegerText.h"
 
 namespace {
 const std::string kEmpty;
-constexpr std::string_view kKeyword = "monstername";
 } // namespace
 
 const std::string& MonsterNameTable::MonsterNameFor(long long k) const {
@@ -18,47 +15,4 @@ const std::string& MonsterNameTable::MonsterNameFor(long long k) const {
 
 const std::string& MonsterNameTable::MonsterNameForText(std::string_view number) const {
     return number.empty() ? kEmpty : MonsterNameFor(StrToInt(number));
-}
-
-MonsterNameEntry ParseMonsterNameRecord(std::string_view text) {
-    MonsterNameEntry entry;
-    const std::string_view keyword = LeadingWord(text);
-    if (keyword == kKeyword) {
-        // The number runs up to the second byte before the next quote: the byte
-        // right before the quote is the separating blank.
-        const std::size_t afterKeyword =
-            static_cast<std::size_t>(keyword.data() - text.data()) + keyword.size();
-        const std::size_t nextQuote = text.find('"', afterKeyword);
-        const std::size_t end = nextQuote == std::string_view::npos ? text.size()
-                                : nextQuote >= afterKeyword + 1     ? nextQuote - 1
-                                                                    : afterKeyword;
-        for (std::size_t i = afterKeyword; i < end; ++i) {
-            if (!IsBlank(text[i])) {
-                entry.number += text[i];
-            }
-        }
-    }
-    const std::size_t firstQuote = text.find('"');
-    if (firstQuote != std::string_view::npos) {
-        const std::size_t closing = text.find('"', firstQuote + 1);
-        if (closing != std::string_view::npos) {
-            entry.displayName = std::string(text.substr(firstQuote + 1, closing - firstQuote - 1));
-        }
-    }
-    return entry;
-}
-
-MonsterNamesLoad ParseMonsterNames(std::string_view bytes, MonsterNameTable& table) {
-    table.clear();
-    MonsterNamesLoad load;
-    // The names file has no comment syntax: every record counts, as its position names a number.
-    const SplitResult split = SplitRecords(
-        bytes, kKeyword, [&](const RecordGroup& group) { table.Append(ParseMonsterNameRecord(group.text)); },
-        LineComments::No);
-    load.stored = table.size();
-    load.encoding = DetectEncoding(bytes);
-    if (split.openGroupLine) {
-        load.notes.push_back(OpenGroupNote(*split.openGroupLine));
-    }
-    return load;
 }

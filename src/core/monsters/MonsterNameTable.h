@@ -1,10 +1,7 @@
 #pragma once
 
-#include "records/LoadNotes.h"
 #include "records/RecordTable.h"
-#include "records/TextEncoding.h"
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -29,15 +26,3 @@ class MonsterNameTable : public RecordTable<MonsterNameEntry> {
     // True when names are present: the entry at position 0 has a display name.
     bool hasNames() const { return !(*this)[0].displayName.empty(); }
 };
-
-struct MonsterNamesLoad {
-    std::size_t stored = 0; // records stored from position 0
-    LoadNotes notes;        // a group left open at the end of the file
-    TextEncoding encoding = TextEncoding::Latin1;
-};
-
-// Empties the table and fills it from the bytes of a monster names file.
-MonsterNamesLoad ParseMonsterNames(std::string_view bytes, MonsterNameTable& table);
-
-// One `monstername` record text (from its opening parenthesis, without the closing one).
-MonsterNameEntry ParseMonsterNameRecord(std::string_view text);

@@ -4,43 +4,60 @@
 #include <cstddef>
 #include <string_view>
 
-// Slot numbers of a MonsterRecord. Slots 3 and 43 to 48 are not used.
-namespace MonsterSlot {
-inline constexpr std::size_t Commented = 0; // "1" commented out, "0" active
-inline constexpr std::size_t Name = 1;
-inline constexpr std::size_t Index = 2;
-inline constexpr std::size_t Race = 4;
-inline constexpr std::size_t Level = 5;
-inline constexpr std::size_t Ai = 6; // "1" aggressive, "2" not
-inline constexpr std::size_t Range = 7;
-inline constexpr std::size_t Sight1 = 8;
-inline constexpr std::size_t Sight2 = 9;
-inline constexpr std::size_t Exp = 10;
-inline constexpr std::size_t ItemGroup1 = 11; // first `itemgroup`, two values
-inline constexpr std::size_t Str = 13;
-inline constexpr std::size_t Hth = 14;
-inline constexpr std::size_t Int = 15;
-inline constexpr std::size_t Wis = 16;
-inline constexpr std::size_t Dex = 17;
-inline constexpr std::size_t Hp = 18;
-inline constexpr std::size_t Mp = 19;
-inline constexpr std::size_t Aspeed = 20;
-inline constexpr std::size_t Hit = 21;
-inline constexpr std::size_t Dodge = 22;
-inline constexpr std::size_t Attack = 23;  // range flag, maximum, minimum
-inline constexpr std::size_t Magic = 26;   // maximum, minimum
-inline constexpr std::size_t Defense = 28; // physical, magical
-inline constexpr std::size_t Absorb = 30;
-inline constexpr std::size_t Mspeed = 31;     // two values
-inline constexpr std::size_t Resist = 33;     // fire, ice, lightning, curse, palsy
-inline constexpr std::size_t ItemGroup2 = 38; // second `itemgroup`, two values
-inline constexpr std::size_t Country = 40;    // up to three values
-inline constexpr std::size_t Skill = 49;      // raw contents of the `skill` group
-inline constexpr std::size_t Quest = 50;      // raw contents of the `quest` group
-} // namespace MonsterSlot
+// The slots of a MonsterRecord. Slots 3 and 43 to 48 are not used.
+enum class MonsterSlot : std::size_t {
+    Commented = 0, // "1" commented out, "0" active
+    Name = 1,
+    Index = 2,
+    Race = 4,
+    Level = 5,
+    Ai = 6, // "1" aggressive, "2" not
+    Range = 7,
+    Sight1 = 8,
+    Sight2 = 9,
+    Exp = 10,
+    ItemGroup1 = 11, // the first `itemgroup`: its first and second value
+    ItemGroup1Second = 12,
+    Str = 13,
+    Hth = 14,
+    Int = 15,
+    Wis = 16,
+    Dex = 17,
+    Hp = 18,
+    Mp = 19,
+    Aspeed = 20,
+    Hit = 21,
+    Dodge = 22,
+    RangeAttack = 23, // the first value of `attack`: "1" attacks from a range
+    AttackMax = 24,
+    AttackMin = 25,
+    MagicMax = 26,
+    MagicMin = 27,
+    PhysicalDefense = 28,
+    MagicalDefense = 29,
+    Absorb = 30,
+    Mspeed = 31, // two values
+    ResistFire = 33,
+    ResistIce = 34,
+    ResistLightning = 35,
+    ResistCurse = 36,
+    ResistPalsy = 37,
+    ItemGroup2 = 38, // the second `itemgroup`: its first and second value
+    ItemGroup2Second = 39,
+    Country = 40, // up to three values
+    Skill = 49,   // raw contents of the `skill` group
+    Quest = 50,   // raw contents of the `quest` group
+};
+
+constexpr std::size_t SlotNumber(MonsterSlot slot) {
+    return static_cast<std::size_t>(slot);
+}
 
 // A value group of a monster record: its key and the slots its values go to.
 struct MonsterGroup {
+    constexpr MonsterGroup(std::string_view groupKey, MonsterSlot first, std::size_t valueCount)
+        : key(groupKey), firstSlot(SlotNumber(first)), count(valueCount) {}
+
     std::string_view key;
     std::size_t firstSlot;
     std::size_t count;
@@ -70,10 +87,10 @@ inline constexpr std::array<MonsterGroup, 27> kMonsterValueGroups{{
     {"aspeed", MonsterSlot::Aspeed, 1},
     {"hit", MonsterSlot::Hit, 1},
     {"dodge", MonsterSlot::Dodge, 1},
-    {"attack", MonsterSlot::Attack, 3},
-    {"magic", MonsterSlot::Magic, 2},
-    {"defense", MonsterSlot::Defense, 2},
+    {"attack", MonsterSlot::RangeAttack, 3},
+    {"magic", MonsterSlot::MagicMax, 2},
+    {"defense", MonsterSlot::PhysicalDefense, 2},
     {"absorb", MonsterSlot::Absorb, 1},
     {"mspeed", MonsterSlot::Mspeed, 2},
-    {"resist", MonsterSlot::Resist, 5},
+    {"resist", MonsterSlot::ResistFire, 5},
 }};

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "monsters/MonsterSlots.h"
 #include "records/FieldRecord.h"
 #include "records/RecordTable.h"
 
 #include <cstddef>
 
-// One monster of InitMonster.txt: 51 text slots, bytes exactly as read.
-// Slot 0 is `commented` ("1" commented out, "0" active), slot 1 the name number,
-// slot 2 the index; the other slots are listed in MonsterSlots.h. The extras
-// hold what the slots cannot: surplus values and groups no key search took.
-using MonsterRecord = FieldRecord<51>;
+// One monster of InitMonster.txt: 51 text slots, bytes exactly as read,
+// named by MonsterSlot. The extras hold what the slots cannot: surplus values
+// and groups no key search took.
+using MonsterRecord = FieldRecord<51, MonsterSlot>;
 
 class MonsterTable : public RecordTable<MonsterRecord> {
   public:

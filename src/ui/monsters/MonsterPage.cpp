@@ -8,239 +8,250 @@
 #include "common/SpinEdit.h"
 #include "common/TextCodec.h"
 #include "common/WriterLines.h"
-#include "monsters/ExperienceChange.h"
-#include "monsters/InitMonsterReader.h"
-#include "monsters/InitMonsterWriter.h"
-#include "monsters/MonsterSlots.h"
-#include "records/FileBytes.h"
-#include "records/IntegerText.h"
 #include "workspace/Workspace.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
-#include <algorithm>
 #include <optional>
 
 namespace {
-namespace Slot = MonsterSlot;
+using Slot = MonsterSlot;
 
-std::string readWhole(const QString& path) {
-    return ReadWholeFile(PathBytes(path));
+// Each control is set without telling its change handler, and only when it
+// shows something else: a field being typed in keeps its cursor.
+void showText(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text) {
+        const QSignalBlocker quiet(edit);
+        edit->setText(text);
+    }
+}
+
+void showNumber(QSpinBox* spin, int value) {
+    if (spin->value() != value) {
+        const QSignalBlocker quiet(spin);
+        spin->setValue(value);
+    }
+}
+
+void showTicked(QCheckBox* box, bool ticked) {
+    const QSignalBlocker quiet(box);
+    box->setChecked(ticked);
+}
+
+void showButton(RadioGroup* group, int button) {
+    const QSignalBlocker quiet(group);
+    group->setItemIndex(button);
 }
 } // namespace
 
 MonsterPage::MonsterPage(Shell& shell, Workspace& workspace, QWidget* sheet)
-    : QObject(sheet), shell_(shell), workspace_(workspace) {
+    : QObject(sheet), shell_(shell), workspace_(workspace),
+      editor_(workspace.monsters, {workspace.monsterNames, workspace.initMonsterRead, workspace.monsterText,
+                                   workspace.monsterNameText, workspace.NamesLoaded}) {
     buildControls(sheet);
     connectHandlers();
+    editor_.OnChanged([this](const MonsterEditor::Change& change) { showChange(change); });
 }
 
 void MonsterPage::connectHandlers() {
-    connect(Button2, &QPushButton::clicked, this, Guarded(shell_, this, &MonsterPage::InitMonster1Click));
-    connect(Button8, &QPushButton::clicked, this, Guarded(shell_, this, &MonsterPage::Button8Click));
-    connect(Button6, &QPushButton::clicked, this, Guarded(shell_, this, &MonsterPage::InitMonster2Click));
-    connect(Button7, &QPushButton::clicked, this, Guarded(shell_, this, &MonsterPage::Button7Click));
-    connect(new ListClicks(ListBox2), &ListClicks::clicked, this,
-            Guarded(shell_, this, &MonsterPage::ListBox2Click));
-    connect(CheckBox15, &QCheckBox::toggled, this, Guarded(shell_, this, &MonsterPage::CheckBox15Click));
-    connect(CheckBox11, &QCheckBox::toggled, this, Guarded(shell_, this, &MonsterPage::CheckBox11Click));
-    connect(RadioGroup2, &RadioGroup::itemIndexChanged, this,
-            Guarded(shell_, this, &MonsterPage::RadioGroup2Click));
-    connect(RadioGroup3, &RadioGroup::itemIndexChanged, this,
-            Guarded(shell_, this, &MonsterPage::RadioGroup3Click));
-    for (const SlotEdit& field : edits_) {
+    connect(loadButton, &QPushButton::clicked, this, Guarded(shell_, this, &MonsterPage::loadInitMonster));
+    connect(refreshButton, &QPushButton::clicked, this,
+            Guarded(shell_, this, &MonsterPage::refreshMonsterList));
+    connect(saveButton, &QPushButton::clicked, this, Guarded(shell_, this, &MonsterPage::saveInitMonster));
+    connect(expChangeButton, &QPushButton::clicked, this,
+            Guarded(shell_, this, &MonsterPage::changeExperienceForAll));
+    connect(new ListClicks(monsterList), &ListClicks::clicked, this,
+            Guarded(shell_, this, &MonsterPage::showSelectedMonster));
+
+    connect(availableBox, &QCheckBox::toggled, this,
+            Guarded(shell_, [this](bool ticked) { editor_.SetAvailable(ticked); }));
+    connect(rangeAttackBox, &QCheckBox::toggled, this,
+            Guarded(shell_, [this](bool ticked) { editor_.SetRangeAttack(ticked); }));
+    connect(raceGroup, &RadioGroup::itemIndexChanged, this,
+            Guarded(shell_, [this](int button) { editor_.SetRace(button); }));
+    connect(aggressiveGroup, &RadioGroup::itemIndexChanged, this,
+            Guarded(shell_, [this](int button) { editor_.SetAggressive(button); }));
+    for (const TextField& field : textFields_) {
         connect(field.edit, &QLineEdit::textChanged, this,
-                Guarded(shell_,
-                        [this, slot = field.slot](const QString& text) { LabeledEditChange(slot, text); }));
+                Guarded(shell_, [this, slot = field.slot](const QString& text) {
+                    editor_.SetField(slot, FromQ(text, editor_.MonsterText()));
+                }));
     }
-    for (const SlotSpin& field : spins_) {
+    for (const NumberField& field : itemGroupFields_) {
         connect(field.spin, &QSpinBox::valueChanged, this,
-                Guarded(shell_, [this, slot = field.slot](int value) { SpinEditChange(slot, value); }));
+                Guarded(shell_, [this, slot = field.slot](int value) { editor_.SetNumber(slot, value); }));
     }
 }
 
-void MonsterPage::InitMonster1Click() {
-    if (!ReadInitMonster()) {
-        shell_.PostStatus(QStringLiteral("InitMonster NOT Loaded!"));
-        return;
-    }
-    shell_.PostStatus(QStringLiteral("InitMonster Loaded!"));
-    if (!workspace_.NamesLoaded && shell_.Confirm(QStringLiteral("Do you want to load Monsters Name?"))) {
-        MonsterName1Click();
-    }
-    if (workspace_.NamesLoaded) {
-        Button8Click();
-    }
+void MonsterPage::loadInitMonster() {
+    loadFile(FileDialog::OpenDialog1, &MonsterEditor::LoadInitMonster, QStringLiteral("InitMonster Loaded!"),
+             QStringLiteral("InitMonster NOT Loaded!"));
 }
 
-bool MonsterPage::ReadInitMonster() {
-    const std::optional<QString> path = shell_.chooseFile(FileDialog::OpenDialog1);
+void MonsterPage::loadMonsterNames() {
+    loadFile(FileDialog::OpenDialog2, &MonsterEditor::LoadMonsterNames,
+             QStringLiteral("Monsters Name Loaded!"), QStringLiteral("Monsters Name NOT Loaded!"));
+}
+
+void MonsterPage::loadFile(FileDialog dialog, FileRead read, const QString& loaded,
+                           const QString& notLoaded) {
+    const std::optional<QString> path = shell_.chooseFile(dialog);
     if (!path) {
-        return false;
-    }
-    std::string bytes = readWhole(*path);
-    const InitMonsterLoad load = ParseInitMonster(bytes, workspace_.monsters);
-    workspace_.initMonsterRead = std::move(bytes);
-    workspace_.monsterText = load.encoding;
-    WarnLoadNotes(shell_, *path, load.notes);
-    return true;
-}
-
-void MonsterPage::MonsterName1Click() {
-    if (!ReadMonsterNames()) {
-        shell_.PostStatus(QStringLiteral("Monsters Name NOT Loaded!"));
+        shell_.PostStatus(notLoaded);
         return;
     }
-    shell_.PostStatus(QStringLiteral("Monsters Name Loaded!"));
-    workspace_.NamesLoaded = true;
-    Button8Click();
-}
-
-bool MonsterPage::ReadMonsterNames() {
-    const std::optional<QString> path = shell_.chooseFile(FileDialog::OpenDialog2);
-    if (!path) {
-        return false;
+    const MonsterFileRead result = (editor_.*read)(PathBytes(*path));
+    WarnLoadNotes(shell_, *path, result.notes);
+    shell_.PostStatus(loaded);
+    if (result.next == AfterLoad::RefreshList) {
+        refreshMonsterList();
+    } else if (shell_.Confirm(QStringLiteral("Do you want to load Monsters Name?"))) {
+        loadMonsterNames();
     }
-    const MonsterNamesLoad load = ParseMonsterNames(readWhole(*path), workspace_.monsterNames);
-    workspace_.monsterNameText = load.encoding;
-    WarnLoadNotes(shell_, *path, load.notes);
-    return true;
 }
 
-void MonsterPage::Button8Click() {
-    const MonsterTable& table = workspace_.monsters;
-    const MonsterNameTable& names = workspace_.monsterNames;
-    if (table.size() == 0 || !names.hasNames()) {
+void MonsterPage::refreshMonsterList() {
+    if (!editor_.CanRefreshList()) {
         return;
     }
-    ListBox2->clear();
-    for (std::size_t position = 0; position < table.size(); ++position) {
-        ListBox2->addItem(
-            ToQ(names.MonsterNameForText(table[position][Slot::Index]), workspace_.monsterNameText));
+    try {
+        editor_.RefreshList();
+    } catch (...) {
+        showMonsterList(); // the entries built before the failure
+        throw;
+    }
+    showMonsterList();
+}
+
+void MonsterPage::showMonsterList() {
+    const QSignalBlocker quiet(monsterList);
+    monsterList->clear();
+    for (const MonsterListEntry& entry : editor_.Entries()) {
+        auto* item = new QListWidgetItem(ToQ(entry.name, editor_.NameText()), monsterList);
+        item->setData(Qt::UserRole, QVariant::fromValue<qulonglong>(entry.position));
     }
 }
 
-void MonsterPage::ListBox2Click() {
-    const int selected = ListBox2->currentRow();
-    if (selected < 0 || static_cast<std::size_t>(selected) >= workspace_.monsters.size()) {
+void MonsterPage::showSelectedMonster() {
+    const QListWidgetItem* item = monsterList->currentItem();
+    if (item == nullptr || !editor_.Select(item->data(Qt::UserRole).toULongLong())) {
         return;
     }
-    const MonsterRecord& record = workspace_.monsters[static_cast<std::size_t>(selected)];
-    const QScopedValueRollback<bool> filling(filling_, true);
-
-    Label8->setText(
-        ToQ(workspace_.monsterNames.MonsterNameForText(record[Slot::Name]), workspace_.monsterNameText));
-    Label7->setText(QStringLiteral("Index: ") + ToQ(record[Slot::Index], workspace_.monsterText));
-    CheckBox15->setChecked(record[Slot::Commented] == "0");
-    CheckBox11->setChecked(record[Slot::Attack] == "1");
-    for (const SlotEdit& field : edits_) {
-        field.edit->setText(ToQ(record[field.slot], workspace_.monsterText));
+    titleLabel->setText(ToQ(editor_.Title(), editor_.NameText()));
+    indexLabel->setText(QStringLiteral("Index: ") + ToQ(editor_.Field(Slot::Index), editor_.MonsterText()));
+    showSlot(Slot::Commented);
+    showSlot(Slot::RangeAttack);
+    for (const TextField& field : textFields_) {
+        showField(field);
     }
-    for (const SlotSpin& field : spins_) {
-        const std::string& value = record[field.slot];
-        field.spin->setValue(value.empty() ? 0 : StrToInt(value));
+    for (const NumberField& field : itemGroupFields_) {
+        showField(field);
     }
-    const std::string& race = record[Slot::Race];
-    RadioGroup2->setItemIndex(race.empty() ? -1 : std::clamp(StrToInt(race), 0, 4));
-    const std::string& ai = record[Slot::Ai];
-    RadioGroup3->setItemIndex(
-        ai.empty() ? -1 : static_cast<int>(std::clamp<std::int64_t>(std::int64_t{StrToInt(ai)} - 1, -1, 1)));
+    showSlot(Slot::Race);
+    showSlot(Slot::Ai);
 }
 
-void MonsterPage::store(std::size_t slot, std::string value) {
-    const int selected = ListBox2->currentRow();
-    if (filling_ || selected < 0 || static_cast<std::size_t>(selected) >= workspace_.monsters.size()) {
+void MonsterPage::showField(const TextField& field) {
+    showText(field.edit, ToQ(editor_.Field(field.slot), editor_.MonsterText()));
+}
+
+void MonsterPage::showField(const NumberField& field) {
+    showNumber(field.spin, editor_.Number(field.slot));
+}
+
+void MonsterPage::showSlot(MonsterSlot slot) {
+    switch (slot) {
+    case Slot::Commented:
+        showTicked(availableBox, editor_.Available());
         return;
+    case Slot::RangeAttack:
+        showTicked(rangeAttackBox, editor_.RangeAttack());
+        return;
+    case Slot::Race:
+        showButton(raceGroup, editor_.RaceButton());
+        return;
+    case Slot::Ai:
+        showButton(aggressiveGroup, editor_.AggressiveButton());
+        return;
+    default:
+        break;
     }
-    workspace_.monsters[static_cast<std::size_t>(selected)][slot] = std::move(value);
+    const auto showFieldsOfSlot = [this, slot](const auto& fields) {
+        for (const auto& field : fields) {
+            if (field.slot == slot) {
+                showField(field);
+            }
+        }
+    };
+    showFieldsOfSlot(textFields_);
+    showFieldsOfSlot(itemGroupFields_);
 }
 
-void MonsterPage::CheckBox15Click() {
-    store(Slot::Commented, CheckBox15->isChecked() ? "0" : "1");
-}
-
-void MonsterPage::CheckBox11Click() {
-    store(Slot::Attack, CheckBox11->isChecked() ? "1" : "0");
-}
-
-void MonsterPage::RadioGroup2Click() {
-    if (RadioGroup2->itemIndex() >= 0) {
-        store(Slot::Race, IntToStr(RadioGroup2->itemIndex()));
+void MonsterPage::showChange(const MonsterEditor::Change& change) {
+    const std::optional<std::size_t> selected = editor_.SelectedPosition();
+    for (const auto& edit : change.edits) {
+        if (edit.position == selected) {
+            showSlot(static_cast<MonsterSlot>(edit.field));
+        }
     }
 }
 
-void MonsterPage::RadioGroup3Click() {
-    if (RadioGroup3->itemIndex() >= 0) {
-        store(Slot::Ai, IntToStr(RadioGroup3->itemIndex() + 1));
+ExpOperation MonsterPage::chosenOperation() const {
+    constexpr ExpOperation kOperations[] = {ExpOperation::Add, ExpOperation::Subtract, ExpOperation::Multiply,
+                                            ExpOperation::Divide};
+    for (std::size_t i = 0; i < expOperationButtons.size(); ++i) {
+        if (expOperationButtons[i]->isChecked()) {
+            return kOperations[i];
+        }
     }
+    return ExpOperation::None;
 }
 
-void MonsterPage::LabeledEditChange(std::size_t slot, const QString& text) {
-    store(slot, FromQ(text, workspace_.monsterText));
-}
-
-void MonsterPage::SpinEditChange(std::size_t slot, int value) {
-    store(slot, IntToStr(value));
-}
-
-void MonsterPage::Button7Click() {
-    ExpOperation operation = ExpOperation::None;
-    if (RadioButton1->isChecked()) {
-        operation = ExpOperation::Add;
-    } else if (RadioButton2->isChecked()) {
-        operation = ExpOperation::Subtract;
-    } else if (RadioButton3->isChecked()) {
-        operation = ExpOperation::Multiply;
-    } else if (RadioButton4->isChecked()) {
-        operation = ExpOperation::Divide;
-    }
-    const std::int32_t amount = SpinValue(SpinEdit5);
-    MonsterTable& table = workspace_.monsters;
-    ApplyExpChange(table, ComputeExpChange(table, operation, amount));
+void MonsterPage::changeExperienceForAll() {
+    editor_.ChangeExperience(chosenOperation(), SpinValue(expAmountSpin));
     shell_.PostStatus(QStringLiteral("EXP changed for ALL Monsters!"));
 }
 
-void MonsterPage::InitMonster2Click() {
-    if (workspace_.KeepLayout && workspace_.initMonsterRead) {
-        SaveKeepingLayout();
+void MonsterPage::saveInitMonster() {
+    if (editor_.SavesKeepingLayout(workspace_.KeepLayout)) {
+        saveToChosenFile([this] { return editor_.LayoutKeepingSave(); });
         return;
     }
+    fillWriterLines();
     WriterLines& lines = shell_.lines();
-    lines.Clear();
-    const MonsterTable& table = workspace_.monsters;
-    const std::size_t last = SavedMonsterCount(table) - 1;
-    Gauge1->setMaximum(static_cast<int>(last));
-    Gauge1->setValue(0);
-    Label11->show();
-    Gauge1->show();
-    for (std::size_t position = 0; position <= last; ++position) {
-        lines.Append(InitMonsterLine(table[position]));
-        Gauge1->setValue(static_cast<int>(position));
-        // Repaint the gauge, but let no input edit or reload the table meanwhile.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-    Gauge1->hide();
-    Label11->hide();
-
-    if (const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog1)) {
-        shell_.SaveFile(*path, lines.Text());
-        shell_.PostStatus(QStringLiteral("InitMonster saved! in: ") + *path);
-    }
+    saveToChosenFile([&lines] { return lines.Text(); });
     lines.Clear();
 }
 
-void MonsterPage::SaveKeepingLayout() {
+// The lines of the regenerating save go through the writers' line buffer,
+// the gauge following them.
+void MonsterPage::fillWriterLines() {
+    WriterLines& lines = shell_.lines();
+    lines.Clear();
+    const std::vector<std::string> saved = editor_.SavedLines();
+    saveProgress->setMaximum(static_cast<int>(saved.size()) - 1);
+    saveProgress->setValue(0);
+    savingLabel->show();
+    saveProgress->show();
+    for (std::size_t position = 0; position < saved.size(); ++position) {
+        lines.Append(saved[position]);
+        saveProgress->setValue(static_cast<int>(position));
+    }
+    saveProgress->hide();
+    savingLabel->hide();
+}
+
+void MonsterPage::saveToChosenFile(const std::function<std::string()>& bytes) {
     if (const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog1)) {
-        shell_.SaveFile(*path, InitMonsterKeepingLayout(*workspace_.initMonsterRead, workspace_.monsters));
+        shell_.SaveFile(*path, bytes());
         shell_.PostStatus(QStringLiteral("InitMonster saved! in: ") + *path);
     }
 }

@@ -1,8 +1,13 @@
 #pragma once
 
-#include <QObject>
+#include "monsters/MonsterEditor.h"
 
-#include <cstddef>
+#include <QObject>
+#include <QRect>
+
+#include <array>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -11,58 +16,54 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
-class QRect;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class QString;
 class QWidget;
 class RadioGroup;
 class Shell;
 struct Workspace;
+enum class FileDialog;
 
-// The "Monster" page: the monster list, the fields of the selected monster
-// (every edit goes straight into its record), the global experience change,
-// and loading and saving InitMonster.txt and the monster names.
+// The "Monster" page: the monster list, the fields of the selected monster,
+// the global experience change, and loading and saving InitMonster.txt and
+// the monster names. It shows what its MonsterEditor holds, hands every edit
+// to it, and shows again what a change of the selected monster changed.
 class MonsterPage : public QObject {
     Q_OBJECT
 
   public:
     MonsterPage(Shell& shell, Workspace& workspace, QWidget* sheet);
 
-    // "Load InitMonster".
-    void InitMonster1Click();
-    bool ReadInitMonster();
-    // "Load" > "MonsterName", also run after a load when names are wanted.
-    void MonsterName1Click();
-    bool ReadMonsterNames();
-
-    // "Refresh list": one item per record, from position 0 while `index` is set.
-    void Button8Click();
-    // Fills the fields from the selected record without writing into it.
-    void ListBox2Click();
-
-    // Change handlers: each stores its control's value into the selected record.
-    void CheckBox15Click();
-    void CheckBox11Click();
-    void RadioGroup2Click();
-    void RadioGroup3Click();
-    void LabeledEditChange(std::size_t slot, const QString& text);
-    void SpinEditChange(std::size_t slot, int value);
-
+    // "Load InitMonster", then the names or the list as the load asks.
+    void loadInitMonster();
+    // "Load" > "MonsterName", also asked for after a monster or spawn load.
+    void loadMonsterNames();
+    // "Refresh list".
+    void refreshMonsterList();
+    // A click on the list: fills the fields from the monster clicked.
+    void showSelectedMonster();
     // "Change" of "Global Exp Change".
-    void Button7Click();
+    void changeExperienceForAll();
     // "Save InitMonster".
-    void InitMonster2Click();
+    void saveInitMonster();
 
   private:
-    struct SlotEdit {
+    struct TextField {
         QLineEdit* edit;
-        std::size_t slot;
+        MonsterSlot slot;
     };
-    struct SlotSpin {
+    struct NumberField {
         QSpinBox* spin;
-        std::size_t slot;
+        MonsterSlot slot;
     };
+    struct TextFieldSpec {
+        const char* objectName;
+        const char* caption;
+        MonsterSlot slot;
+    };
+    using FileRead = MonsterFileRead (MonsterEditor::*)(const std::string& path);
 
     void buildControls(QWidget* sheet);
     void buildBasic(QWidget* monster);
@@ -71,39 +72,43 @@ class MonsterPage : public QObject {
     void buildItemGroup(QWidget* monster);
     void buildListAndButtons(QWidget* sheet);
     void buildExpChange(QWidget* sheet);
-    QLineEdit* addEdit(QWidget* parent, const QString& objectName, const QString& caption, std::size_t slot,
-                       const QRect& geometry, int labelWidth);
+    void addTextField(QWidget* parent, const QString& objectName, const QString& caption, MonsterSlot slot,
+                      const QRect& geometry, int labelWidth);
+    // The fields one below the other, the first at `geometry`.
+    void addTextColumn(QWidget* parent, std::initializer_list<TextFieldSpec> fields, QRect geometry,
+                       int labelWidth);
     void connectHandlers();
 
-    // Stores into the selected record, unless the page is being filled or no
-    // monster is selected.
-    void store(std::size_t slot, std::string value);
-    // The save while "Keep comments and layout" is ticked and a file was read.
-    void SaveKeepingLayout();
+    void loadFile(FileDialog dialog, FileRead read, const QString& loaded, const QString& notLoaded);
+    void showMonsterList();
+    void showField(const TextField& field);
+    void showField(const NumberField& field);
+    void showSlot(MonsterSlot slot);
+    void showChange(const MonsterEditor::Change& change);
+    ExpOperation chosenOperation() const;
+    void fillWriterLines();
+    void saveToChosenFile(const std::function<std::string()>& bytes);
 
     Shell& shell_;
     Workspace& workspace_;
-    bool filling_ = false;
+    MonsterEditor editor_;
 
-    QListWidget* ListBox2 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label7 = nullptr;
-    QCheckBox* CheckBox15 = nullptr;
-    QCheckBox* CheckBox11 = nullptr;
-    RadioGroup* RadioGroup2 = nullptr;
-    RadioGroup* RadioGroup3 = nullptr;
-    std::vector<SlotEdit> edits_;
-    std::vector<SlotSpin> spins_;
+    QListWidget* monsterList = nullptr;
+    QLabel* titleLabel = nullptr;
+    QLabel* indexLabel = nullptr;
+    QCheckBox* availableBox = nullptr;
+    QCheckBox* rangeAttackBox = nullptr;
+    RadioGroup* raceGroup = nullptr;
+    RadioGroup* aggressiveGroup = nullptr;
+    std::vector<TextField> textFields_;
+    std::vector<NumberField> itemGroupFields_;
 
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button8 = nullptr;
-    QPushButton* Button6 = nullptr;
-    QPushButton* Button7 = nullptr;
-    QRadioButton* RadioButton1 = nullptr;
-    QRadioButton* RadioButton2 = nullptr;
-    QRadioButton* RadioButton3 = nullptr;
-    QRadioButton* RadioButton4 = nullptr;
-    QSpinBox* SpinEdit5 = nullptr;
-    QProgressBar* Gauge1 = nullptr;
-    QLabel* Label11 = nullptr;
+    QPushButton* loadButton = nullptr;
+    QPushButton* refreshButton = nullptr;
+    QPushButton* saveButton = nullptr;
+    std::array<QRadioButton*, 4> expOperationButtons{}; // "+", "-", "x", "/"
+    QSpinBox* expAmountSpin = nullptr;
+    QPushButton* expChangeButton = nullptr;
+    QProgressBar* saveProgress = nullptr;
+    QLabel* savingLabel = nullptr;
 };
