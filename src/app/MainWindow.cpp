@@ -1,7 +1,5 @@
 #include "MainWindow.h"
 
-#include "common/AtomicSave.h"
-#include "common/FileDialogs.h"
 #include "common/GuardedHandler.h"
 #include "common/JpegPicture.h"
 #include "common/MessageBoxes.h"
@@ -16,8 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
-#include <QFileDialog>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -39,18 +36,34 @@ QWidget* addSheet(QTabWidget* pages, const QString& objectName, const QString& c
     pages->setTabVisible(index, shown);
     return sheet;
 }
+
+// A secondary window, built without a parent, becomes the main window's own
+// while it stays a window of its own.
+template <typename Window> Window* adopt(QWidget* owner, Window* window) {
+    window->setParent(owner, window->windowFlags());
+    return window;
+}
 } // namespace
 
 MainWindow::MainWindow() : MainWindow(QCoreApplication::applicationDirPath()) {}
 
-MainWindow::MainWindow(const QString& programFolder)
-    : workspace_(std::make_unique<Workspace>()), mapImages_(programFolder) {
+MainWindow::MainWindow(const QString& programFolder) : MainWindowData(programFolder) {
     setObjectName("Form1");
     setWindowTitle(kApplicationTitle);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_QuitOnClose, true);
-    FormCreate();
 
+    buildStatusLine();
+    buildMenu();
+    buildPages();
+    setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
+    move(177, 135);
+    wireHandlers();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildStatusLine() {
     auto* statusBar = new QStatusBar(this);
     statusBar->setObjectName("StatusBar1");
     statusBar->setSizeGripEnabled(false);
@@ -64,29 +77,6 @@ MainWindow::MainWindow(const QString& programFolder)
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(3000);
-
-    buildMenu();
-    buildPages();
-
-    setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
-    move(177, 135);
-
-    form3_ = std::make_unique<AreaViewer>(*this, *workspace_, mapImages_);
-    form4_ = std::make_unique<AddSpawnDialog>(*this, *workspace_, spawnPage_->editor());
-    form6_ = std::make_unique<AddPortalDialog>(*this, portalPage_->editor());
-    wireHandlers();
-}
-
-MainWindow::~MainWindow() {
-    // The pages go before the workspace they edit.
-    delete PageControl1;
-}
-
-void MainWindow::FormCreate() {
-    workspace_->NamesLoaded = false;
-    workspace_->GenMonsterLoaded = false;
-    workspace_->InitItemLoaded = false;
-    workspace_->ItemNamesLoaded = false;
 }
 
 void MainWindow::buildMenu() {
@@ -116,26 +106,17 @@ void MainWindow::buildPages() {
     PageControl1->setFixedSize(kClientWidth, kPageHeight);
     setCentralWidget(PageControl1);
 
-    QWidget* character = addSheet(PageControl1, "TabSheet1", "Character", false);
-    QWidget* item = addSheet(PageControl1, "TabSheet2", "Item", true);
-    QWidget* shop = addSheet(PageControl1, "TabSheet3", "Shop", false);
-    QWidget* monster = addSheet(PageControl1, "TabSheet4", "Monster", true);
+    addSheet(PageControl1, "TabSheet1", "Character", false);
+    addSheet(PageControl1, "TabSheet2", "Item", true);
+    addSheet(PageControl1, "TabSheet3", "Shop", false);
+    addSheet(PageControl1, "TabSheet4", "Monster", true);
     QWidget* map = addSheet(PageControl1, "TabSheet9", "Map", true);
     addSheet(PageControl1, "TabSheet5", "Skill", false);
     addSheet(PageControl1, "TabSheet6", "Misc", false);
     addSheet(PageControl1, "TabSheet7", "Quest", false);
-    addSheet(PageControl1, "TabSheet8", "dodatkow", false);
+    extras_ = addSheet(PageControl1, "TabSheet8", "dodatkow", false);
 
-    auto* shopList = new QListWidget(shop);
-    shopList->setObjectName("ListBox1");
-    shopList->setGeometry(8, 8, 200, 400);
-
-    buildHiddenPages();
     buildMapPage(map);
-
-    monsterPage_ = new MonsterPage(*this, *workspace_, monster);
-    itemPage_ = new ItemPage(*this, *workspace_, item);
-    new FieldDumpPage(*this, *workspace_, character); // owned by its sheet, like every page
     PageControl1->setCurrentWidget(map);
 }
 
@@ -143,7 +124,7 @@ void MainWindow::buildMapPage(QWidget* sheet) {
     PageControl2 = new QTabWidget(sheet);
     PageControl2->setObjectName("PageControl2");
     PageControl2->setGeometry(0, 0, 390, 445);
-    QWidget* portals = addSheet(PageControl2, "TabSheet12", "Portals", true);
+    addSheet(PageControl2, "TabSheet12", "Portals", true);
     QWidget* monsters = addSheet(PageControl2, "TabSheet10", "Monsters", true);
     addSheet(PageControl2, "TabSheet11", "NPC", false);
     PageControl2->setCurrentWidget(monsters);
@@ -158,184 +139,187 @@ void MainWindow::buildMapPage(QWidget* sheet) {
     }
     world->setPixmap(QPixmap::fromImage(picture));
 
-    spawnPage_ = new SpawnPage(*this, *workspace_, monsters);
-    portalPage_ = new PortalPage(*this, *workspace_, portals);
+    spawnPage_ = new SpawnPage(*this, MainWindowData::workspace, monsters);
 }
 
-void MainWindow::buildHiddenPages() {
-    QWidget* extras = PageControl1->findChild<QWidget*>("TabSheet8");
-    Memo1 = new QPlainTextEdit(extras);
-    Memo1->setObjectName("Memo1");
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setGeometry(8, 8, 400, 200);
+MonsterPage* MainWindow::monsterPage() {
+    if (monsterPage_ == nullptr) {
+        monsterPage_ =
+            new MonsterPage(*this, MainWindowData::workspace, PageControl1->findChild<QWidget*>("TabSheet4"));
+    }
+    return monsterPage_;
+}
 
-    auto* log = new QPlainTextEdit(extras);
+ItemPage* MainWindow::itemPage() {
+    if (itemPage_ != nullptr) {
+        return itemPage_;
+    }
+    itemPage_ =
+        new ItemPage(*this, MainWindowData::workspace, PageControl1->findChild<QWidget*>("TabSheet2"));
+    connect(itemPage_, &ItemPage::initItemRead, this, [this](std::int64_t lastRow) {
+        hiddenPageExtras();
+        ost_init->setText(QString::number(lastRow));
+    });
+    connect(itemPage_, &ItemPage::itemNamesRead, this, [this](std::int64_t lastRow) {
+        hiddenPageExtras();
+        ost_nazwa->setText(QString::number(lastRow));
+    });
+    return itemPage_;
+}
+
+PortalPage* MainWindow::portalPage() {
+    if (portalPage_ != nullptr) {
+        return portalPage_;
+    }
+    portalPage_ =
+        new PortalPage(*this, MainWindowData::workspace, PageControl2->findChild<QWidget*>("TabSheet12"));
+    connect(portalPage_, &PortalPage::addPortalWanted, this,
+            Guarded(*this, [this] { addPortalDialog()->open(); }));
+    return portalPage_;
+}
+
+// A page is built when its tab is first brought to the front.
+void MainWindow::buildPageShown(QWidget* sheet) {
+    const QString name = sheet != nullptr ? sheet->objectName() : QString();
+    if (name == "TabSheet4") {
+        monsterPage();
+    } else if (name == "TabSheet2") {
+        itemPage();
+    } else if (name == "TabSheet12") {
+        portalPage();
+    }
+}
+
+void MainWindow::buildRemainingParts() {
+    monsterPage();
+    itemPage();
+    portalPage();
+    hiddenPageExtras();
+    if (!fieldDumpBuilt_) {
+        fieldDumpBuilt_ = true;
+        QWidget* character = PageControl1->findChild<QWidget*>("TabSheet1");
+        new FieldDumpPage(*this, MainWindowData::workspace, character); // owned by its sheet
+        auto* shopList = new QListWidget(PageControl1->findChild<QWidget*>("TabSheet3"));
+        shopList->setObjectName("ListBox1");
+        shopList->setGeometry(8, 8, 200, 400);
+    }
+    areaViewer();
+    addSpawnDialog();
+    addPortalDialog();
+}
+
+QWidget* MainWindow::hiddenPageExtras() {
+    if (lines_) {
+        return extras_;
+    }
+    auto* memo = new QPlainTextEdit(extras_);
+    memo->setObjectName("Memo1");
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setGeometry(8, 8, 400, 200);
+    lines_ = std::make_unique<WriterLines>(memo);
+
+    auto* log = new QPlainTextEdit(extras_);
     log->setObjectName("Logmemo");
     log->setReadOnly(true);
     log->setPlainText(QStringLiteral("Log..."));
     log->setGeometry(8, 216, 400, 150);
-    lines_ = std::make_unique<WriterLines>(Memo1);
 
-    ost_init = new QLabel(extras);
+    ost_init = new QLabel(extras_);
     ost_init->setObjectName("ost_init");
     ost_init->setGeometry(420, 8, 100, 16);
-    ost_nazwa = new QLabel(extras);
+    ost_nazwa = new QLabel(extras_);
     ost_nazwa->setObjectName("ost_nazwa");
     ost_nazwa->setGeometry(420, 28, 100, 16);
+    return extras_;
 }
 
-// A file dialog is built when it is first shown: building all of them took
-// most of the start-up time. Once built it keeps its settings for the run.
-QFileDialog* MainWindow::fileDialog(FileDialog which) {
-    QFileDialog*& dialog = dialogs_[which];
-    if (dialog != nullptr) {
-        return dialog;
+AreaViewer* MainWindow::areaViewer() {
+    if (areaViewer_ != nullptr) {
+        return areaViewer_;
     }
-    switch (which) {
-    case FileDialog::OpenDialog1:
-        dialog = MakeOpenDialog(this, "OpenDialog1", "Select InitMonster",
-                                "InitMonster|InitMonster.txt|All txt|*.txt|ALL|*.*");
-        break;
-    case FileDialog::OpenDialog2:
-        dialog =
-            MakeOpenDialog(this, "OpenDialog2", "Select file with monsters name", "All txt|*.txt|ALL|*.*");
-        break;
-    case FileDialog::OpenInitItem:
-        dialog = MakeOpenDialog(this, "OpenInitItem", "Select InitItem",
-                                "InitItem|InitItem.txt|All txt|*.txt|ALL|*.*");
-        break;
-    case FileDialog::OpenItemsName:
-        dialog = MakeOpenDialog(this, "OpenItemsName", "Select items name", "All txt|*.txt|ALL|*.*");
-        break;
-    case FileDialog::OpenDialog3:
-        // OpenDialog3 serves two readers; each sets its filter, and only the
-        // GenMonster reader sets a title, which then stays.
-        dialog = MakeOpenDialog(this, "OpenDialog3", QString(), "ALL|*.*");
-        break;
-    case FileDialog::SaveDialog1:
-        dialog =
-            MakeSaveDialog(this, "SaveDialog1", "InitMonster|InitMonster.txt|ALL|*.*", "InitMonster.txt");
-        break;
-    case FileDialog::SaveDialog2:
-        dialog = MakeSaveDialog(this, "SaveDialog2", "GenMonster|GenMonster.txt|All txt|*.txt|ALL|*.*",
-                                "GenMonster.txt");
-        break;
-    case FileDialog::SaveDialog3:
-        dialog = MakeSaveDialog(this, "SaveDialog3", QString(), QString());
-        break;
+    areaViewer_ = adopt(this, new AreaViewer(*this, MainWindowData::workspace, mapImages));
+    connect(areaViewer_, &AreaViewer::selectionStarted, this,
+            Guarded(*this, [this](int x1, int y2) { addSpawnDialog()->setSelectionStart(x1, y2); }));
+    connect(areaViewer_, &AreaViewer::selectionEnded, this, Guarded(*this, [this](int x2, int y1) {
+                addSpawnDialog()->setSelectionEnd(x2, y1);
+                addSpawnDialog()->showAfterSelection();
+            }));
+    return areaViewer_;
+}
+
+AddSpawnDialog* MainWindow::addSpawnDialog() {
+    if (addSpawnDialog_ != nullptr) {
+        return addSpawnDialog_;
     }
-    return dialog;
+    addSpawnDialog_ = adopt(this, new AddSpawnDialog(*this, MainWindowData::workspace, spawnPage_->editor()));
+    connect(addSpawnDialog_, &AddSpawnDialog::minimapWanted, this, Guarded(*this, [this](bool& shown) {
+                areaViewer()->showMinimap();
+                shown = true;
+            }));
+    connect(addSpawnDialog_, &AddSpawnDialog::selectionArmWanted, this,
+            Guarded(*this, [this] { areaViewer()->armSelection(); }));
+    connect(addSpawnDialog_, &AddSpawnDialog::selectionDisarmWanted, this,
+            Guarded(*this, [this] { areaViewer()->disarmSelection(); }));
+    connect(addSpawnDialog_, &AddSpawnDialog::viewerHideWanted, this,
+            Guarded(*this, [this] { areaViewer()->hide(); }));
+    connect(addSpawnDialog_, &AddSpawnDialog::viewerCloseWanted, this,
+            Guarded(*this, [this] { areaViewer()->close(); }));
+    return addSpawnDialog_;
+}
+
+AddPortalDialog* MainWindow::addPortalDialog() {
+    if (addPortalDialog_ == nullptr) {
+        addPortalDialog_ = adopt(this, new AddPortalDialog(*this, portalPage()->editor()));
+    }
+    return addPortalDialog_;
 }
 
 // Every handler of the main window, and every request of one page or window
-// to another, is connected here.
+// to another, is connected here; the windows built later connect theirs when
+// they are built.
 void MainWindow::wireHandlers() {
-    connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
-    connect(ItemName1, &QAction::triggered, itemPage_, Guarded(*this, itemPage_, &ItemPage::loadItemNames));
-    connect(MonsterName1, &QAction::triggered, monsterPage_,
-            Guarded(*this, monsterPage_, &MonsterPage::loadMonsterNames));
+    connect(Timer1, &QTimer::timeout, this, &MainWindow::clearStatus);
+    for (QTabWidget* pages : {PageControl1, PageControl2}) {
+        connect(pages, &QTabWidget::currentChanged, this,
+                Guarded(*this, [this, pages](int index) { buildPageShown(pages->widget(index)); }));
+    }
+    connect(ItemName1, &QAction::triggered, this, Guarded(*this, [this] { itemPage()->loadItemNames(); }));
+    connect(MonsterName1, &QAction::triggered, this,
+            Guarded(*this, [this] { monsterPage()->loadMonsterNames(); }));
     connect(Keepcommentsandlayout1, &QAction::toggled, this,
-            [this](bool checked) { workspace_->KeepLayout = checked; });
-    connect(About1, &QAction::triggered, this, Guarded(*this, this, &MainWindow::About1Click));
-    connect(Exit1, &QAction::triggered, this, &MainWindow::Exit1Click);
+            [this](bool checked) { MainWindowData::workspace.KeepLayout = checked; });
+    connect(About1, &QAction::triggered, this, Guarded(*this, this, &MainWindow::showAbout));
+    connect(Exit1, &QAction::triggered, this, &MainWindow::exitProgram);
 
-    connect(itemPage_, &ItemPage::initItemRead, ost_init,
-            [this](std::int64_t lastRow) { ost_init->setText(QString::number(lastRow)); });
-    connect(itemPage_, &ItemPage::itemNamesRead, ost_nazwa,
-            [this](std::int64_t lastRow) { ost_nazwa->setText(QString::number(lastRow)); });
-
-    connect(spawnPage_, &SpawnPage::monsterNamesWanted, monsterPage_, Guarded(*this, [this](bool& finished) {
-                monsterPage_->loadMonsterNames();
+    connect(spawnPage_, &SpawnPage::monsterNamesWanted, this, Guarded(*this, [this](bool& finished) {
+                monsterPage()->loadMonsterNames();
                 finished = true;
             }));
-    connect(spawnPage_, &SpawnPage::areasToShow, form3_.get(),
-            Guarded(*this, form3_.get(), &AreaViewer::showSelectedAreas));
-    connect(spawnPage_, &SpawnPage::addSpawnWanted, form4_.get(),
-            Guarded(*this, form4_.get(), &AddSpawnDialog::open));
-    connect(form4_.get(), &AddSpawnDialog::minimapWanted, form3_.get(), Guarded(*this, [this](bool& shown) {
-                form3_->showMinimap();
-                shown = true;
+    connect(spawnPage_, &SpawnPage::areasToShow, this,
+            Guarded(*this, [this](const std::vector<std::string>& areas) {
+                areaViewer()->showSelectedAreas(areas);
             }));
-    connect(form4_.get(), &AddSpawnDialog::selectionArmWanted, form3_.get(),
-            Guarded(*this, form3_.get(), &AreaViewer::armSelection));
-    connect(form4_.get(), &AddSpawnDialog::selectionDisarmWanted, form3_.get(),
-            Guarded(*this, form3_.get(), &AreaViewer::disarmSelection));
-    connect(form4_.get(), &AddSpawnDialog::viewerHideWanted, form3_.get(),
-            Guarded(*this, [this] { form3_->hide(); }));
-    connect(form4_.get(), &AddSpawnDialog::viewerCloseWanted, form3_.get(),
-            Guarded(*this, [this] { form3_->close(); }));
-    connect(form3_.get(), &AreaViewer::selectionStarted, form4_.get(),
-            Guarded(*this, form4_.get(), &AddSpawnDialog::setSelectionStart));
-    connect(form3_.get(), &AreaViewer::selectionEnded, form4_.get(), Guarded(*this, [this](int x2, int y1) {
-                form4_->setSelectionEnd(x2, y1);
-                form4_->showAfterSelection();
-            }));
-
-    connect(portalPage_, &PortalPage::addPortalWanted, form6_.get(),
-            Guarded(*this, form6_.get(), &AddPortalDialog::open));
+    connect(spawnPage_, &SpawnPage::addSpawnWanted, this,
+            Guarded(*this, [this] { addSpawnDialog()->open(); }));
 }
 
-void MainWindow::PostStatus(const QString& text) {
-    statusPanel_->setText(text);
-    // Enabling a running timer does not restart its count.
-    if (!Timer1->isActive()) {
-        Timer1->start();
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    // The first update request paints the window; what it does not show is
+    // built right after, from the event loop.
+    if (event->type() == QEvent::UpdateRequest && !painted_) {
+        painted_ = true;
+        QTimer::singleShot(0, this, Guarded(*this, this, &MainWindow::buildRemainingParts));
     }
+    return handled;
 }
 
-QString MainWindow::statusText() const {
-    return statusPanel_->text();
-}
-
-void MainWindow::Timer1Timer() {
-    Timer1->stop();
-    statusPanel_->setText(QString());
-}
-
-bool MainWindow::Confirm(const QString& question, QWidget* over) {
-    return ::Confirm(over ? over : this, question);
-}
-
-void MainWindow::Information(const QString& text, QWidget* over) {
-    ::Information(over ? over : this, text);
-}
-
-void MainWindow::Warning(const QString& text, QWidget* over) {
-    ::Warning(over ? over : this, text);
-}
-
-void MainWindow::ErrorMessage(const QString& text, QWidget* over) {
-    ::ErrorMessage(over ? over : this, text);
-}
-
-void MainWindow::ShowFailure(const QString& message) {
-    ::ShowFailure(QApplication::activeWindow(), message);
-}
-
-std::optional<QString> MainWindow::chooseFile(FileDialog which, const DialogSettings& settings) {
-    QFileDialog* dialog = fileDialog(which);
-    if (settings.title) {
-        dialog->setWindowTitle(*settings.title);
-    }
-    if (settings.filter) {
-        SetDialogFilter(dialog, *settings.filter);
-    }
-    if (settings.defaultSuffix) {
-        dialog->setDefaultSuffix(*settings.defaultSuffix);
-    }
-    return RunFileDialog(dialog);
-}
-
-void MainWindow::SaveFile(const QString& path, const std::string& bytes) {
-    SaveFileAtomically(path, bytes);
-}
-
-void MainWindow::About1Click() {
+void MainWindow::showAbout() {
     Information(QStringLiteral("Brennick v1.14a\n\nWritten by the Brennick developers.\n"
                                "Thanks to every server operator who sent us their data files."));
 }
 
-void MainWindow::Exit1Click() {
+void MainWindow::exitProgram() {
     close();
 }
 

@@ -14,72 +14,91 @@
 class QAction;
 class QFileDialog;
 class QLabel;
-class QPlainTextEdit;
 class QTabWidget;
 class QTimer;
 
+class AddPortalDialog;
+class AddSpawnDialog;
+class AreaViewer;
 class ItemPage;
 class MonsterPage;
 class PortalPage;
 class SpawnPage;
-class AreaViewer;
-class AddSpawnDialog;
-class AddPortalDialog;
+
+// What the main window owns for the whole run and lends to its pages and
+// windows. As a base of the main window it is made before the first page and
+// goes after the last one: the pages and windows are the main window's
+// children, which Qt deletes in the main window's own destructor.
+struct MainWindowData {
+    explicit MainWindowData(const QString& programFolder) : mapImages(programFolder) {}
+
+    Workspace workspace;
+    MapImageStore mapImages;
+};
 
 // The main window: pages, menu and status line. It owns the workspace, the
 // map pictures and the secondary windows, serves every page and window as
 // their shell, and wires what one of them asks of another.
-class MainWindow : public QMainWindow, public Shell {
-    Q_OBJECT
-
+//
+// What the first window does not show is built after it was first painted
+// (buildRemainingParts), or earlier when it is first needed: the hidden
+// pages, the area viewer, the two dialogs and the file dialogs.
+//
+// The window declares no signals or slots of its own, so it goes without
+// Q_OBJECT, which would want QMainWindow as its first base.
+class MainWindow : private MainWindowData, public QMainWindow, public Shell {
   public:
     MainWindow();
     // Reads the map pictures from `programFolder` instead of the program's own folder.
     explicit MainWindow(const QString& programFolder);
     ~MainWindow() override;
 
-    Workspace& workspace() { return *workspace_; }
+    Workspace& workspace() { return MainWindowData::workspace; }
+
+    // Builds every part not built yet.
+    void buildRemainingParts();
 
     void PostStatus(const QString& text) override;
     QString statusText() const override;
-    void Timer1Timer();
-
     bool Confirm(const QString& question, QWidget* over = nullptr) override;
     void Information(const QString& text, QWidget* over = nullptr) override;
     void Warning(const QString& text, QWidget* over = nullptr) override;
     void ErrorMessage(const QString& text, QWidget* over = nullptr) override;
     void ShowFailure(const QString& message) override;
-
     std::optional<QString> chooseFile(FileDialog dialog, const DialogSettings& settings = {}) override;
-    WriterLines& lines() override { return *lines_; }
+    WriterLines& lines() override;
     void SaveFile(const QString& path, const std::string& bytes) override;
 
-    void FormCreate();
-    void About1Click();
-    void Exit1Click();
+    void clearStatus();
+    void showAbout();
+    void exitProgram();
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void buildStatusLine();
     void buildMenu();
     void buildPages();
     void buildMapPage(QWidget* sheet);
-    void buildHiddenPages();
-    QFileDialog* fileDialog(FileDialog which);
     void wireHandlers();
 
-    std::unique_ptr<Workspace> workspace_;
-    MapImageStore mapImages_;
-    std::map<FileDialog, QFileDialog*> dialogs_;
+    // Each built on first use.
+    MonsterPage* monsterPage();
+    ItemPage* itemPage();
+    PortalPage* portalPage();
+    void buildPageShown(QWidget* sheet);
+    QWidget* hiddenPageExtras();
+    AreaViewer* areaViewer();
+    AddSpawnDialog* addSpawnDialog();
+    AddPortalDialog* addPortalDialog();
+    QFileDialog* fileDialog(FileDialog which);
+
     QTabWidget* PageControl1 = nullptr;
     QTabWidget* PageControl2 = nullptr;
     QLabel* statusPanel_ = nullptr;
     QTimer* Timer1 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QLabel* ost_init = nullptr;
-    QLabel* ost_nazwa = nullptr;
-    std::unique_ptr<WriterLines> lines_;
 
     QAction* ItemName1 = nullptr;
     QAction* MonsterName1 = nullptr;
@@ -92,7 +111,17 @@ class MainWindow : public QMainWindow, public Shell {
     SpawnPage* spawnPage_ = nullptr;
     PortalPage* portalPage_ = nullptr;
 
-    std::unique_ptr<AreaViewer> form3_;
-    std::unique_ptr<AddSpawnDialog> form4_;
-    std::unique_ptr<AddPortalDialog> form6_;
+    // The hidden page "dodatkow": the writers' line buffer and the labels of
+    // the last rows the item readers stood on.
+    QWidget* extras_ = nullptr;
+    QLabel* ost_init = nullptr;
+    QLabel* ost_nazwa = nullptr;
+    std::unique_ptr<WriterLines> lines_;
+    bool fieldDumpBuilt_ = false;
+    bool painted_ = false;
+
+    AreaViewer* areaViewer_ = nullptr;
+    AddSpawnDialog* addSpawnDialog_ = nullptr;
+    AddPortalDialog* addPortalDialog_ = nullptr;
+    std::map<FileDialog, QFileDialog*> fileDialogs_;
 };

@@ -46,7 +46,8 @@ TEST_F(ShellTest, SecondaryWindowsAreHiddenWithTheirCaptions) {
         ASSERT_NE(secondary, nullptr);
         EXPECT_FALSE(secondary->isVisible()) << name;
         EXPECT_EQ(secondary->windowTitle(), caption);
-        EXPECT_EQ(secondary->parent(), nullptr) << name << " is a window of its own";
+        EXPECT_TRUE(secondary->isWindow()) << name << " is a window of its own";
+        EXPECT_EQ(secondary->parent(), form1.get()) << name << " belongs to the main window";
     }
 }
 
@@ -61,7 +62,7 @@ TEST_F(ShellTest, StatusMessagesClearThreeSecondsAfterTheFirst) {
     EXPECT_EQ(form1->statusText(), "second");
     // Enabling the running timer did not restart its count.
     EXPECT_LT(timer->remainingTime(), remainingAfterFirst);
-    form1->Timer1Timer();
+    form1->clearStatus();
     EXPECT_EQ(form1->statusText(), "");
     EXPECT_FALSE(timer->isActive());
 }

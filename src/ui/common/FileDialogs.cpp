@@ -55,6 +55,35 @@ QFileDialog* MakeSaveDialog(QWidget* parent, const QString& objectName, const QS
     return dialog;
 }
 
+QFileDialog* MakeFileDialog(QWidget* parent, FileDialog which) {
+    switch (which) {
+    case FileDialog::OpenDialog1:
+        return MakeOpenDialog(parent, "OpenDialog1", "Select InitMonster",
+                              "InitMonster|InitMonster.txt|All txt|*.txt|ALL|*.*");
+    case FileDialog::OpenDialog2:
+        return MakeOpenDialog(parent, "OpenDialog2", "Select file with monsters name",
+                              "All txt|*.txt|ALL|*.*");
+    case FileDialog::OpenInitItem:
+        return MakeOpenDialog(parent, "OpenInitItem", "Select InitItem",
+                              "InitItem|InitItem.txt|All txt|*.txt|ALL|*.*");
+    case FileDialog::OpenItemsName:
+        return MakeOpenDialog(parent, "OpenItemsName", "Select items name", "All txt|*.txt|ALL|*.*");
+    case FileDialog::OpenDialog3:
+        // OpenDialog3 serves two readers; each sets its filter, and only the
+        // GenMonster reader sets a title, which then stays.
+        return MakeOpenDialog(parent, "OpenDialog3", QString(), "ALL|*.*");
+    case FileDialog::SaveDialog1:
+        return MakeSaveDialog(parent, "SaveDialog1", "InitMonster|InitMonster.txt|ALL|*.*",
+                              "InitMonster.txt");
+    case FileDialog::SaveDialog2:
+        return MakeSaveDialog(parent, "SaveDialog2", "GenMonster|GenMonster.txt|All txt|*.txt|ALL|*.*",
+                              "GenMonster.txt");
+    case FileDialog::SaveDialog3:
+        return MakeSaveDialog(parent, "SaveDialog3", QString(), QString());
+    }
+    return nullptr;
+}
+
 std::optional<QString> RunFileDialog(QFileDialog* dialog) {
     const QString last = dialog->property("lastChosenFile").toString();
     if (!last.isEmpty()) {

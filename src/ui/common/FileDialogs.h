@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Shell.h"
+
 #include <QString>
 
 #include <optional>
@@ -18,6 +20,10 @@ QFileDialog* MakeOpenDialog(QWidget* parent, const QString& objectName, const QS
 // to a name typed without an extension.
 QFileDialog* MakeSaveDialog(QWidget* parent, const QString& objectName, const QString& filter,
                             const QString& defaultExt);
+
+// The file dialog of the main window named by `which`, with its title,
+// filters and default extension.
+QFileDialog* MakeFileDialog(QWidget* parent, FileDialog which);
 
 // Shows the dialog, proposing the file chosen in it last. Returns the chosen
 // path, or nothing when cancelled or when the name is empty.
