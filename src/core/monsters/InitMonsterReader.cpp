@@ -33,20 +33,6 @@ MonsterRecord ParseMonsterRecord(std::string_view text, bool commented) {
 }
 
 InitMonsterLoad ParseInitMonster(std::string_view bytes, MonsterTable& table) {
-    table.clear();
-    InitMonsterLoad load;
-    std::vector<KeylessRecord> nameless;
-    SplitResult split = SplitRecords(bytes, "monster", [&](const RecordGroup& group) {
-        const std::size_t position = table.size();
-        MonsterRecord& record = table.Append();
-        parseMonsterRecord(group.text, group.commented, record);
-        if (record[MonsterSlot::Name].empty()) {
-            nameless.push_back({position, static_cast<std::size_t>(group.text.data() - bytes.data())});
-        }
-    });
-    table.SetSpans(std::move(split.spans));
-    load.stored = table.size();
-    load.encoding = DetectEncoding(bytes);
-    load.notes = TableLoadNotes(bytes, split.openGroupLine, "monster", "name", nameless);
-    return load;
+    return ReadKeyedRecords(bytes, "monster", table, parseMonsterRecord, MonsterSlot::Name, "monster",
+                            "name");
 }

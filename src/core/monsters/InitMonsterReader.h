@@ -1,17 +1,12 @@
 #pragma once
 
 #include "monsters/MonsterTable.h"
-#include "records/LoadNotes.h"
-#include "records/TextEncoding.h"
+#include "records/RecordFileLoad.h"
 
 #include <cstddef>
 #include <string_view>
 
-struct InitMonsterLoad {
-    std::size_t stored = 0; // records stored from position 0
-    LoadNotes notes;        // a group left open, records without a name
-    TextEncoding encoding = TextEncoding::Latin1;
-};
+using InitMonsterLoad = RecordFileLoad;
 
 // Empties the table and fills it with every `monster` record of an
 // InitMonster.txt, in file order from position 0.

@@ -23,20 +23,6 @@ void ParseGenMonsterRecord(std::string_view text, bool commented, SpawnRecord& r
 }
 
 GenMonsterLoad ParseGenMonster(std::string_view bytes, SpawnTable& table) {
-    table.ClearSpawnTable();
-    GenMonsterLoad load;
-    std::vector<KeylessRecord> indexless;
-    SplitResult split = SplitRecords(bytes, "genmonster", [&](const RecordGroup& group) {
-        const std::size_t position = table.size();
-        SpawnRecord& record = table.Append();
-        ParseGenMonsterRecord(group.text, group.commented, record);
-        if (record[SpawnField::Index].empty()) {
-            indexless.push_back({position, static_cast<std::size_t>(group.text.data() - bytes.data())});
-        }
-    });
-    table.SetSpans(std::move(split.spans));
-    load.stored = table.size();
-    load.encoding = DetectEncoding(bytes);
-    load.notes = TableLoadNotes(bytes, split.openGroupLine, "spawn", "index", indexless);
-    return load;
+    return ReadKeyedRecords(bytes, "genmonster", table, ParseGenMonsterRecord, SpawnField::Index, "spawn",
+                            "index");
 }

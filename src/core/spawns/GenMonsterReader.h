@@ -1,17 +1,12 @@
 #pragma once
 
-#include "records/LoadNotes.h"
-#include "records/TextEncoding.h"
+#include "records/RecordFileLoad.h"
 #include "spawns/SpawnTable.h"
 
 #include <cstddef>
 #include <string_view>
 
-struct GenMonsterLoad {
-    std::size_t stored = 0; // records stored from position 0
-    LoadNotes notes;        // a group left open, spawns without an index
-    TextEncoding encoding = TextEncoding::Latin1;
-};
+using GenMonsterLoad = RecordFileLoad;
 
 // Empties the table and fills it with every `genmonster` record of the bytes.
 GenMonsterLoad ParseGenMonster(std::string_view bytes, SpawnTable& table);

@@ -30,8 +30,6 @@ class SpawnTable : public RecordTable<SpawnRecord> {
   public:
     static constexpr std::size_t kFields = SpawnRecord::kFieldCount;
 
-    void ClearSpawnTable() { clear(); }
-
     // Number of records in use: every record read, with or without an index;
     // a save writes positions 0 to LiveCount() - 1. At least 1: an empty table
     // still has its empty position 0.
