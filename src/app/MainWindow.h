@@ -39,10 +39,9 @@ struct MainWindowData {
     Workspace workspace;
     MapImageStore mapImages;
     // One per EditedTable, in its order.
-    std::array<FileHistory, 4> histories{FileHistory(QStringLiteral("InitMonster.txt")),
-                                         FileHistory(QStringLiteral("GenMonster.txt")),
-                                         FileHistory(QStringLiteral("Etc.txt")),
-                                         FileHistory(QStringLiteral("InitItem.txt"))};
+    std::array<FileHistory, 4> histories{
+        FileHistory(QStringLiteral("InitMonster.txt")), FileHistory(QStringLiteral("GenMonster.txt")),
+        FileHistory(QStringLiteral("Etc.txt")), FileHistory(QStringLiteral("InitItem.txt"))};
 };
 
 // The main window: pages, menu and status line. It owns the workspace, the
