@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FindTarget.h"
 #include "common/Shell.h"
 #include "common/WriterLines.h"
 #include "maps/MapImageStore.h"
@@ -14,12 +15,14 @@
 class QAction;
 class QFileDialog;
 class QLabel;
+class QMenu;
 class QTabWidget;
 class QTimer;
 
 class AddPortalDialog;
 class AddSpawnDialog;
 class AreaViewer;
+class FindField;
 class ItemPage;
 class MonsterPage;
 class PortalPage;
@@ -80,9 +83,13 @@ class MainWindow : private MainWindowData, public QMainWindow, public Shell {
   private:
     void buildStatusLine();
     void buildMenu();
+    // The "Edit" menu, made on first use.
+    QMenu* editMenu();
     void buildPages();
     void buildMapPage(QWidget* sheet);
     void wireHandlers();
+    // The list of the page in front, for find.
+    std::optional<FindTarget> findTarget();
 
     // Each built on first use.
     MonsterPage* monsterPage();
@@ -98,10 +105,13 @@ class MainWindow : private MainWindowData, public QMainWindow, public Shell {
     QTabWidget* PageControl1 = nullptr;
     QTabWidget* PageControl2 = nullptr;
     QLabel* statusPanel_ = nullptr;
+    FindField* findField_ = nullptr;
     QTimer* Timer1 = nullptr;
 
     QAction* ItemName1 = nullptr;
     QAction* MonsterName1 = nullptr;
+    QMenu* Edit1 = nullptr;
+    QAction* Find1 = nullptr;
     QAction* Keepcommentsandlayout1 = nullptr;
     QAction* About1 = nullptr;
     QAction* Exit1 = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FindTarget.h"
 #include "monsters/MonsterEditor.h"
 
 #include <QObject>
@@ -48,6 +49,8 @@ class MonsterPage : public QObject {
     void changeExperienceForAll();
     // "Save InitMonster".
     void saveInitMonster();
+    // The monster list, for find.
+    FindTarget findTarget() const;
 
   private:
     struct TextField {

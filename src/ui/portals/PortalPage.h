@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FindTarget.h"
 #include "portals/PortalEditor.h"
 #include "portals/PortalFields.h"
 
@@ -28,6 +29,8 @@ class PortalPage : public QObject {
     void showSelectedPortal();
     void openAddPortalDialog();
     void saveEtc();
+    // The portal list, for find.
+    FindTarget findTarget() const;
 
   signals:
     // "Add new portal": the add-portal dialog is wanted.
