@@ -76,6 +76,13 @@ def take(folder):
         app.wait_modal(lambda m: "fileNameEdit" in m)
         shot.window(None, "save-dialog")
         app.cancel_file_dialog()
+        app.click_item("ListBox2", app.find("ListBox2")["items"][0]["text"])
+        app.key("ctrl+f")
+        app.wait_for("FindEdit", lambda w: w["visible"])
+        app.type_text("goblin")
+        app.key("F3")
+        shot.window("Form1", "find")
+        app.key("Escape")
 
         app.click_tab("PageControl1", "Item")
         app.click("Button5")
