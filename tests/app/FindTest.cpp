@@ -1,18 +1,14 @@
-// Find in the real window: Ctrl+F opens the field of the status line, and
-// what is typed, Enter, F3 and Shift+F3 choose entries of the list in front
-// as a click does, changing no record.
+// Find in the real window, on each list: entries chosen as a click chooses them, no record changed.
 #include "support/AppFixture.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 
-#include <vector>
+#include <array>
 
 namespace {
 template <typename Table> auto Records(const Table& table) {
@@ -23,21 +19,29 @@ template <typename Table> auto Records(const Table& table) {
     return records;
 }
 
-class FindTest : public AppFixture {
-  protected:
-    // Brings the page to the front and loads its file, and the names file when one is given.
-    void load(const QString& page, const QString& button, const QString& file, const QString& names = {}) {
-        auto* pages = control<QTabWidget>(page == "TabSheet12" ? "PageControl2" : "PageControl1");
-        pages->setCurrentWidget(pages->findChild<QWidget*>(page));
-        dialogs.then(DialogDriver::chooseFile(file));
-        if (!names.isEmpty()) {
-            dialogs.then(DialogDriver::press("&Yes"));
-            dialogs.then(DialogDriver::chooseFile(names));
-        }
-        QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
-    }
+struct ListCase {
+    const char* name;
+    QString page, button, folder, file, names, list;
+    QString typed;
+    std::array<int, 4> rows; // after typing, F3, Enter, Shift+F3
+    QString again;           // typed anew: the entry of this row, showing this text in this control
+    int againRow;
+    QString shownIn, shown;
+    QString none;
+};
 
-    // Ctrl+F, then the text typed.
+class FindTest : public AppFixture, public testing::WithParamInterface<ListCase> {
+  protected:
+    void load(const ListCase& c) {
+        auto* pages = control<QTabWidget>(c.page == "TabSheet12" ? "PageControl2" : "PageControl1");
+        pages->setCurrentWidget(pages->findChild<QWidget*>(c.page));
+        dialogs.then(DialogDriver::chooseFile(dataFile(c.folder, c.file)));
+        if (!c.names.isEmpty()) {
+            dialogs.then(DialogDriver::press("&Yes"));
+            dialogs.then(DialogDriver::chooseFile(dataFile(c.folder, c.names)));
+        }
+        QTest::mouseClick(control<QPushButton>(c.button), Qt::LeftButton);
+    }
     void find(const QString& text) {
         // The file dialogs of a load leave the main window inactive offscreen.
         form1->activateWindow();
@@ -47,97 +51,73 @@ class FindTest : public AppFixture {
         field()->clear();
         QTest::keyClicks(field(), text);
     }
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(field(), key, modifiers);
-    }
-    // Each key in turn, and where the list stands after it, as `at` tells.
-    template <typename At>
-    void steps(At at, std::initializer_list<std::tuple<Qt::Key, Qt::KeyboardModifiers, int>> keys) {
-        for (const auto& [key, modifiers, expected] : keys) {
-            this->key(key, modifiers);
-            EXPECT_EQ(at(), expected) << QKeySequence(key | modifiers).toString().toStdString();
-        }
-    }
-
     QLineEdit* field() const { return control<QLineEdit>("FindEdit"); }
     bool red() const {
         return field()->palette().color(QPalette::Base) != QApplication::palette().color(QPalette::Base);
     }
-    int row(const QString& list) const { return control<QListWidget>(list)->currentRow(); }
-    int value(const QString& spin) const { return control<QSpinBox>(spin)->value(); }
+    int row(const QString& list) const {
+        auto* entries = form1->findChild<QComboBox*>(list);
+        return entries ? entries->currentIndex() : control<QListWidget>(list)->currentRow();
+    }
+    auto records() {
+        return std::tuple(Records(workspace().monsters), Records(workspace().spawns),
+                          Records(workspace().portals), Records(workspace().items));
+    }
 };
 
-TEST_F(FindTest, MonsterListByNameAndIndex) {
-    load("TabSheet4", "Button2", dataFile("monsters-sample", "InitMonster.txt"),
-         dataFile("monsters-sample", "MonsterName.txt"));
-    const auto before = Records(workspace().monsters);
-    find("T"); // Giant Rat and Marsh Toad
-    EXPECT_EQ(control<QLabel>("Label8")->text(), "Giant Rat");
-    steps([this] { return row("ListBox2"); }, {{Qt::Key_F3, Qt::NoModifier, 3},
-                                               {Qt::Key_Return, Qt::NoModifier, 0},
-                                               {Qt::Key_F3, Qt::ShiftModifier, 3}});
-    find("3"); // no name contains it: Cave Spider's index
-    EXPECT_EQ(row("ListBox2"), 2);
+TEST_P(FindTest, FindsNextPreviousRoundTheEndsAndTellsNoMatch) {
+    const ListCase& c = GetParam();
+    load(c);
+    if (c.list == "ListBox4") { // the areas of Giant Rat: 7, 9, 11
+        control<QListWidget>("ListBox3")->setCurrentRow(0);
+        control<QListWidget>("ListBox4")->setFocus();
+    } else if (c.list == "ComboBox3") {
+        control<QComboBox>("ComboBox1")->setCurrentIndex(3); // "all"
+        control<QComboBox>("ComboBox2")->setCurrentIndex(0); // "Helmet"
+    }
+    const auto before = records();
+
+    find(c.typed);
+    EXPECT_EQ(row(c.list), c.rows[0]);
+    for (const auto& [key, modifiers, expected] : {std::tuple{Qt::Key_F3, Qt::NoModifier, c.rows[1]},
+                                                   {Qt::Key_Return, Qt::NoModifier, c.rows[2]},
+                                                   {Qt::Key_F3, Qt::ShiftModifier, c.rows[3]}}) {
+        QTest::keyClick(field(), key, modifiers);
+        EXPECT_EQ(row(c.list), expected) << QKeySequence(key | modifiers).toString().toStdString();
+    }
+    find(c.again);
+    EXPECT_EQ(row(c.list), c.againRow);
+    EXPECT_EQ(control<QWidget>(c.shownIn)->property(c.shownIn == "ListBox4" ? "count" : "text").toString(),
+              c.shown);
     EXPECT_FALSE(red());
-    find("dragon");
-    EXPECT_EQ(row("ListBox2"), 2);
+
+    find(c.none); // no entry has even its first letter
+    EXPECT_EQ(row(c.list), c.againRow);
     EXPECT_TRUE(red());
-    EXPECT_EQ(form1->statusText(), "No match for \"dragon\"");
-    key(Qt::Key_Escape);
+    EXPECT_EQ(form1->statusText(), QStringLiteral("No match for \"%1\"").arg(c.none));
+    QTest::keyClick(field(), Qt::Key_Escape);
     EXPECT_FALSE(field()->isVisible());
-    EXPECT_EQ(Records(workspace().monsters), before);
+    EXPECT_EQ(records(), before);
+    EXPECT_EQ(dialogs.unexpectedDialogs(), 0);
 }
 
-TEST_F(FindTest, SpawnListsFindInTheListLastFocused) {
-    load("TabSheet9", "Button1", dataFile("maps-viewer", "GenMonster.txt"),
-         dataFile("maps-viewer", "MonsterName.txt"));
-    const auto before = Records(workspace().spawns);
-    find("2"); // no list had the focus: the monster list, Hill Goblin's index
-    EXPECT_EQ(row("ListBox3"), 1);
-    find("RAT");
-    steps([this] { return row("ListBox3"); }, {{Qt::Key_F3, Qt::NoModifier, 0}}); // the only match, again
-
-    control<QListWidget>("ListBox4")->setFocus(); // areas 7, 9 and 11 of Giant Rat
-    find("9");
-    EXPECT_EQ(row("ListBox4"), 1);
-    EXPECT_EQ(value("SpinEdit6"), 3); // its max
-    find("1");
-    EXPECT_EQ(row("ListBox4"), 2);
-    find("8"); // Hill Goblin's area
-    EXPECT_TRUE(red());
-    EXPECT_EQ(row("ListBox3"), 0);
-    EXPECT_EQ(Records(workspace().spawns), before);
-}
-
-TEST_F(FindTest, PortalListByTextOnly) {
-    load("TabSheet12", "letc", dataFile("portals-sample", "Etc.txt"));
-    const auto before = Records(workspace().portals);
-    find("GATE"); // lines 0 and 2, from maps 3 and 1
-    EXPECT_EQ(value("SpinEdit17"), 3);
-    steps([this] { return value("SpinEdit17"); }, {{Qt::Key_F3, Qt::NoModifier, 1},
-                                                   {Qt::Key_F3, Qt::NoModifier, 3},
-                                                   {Qt::Key_F3, Qt::ShiftModifier, 1}});
-    find("fair"); // an event, not a portal
-    EXPECT_TRUE(red());
-    EXPECT_EQ(Records(workspace().portals), before);
-}
-
-TEST_F(FindTest, ItemListByNameAndIndex) {
-    load("TabSheet2", "Button5", dataFile("items-sample", "InitItem.txt"),
-         dataFile("items-sample", "ItemName.txt"));
-    control<QComboBox>("ComboBox1")->setCurrentIndex(3); // "all"
-    control<QComboBox>("ComboBox2")->setCurrentIndex(0); // "Helmet"
-    auto* items = control<QComboBox>("ComboBox3");
-    const auto before = Records(workspace().items);
-    find("cap");
-    // Ranger, Guard and Sage Cap, Common Cap twice, then two entries without a name.
-    steps([items] { return items->currentIndex(); }, {{Qt::Key_F3, Qt::ShiftModifier, 4},
-                                                      {Qt::Key_F3, Qt::NoModifier, 0},
-                                                      {Qt::Key_F3, Qt::NoModifier, 1}});
-    find("1016");
-    EXPECT_EQ(control<QLabel>("Label4")->text(), "Sage Cap");
-    find("sword");
-    EXPECT_TRUE(red());
-    EXPECT_EQ(Records(workspace().items), before);
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Lists, FindTest, testing::Values(
+    // Giant Rat and Marsh Toad have a "t"; no name has a "3", Cave Spider's index.
+    ListCase{"Monsters", "TabSheet4", "Button2", "monsters-sample", "InitMonster.txt", "MonsterName.txt",
+             "ListBox2", "T", {0, 3, 0, 3}, "3", 2, "Label8", "Cave Spider", "Wyvern"},
+    // Giant Rat and Cave Spider have an "r"; Hill Goblin's index is 2, its areas one.
+    ListCase{"SpawnMonsters", "TabSheet9", "Button1", "maps-viewer", "GenMonster.txt", "MonsterName.txt",
+             "ListBox3", "R", {0, 2, 0, 2}, "2", 1, "ListBox4", "1", "Wyvern"},
+    // Only area 11 has a "1"; area 9 holds at most 3; area 8 is Hill Goblin's.
+    ListCase{"SpawnAreas", "TabSheet9", "Button1", "maps-viewer", "GenMonster.txt", "MonsterName.txt",
+             "ListBox4", "1", {2, 2, 2, 2}, "9", 1, "SpinEdit6", "3", "8"},
+    // Portals from map 3 and map 1 are gates; a portal has no index.
+    ListCase{"Portals", "TabSheet12", "letc", "portals-sample", "Etc.txt", "", "ListBox5",
+             "GATE", {0, 2, 0, 2}, "map:2", 2, "SpinEdit17", "1", "zone"},
+    // Ranger, Guard and Sage Cap, Common Cap twice, two entries without a name; Sage Cap's index is 1016.
+    ListCase{"Items", "TabSheet2", "Button5", "items-sample", "InitItem.txt", "ItemName.txt", "ComboBox3",
+             "common", {3, 4, 3, 4}, "1016", 2, "Label4", "Sage Cap", "Wyvern"}),
+    [](const testing::TestParamInfo<ListCase>& info) { return std::string(info.param.name); });
+// clang-format on
 } // namespace
