@@ -6,6 +6,7 @@
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -77,18 +78,22 @@ TEST_F(ShellTest, AboutShowsTitleEmptyLineAndCredits) {
     EXPECT_EQ(lines[1], "");
 }
 
-TEST_F(ShellTest, MenuHoldsLoadOptionsAboutExit) {
+TEST_F(ShellTest, MenuHoldsLoadEditOptionsAboutExit) {
     auto* bar = control<QMenuBar>("MainMenu1");
     QStringList items;
     for (QAction* action : bar->actions()) {
         items << action->text();
     }
-    EXPECT_EQ(items, (QStringList{"Load", "Options", "About", "Exit"}));
+    EXPECT_EQ(items, (QStringList{"Load", "Edit", "Options", "About", "Exit"}));
     const auto* keep = form1->findChild<QAction*>("Keepcommentsandlayout1");
     ASSERT_NE(keep, nullptr);
     EXPECT_TRUE(keep->isCheckable() && !keep->isChecked());
     EXPECT_NE(form1->findChild<QAction*>("ItemName1"), nullptr);
     EXPECT_NE(form1->findChild<QAction*>("MonsterName1"), nullptr);
+    const auto* find = form1->findChild<QMenu*>("Edit1")->findChild<QAction*>("Find1");
+    ASSERT_NE(find, nullptr);
+    EXPECT_EQ(find->text(), "Find...");
+    EXPECT_EQ(find->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
 }
 
 TEST_F(ShellTest, BoxesHaveTheirCaptionsAndAnswers) {
