@@ -147,7 +147,7 @@ class LineBuilder {
 
     void kept(std::string_view key, std::string_view separator) {
         for (std::size_t i = 0; i < keptKeys_.size(); ++i) {
-            if (keptKeys_[i].size() == key.size() && keptKeys_[i] == key) {
+            if (keptKeys_[i] == key) {
                 put(extras_.kept[i]);
                 put(separator);
             }
