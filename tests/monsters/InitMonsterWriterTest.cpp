@@ -136,6 +136,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "(monster (name 8) (index 8) (country 0 1 2) (race 0) (level 9) (itemgroup 103 2) "
                  "(itemgroup 2000 1) "
                  "(itemgroup 3000 1) (quest ) (regen 1 2))"},
+        SaveCase{"LineLongerThanAnyBuffer",
+                 "(monster (name 8) (index 8) (country 0) (race 0) (level 9) (regen " +
+                     std::string(5000, '7') + "))",
+                 "(monster (name 8) (index 8) (country 0) (race 0) (level 9) (quest ) (regen " +
+                     std::string(5000, '7') + "))"},
         SaveCase{"ItemGroupsOfZeroDroppedKeptOneTakesTheirPlace",
                  "(monster (name 3) (index 3) (itemgroup 0 0) (itemgroup 0 4) (itemgroup 5 0))",
                  "(monster (name 3) (index 3) (country ) (race ) (level ) (itemgroup 5 0) (quest ))"},

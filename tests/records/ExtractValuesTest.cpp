@@ -57,7 +57,18 @@ INSTANTIATE_TEST_SUITE_P(
         ExtractCase{"KeyWithoutValues", "(x (ai) (b 2)", "ai", 1, {""}, "", 6},
         ExtractCase{"MissingKey", "(monster (name 1)", "level", 1, {""}, "", 0},
         ExtractCase{"KeyMustBeTheGroupsWholeKey", "(x (hint 7) (maxgencount 5)", "int", 1, {""}, "", 0},
-        ExtractCase{"KeyInsideNestedGroupIsNotAKey", "(x (quest (hp 3))", "hp", 1, {""}, "", 0}),
+        ExtractCase{"KeyInsideNestedGroupIsNotAKey", "(x (quest (hp 3))", "hp", 1, {""}, "", 0},
+        ExtractCase{
+            "NestedGroupEndsTheValuesAtItsClose", "(x (k 1 (y 2) 3)", "k", 3, {"1", "(y", "2"}, "", 12},
+        ExtractCase{
+            "KeyAmongTwentyGroups",
+            "(x (g0 0) (g1 1) (g2 2) (g3 3) (g4 4) (g5 5) (g6 6) (g7 7) (g8 8) (g9 9) (g10 10) (g11 11) "
+            "(g12 12) (g13 13) (g14 14) (g15 15) (g16 16) (g17 17) (g18 18) (g19 19)",
+            "g18",
+            1,
+            {"18"},
+            "",
+            152}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ExtractValues, KeyOutOfOrderIsFoundAmongTheGroupsNoSearchTook) {

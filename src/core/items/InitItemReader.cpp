@@ -73,6 +73,7 @@ constexpr std::array kKeys{
 
 constexpr std::size_t kLongestKey =
     std::ranges::max(kKeys, {}, [](const Key& key) { return key.text.size(); }).text.size();
+static_assert(kLongestKey < InitItemReader::kKeyBytes);
 
 // The keys chained by length and last byte: the reader looks for a key after
 // every byte, and compares only the few keys that could match.
@@ -139,7 +140,7 @@ void InitItemReader::Step(char b, std::optional<char> a) {
     }
     if (b == '(') {
         open_ = true;
-        key_.clear();
+        keyLength_ = 0;
     }
 }
 
@@ -210,14 +211,18 @@ void InitItemReader::endGroup() {
 }
 
 void InitItemReader::keyStep(char b) {
-    key_ += b;
-    const Key* key = findKey(key_);
+    // Past the longest key nothing matches until the next "(" starts a key again.
+    if (keyLength_ == keyBytes_.size()) {
+        return;
+    }
+    keyBytes_[keyLength_++] = b;
+    const Key* key = findKey(std::string_view(keyBytes_.data(), keyLength_));
     if (key == nullptr) {
         return;
     }
     switch (key->action) {
     case KeyAction::NewRecord:
-        key_.clear();
+        keyLength_ = 0;
         open_ = false;
         ++load_.lastRow;
         break;
@@ -228,13 +233,13 @@ void InitItemReader::keyStep(char b) {
                                                  : Mode::Flag;
         break;
     case KeyAction::Container:
-        key_.clear();
+        keyLength_ = 0;
         open_ = false;
         break;
     case KeyAction::Mark:
         store(static_cast<std::size_t>(key->field), kPresent);
         open_ = false;
-        key_.clear();
+        keyLength_ = 0;
         break;
     }
 }

@@ -3,6 +3,7 @@
 #include "items/ItemFileReading.h"
 #include "items/ItemTable.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -22,6 +23,9 @@ class InitItemReader {
     // before the first record or past field 70.
     const ItemFileLoad& result() const { return load_; }
 
+    // More than the longest key: a key is looked for only among so many bytes.
+    static constexpr std::size_t kKeyBytes = 16;
+
   private:
     enum class Mode { None, Word, Quoted, Flag };
     enum class StoredBefore { Blank, CloseParen };
@@ -40,7 +44,8 @@ class InitItemReader {
     bool open_ = false;
     std::size_t valueCount_ = 0;
     std::size_t field_ = 0;
-    std::string key_;
+    std::array<char, kKeyBytes> keyBytes_{};
+    std::size_t keyLength_ = 0;
     std::string value_;
 };
 

@@ -9,9 +9,8 @@
 #include <vector>
 
 namespace {
-void parseMonsterRecord(std::string_view text, bool commented, MonsterRecord& record) {
+void parseMonsterRecord(RecordText& groups, bool commented, MonsterRecord& record) {
     record[MonsterSlot::Commented] = commented ? "1" : "0";
-    RecordText groups(text);
     const std::span<std::string> slots(record.fields);
     std::size_t at = 0;
     for (const MonsterGroup& group : kMonsterValueGroups) {
@@ -28,7 +27,8 @@ void parseMonsterRecord(std::string_view text, bool commented, MonsterRecord& re
 
 MonsterRecord ParseMonsterRecord(std::string_view text, bool commented) {
     MonsterRecord record;
-    parseMonsterRecord(text, commented, record);
+    RecordText groups(text);
+    parseMonsterRecord(groups, commented, record);
     return record;
 }
 

@@ -5,10 +5,10 @@
 #include "records/ByteClasses.h"
 #include "records/GroupSplitter.h"
 #include "records/KeptLayout.h"
+#include "records/LineWriter.h"
 #include "records/WrittenValues.h"
 
 #include <array>
-#include <cstring>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -26,30 +26,18 @@ bool isLineKey(std::string_view key) {
     return key == "skill" || key == "quest";
 }
 
-// Builds a line in a buffer sized once for the longest line the record can
-// give: the writer runs over every monster.
+// Builds a line in one buffer: the writer runs over every monster.
 class LineBuilder {
   public:
     explicit LineBuilder(const MonsterRecord& record) : record_(record.fields), extras_(record.extras) {
-        // Keys, parentheses and spaces take at most 276 bytes of a line and
-        // the "0" of emptied values at most 48 more; a kept group takes its
-        // bytes and one separator.
-        constexpr std::size_t kSyntaxBytes = 384;
-        std::size_t longest = kSyntaxBytes;
-        for (const std::string& slot : record.fields) {
-            longest += slot.size();
-        }
+        keptKeys_.reserve(record.extras.kept.size());
         for (const std::string& group : record.extras.kept) {
-            longest += group.size() + 1;
             const std::string_view key = LeadingWord(group);
             keptKeys_.push_back(key == "quest" || !isLineKey(key) ? std::string_view() : key);
         }
         for (const auto& [first, words] : record.extras.surplus) {
-            longest += words.size();
             surplus_.at(first) = words;
         }
-        line_.resize(longest);
-        out_ = line_.data();
     }
 
     // "(key v1 v2 ...)" with single spaces between the values, empty ones
@@ -142,21 +130,11 @@ class LineBuilder {
 
     void text(std::string_view piece) { put(piece); }
 
-    std::string take() {
-        line_.resize(static_cast<std::size_t>(out_ - line_.data()));
-        return std::move(line_);
-    }
+    std::string take() const { return line_.Take(); }
 
   private:
-    void put(char c) { *out_++ = c; }
-
-    // An empty piece may have no data at all (a group without surplus values).
-    void put(std::string_view piece) {
-        if (!piece.empty()) {
-            std::memcpy(out_, piece.data(), piece.size());
-            out_ += piece.size();
-        }
-    }
+    void put(char c) { line_.Put(c); }
+    void put(std::string_view piece) { line_.Put(piece); }
 
     std::size_t filledValues(std::size_t first, std::size_t count) const {
         return FilledValueCount(std::span(record_).subspan(first, count), !surplus_[first].empty());
@@ -182,8 +160,7 @@ class LineBuilder {
     // that goes after the quest.
     std::vector<std::string_view> keptKeys_;
     std::array<std::string_view, MonsterTable::kSlots> surplus_{}; // by the first slot of their group
-    std::string line_;
-    char* out_ = nullptr;
+    LineWriter line_;
 };
 } // namespace
 

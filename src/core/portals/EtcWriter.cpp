@@ -2,6 +2,7 @@
 
 #include "portals/EtcReader.h"
 #include "records/KeptLayout.h"
+#include "records/LineWriter.h"
 #include "records/WrittenValues.h"
 
 #include <span>
@@ -10,24 +11,24 @@ namespace {
 constexpr const char* kGotoBanner = "; goto -----------------------------------";
 constexpr const char* kPortalBanner = "; portal -----------------------------------";
 
-std::string commentMark(const std::string& commented) {
-    return commented == "0" ? "" : ";";
+void putCommentMark(LineWriter& line, const std::string& commented) {
+    if (commented != "0") {
+        line.Put(';');
+    }
 }
 
 // The fields first to last, each after one space, then the group's surplus values.
 template <typename Record, typename Field>
-std::string spacedFields(const Record& record, Field first, Field last) {
+void putSpacedFields(LineWriter& line, const Record& record, Field first, Field last) {
     const std::string& surplus = record.extras.SurplusOf(FieldIndex(first));
     const auto values =
         std::span(record.fields).subspan(FieldIndex(first), FieldIndex(last) - FieldIndex(first) + 1);
     const std::size_t filled = FilledValueCount(values, !surplus.empty());
-    std::string text;
     for (std::size_t value = 0; value < values.size(); ++value) {
-        text += ' ';
-        text += WrittenValue(values[value], value, filled);
+        line.Put(' ');
+        line.Put(WrittenValue(values[value], value, filled));
     }
-    text += surplus;
-    return text;
+    line.Put(surplus);
 }
 
 // The record read at `span` with its trailing comment (its last field), as the reader stored it.
@@ -37,27 +38,40 @@ template <typename Parse> auto recordAsRead(std::string_view read, const RecordS
     return record;
 }
 
-std::string keptGroups(const RecordExtras& extras) {
-    std::string text;
+void putKeptGroups(LineWriter& line, const RecordExtras& extras) {
     for (const std::string& group : extras.kept) {
-        text += ' ';
-        text += group;
+        line.Put(' ');
+        line.Put(group);
     }
-    return text;
 }
 } // namespace
 
 std::string GotoLine(const GotoRecord& record) {
-    return commentMark(record[GotoField::Commented]) + "(goto" +
-           spacedFields(record, GotoField::Value1, GotoField::Value5) + keptGroups(record.extras) + ") ;" +
-           record[GotoField::Comment];
+    LineWriter line;
+    putCommentMark(line, record[GotoField::Commented]);
+    line.Put("(goto");
+    putSpacedFields(line, record, GotoField::Value1, GotoField::Value5);
+    putKeptGroups(line, record.extras);
+    line.Put(") ;");
+    line.Put(record[GotoField::Comment]);
+    return line.Take();
 }
 
 std::string PortalLine(const PortalRecord& record) {
     using enum PortalField;
-    return commentMark(record[Commented]) + "(portal (country" + spacedFields(record, Country1, Country2) +
-           ") (from" + spacedFields(record, FromMap, Y2) + ") (to" + spacedFields(record, ToMap, ToZ) + ")" +
-           keptGroups(record.extras) + ") ;" + record[Comment];
+    LineWriter line;
+    putCommentMark(line, record[Commented]);
+    line.Put("(portal (country");
+    putSpacedFields(line, record, Country1, Country2);
+    line.Put(") (from");
+    putSpacedFields(line, record, FromMap, Y2);
+    line.Put(") (to");
+    putSpacedFields(line, record, ToMap, ToZ);
+    line.Put(')');
+    putKeptGroups(line, record.extras);
+    line.Put(") ;");
+    line.Put(record[Comment]);
+    return line.Take();
 }
 
 std::vector<std::string> EtcLines(const GotoTable& gotos, const PortalTable& portals,

@@ -1,7 +1,7 @@
 #include "records/ExtractValues.h"
 
-#include "records/GroupSplitter.h"
 #include "records/ByteClasses.h"
+#include "records/GroupSplitter.h"
 
 namespace {
 // Stores the words of text[from, end): the first ones into the fields, the rest into `surplus`.
@@ -30,9 +30,11 @@ void storeWords(std::string_view text, std::size_t from, std::size_t end, std::s
     }
 }
 
-std::size_t firstOf(std::string_view text, std::string_view bytes, std::size_t from) {
-    const std::size_t found = text.find_first_of(bytes, from);
-    return found == std::string_view::npos ? text.size() : found;
+std::size_t firstParenthesis(std::string_view text, std::size_t from) {
+    while (from < text.size() && text[from] != '(' && text[from] != ')') {
+        ++from;
+    }
+    return from;
 }
 } // namespace
 
@@ -43,7 +45,7 @@ std::size_t ExtractValues(RecordText& record, std::string_view key, std::span<st
         return start;
     }
     record.Take(found->group);
-    const std::size_t end = firstOf(record.text(), ")", found->afterKey);
+    const std::size_t end = record.FirstCloseIn(found->group, found->afterKey);
     storeWords(record.text(), found->afterKey, end, fields, surplus);
     return found->forward ? end : start;
 }
@@ -63,5 +65,5 @@ void ExtractKeywordValues(const RecordText& record, std::span<std::string> field
     const std::string_view text = record.text();
     const std::string_view keyword = LeadingWord(text);
     const std::size_t from = static_cast<std::size_t>(keyword.data() - text.data()) + keyword.size();
-    storeWords(text, from, firstOf(text, "()", from), fields, surplus);
+    storeWords(text, from, firstParenthesis(text, from), fields, surplus);
 }

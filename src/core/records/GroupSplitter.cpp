@@ -81,6 +81,8 @@ SplitResult SplitRecords(std::string_view bytes, std::string_view keyword,
                          const std::function<void(const RecordGroup&)>& onRecord, LineComments comments) {
     SplitResult result;
     LineEnds lineEnds(result.spans);
+    std::vector<RecordText::Group> groups;
+    groups.reserve(32);
     std::size_t depth = 0;
     std::size_t groupBegin = 0;
     std::size_t groupStart = 0;
@@ -88,24 +90,43 @@ SplitResult SplitRecords(std::string_view bytes, std::string_view keyword,
         const char c = bytes[i];
         if (depth > 0) {
             if (c == '(') {
+                if (depth == 2) {
+                    groups.back().nested = true;
+                } else if (depth == 1) {
+                    // A group of the record: its key is read here, and the pass goes on after it.
+                    const std::size_t keyStart = skipBlanks(bytes, i + 1);
+                    std::size_t keyEnd = keyStart;
+                    while (keyEnd < bytes.size() && IsWordByte(bytes[keyEnd])) {
+                        ++keyEnd;
+                    }
+                    groups.push_back(
+                        {i - groupStart, bytes.size(), bytes.substr(keyStart, keyEnd - keyStart)});
+                    i = keyEnd - 1;
+                }
                 ++depth;
-            } else if (c == ')' && --depth == 0) {
-                const std::string_view text = bytes.substr(groupStart, i - groupStart);
-                if (StartsWithKeyword(text, keyword)) {
-                    onRecord(RecordGroup{text, groupBegin != groupStart});
-                    result.spans.push_back(
-                        {.begin = groupBegin, .open = groupStart, .end = i + 1, .replaceEnd = i + 1});
+            } else if (c == ')') {
+                if (--depth == 1) {
+                    groups.back().close = i - groupStart;
+                } else if (depth == 0) {
+                    const std::string_view text = bytes.substr(groupStart, i - groupStart);
+                    if (StartsWithKeyword(text, keyword)) {
+                        onRecord(RecordGroup{text, groupBegin != groupStart, groups});
+                        result.spans.push_back(
+                            {.begin = groupBegin, .open = groupStart, .end = i + 1, .replaceEnd = i + 1});
+                    }
                 }
             }
         } else if (c == '(') {
             depth = 1;
             groupBegin = groupStart = i;
+            groups.clear();
         } else if (c == ';' && comments == LineComments::Yes) {
             const std::size_t marked = MarkedGroup(bytes, i);
             if (marked != std::string_view::npos && StartsWithKeyword(bytes.substr(marked), keyword)) {
                 depth = 1;
                 groupBegin = i;
                 groupStart = i = marked;
+                groups.clear();
             } else {
                 // Comment text: the loop goes on at its line end.
                 i = LineEndFrom(bytes, i) - 1;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "records/RecordSpan.h"
+#include "records/RecordText.h"
 
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -13,6 +15,8 @@
 struct RecordGroup {
     std::string_view text;
     bool commented = false; // a ";" marks it commented out
+    // Its top-level groups, found on the same pass (RecordText takes them).
+    std::span<RecordText::Group> groups;
 };
 
 struct SplitResult {

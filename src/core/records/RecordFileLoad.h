@@ -30,7 +30,8 @@ RecordFileLoad ReadKeyedRecords(std::string_view bytes, std::string_view keyword
     SplitResult split = SplitRecords(bytes, keyword, [&](const RecordGroup& group) {
         const std::size_t position = table.size();
         auto& record = table.Append();
-        parse(group.text, group.commented, record);
+        RecordText groups(group.text, group.groups);
+        parse(groups, group.commented, record);
         if (record[keyField].empty()) {
             keyless.push_back({position, static_cast<std::size_t>(group.text.data() - bytes.data())});
         }

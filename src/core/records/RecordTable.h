@@ -37,10 +37,14 @@ template <typename Record> class RecordTable {
         return records_[position];
     }
 
-    Record& Append(Record record = {}) {
-        records_.push_back(std::move(record));
+    Record& Append() {
         handedOut_.push_back(true);
-        return records_.back();
+        return records_.emplace_back();
+    }
+
+    Record& Append(Record record) {
+        handedOut_.push_back(true);
+        return records_.emplace_back(std::move(record));
     }
 
     // Drops the last record (an appended record taken back).

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +15,22 @@
 // groups no search took are kept with the record and written back.
 class RecordText {
   public:
+    // A top-level group: positions in the record's text.
+    struct Group {
+        std::size_t open;
+        std::size_t close; // the text's end for a group left open
+        std::string_view key;
+        bool nested = false; // holds a group of its own
+        bool taken = false;
+    };
+
+    // Finds the groups of `text` itself.
     explicit RecordText(std::string_view text);
+    // Takes the groups the splitter found while it passed the record.
+    RecordText(std::string_view text, std::span<Group> groups) : text_(text), groups_(groups) {}
+
+    RecordText(const RecordText&) = delete;
+    RecordText& operator=(const RecordText&) = delete;
 
     std::string_view text() const { return text_; }
 
@@ -32,21 +49,26 @@ class RecordText {
     // left open).
     std::size_t GroupClose(std::size_t group) const { return groups_[group].close; }
 
+    // The first ")" at or after `from` inside the group (the text's end when none).
+    std::size_t FirstCloseIn(std::size_t group, std::size_t from) const;
+
     void Take(std::size_t group) { groups_[group].taken = true; }
 
     // The groups no search took, in file order, each tidied (TidyGroup).
     std::vector<std::string> UntakenGroups() const;
 
   private:
-    struct Group {
-        std::size_t open;
-        std::size_t close;
-        std::string_view key;
-        bool taken = false;
-    };
+    void addGroup(const Group& group);
+    // The first group that opens at or after `start`.
+    std::size_t firstAtOrAfter(std::size_t start) const;
 
     std::string_view text_;
-    std::vector<Group> groups_;
+    // The groups it found itself: most records hold few, which stay in the object.
+    static constexpr std::size_t kInlineGroups = 16;
+    std::array<Group, kInlineGroups> inline_;
+    std::vector<Group> more_;
+    std::span<Group> groups_;
+    mutable std::size_t afterFound_ = 0; // just after the group a search found last
 };
 
 // A group's text with its blanks tidied: outside double quotes every run of

@@ -13,7 +13,18 @@
 
 // How many of a group's values, from the first, are written filled: up to
 // the last one that is not empty, or all of them when surplus words follow.
-std::size_t FilledValueCount(std::span<const std::string> values, bool surplusFollows);
+inline std::size_t FilledValueCount(std::span<const std::string> values, bool surplusFollows) {
+    if (surplusFollows) {
+        return values.size();
+    }
+    std::size_t filled = values.size();
+    while (filled > 0 && values[filled - 1].empty()) {
+        --filled;
+    }
+    return filled;
+}
 
 // The text of the value at `position` of a group whose first `filled` values are written filled.
-std::string_view WrittenValue(const std::string& value, std::size_t position, std::size_t filled);
+inline std::string_view WrittenValue(const std::string& value, std::size_t position, std::size_t filled) {
+    return value.empty() && position < filled ? std::string_view("0") : std::string_view(value);
+}

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-void ParseGenMonsterRecord(std::string_view text, bool commented, SpawnRecord& record) {
+namespace {
+void parseSpawnRecord(RecordText& groups, bool commented, SpawnRecord& record) {
     record[SpawnField::Commented] = commented ? "1" : "0";
-    RecordText groups(text);
     const std::span<std::string> fields(record.fields);
     std::size_t start = 0;
     for (const GenMonsterKey& key : kGenMonsterKeys) {
@@ -21,8 +21,14 @@ void ParseGenMonsterRecord(std::string_view text, bool commented, SpawnRecord& r
     }
     record.extras.kept = groups.UntakenGroups();
 }
+} // namespace
+
+void ParseGenMonsterRecord(std::string_view text, bool commented, SpawnRecord& record) {
+    RecordText groups(text);
+    parseSpawnRecord(groups, commented, record);
+}
 
 GenMonsterLoad ParseGenMonster(std::string_view bytes, SpawnTable& table) {
-    return ReadKeyedRecords(bytes, "genmonster", table, ParseGenMonsterRecord, SpawnField::Index, "spawn",
+    return ReadKeyedRecords(bytes, "genmonster", table, parseSpawnRecord, SpawnField::Index, "spawn",
                             "index");
 }

@@ -1,6 +1,7 @@
 #include "spawns/GenMonsterWriter.h"
 
 #include "records/KeptLayout.h"
+#include "records/LineWriter.h"
 #include "records/WrittenValues.h"
 #include "spawns/GenMonsterKeys.h"
 #include "spawns/GenMonsterReader.h"
@@ -9,54 +10,55 @@
 
 namespace {
 // The values of a key's group, each after one space, then its surplus words.
-void appendValues(std::string& line, const SpawnRecord& record, const GenMonsterKey& key) {
+void putValues(LineWriter& line, const SpawnRecord& record, const GenMonsterKey& key) {
     const std::string& surplus = record.extras.SurplusOf(key.firstPosition());
     const auto values = std::span(record.fields).subspan(key.firstPosition(), key.fields);
     const std::size_t filled = FilledValueCount(values, !surplus.empty());
     for (std::size_t value = 0; value < values.size(); ++value) {
-        line += ' ';
-        line += WrittenValue(values[value], value, filled);
+        line.Put(' ');
+        line.Put(WrittenValue(values[value], value, filled));
     }
-    line += surplus;
+    line.Put(surplus);
 }
 
 bool cornersEmpty(const SpawnRecord& record) {
     return record[SpawnField::X1].empty() && record[SpawnField::Y1].empty() &&
            record[SpawnField::X2].empty() && record[SpawnField::Y2].empty();
 }
+
 } // namespace
 
 std::string GenMonsterLine(const SpawnRecord& record) {
     const RecordExtras& extras = record.extras;
-    std::string line;
+    LineWriter line;
     if (record[SpawnField::Commented] == "1") {
-        line += ';';
+        line.Put(';');
     }
-    line += "(genmonster ";
+    line.Put("(genmonster ");
     for (const GenMonsterKey& key : kGenMonsterKeys) {
         if (&key == &kRectKey) {
             break;
         }
-        line += '(';
-        line += key.key;
-        appendValues(line, record, key);
-        line += ") ";
+        line.Put('(');
+        line.Put(key.key);
+        putValues(line, record, key);
+        line.Put(") ");
     }
     // A spawn given by other groups (a point as "(xy x y)") has no rect of its own.
     const bool rect = !cornersEmpty(record) || extras.kept.empty();
     if (rect) {
-        line += "(rect";
-        appendValues(line, record, kRectKey);
-        line += ')';
+        line.Put("(rect");
+        putValues(line, record, kRectKey);
+        line.Put(')');
     }
     for (std::size_t i = 0; i < extras.kept.size(); ++i) {
         if (rect || i > 0) {
-            line += ' ';
+            line.Put(' ');
         }
-        line += extras.kept[i];
+        line.Put(extras.kept[i]);
     }
-    line += ')';
-    return line;
+    line.Put(')');
+    return line.Take();
 }
 
 std::size_t SavedSpawnCount(const SpawnTable& table) {
