@@ -265,6 +265,7 @@ void ItemPage::loadItemNames() {
 }
 
 void ItemPage::finishLoad(const QString& path, const ItemFileLoad& load) {
+    showNothingChosen();
     if (editor_.ClassListOpen()) {
         classList->setEnabled(true);
     }
@@ -338,7 +339,35 @@ void ItemPage::showItem(int position) {
     }
 }
 
+void ItemPage::showNothingChosen() {
+    {
+        const QSignalBlocker blocker(classList);
+        classList->setCurrentIndex(-1);
+    }
+    showTypes();
+    typeList->setEnabled(false);
+    showItemList();
+    itemList->setEnabled(false);
+    showValues(ItemRow(), QString());
+    resetDetailGroups();
+}
+
 void ItemPage::fillItem(const ItemRow& item, const QString& itemTitle) {
+    showValues(item, itemTitle);
+    for (QWidget* group : std::initializer_list<QWidget*>{classChoice, optionsGroup, parametersGroup,
+                                                          shopGroup, statisticGroup, forceGroup}) {
+        group->setEnabled(true);
+    }
+    setForceOption(forceStatistic, true);
+    if (editor_.chosenType() == kTypeWeapon) {
+        setForceOption(forceWeapon, true);
+    } else {
+        setForceOption(forceArmour, true);
+        setForceOption(forceResistance, true);
+    }
+}
+
+void ItemPage::showValues(const ItemRow& item, const QString& itemTitle) {
     for (const BoundEdit& bound : edits_) {
         showField(bound.field, item[bound.field]);
     }
@@ -355,18 +384,6 @@ void ItemPage::fillItem(const ItemRow& item, const QString& itemTitle) {
     title->setText(itemTitle);
     idValue->setText(ToQ(item[ItemField::NameNumber], editor_.itemText()));
     indexValue->setText(ToQ(item[ItemField::Index], editor_.itemText()));
-
-    for (QWidget* group : std::initializer_list<QWidget*>{classChoice, optionsGroup, parametersGroup,
-                                                          shopGroup, statisticGroup, forceGroup}) {
-        group->setEnabled(true);
-    }
-    setForceOption(forceStatistic, true);
-    if (editor_.chosenType() == kTypeWeapon) {
-        setForceOption(forceWeapon, true);
-    } else {
-        setForceOption(forceArmour, true);
-        setForceOption(forceResistance, true);
-    }
 }
 
 void ItemPage::showField(ItemField field, const std::string& value) {
