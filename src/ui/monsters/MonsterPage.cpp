@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -109,6 +110,7 @@ void MonsterPage::loadFile(FileDialog dialog, FileRead read, const QString& load
         return;
     }
     const MonsterFileRead result = (editor_.*read)(PathBytes(*path));
+    showMonster();
     WarnLoadNotes(shell_, *path, result.notes);
     shell_.PostStatus(loaded);
     if (result.next == AfterLoad::RefreshList) {
@@ -122,13 +124,12 @@ void MonsterPage::refreshMonsterList() {
     if (!editor_.CanRefreshList()) {
         return;
     }
-    try {
-        editor_.RefreshList();
-    } catch (...) {
-        showMonsterList(); // the entries built before the failure
-        throw;
-    }
-    showMonsterList();
+    // The list shows the entries built, also when a failure ended the build, and no monster.
+    const auto showBuilt = qScopeGuard([this] {
+        showMonsterList();
+        showMonster();
+    });
+    editor_.RefreshList();
 }
 
 void MonsterPage::showMonsterList() {
@@ -142,11 +143,17 @@ void MonsterPage::showMonsterList() {
 
 void MonsterPage::showSelectedMonster() {
     const QListWidgetItem* item = monsterList->currentItem();
-    if (item == nullptr || !editor_.Select(item->data(Qt::UserRole).toULongLong())) {
-        return;
+    if (item != nullptr && editor_.Select(item->data(Qt::UserRole).toULongLong())) {
+        showMonster();
     }
+}
+
+void MonsterPage::showMonster() {
     titleLabel->setText(ToQ(editor_.Title(), editor_.NameText()));
-    indexLabel->setText(QStringLiteral("Index: ") + ToQ(editor_.Field(Slot::Index), editor_.MonsterText()));
+    indexLabel->setText(editor_.SelectedPosition()
+                            ? QStringLiteral("Index: ") +
+                                  ToQ(editor_.Field(Slot::Index), editor_.MonsterText())
+                            : QStringLiteral("Index:"));
     showSlot(Slot::Commented);
     showSlot(Slot::RangeAttack);
     for (const TextField& field : textFields_) {
