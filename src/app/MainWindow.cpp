@@ -89,6 +89,7 @@ void MainWindow::buildMenu() {
     ItemName1->setObjectName("ItemName1");
     MonsterName1 = load->addAction(QStringLiteral("MonsterName"));
     MonsterName1->setObjectName("MonsterName1");
+    buildPageFileActions(load);
     QMenu* options = bar->addMenu(QStringLiteral("Options"));
     options->setObjectName("Options1");
     Keepcommentsandlayout1 = options->addAction(QStringLiteral("Keep comments and layout"));
@@ -290,6 +291,7 @@ void MainWindow::wireHandlers() {
             [this](bool checked) { MainWindowData::workspace.KeepLayout = checked; });
     connect(About1, &QAction::triggered, this, Guarded(*this, this, &MainWindow::showAbout));
     connect(Exit1, &QAction::triggered, this, &MainWindow::exitProgram);
+    wirePageFileActions();
 
     connect(spawnPage_, &SpawnPage::monsterNamesWanted, this, Guarded(*this, [this](bool& finished) {
                 monsterPage()->loadMonsterNames();

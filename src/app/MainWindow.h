@@ -14,6 +14,7 @@
 class QAction;
 class QFileDialog;
 class QLabel;
+class QMenu;
 class QTabWidget;
 class QTimer;
 
@@ -84,6 +85,16 @@ class MainWindow : private MainWindowData, public QMainWindow, public Shell {
     void buildMapPage(QWidget* sheet);
     void wireHandlers();
 
+    // The file the page in front loads and saves: "Load"'s last two actions
+    // (Ctrl+O, Ctrl+S) run its load and save as the page's buttons do.
+    enum class PageFile { None, InitMonster, GenMonster, Etc, InitItem };
+    PageFile pageFileInFront() const;
+    void buildPageFileActions(QMenu* load);
+    void wirePageFileActions();
+    void showPageFileActions();
+    void loadPageFile();
+    void savePageFile();
+
     // Each built on first use.
     MonsterPage* monsterPage();
     ItemPage* itemPage();
@@ -102,6 +113,8 @@ class MainWindow : private MainWindowData, public QMainWindow, public Shell {
 
     QAction* ItemName1 = nullptr;
     QAction* MonsterName1 = nullptr;
+    QAction* LoadPageFile1 = nullptr;
+    QAction* SavePageFile1 = nullptr;
     QAction* Keepcommentsandlayout1 = nullptr;
     QAction* About1 = nullptr;
     QAction* Exit1 = nullptr;
