@@ -37,7 +37,8 @@ void MainWindow::buildPageFileActions(QMenu* load) {
 
 void MainWindow::wirePageFileActions() {
     for (QTabWidget* pages : {PageControl1, PageControl2}) {
-        connect(pages, &QTabWidget::currentChanged, this, &MainWindow::showPageFileActions);
+        connect(pages, &QTabWidget::currentChanged, this,
+                Guarded(*this, this, &MainWindow::showPageFileActions));
     }
     connect(LoadPageFile1, &QAction::triggered, this, Guarded(*this, this, &MainWindow::loadPageFile));
     connect(SavePageFile1, &QAction::triggered, this, Guarded(*this, this, &MainWindow::savePageFile));

@@ -47,15 +47,21 @@ std::vector<std::string> texts(const std::vector<ItemListEntry>& entries) {
 }
 
 TEST(ItemList, RulesAAndB) {
-    Tables tables(
-        {{"1", "weapon", "bow", "archer"},
-         {"2", "weapon", "bow", "Knight"},
-         {"3", "weapon", "sword", "archer"},
-         {"4", "defense", "helmet", "all"},
-         {"5", "weapon", "sword", "Knight"},
-         {"6", "weapon", "bow", "archer"},
-         {"7", "defense", "helmet", "mage"}},
-        {{"1", "Bow"}, {"2", "Long Bow"}, {"3", "Sword"}, {"4", "Cap"}, {"5", "Blade"}, {"7", "Hood"}});
+    Tables tables({{"1", "weapon", "bow", "archer"},
+                   {"2", "weapon", "bow", "Knight"},
+                   {"3", "weapon", "sword", "archer"},
+                   {"4", "defense", "helmet", "all"},
+                   {"5", "weapon", "sword", "Knight"},
+                   {"6", "weapon", "bow", "archer"},
+                   {"7", "defense", "helmet", "mage"},
+                   {"8", "defense", "helmet", "KNIGHT"}},
+                  {{"1", "Bow"},
+                   {"2", "Long Bow"},
+                   {"3", "Sword"},
+                   {"4", "Cap"},
+                   {"5", "Blade"},
+                   {"7", "Hood"},
+                   {"8", "Helm"}});
     struct Case {
         const char* what;
         std::string classText;
@@ -69,14 +75,26 @@ TEST(ItemList, RulesAAndB) {
          "all",
          {"weapon", ItemField::Category},
          {"Bow", "Long Bow", "Sword", "Blade", "No name"}},
-        {"an all-class helmet meets both rules", "all", {"helmet", ItemField::Kind}, {"Cap", "Cap", "Hood"}},
-        {"Knight helmets", "Knight", {"helmet", ItemField::Kind}, {}},
+        {"an all-class helmet meets both rules",
+         "all",
+         {"helmet", ItemField::Kind},
+         {"Cap", "Cap", "Hood", "Helm"}},
+        {"a class word in capitals is the class", "Knight", {"helmet", ItemField::Kind}, {"Helm"}},
         {"no type chosen yet", "all", {""}, {}},
     };
     for (const Case& test : cases) {
         EXPECT_EQ(texts(BuildItemList(tables.items, tables.names, test.classText, test.filter)),
                   test.expected)
             << test.what;
+    }
+}
+
+TEST(ItemList, ClassWordsMatchWhateverTheCaseOfTheirAsciiLetters) {
+    EXPECT_EQ(ClassPosition("knight"), 1);
+    EXPECT_EQ(ClassPosition("ALL"), 3);
+    EXPECT_EQ(ClassPosition("Archer"), 0);
+    for (const char* other : {"knights", " knight", "", "m\xC3\xA1ge", "mag"}) {
+        EXPECT_EQ(ClassPosition(other), std::nullopt) << other;
     }
 }
 
