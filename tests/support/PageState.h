@@ -5,22 +5,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QWidget>
 
 #include <string>
 #include <vector>
 
-// Everything a page shows: each control's enabled state, each edit's and
-// label's and spin box's text, each box's tick, how many entries of each list are selected.
+// Each named control of a page: enabled or not, its text, its tick, or how many entries are selected.
 inline std::vector<std::string> PageState(const QWidget& page) {
     std::vector<std::string> state;
     for (const QWidget* widget : page.findChildren<QWidget*>()) {
-        // The parts Qt builds inside a control (a spin box's edit, a list's scroll bars) are shown by the
-        // control.
-        if (widget->objectName().isEmpty() || widget->objectName().startsWith("qt_")) {
+        const QString name = widget->objectName();
+        if (name.isEmpty() || name.startsWith("qt_")) { // the parts Qt builds inside a control
             continue;
         }
-        QString line = widget->objectName() + (widget->isEnabled() ? " on" : " off");
+        QString line = name + (widget->isEnabled() ? " on" : " off");
         if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
             line += " text " + edit->text();
         } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
