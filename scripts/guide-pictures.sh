@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake -S . -B build/guide -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/guide --target brennick brennick_probe sample_pictures
-BRENNICK_BINARY=$PWD/build/guide/bin/brennick \
-    BRENNICK_PROBE=$(find "$PWD/build/guide" -name 'libbrennick_probe.so' | head -n 1) \
+cmake --preset perf >/dev/null
+cmake --build --preset perf --target brennick brennick_probe sample_pictures
+BRENNICK_BINARY=$PWD/build/perf/bin/brennick \
+    BRENNICK_PROBE=$(find "$PWD/build/perf" -name 'libbrennick_probe.so' | head -n 1) \
     python3 scripts/guide_pictures.py "$PWD/docs/pictures"

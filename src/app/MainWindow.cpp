@@ -49,7 +49,7 @@ MainWindow::MainWindow() : MainWindow(QCoreApplication::applicationDirPath()) {}
 
 MainWindow::MainWindow(const QString& programFolder) : MainWindowData(programFolder) {
     setObjectName("Form1");
-    setWindowTitle(kApplicationTitle);
+    setWindowTitle(kApplicationTitle + QStringLiteral("[*]"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_QuitOnClose, true);
 
@@ -90,6 +90,7 @@ void MainWindow::buildMenu() {
     MonsterName1 = load->addAction(QStringLiteral("MonsterName"));
     MonsterName1->setObjectName("MonsterName1");
     buildPageFileActions(load);
+    buildUndoActions();
     QMenu* options = bar->addMenu(QStringLiteral("Options"));
     options->setObjectName("Options1");
     Keepcommentsandlayout1 = options->addAction(QStringLiteral("Keep comments and layout"));
@@ -281,8 +282,14 @@ AddPortalDialog* MainWindow::addPortalDialog() {
 void MainWindow::wireHandlers() {
     connect(Timer1, &QTimer::timeout, this, &MainWindow::clearStatus);
     for (QTabWidget* pages : {PageControl1, PageControl2}) {
-        connect(pages, &QTabWidget::currentChanged, this,
-                Guarded(*this, [this, pages](int index) { buildPageShown(pages->widget(index)); }));
+        connect(pages, &QTabWidget::currentChanged, this, Guarded(*this, [this, pages](int index) {
+                    buildPageShown(pages->widget(index));
+                    followPageInFront();
+                }));
+    }
+    followPageInFront();
+    for (FileHistory& history : MainWindowData::histories) {
+        connect(&history.stack(), &QUndoStack::cleanChanged, this, &MainWindow::showUnsavedChanges);
     }
     connect(ItemName1, &QAction::triggered, this, Guarded(*this, [this] { itemPage()->loadItemNames(); }));
     connect(MonsterName1, &QAction::triggered, this,
@@ -323,9 +330,4 @@ void MainWindow::showAbout() {
 
 void MainWindow::exitProgram() {
     close();
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    QCoreApplication::quit();
 }

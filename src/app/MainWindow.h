@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FileHistory.h"
 #include "common/Shell.h"
 #include "common/WriterLines.h"
 #include "maps/MapImageStore.h"
@@ -7,6 +8,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <optional>
@@ -17,6 +19,7 @@ class QLabel;
 class QMenu;
 class QTabWidget;
 class QTimer;
+class QUndoGroup;
 
 class AddPortalDialog;
 class AddSpawnDialog;
@@ -35,11 +38,18 @@ struct MainWindowData {
 
     Workspace workspace;
     MapImageStore mapImages;
+    // One per EditedTable, in its order.
+    std::array<FileHistory, 4> histories{
+        FileHistory(QStringLiteral("InitMonster.txt")), FileHistory(QStringLiteral("GenMonster.txt")),
+        FileHistory(QStringLiteral("Etc.txt")), FileHistory(QStringLiteral("InitItem.txt"))};
 };
 
 // The main window: pages, menu and status line. It owns the workspace, the
-// map pictures and the secondary windows, serves every page and window as
-// their shell, and wires what one of them asks of another.
+// map pictures, the history of each table and the secondary windows, serves
+// every page and window as their shell, and wires what one of them asks of
+// another. "Edit" > "Undo" and "Redo" act on the history of the page in front;
+// the title shows a "*" while a file it writes has unsaved changes, and
+// closing asks about those first.
 //
 // What the first window does not show is built after it was first painted
 // (buildRemainingParts), or earlier when it is first needed: the hidden
@@ -69,6 +79,8 @@ class MainWindow : private MainWindowData, public QMainWindow, public Shell {
     std::optional<QString> chooseFile(FileDialog dialog, const DialogSettings& settings = {}) override;
     WriterLines& lines() override;
     void SaveFile(const QString& path, const std::string& bytes) override;
+    SaveChoice AskToSave(const QString& question, QWidget* over = nullptr) override;
+    FileHistory& history(EditedTable table) override;
 
     void clearStatus();
     void showAbout();
@@ -76,14 +88,23 @@ class MainWindow : private MainWindowData, public QMainWindow, public Shell {
 
   protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildStatusLine();
     void buildMenu();
+    // The "Edit" menu, made on first use.
+    QMenu* editMenu();
+    void buildUndoActions();
     void buildPages();
     void buildMapPage(QWidget* sheet);
     void wireHandlers();
+    // The history Undo and Redo act on follows the page in front.
+    void followPageInFront();
+    void showUnsavedChanges();
+    // Each written file's unsaved changes saved or dropped; false keeps the program open.
+    bool mayClose();
 
     // The file the page in front loads and saves: "Load"'s last two actions
     // (Ctrl+O, Ctrl+S) run its load and save as the page's buttons do.
@@ -113,6 +134,10 @@ class MainWindow : private MainWindowData, public QMainWindow, public Shell {
 
     QAction* ItemName1 = nullptr;
     QAction* MonsterName1 = nullptr;
+    QMenu* Edit1 = nullptr;
+    QAction* Undo1 = nullptr;
+    QAction* Redo1 = nullptr;
+    QUndoGroup* undoGroup_ = nullptr;
     QAction* LoadPageFile1 = nullptr;
     QAction* SavePageFile1 = nullptr;
     QAction* Keepcommentsandlayout1 = nullptr;

@@ -33,7 +33,7 @@ TEST_F(ShellTest, StartsOnTheMapPageWithHiddenTabs) {
     EXPECT_EQ(shown, (QStringList{"Item", "Monster", "Map", "Portals", "Monsters"}));
     EXPECT_EQ(hidden, (QStringList{"Character", "Shop", "Skill", "Misc", "Quest", "dodatkow", "NPC"}));
     EXPECT_EQ(form1->statusText(), "");
-    EXPECT_EQ(form1->windowTitle(), "Brennick v1.14a");
+    EXPECT_EQ(form1->windowTitle(), "Brennick v1.14a[*]");
     EXPECT_EQ(form1->pos(), QPoint(177, 135));
     EXPECT_EQ(form1->width(), 641);
 }
@@ -77,18 +77,19 @@ TEST_F(ShellTest, AboutShowsTitleEmptyLineAndCredits) {
     EXPECT_EQ(lines[1], "");
 }
 
-TEST_F(ShellTest, MenuHoldsLoadOptionsAboutExit) {
+TEST_F(ShellTest, MenuHoldsLoadEditOptionsAboutExit) {
     auto* bar = control<QMenuBar>("MainMenu1");
     QStringList items;
     for (QAction* action : bar->actions()) {
         items << action->text();
     }
-    EXPECT_EQ(items, (QStringList{"Load", "Options", "About", "Exit"}));
+    EXPECT_EQ(items, (QStringList{"Load", "Edit", "Options", "About", "Exit"}));
     const auto* keep = form1->findChild<QAction*>("Keepcommentsandlayout1");
     ASSERT_NE(keep, nullptr);
     EXPECT_TRUE(keep->isCheckable() && !keep->isChecked());
     EXPECT_NE(form1->findChild<QAction*>("ItemName1"), nullptr);
     EXPECT_NE(form1->findChild<QAction*>("MonsterName1"), nullptr);
+    EXPECT_NE(form1->findChild<QMenu*>("Edit1"), nullptr);
 }
 
 TEST_F(ShellTest, BoxesHaveTheirCaptionsAndAnswers) {

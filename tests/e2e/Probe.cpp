@@ -82,6 +82,11 @@ QString textOf(QWidget* widget) {
     return widget->windowTitle();
 }
 
+// The title as the window's frame shows it: "[*]" is a "*" while the window is modified.
+QString shownTitle(const QWidget* window) {
+    return QString(window->windowTitle()).replace("[*]", window->isWindowModified() ? "*" : "");
+}
+
 QJsonObject describe(QWidget* widget) {
     QJsonObject result = rectOf(widget, widget->rect());
     result["found"] = true;
@@ -90,7 +95,7 @@ QJsonObject describe(QWidget* widget) {
     result["visible"] = widget->isVisible();
     result["enabled"] = widget->isEnabled();
     result["text"] = textOf(widget);
-    result["title"] = widget->window()->windowTitle();
+    result["title"] = shownTitle(widget->window());
     result["window"] = QString::number(widget->window()->winId());
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         result["checked"] = button->isChecked();

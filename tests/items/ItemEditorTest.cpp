@@ -50,14 +50,14 @@ struct FieldChange {
     bool operator==(const FieldChange&) const = default;
 };
 
-TEST(ItemEditor, EveryChangeOfTheShownItemIsOneFieldEditThatIsTakenBackExactly) {
+TEST(ItemEditor, EveryChangeOfTheShownItemIsOneChangeThatIsTakenBackExactly) {
     Items tables;
     ASSERT_EQ(tables.editor.PickEntry(0), 0u);
     const ItemRow asLoaded = tables.items[0];
     struct Step {
         const char* what;
         std::function<void(ItemEditor&)> change;
-        std::vector<FieldChange> expected; // one change each
+        std::vector<FieldChange> expected; // the edits of one change
     };
     const std::vector<Step> steps{
         {"an edit", [](ItemEditor& e) { e.EditField(ItemField::Sell, "30"); }, {{ItemField::Sell, "", "30"}}},
@@ -76,14 +76,15 @@ TEST(ItemEditor, EveryChangeOfTheShownItemIsOneFieldEditThatIsTakenBackExactly) 
     for (const Step& step : steps) {
         const std::size_t before = tables.history.size();
         step.change(tables.editor);
+        ASSERT_LE(tables.history.size() - before, 1u) << step.what;
         std::vector<FieldChange> made;
         for (std::size_t i = before; i < tables.history.size(); ++i) {
             const ItemEditor::Change& change = tables.history[i];
             EXPECT_EQ(change.kind, ChangeKind::FieldEdit) << step.what;
-            ASSERT_EQ(change.edits.size(), 1u) << step.what;
-            EXPECT_EQ(change.edits[0].position, 0u) << step.what;
-            made.push_back({static_cast<ItemField>(change.edits[0].field), change.edits[0].before,
-                            change.edits[0].after});
+            for (const auto& edit : change.edits) {
+                EXPECT_EQ(edit.position, 0u) << step.what;
+                made.push_back({static_cast<ItemField>(edit.field), edit.before, edit.after});
+            }
         }
         EXPECT_EQ(made, step.expected) << step.what;
     }

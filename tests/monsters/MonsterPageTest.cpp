@@ -2,6 +2,7 @@
 #include "support/PageState.h"
 #include "support/ShellFixture.h"
 
+#include "common/FileHistory.h"
 #include "common/RadioGroup.h"
 #include "common/SpinEdit.h"
 #include "monsters/MonsterPage.h"
@@ -94,6 +95,40 @@ TEST_F(MonsterPageTest, CancelledOrFailedLoadKeepsTheTable) {
     page().loadMonsterNames();
     EXPECT_EQ(shell.statusText(), "Monsters Name NOT Loaded!");
     EXPECT_TRUE(workspace->NamesLoaded);
+}
+
+TEST_F(MonsterPageTest, LoadOverUnsavedChangesAsksFirstAndCancelKeepsThem) {
+    const struct {
+        SaveChoice answer;
+        bool saveChosen; // after "Save": the save dialog chooses a file
+        bool loads;
+    } cases[] = {{SaveChoice::Cancel, false, false},
+                 {SaveChoice::Discard, false, true},
+                 {SaveChoice::Save, false, false},
+                 {SaveChoice::Save, true, true}};
+    loadSample(true);
+    const FileHistory& history = shell.history(EditedTable::InitMonster);
+    for (const auto& c : cases) {
+        select(0);
+        control<QLineEdit>("LabeledEdit46")->setText("99");
+        ASSERT_TRUE(history.HasUnsavedChanges());
+        const std::size_t dialogs = shell.fileDialogs().size();
+        shell.answerSave(c.answer);
+        if (c.answer == SaveChoice::Save) {
+            c.saveChosen ? shell.answerFile(scratchFile("saved.txt")) : shell.cancelFile();
+        }
+        if (c.loads) {
+            shell.answerFile(sample("InitMonster.txt"));
+        }
+        page().loadInitMonster();
+        EXPECT_EQ(shell.messages().last(), "Confirm: Save changes to InitMonster.txt?");
+        EXPECT_EQ(shell.fileDialogs().size() - dialogs,
+                  (c.answer == SaveChoice::Save) + std::size_t{c.loads});
+        EXPECT_EQ(RecordAt(table(), 0)[Slot::Level] == "99", !c.loads);
+        EXPECT_EQ(history.HasUnsavedChanges(), !c.loads);
+        EXPECT_EQ(QFile::exists(scratchFile("saved.txt")), c.saveChosen);
+        ASSERT_EQ(shell.pendingAnswers(), 0);
+    }
 }
 
 TEST_F(MonsterPageTest, SelectionShowsTheRecordAndWritesNothing) {

@@ -23,6 +23,10 @@ void FakeShell::answerConfirm(bool yes) {
     confirms_.push_back(yes);
 }
 
+void FakeShell::answerSave(SaveChoice choice) {
+    saveChoices_.push_back(choice);
+}
+
 void FakeShell::PostStatus(const QString& text) {
     status_ = text;
     statusPosts_ << text;
@@ -37,6 +41,17 @@ bool FakeShell::Confirm(const QString& question, QWidget*) {
     const bool yes = confirms_.front();
     confirms_.pop_front();
     return yes;
+}
+
+SaveChoice FakeShell::AskToSave(const QString& question, QWidget*) {
+    messages_ << "Confirm: " + question;
+    if (saveChoices_.empty()) {
+        ++unanswered_;
+        return SaveChoice::Cancel;
+    }
+    const SaveChoice choice = saveChoices_.front();
+    saveChoices_.pop_front();
+    return choice;
 }
 
 void FakeShell::Information(const QString& text, QWidget*) {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "common/FileHistory.h"
 #include "common/Shell.h"
 #include "common/WriterLines.h"
 
 #include <QPlainTextEdit>
 #include <QStringList>
+
+#include <array>
 
 #include <deque>
 #include <functional>
@@ -27,14 +30,18 @@ class FakeShell : public Shell {
     void cancelFile();
     // The next confirmation is answered "&Yes" (true) or "&No".
     void answerConfirm(bool yes);
+    // The next "Save changes to <file name>?" is answered `choice`.
+    void answerSave(SaveChoice choice);
 
     // "caption: text" of every box, in order.
     const QStringList& messages() const { return messages_; }
     // Every status message posted, in order.
     const QStringList& statusPosts() const { return statusPosts_; }
     const std::vector<FileDialogUse>& fileDialogs() const { return fileDialogs_; }
-    int pendingAnswers() const { return static_cast<int>(files_.size() + confirms_.size()); }
-    // Dialogs and questions met while no answer was queued (cancelled, answered "&No").
+    int pendingAnswers() const {
+        return static_cast<int>(files_.size() + confirms_.size() + saveChoices_.size());
+    }
+    // Dialogs and questions met while no answer was queued (cancelled, answered "&No", "Cancel").
     int unanswered() const { return unanswered_; }
 
     void PostStatus(const QString& text) override;
@@ -43,6 +50,7 @@ class FakeShell : public Shell {
     void Information(const QString& text, QWidget* over = nullptr) override;
     void Warning(const QString& text, QWidget* over = nullptr) override;
     void ErrorMessage(const QString& text, QWidget* over = nullptr) override;
+    SaveChoice AskToSave(const QString& question, QWidget* over = nullptr) override;
     void ShowFailure(const QString& message) override;
     std::optional<QString> chooseFile(FileDialog dialog, const DialogSettings& settings = {}) override;
     WriterLines& lines() override { return lines_; }
@@ -54,10 +62,12 @@ class FakeShell : public Shell {
     void FailSavesWith(int error) { saveFailure_ = error; }
 
     QPlainTextEdit& memo() { return memo_; }
+    FileHistory& history(EditedTable table) override { return histories_[static_cast<std::size_t>(table)]; }
 
   private:
     std::deque<std::function<std::optional<QString>()>> files_;
     std::deque<bool> confirms_;
+    std::deque<SaveChoice> saveChoices_;
     QString status_;
     QStringList statusPosts_;
     QStringList messages_;
@@ -66,4 +76,7 @@ class FakeShell : public Shell {
     int saveFailure_ = 0;
     QPlainTextEdit memo_;
     WriterLines lines_{&memo_};
+    std::array<FileHistory, 4> histories_{
+        FileHistory(QStringLiteral("InitMonster.txt")), FileHistory(QStringLiteral("GenMonster.txt")),
+        FileHistory(QStringLiteral("Etc.txt")), FileHistory(QStringLiteral("InitItem.txt"))};
 };

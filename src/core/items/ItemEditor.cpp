@@ -115,10 +115,13 @@ bool ItemEditor::SetCannotBuy(bool cannotBuy) {
     const std::size_t row = *ShownRow();
     const ItemRow& item = std::as_const(table())[row];
     const std::string price = item[ItemField::Buy];
-    if (cannotBuy) {
-        Commit(FieldChange(row, fieldNumber(ItemField::SavedPrice), price));
-    }
     const std::string newPrice = cannotBuy ? "0" : item[ItemField::SavedPrice];
-    Commit(FieldChange(row, fieldNumber(ItemField::Buy), newPrice));
+    Change change;
+    if (cannotBuy) {
+        change = FieldChange(row, fieldNumber(ItemField::SavedPrice), price);
+    }
+    const Change buy = FieldChange(row, fieldNumber(ItemField::Buy), newPrice);
+    change.edits.insert(change.edits.end(), buy.edits.begin(), buy.edits.end());
+    Commit(std::move(change));
     return newPrice != price;
 }

@@ -79,8 +79,8 @@ class ItemEditor : public TableEditor<ItemRow> {
     void SetFlag(ItemField field, bool ticked);
     void SetClass(int position);
     // "Can't buy" ticked keeps the buying price in the saved price field and
-    // sets the price to "0"; unticked, it takes the saved price back. Each
-    // field set is a change of its own. Returns whether the price changed.
+    // sets the price to "0"; unticked, it takes the saved price back. Both
+    // fields set are one change. Returns whether the price changed.
     bool SetCannotBuy(bool cannotBuy);
 
   private:

@@ -25,6 +25,21 @@ bool Confirm(QWidget* parent, const QString& text) {
     return box.clickedButton() == yes;
 }
 
+SaveChoice AskToSave(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton, parent);
+    box.setObjectName("MessageBox");
+    QPushButton* save = box.addButton(QStringLiteral("Save"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) {
+        return SaveChoice::Save;
+    }
+    return box.clickedButton() == discard ? SaveChoice::Discard : SaveChoice::Cancel;
+}
+
 void Information(QWidget* parent, const QString& text) {
     showOk(parent, QMessageBox::Information, QStringLiteral("Information"), text);
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+class FileHistory;
 class WriterLines;
 class QWidget;
 
@@ -20,6 +21,13 @@ enum class FileDialog {
     OpenItemsName, // item names
 };
 
+// The tables whose changes can be taken back, each with a history of its own:
+// those of the three files the editor writes, and the items.
+enum class EditedTable { InitMonster, GenMonster, Etc, Items };
+
+// The answer to "Save changes to <file name>?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 // What a user of a shared dialog sets before showing it; the dialog keeps it
 // for later uses. A part left unset stays as the dialog has it.
 struct DialogSettings {
@@ -29,7 +37,8 @@ struct DialogSettings {
 };
 
 // What the pages and secondary windows need of the main window: the status
-// message, the message boxes, the file dialogs and the writers' line buffer.
+// message, the message boxes, the file dialogs, the writers' line buffer and
+// the history of each table.
 // A box stands over `over`, or over the main window when that is null.
 class Shell {
   public:
@@ -44,6 +53,8 @@ class Shell {
     virtual void Information(const QString& text, QWidget* over = nullptr) = 0;
     virtual void Warning(const QString& text, QWidget* over = nullptr) = 0;
     virtual void ErrorMessage(const QString& text, QWidget* over = nullptr) = 0;
+    // "Confirm" box with "Save", "Discard" and "Cancel".
+    virtual SaveChoice AskToSave(const QString& question, QWidget* over = nullptr) = 0;
     // The box of a failed handler, captioned with the application title.
     virtual void ShowFailure(const QString& message) = 0;
 
@@ -55,4 +66,7 @@ class Shell {
     // Replaces the file at `path` with `bytes` in one step: a save that fails
     // leaves the earlier file as it was and throws InOutError.
     virtual void SaveFile(const QString& path, const std::string& bytes) = 0;
+
+    // The changes of the table that can be taken back, for the whole run.
+    virtual FileHistory& history(EditedTable table) = 0;
 };

@@ -1,11 +1,14 @@
 #include "items/ItemPage.h"
 
+#include "common/ChangeNames.h"
 #include "common/ComboPicks.h"
 #include "common/ControlBuilders.h"
+#include "common/FileHistory.h"
 #include "common/GuardedHandler.h"
 #include "common/LoadWarnings.h"
 #include "common/RadioGroup.h"
 #include "common/Shell.h"
+#include "common/TableChangeCommand.h"
 #include "common/TextCodec.h"
 #include "common/TypingLimit.h"
 #include "workspace/Workspace.h"
@@ -39,7 +42,8 @@ void setTextQuietly(QLineEdit* edit, const QString& text) {
 ItemPage::ItemPage(Shell& shell, Workspace& workspace, QWidget* sheet)
     : QObject(sheet), shell_(shell), editor_(workspace.items, workspace.itemNames,
                                              {workspace.itemText, workspace.itemNameText,
-                                              workspace.InitItemLoaded, workspace.ItemNamesLoaded}) {
+                                              workspace.InitItemLoaded, workspace.ItemNamesLoaded}),
+      history_(shell.history(EditedTable::Items)) {
     buildLists(sheet);
     buildSummary(sheet);
     buildParameters(sheet);
@@ -49,22 +53,29 @@ ItemPage::ItemPage(Shell& shell, Workspace& workspace, QWidget* sheet)
     connect(load, &QPushButton::clicked, this, Guarded(shell_, this, &ItemPage::loadInitItem));
 
     connectEdits();
-    connect(cannotBuyBox, &QCheckBox::toggled, this, Guarded(shell_, this, &ItemPage::toggleCannotBuy));
     editor_.OnChanged([this](const ItemEditor::Change& change) { showChange(change); });
+    KeepHistory(shell_, editor_, history_.stack(),
+                [this](const ItemEditor::Change&) { return FieldEditName(changing_, title->text()); });
     resetDetailGroups();
 }
 
 void ItemPage::connectEdits() {
+    const auto edit = [this](QWidget* control, auto change) {
+        return Guarded(shell_, EditThrough(changing_, control, std::move(change)));
+    };
     for (const BoundEdit& bound : edits_) {
         connect(
             bound.edit, &QLineEdit::textChanged, this,
-            Guarded(shell_, [this, field = bound.field](const QString& text) { editField(field, text); }));
+            edit(bound.edit, [this, field = bound.field](const QString& text) { editField(field, text); }));
     }
     for (const BoundCheck& bound : flags_) {
         connect(bound.box, &QCheckBox::toggled, this,
-                Guarded(shell_, [this, field = bound.field](bool ticked) { toggleFlag(field, ticked); }));
+                edit(bound.box, [this, field = bound.field](bool ticked) { toggleFlag(field, ticked); }));
     }
-    connect(classChoice, &RadioGroup::itemIndexChanged, this, Guarded(shell_, this, &ItemPage::setItemClass));
+    connect(classChoice, &RadioGroup::itemIndexChanged, this,
+            edit(classChoice, [this](int choice) { setItemClass(choice); }));
+    connect(cannotBuyBox, &QCheckBox::toggled, this,
+            edit(cannotBuyBox, [this](bool ticked) { toggleCannotBuy(ticked); }));
 }
 
 void ItemPage::buildLists(QWidget* sheet) {
@@ -245,6 +256,7 @@ void ItemPage::loadInitItem() {
         return;
     }
     const ItemFileLoad load = editor_.LoadInitItem(PathBytes(*path));
+    history_.Loaded(*path);
     emit initItemRead(load.lastRow);
     shell_.PostStatus(QStringLiteral("InitItem Loaded!"));
     if (editor_.NamesWanted() && shell_.Confirm(QStringLiteral("Do you want to load Items Name?"))) {
@@ -375,15 +387,19 @@ void ItemPage::showValues(const ItemRow& item, const QString& itemTitle) {
         showField(bound.field, item[bound.field]);
     }
     showField(ItemField::Class, item[ItemField::Class]);
+    showCannotBuy(item);
+    title->setText(itemTitle);
+    idValue->setText(ToQ(item[ItemField::NameNumber], editor_.itemText()));
+    indexValue->setText(ToQ(item[ItemField::Index], editor_.itemText()));
+}
+
+void ItemPage::showCannotBuy(const ItemRow& item) {
     const bool cannotBuy = item[ItemField::Buy] == "0";
     {
         const QSignalBlocker blocker(cannotBuyBox);
         cannotBuyBox->setChecked(cannotBuy);
     }
     buyEdit->setEnabled(!cannotBuy);
-    title->setText(itemTitle);
-    idValue->setText(ToQ(item[ItemField::NameNumber], editor_.itemText()));
-    indexValue->setText(ToQ(item[ItemField::Index], editor_.itemText()));
 }
 
 void ItemPage::showField(ItemField field, const std::string& value) {
@@ -410,6 +426,11 @@ void ItemPage::showChange(const ItemEditor::Change& change) {
         if (edit.position == shown) {
             const auto field = static_cast<ItemField>(edit.field);
             showField(field, editor_.item(edit.position)[field]);
+            // A price taken back or made again shows "Can't buy" as a click on the item would;
+            // while the price is typed, the field stays open.
+            if (field == ItemField::Buy && changing_ == nullptr) {
+                showCannotBuy(editor_.item(edit.position));
+            }
         }
     }
 }

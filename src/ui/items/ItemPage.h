@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class FileHistory;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -25,7 +26,8 @@ struct Workspace;
 // The "Item" page: a view of its ItemEditor. It loads InitItem.txt and the
 // item names, lists the items of a class and type, shows the chosen one and
 // hands every change of a control to the editor, which stores it into the
-// item's row at once; what the editor changes, the page shows.
+// item's row at once; what the editor changes, the page shows. Its changes
+// are steps of the item history, which a load of InitItem.txt starts anew.
 class ItemPage : public QObject {
     Q_OBJECT
 
@@ -95,6 +97,7 @@ class ItemPage : public QObject {
     void fillItem(const ItemRow& item, const QString& itemTitle);
     // The item's values and title in the fields, without enabling them.
     void showValues(const ItemRow& item, const QString& itemTitle);
+    void showCannotBuy(const ItemRow& item);
     void showField(ItemField field, const std::string& value);
     void showChange(const ItemEditor::Change& change);
     // Whether a change can go to the shown item; when no entry is chosen, the operator is told.
@@ -102,6 +105,9 @@ class ItemPage : public QObject {
 
     Shell& shell_;
     ItemEditor editor_;
+    FileHistory& history_;
+    // The control whose change is being handed to the editor.
+    QWidget* changing_ = nullptr;
 
     QComboBox* classList = nullptr;
     QComboBox* typeList = nullptr;

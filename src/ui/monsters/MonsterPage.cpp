@@ -1,12 +1,16 @@
 #include "monsters/MonsterPage.h"
 
+#include "common/ChangeNames.h"
+#include "common/FileHistory.h"
 #include "common/GuardedHandler.h"
 #include "common/ListClicks.h"
 #include "common/LoadWarnings.h"
 #include "common/RadioGroup.h"
 #include "common/Shell.h"
 #include "common/SpinEdit.h"
+#include "common/TableChangeCommand.h"
 #include "common/TextCodec.h"
+#include "common/UnsavedChanges.h"
 #include "common/WriterLines.h"
 #include "workspace/Workspace.h"
 
@@ -56,10 +60,13 @@ void showButton(RadioGroup* group, int button) {
 MonsterPage::MonsterPage(Shell& shell, Workspace& workspace, QWidget* sheet)
     : QObject(sheet), shell_(shell), workspace_(workspace),
       editor_(workspace.monsters, {workspace.monsterNames, workspace.initMonsterRead, workspace.monsterText,
-                                   workspace.monsterNameText, workspace.NamesLoaded}) {
+                                   workspace.monsterNameText, workspace.NamesLoaded}),
+      history_(shell.history(EditedTable::InitMonster)) {
     buildControls(sheet);
     connectHandlers();
     editor_.OnChanged([this](const MonsterEditor::Change& change) { showChange(change); });
+    KeepHistory(shell_, editor_, history_.stack(),
+                [this](const MonsterEditor::Change& change) { return changeName(change); });
 }
 
 void MonsterPage::connectHandlers() {
@@ -72,29 +79,34 @@ void MonsterPage::connectHandlers() {
     connect(new ListClicks(monsterList), &ListClicks::clicked, this,
             Guarded(shell_, this, &MonsterPage::showSelectedMonster));
 
+    const auto edit = [this](QWidget* control, auto change) {
+        return Guarded(shell_, EditThrough(changing_, control, std::move(change)));
+    };
     connect(availableBox, &QCheckBox::toggled, this,
-            Guarded(shell_, [this](bool ticked) { editor_.SetAvailable(ticked); }));
+            edit(availableBox, [this](bool ticked) { editor_.SetAvailable(ticked); }));
     connect(rangeAttackBox, &QCheckBox::toggled, this,
-            Guarded(shell_, [this](bool ticked) { editor_.SetRangeAttack(ticked); }));
+            edit(rangeAttackBox, [this](bool ticked) { editor_.SetRangeAttack(ticked); }));
     connect(raceGroup, &RadioGroup::itemIndexChanged, this,
-            Guarded(shell_, [this](int button) { editor_.SetRace(button); }));
+            edit(raceGroup, [this](int button) { editor_.SetRace(button); }));
     connect(aggressiveGroup, &RadioGroup::itemIndexChanged, this,
-            Guarded(shell_, [this](int button) { editor_.SetAggressive(button); }));
+            edit(aggressiveGroup, [this](int button) { editor_.SetAggressive(button); }));
     for (const TextField& field : textFields_) {
         connect(field.edit, &QLineEdit::textChanged, this,
-                Guarded(shell_, [this, slot = field.slot](const QString& text) {
+                edit(field.edit, [this, slot = field.slot](const QString& text) {
                     editor_.SetField(slot, FromQ(text, editor_.MonsterText()));
                 }));
     }
     for (const NumberField& field : itemGroupFields_) {
         connect(field.spin, &QSpinBox::valueChanged, this,
-                Guarded(shell_, [this, slot = field.slot](int value) { editor_.SetNumber(slot, value); }));
+                edit(field.spin, [this, slot = field.slot](int value) { editor_.SetNumber(slot, value); }));
     }
 }
 
 void MonsterPage::loadInitMonster() {
-    loadFile(FileDialog::OpenDialog1, &MonsterEditor::LoadInitMonster, QStringLiteral("InitMonster Loaded!"),
-             QStringLiteral("InitMonster NOT Loaded!"));
+    if (MayDropChanges(shell_, history_, [this] { return saveInitMonster(); })) {
+        loadFile(FileDialog::OpenDialog1, &MonsterEditor::LoadInitMonster,
+                 QStringLiteral("InitMonster Loaded!"), QStringLiteral("InitMonster NOT Loaded!"), &history_);
+    }
 }
 
 void MonsterPage::loadMonsterNames() {
@@ -102,14 +114,17 @@ void MonsterPage::loadMonsterNames() {
              QStringLiteral("Monsters Name Loaded!"), QStringLiteral("Monsters Name NOT Loaded!"));
 }
 
-void MonsterPage::loadFile(FileDialog dialog, FileRead read, const QString& loaded,
-                           const QString& notLoaded) {
+void MonsterPage::loadFile(FileDialog dialog, FileRead read, const QString& loaded, const QString& notLoaded,
+                           FileHistory* replaced) {
     const std::optional<QString> path = shell_.chooseFile(dialog);
     if (!path) {
         shell_.PostStatus(notLoaded);
         return;
     }
     const MonsterFileRead result = (editor_.*read)(PathBytes(*path));
+    if (replaced != nullptr) {
+        replaced->Loaded(*path);
+    }
     showMonster();
     WarnLoadNotes(shell_, *path, result.notes);
     shell_.PostStatus(loaded);
@@ -211,6 +226,13 @@ void MonsterPage::showChange(const MonsterEditor::Change& change) {
     }
 }
 
+QString MonsterPage::changeName(const MonsterEditor::Change& change) const {
+    if (change.kind == ChangeKind::ExperienceChange) {
+        return QStringLiteral("Experience change for all monsters");
+    }
+    return FieldEditName(changing_, ToQ(editor_.Title(), editor_.NameText()));
+}
+
 ExpOperation MonsterPage::chosenOperation() const {
     constexpr ExpOperation kOperations[] = {ExpOperation::Add, ExpOperation::Subtract, ExpOperation::Multiply,
                                             ExpOperation::Divide};
@@ -227,15 +249,15 @@ void MonsterPage::changeExperienceForAll() {
     shell_.PostStatus(QStringLiteral("EXP changed for ALL Monsters!"));
 }
 
-void MonsterPage::saveInitMonster() {
+bool MonsterPage::saveInitMonster() {
     if (editor_.SavesKeepingLayout(workspace_.KeepLayout)) {
-        saveToChosenFile([this] { return editor_.LayoutKeepingSave(); });
-        return;
+        return saveToChosenFile([this] { return editor_.LayoutKeepingSave(); });
     }
     fillWriterLines();
     WriterLines& lines = shell_.lines();
-    saveToChosenFile([&lines] { return lines.Text(); });
+    const bool saved = saveToChosenFile([&lines] { return lines.Text(); });
     lines.Clear();
+    return saved;
 }
 
 // The lines of the regenerating save go through the writers' line buffer,
@@ -256,9 +278,13 @@ void MonsterPage::fillWriterLines() {
     savingLabel->hide();
 }
 
-void MonsterPage::saveToChosenFile(const std::function<std::string()>& bytes) {
-    if (const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog1)) {
-        shell_.SaveFile(*path, bytes());
-        shell_.PostStatus(QStringLiteral("InitMonster saved! in: ") + *path);
+bool MonsterPage::saveToChosenFile(const std::function<std::string()>& bytes) {
+    const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog1);
+    if (!path) {
+        return false;
     }
+    shell_.SaveFile(*path, bytes());
+    history_.Saved(*path);
+    shell_.PostStatus(QStringLiteral("InitMonster saved! in: ") + *path);
+    return true;
 }

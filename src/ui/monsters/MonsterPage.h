@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class FileHistory;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -29,14 +30,16 @@ enum class FileDialog;
 // The "Monster" page: the monster list, the fields of the selected monster,
 // the global experience change, and loading and saving InitMonster.txt and
 // the monster names. It shows what its MonsterEditor holds, hands every edit
-// to it, and shows again what a change of the selected monster changed.
+// to it, and shows again what a change of the selected monster changed. Its
+// changes are steps of the InitMonster history.
 class MonsterPage : public QObject {
     Q_OBJECT
 
   public:
     MonsterPage(Shell& shell, Workspace& workspace, QWidget* sheet);
 
-    // "Load InitMonster", then the names or the list as the load asks.
+    // "Load InitMonster", then the names or the list as the load asks; the
+    // unsaved changes of the table are saved or dropped first.
     void loadInitMonster();
     // "Load" > "MonsterName", also asked for after a monster or spawn load.
     void loadMonsterNames();
@@ -46,8 +49,8 @@ class MonsterPage : public QObject {
     void showSelectedMonster();
     // "Change" of "Global Exp Change".
     void changeExperienceForAll();
-    // "Save InitMonster".
-    void saveInitMonster();
+    // "Save InitMonster"; false when its dialog was cancelled.
+    bool saveInitMonster();
 
   private:
     struct TextField {
@@ -79,7 +82,9 @@ class MonsterPage : public QObject {
                        int labelWidth);
     void connectHandlers();
 
-    void loadFile(FileDialog dialog, FileRead read, const QString& loaded, const QString& notLoaded);
+    // A successful read of a file that replaces the monsters starts `replaced` anew.
+    void loadFile(FileDialog dialog, FileRead read, const QString& loaded, const QString& notLoaded,
+                  FileHistory* replaced = nullptr);
     void showMonsterList();
     // The fields of the selected monster; empty, as at start-up, while none is selected.
     void showMonster();
@@ -87,13 +92,17 @@ class MonsterPage : public QObject {
     void showField(const NumberField& field);
     void showSlot(MonsterSlot slot);
     void showChange(const MonsterEditor::Change& change);
+    QString changeName(const MonsterEditor::Change& change) const;
     ExpOperation chosenOperation() const;
     void fillWriterLines();
-    void saveToChosenFile(const std::function<std::string()>& bytes);
+    bool saveToChosenFile(const std::function<std::string()>& bytes);
 
     Shell& shell_;
     Workspace& workspace_;
     MonsterEditor editor_;
+    FileHistory& history_;
+    // The control whose change is being handed to the editor.
+    QWidget* changing_ = nullptr;
 
     QListWidget* monsterList = nullptr;
     QLabel* titleLabel = nullptr;

@@ -1,11 +1,14 @@
 #include "portals/PortalPage.h"
 
 #include "common/ControlBuilders.h"
+#include "common/FileHistory.h"
 #include "common/GuardedHandler.h"
 #include "common/ListClicks.h"
 #include "common/LoadWarnings.h"
 #include "common/Shell.h"
+#include "common/TableChangeCommand.h"
 #include "common/TextCodec.h"
+#include "common/UnsavedChanges.h"
 #include "common/WriterLines.h"
 #include "workspace/Workspace.h"
 
@@ -19,12 +22,27 @@ namespace {
 constexpr int kLeft = 2;
 constexpr int kListWidth = 377;
 constexpr int kButtonHeight = 24;
+
+// The value a portal that `change` adds has in `field`: a portal filling a
+// gap of the table is made of field edits.
+std::string addedValue(const PortalEditor::Change& change, PortalField field) {
+    if (!change.appended.empty()) {
+        return change.appended.front()[field];
+    }
+    for (const auto& edit : change.edits) {
+        if (edit.field == FieldIndex(field)) {
+            return edit.after;
+        }
+    }
+    return {};
+}
 } // namespace
 
 PortalPage::PortalPage(Shell& shell, Workspace& workspace, QWidget* sheet)
     : QObject(sheet), shell_(shell), workspace_(workspace),
       editor_({workspace.portals, workspace.gotos, workspace.otherEtcRecords, workspace.etcRead,
-               workspace.etcText}) {
+               workspace.etcText}),
+      history_(shell.history(EditedTable::Etc)) {
     portalList_ = new QListWidget(sheet);
     portalList_->setObjectName("ListBox5");
     portalList_->setGeometry(kLeft, 2, kListWidth, 153);
@@ -52,9 +70,17 @@ PortalPage::PortalPage(Shell& shell, Workspace& workspace, QWidget* sheet)
     connect(addButton, &QPushButton::clicked, this, Guarded(shell_, this, &PortalPage::openAddPortalDialog));
     connect(saveButton, &QPushButton::clicked, this, Guarded(shell_, this, &PortalPage::saveEtc));
     editor_.OnChanged([this](const PortalEditor::Change&) { listPortals(); });
+    KeepHistory(shell_, editor_, history_.stack(), [this](const PortalEditor::Change& change) {
+        return QStringLiteral("Add portal, from map %1 to map %2")
+            .arg(ToQ(addedValue(change, PortalField::FromMap), editor_.encoding()),
+                 ToQ(addedValue(change, PortalField::ToMap), editor_.encoding()));
+    });
 }
 
 void PortalPage::loadEtc() {
+    if (!MayDropChanges(shell_, history_, [this] { return saveEtc(); })) {
+        return;
+    }
     // OpenDialog3 is shared with the GenMonster reader: only the filter is
     // ours, the title stays whatever was set last.
     const std::optional<QString> path = shell_.chooseFile(
@@ -63,6 +89,7 @@ void PortalPage::loadEtc() {
         return;
     }
     const EtcLoad load = editor_.loadEtc(PathBytes(*path));
+    history_.Loaded(*path);
     listPortals();
     shell_.PostStatus(QStringLiteral("Etc.txt loaded!"));
     WarnLoadNotes(shell_, *path, load.notes);
@@ -92,7 +119,7 @@ void PortalPage::openAddPortalDialog() {
     emit addPortalWanted();
 }
 
-void PortalPage::saveEtc() {
+bool PortalPage::saveEtc() {
     const EtcSave save = editor_.etcToSave(workspace_.KeepLayout);
     WriterLines& lines = shell_.lines();
     lines.Clear();
@@ -104,6 +131,8 @@ void PortalPage::saveEtc() {
                                   .defaultSuffix = QStringLiteral("txt")});
     if (path) {
         shell_.SaveFile(*path, save.keptLayout ? *save.keptLayout : lines.Text());
+        history_.Saved(*path);
     }
     lines.Clear();
+    return path.has_value();
 }

@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+class FileHistory;
 class QListWidget;
 class QWidget;
 class Shell;
@@ -13,7 +14,8 @@ struct Workspace;
 // The "Portals" sub-page of the "Map" page: the portal list, a viewer of the
 // selected portal's fields (nothing typed there reaches the table), and the
 // buttons that load Etc.txt, open the add-portal dialog and save Etc.txt.
-// The list follows every change of the portal table.
+// The list follows every change of the portal table. The portals added are
+// steps of the Etc history.
 class PortalPage : public QObject {
     Q_OBJECT
 
@@ -23,11 +25,13 @@ class PortalPage : public QObject {
     // The editing object of the portal table, which the add-portal dialog shares.
     PortalEditor& editor() { return editor_; }
 
+    // The unsaved changes of the table are saved or dropped first.
     void loadEtc();
     void listPortals();
     void showSelectedPortal();
     void openAddPortalDialog();
-    void saveEtc();
+    // False when its dialog was cancelled.
+    bool saveEtc();
 
   signals:
     // "Add new portal": the add-portal dialog is wanted.
@@ -37,6 +41,7 @@ class PortalPage : public QObject {
     Shell& shell_;
     Workspace& workspace_;
     PortalEditor editor_;
+    FileHistory& history_;
     QListWidget* portalList_ = nullptr;
     PortalFields fields_;
 };

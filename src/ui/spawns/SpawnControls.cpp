@@ -10,6 +10,12 @@
 
 namespace {
 constexpr int kFieldWidth = 81;
+
+// The field is known by the caption of the label beside it.
+SpinEdit* captioned(SpinEdit* field, const QLabel* caption) {
+    field->setAccessibleName(caption->text());
+    return field;
+}
 } // namespace
 
 SpawnValues SpawnControls::values() const {
@@ -38,12 +44,13 @@ void SpawnControls::showNone() const {
 }
 
 void MakeSpawnValues(QWidget* parent, const std::array<QRect, 6>& places, SpawnControls& made) {
-    MakeLabel(parent, "Label24", "Map", places[0]);
-    made.map = MakeSpinEdit(parent, "SpinEdit12", places[1]);
-    MakeLabel(parent, "Label13", "Max no of monsters", places[2])->setWordWrap(true);
-    made.max = MakeSpinEdit(parent, "SpinEdit6", places[3]);
-    MakeLabel(parent, "Label14", "Cycle", places[4]);
-    made.cycle = MakeSpinEdit(parent, "SpinEdit7", places[5]);
+    const QLabel* map = MakeLabel(parent, "Label24", "Map", places[0]);
+    made.map = captioned(MakeSpinEdit(parent, "SpinEdit12", places[1]), map);
+    QLabel* max = MakeLabel(parent, "Label13", "Max no of monsters", places[2]);
+    max->setWordWrap(true);
+    made.max = captioned(MakeSpinEdit(parent, "SpinEdit6", places[3]), max);
+    const QLabel* cycle = MakeLabel(parent, "Label14", "Cycle", places[4]);
+    made.cycle = captioned(MakeSpinEdit(parent, "SpinEdit7", places[5]), cycle);
 }
 
 void MakeCoordinatesGroup(QWidget* parent, const CoordinatesLayout& layout, SpawnControls& made) {
@@ -59,9 +66,11 @@ void MakeCoordinatesGroup(QWidget* parent, const CoordinatesLayout& layout, Spaw
     const char* titleNames[4] = {"Label12", "Label15", "Label16", "Label17"};
     for (int i = 0; i < 4; ++i) {
         const int left = layout.columns[static_cast<std::size_t>(i)];
-        MakeLabel(group, titleNames[i], titles[i], QRect(left, 56, kFieldWidth - 3, 16));
-        made.corners[static_cast<std::size_t>(i)] =
-            MakeSpinEdit(group, QStringLiteral("SpinEdit%1").arg(8 + i), QRect(left, 72, kFieldWidth, 22));
+        const QLabel* title =
+            MakeLabel(group, titleNames[i], titles[i], QRect(left, 56, kFieldWidth - 3, 16));
+        made.corners[static_cast<std::size_t>(i)] = captioned(
+            MakeSpinEdit(group, QStringLiteral("SpinEdit%1").arg(8 + i), QRect(left, 72, kFieldWidth, 22)),
+            title);
         made.cornerLabels[static_cast<std::size_t>(i)] =
             MakeLabel(group, QStringLiteral("Label%1").arg(layout.firstCornerLabel + i), "0",
                       QRect(left, 96, kFieldWidth - 3, 16));

@@ -1,13 +1,17 @@
 #include "spawns/SpawnPage.h"
 
+#include "common/ChangeNames.h"
 #include "common/ControlBuilders.h"
+#include "common/FileHistory.h"
 #include "common/GuardedHandler.h"
 #include "common/ListClicks.h"
 #include "common/LoadWarnings.h"
 #include "common/RadioGroup.h"
 #include "common/Shell.h"
 #include "common/SpinEdit.h"
+#include "common/TableChangeCommand.h"
 #include "common/TextCodec.h"
+#include "common/UnsavedChanges.h"
 #include "common/WriterLines.h"
 #include "spawns/WrappedButton.h"
 #include "workspace/Workspace.h"
@@ -16,7 +20,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -39,9 +42,12 @@ std::vector<QSignalBlocker> quietFields(QCheckBox* available, const SpawnControl
 
 SpawnPage::SpawnPage(Shell& shell, Workspace& workspace, QWidget* sheet)
     : QObject(sheet), shell_(shell), workspace_(workspace),
-      editor_(workspace.spawns, workspace.monsterNames, workspace.genMonsterRead) {
+      editor_(workspace.spawns, workspace.monsterNames, workspace.genMonsterRead),
+      history_(shell.history(EditedTable::GenMonster)) {
     build(sheet);
     editor_.OnChanged(Guarded(shell_, this, &SpawnPage::followChange));
+    KeepHistory(shell_, editor_, history_.stack(),
+                [this](const SpawnEditor::Change& change) { return changeName(change); });
 }
 
 void SpawnPage::build(QWidget* sheet) {
@@ -88,10 +94,10 @@ void SpawnPage::build(QWidget* sheet) {
     connect(fields_.typeOfSpawn, &RadioGroup::itemIndexChanged, this,
             Guarded(shell_, this, &SpawnPage::applyTypeOfSpawn));
     for (QSpinBox* field : {fields_.map, fields_.max, fields_.cycle}) {
-        connect(field, &QSpinBox::valueChanged, this, Guarded(shell_, this, &SpawnPage::editValues));
+        connect(field, &QSpinBox::valueChanged, this, Guarded(shell_, [this, field] { editValues(field); }));
     }
     for (QSpinBox* field : fields_.corners) {
-        connect(field, &QSpinBox::valueChanged, this, Guarded(shell_, this, &SpawnPage::editCorners));
+        connect(field, &QSpinBox::valueChanged, this, Guarded(shell_, [this, field] { editCorners(field); }));
     }
     connect(available_, &QCheckBox::toggled, this, Guarded(shell_, this, &SpawnPage::editAvailable));
     connect(showArea, &QPushButton::clicked, this, Guarded(shell_, this, &SpawnPage::showSelectedAreas));
@@ -101,6 +107,9 @@ void SpawnPage::build(QWidget* sheet) {
 }
 
 void SpawnPage::loadGenMonster() {
+    if (!MayDropChanges(shell_, history_, [this] { return saveGenMonster(); })) {
+        return;
+    }
     const std::optional<QString> path =
         shell_.chooseFile(FileDialog::OpenDialog3,
                           {.title = QStringLiteral("Select GenMonster"),
@@ -110,6 +119,7 @@ void SpawnPage::loadGenMonster() {
         return;
     }
     const GenMonsterLoad load = editor_.LoadGenMonster(PathBytes(*path));
+    history_.Loaded(*path);
     workspace_.spawnText = load.encoding;
     showAreas();
     showNoSpawn();
@@ -221,23 +231,30 @@ void SpawnPage::applyTypeOfSpawn() {
     fields_.applyTypeOfSpawn();
 }
 
-void SpawnPage::editValues() {
-    const QScopedValueRollback<bool> editing(editing_, true);
-    editor_.EditValues(fields_.values());
+void SpawnPage::editValues(QWidget* field) {
+    EditThrough(changing_, field, [this] { editor_.EditValues(fields_.values()); })();
 }
 
-void SpawnPage::editCorners() {
-    const QScopedValueRollback<bool> editing(editing_, true);
-    editor_.EditCorners(fields_.values());
+void SpawnPage::editCorners(QWidget* field) {
+    EditThrough(changing_, field, [this] { editor_.EditCorners(fields_.values()); })();
 }
 
 void SpawnPage::editAvailable() {
-    const QScopedValueRollback<bool> editing(editing_, true);
-    editor_.SetAvailable(available_->isChecked());
+    EditThrough(changing_, available_, [this] { editor_.SetAvailable(available_->isChecked()); })();
+}
+
+QString SpawnPage::changeName(const SpawnEditor::Change& change) const {
+    if (change.kind == ChangeKind::AddSpawn) {
+        return QStringLiteral("Add spawn, area ") +
+               ToQ(change.appended.front()[SpawnField::Area], workspace_.spawnText);
+    }
+    return FieldEditName(changing_,
+                         QStringLiteral("area ") +
+                             ToQ(editor_.AreaOf(change.edits.front().position), workspace_.spawnText));
 }
 
 void SpawnPage::followChange(const SpawnEditor::Change& change) {
-    if (editing_) {
+    if (changing_ != nullptr) {
         return;
     }
     if (change.kind == ChangeKind::AddSpawn) {
@@ -301,7 +318,7 @@ void SpawnPage::openAddSpawnDialog() {
     }
 }
 
-void SpawnPage::saveGenMonster() {
+bool SpawnPage::saveGenMonster() {
     std::optional<std::string> bytes;
     if (workspace_.KeepLayout) {
         bytes = editor_.SavedKeepingLayout();
@@ -315,11 +332,14 @@ void SpawnPage::saveGenMonster() {
         }
         bytes = lines.Text();
     }
-    if (const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog2)) {
-        shell_.SaveFile(*path, *bytes);
-        shell_.PostStatus(QStringLiteral("GenMonster saved! in: ") + *path);
-    } else {
+    const std::optional<QString> path = shell_.chooseFile(FileDialog::SaveDialog2);
+    if (!path) {
         // The status line is cleared three seconds later in either case.
         shell_.PostStatus(shell_.statusText());
+        return false;
     }
+    shell_.SaveFile(*path, *bytes);
+    history_.Saved(*path);
+    shell_.PostStatus(QStringLiteral("GenMonster saved! in: ") + *path);
+    return true;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class FileHistory;
 class QCheckBox;
 class QLabel;
 class QListWidget;
@@ -19,7 +20,8 @@ struct Workspace;
 // The "Monsters" sub-page of the "Map" page: the spawns of GenMonster.txt by
 // monster and area, one spawn's fields in world units, and the buttons that
 // load, extend, show and save the spawns. It shows what its editor holds and
-// hands every edit to it.
+// hands every edit to it. Its changes, and the add-spawn dialog's, are steps
+// of the GenMonster history.
 class SpawnPage : public QObject, private SpawnFieldsView {
     Q_OBJECT
 
@@ -29,17 +31,20 @@ class SpawnPage : public QObject, private SpawnFieldsView {
     // The editor the add-spawn dialog adds through.
     SpawnEditor& editor() { return editor_; }
 
+    // The unsaved changes of the table are saved or dropped first.
     void loadGenMonster();
     void refreshMonsterList();
     void showMonsterAreas();
     void showClickedArea();
     void applyTypeOfSpawn();
-    void editValues();
-    void editCorners();
+    // Each stores what `field` (or "Avalible") shows, with the other fields of the spawn.
+    void editValues(QWidget* field);
+    void editCorners(QWidget* field);
     void editAvailable();
     void showSelectedAreas();
     void openAddSpawnDialog();
-    void saveGenMonster();
+    // False when its dialog was cancelled.
+    bool saveGenMonster();
 
     // A spawn added at `position`: the lists are built again as after a
     // load, with its monster and area chosen and its fields shown.
@@ -59,6 +64,7 @@ class SpawnPage : public QObject, private SpawnFieldsView {
     // Shows what a change the page did not make itself changed: an added
     // spawn, or a value of the spawn shown.
     void followChange(const SpawnEditor::Change& change);
+    QString changeName(const SpawnEditor::Change& change) const;
     void showMonsterList();
     void showAreas();
     void showSpawn(std::size_t spawn);
@@ -74,8 +80,9 @@ class SpawnPage : public QObject, private SpawnFieldsView {
     Shell& shell_;
     Workspace& workspace_;
     SpawnEditor editor_;
-    // Set while the page hands an edit to the editor, whose fields show it already.
-    bool editing_ = false;
+    FileHistory& history_;
+    // The control whose change the page is handing to the editor; its fields show it already.
+    QWidget* changing_ = nullptr;
 
     QListWidget* monsterList_ = nullptr;
     QListWidget* areaList_ = nullptr;
