@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "common/FindField.h"
 #include "common/GuardedHandler.h"
 #include "common/JpegPicture.h"
 #include "common/MessageBoxes.h"
@@ -72,6 +73,9 @@ void MainWindow::buildStatusLine() {
     statusPanel_->setObjectName("StatusPanel0");
     statusPanel_->setFixedWidth(550);
     statusBar->addWidget(statusPanel_);
+    findField_ = new FindField(
+        *this, [this] { return findTarget(); }, statusBar);
+    statusBar->addWidget(findField_, 1);
     setStatusBar(statusBar);
 
     Timer1 = new QTimer(this);
@@ -91,6 +95,10 @@ void MainWindow::buildMenu() {
     MonsterName1->setObjectName("MonsterName1");
     buildPageFileActions(load);
     buildUndoActions();
+    editMenu()->addSeparator();
+    Find1 = editMenu()->addAction(QStringLiteral("Find..."));
+    Find1->setObjectName("Find1");
+    Find1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     QMenu* options = bar->addMenu(QStringLiteral("Options"));
     options->setObjectName("Options1");
     Keepcommentsandlayout1 = options->addAction(QStringLiteral("Keep comments and layout"));
@@ -296,6 +304,7 @@ void MainWindow::wireHandlers() {
             Guarded(*this, [this] { monsterPage()->loadMonsterNames(); }));
     connect(Keepcommentsandlayout1, &QAction::toggled, this,
             [this](bool checked) { MainWindowData::workspace.KeepLayout = checked; });
+    connect(Find1, &QAction::triggered, this, Guarded(*this, [this] { findField_->open(); }));
     connect(About1, &QAction::triggered, this, Guarded(*this, this, &MainWindow::showAbout));
     connect(Exit1, &QAction::triggered, this, &MainWindow::exitProgram);
     wirePageFileActions();
@@ -310,6 +319,24 @@ void MainWindow::wireHandlers() {
             }));
     connect(spawnPage_, &SpawnPage::addSpawnWanted, this,
             Guarded(*this, [this] { addSpawnDialog()->open(); }));
+}
+
+std::optional<FindTarget> MainWindow::findTarget() {
+    const QString page = PageControl1->currentWidget()->objectName();
+    const QString mapPage = PageControl2->currentWidget()->objectName();
+    if (page == "TabSheet4") {
+        return monsterPage()->findTarget();
+    }
+    if (page == "TabSheet2") {
+        return itemPage()->findTarget();
+    }
+    if (page == "TabSheet9" && mapPage == "TabSheet12") {
+        return portalPage()->findTarget();
+    }
+    if (page == "TabSheet9" && mapPage == "TabSheet10") {
+        return spawnPage_->findTarget();
+    }
+    return std::nullopt;
 }
 
 bool MainWindow::event(QEvent* event) {

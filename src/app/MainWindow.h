@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/FileHistory.h"
+#include "common/FindTarget.h"
 #include "common/Shell.h"
 #include "common/WriterLines.h"
 #include "maps/MapImageStore.h"
@@ -24,6 +25,7 @@ class QUndoGroup;
 class AddPortalDialog;
 class AddSpawnDialog;
 class AreaViewer;
+class FindField;
 class ItemPage;
 class MonsterPage;
 class PortalPage;
@@ -105,6 +107,8 @@ class MainWindow : private MainWindowData, public QMainWindow, public Shell {
     void showUnsavedChanges();
     // Each written file's unsaved changes saved or dropped; false keeps the program open.
     bool mayClose();
+    // The list of the page in front, for find.
+    std::optional<FindTarget> findTarget();
 
     // The file the page in front loads and saves: "Load"'s last two actions
     // (Ctrl+O, Ctrl+S) run its load and save as the page's buttons do.
@@ -130,14 +134,16 @@ class MainWindow : private MainWindowData, public QMainWindow, public Shell {
     QTabWidget* PageControl1 = nullptr;
     QTabWidget* PageControl2 = nullptr;
     QLabel* statusPanel_ = nullptr;
+    FindField* findField_ = nullptr;
     QTimer* Timer1 = nullptr;
 
     QAction* ItemName1 = nullptr;
     QAction* MonsterName1 = nullptr;
-    QMenu* Edit1 = nullptr;
+    QMenu* editMenu_ = nullptr;
     QAction* Undo1 = nullptr;
     QAction* Redo1 = nullptr;
     QUndoGroup* undoGroup_ = nullptr;
+    QAction* Find1 = nullptr;
     QAction* LoadPageFile1 = nullptr;
     QAction* SavePageFile1 = nullptr;
     QAction* Keepcommentsandlayout1 = nullptr;

@@ -29,13 +29,13 @@ bool isUndoOrRedo(const QKeyEvent* key) {
 
 // Made right after "Load", so the menu stands second.
 QMenu* MainWindow::editMenu() {
-    if (Edit1 == nullptr) {
+    if (editMenu_ == nullptr) {
         QMenuBar* bar = menuBar();
-        Edit1 = new QMenu(QStringLiteral("Edit"), bar);
-        Edit1->setObjectName("Edit1");
-        bar->addMenu(Edit1);
+        editMenu_ = new QMenu(QStringLiteral("Edit"), bar);
+        editMenu_->setObjectName("Edit4");
+        bar->addMenu(editMenu_);
     }
-    return Edit1;
+    return editMenu_;
 }
 
 void MainWindow::buildUndoActions() {

@@ -6,6 +6,7 @@
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -89,7 +90,10 @@ TEST_F(ShellTest, MenuHoldsLoadEditOptionsAboutExit) {
     EXPECT_TRUE(keep->isCheckable() && !keep->isChecked());
     EXPECT_NE(form1->findChild<QAction*>("ItemName1"), nullptr);
     EXPECT_NE(form1->findChild<QAction*>("MonsterName1"), nullptr);
-    EXPECT_NE(form1->findChild<QMenu*>("Edit1"), nullptr);
+    const auto* find = form1->findChild<QMenu*>("Edit4")->findChild<QAction*>("Find1");
+    ASSERT_NE(find, nullptr);
+    EXPECT_EQ(find->text(), "Find...");
+    EXPECT_EQ(find->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
 }
 
 TEST_F(ShellTest, BoxesHaveTheirCaptionsAndAnswers) {

@@ -2,7 +2,10 @@
 
 #include "items/InitItemReader.h"
 #include "items/ItemNamesReader.h"
+#include "records/IntegerText.h"
 
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -66,6 +69,29 @@ void ItemEditor::rebuildList() {
         class_ >= 0 && class_ < static_cast<int>(kClassCount) ? kClassTexts[class_] : std::string_view();
     entries_ = BuildItemList(std::as_const(table()), names_, classText, filter_);
     entryChosen_ = false;
+}
+
+std::vector<FindEntry> ItemEditor::FindEntries() const {
+    // The first item row of each name number, found once for the whole list.
+    const ItemTable& items = table();
+    std::unordered_map<std::string_view, std::size_t> rowOfNumber;
+    for (std::size_t row = 0; row < items.size(); ++row) {
+        rowOfNumber.try_emplace(items[row][ItemField::NameNumber], row);
+    }
+    std::vector<FindEntry> found;
+    found.reserve(entries_.size());
+    for (const ItemListEntry& entry : entries_) {
+        std::string index;
+        const std::optional<std::int32_t> number =
+            entry.nameRow ? TryStrToInt(std::as_const(names_)[*entry.nameRow].number) : std::nullopt;
+        if (number) {
+            if (const auto row = rowOfNumber.find(IntToStr(*number)); row != rowOfNumber.end()) {
+                index = items[row->second][ItemField::Index];
+            }
+        }
+        found.push_back({entry.text, std::move(index)});
+    }
+    return found;
 }
 
 std::optional<std::size_t> ItemEditor::PickEntry(std::optional<std::size_t> nameRow) {

@@ -4,6 +4,7 @@
 #include "items/ItemList.h"
 #include "items/ItemNameTable.h"
 #include "items/ItemTable.h"
+#include "records/ListFind.h"
 #include "records/TableEditor.h"
 #include "records/TextEncoding.h"
 
@@ -61,6 +62,9 @@ class ItemEditor : public TableEditor<ItemRow> {
     int chosenType() const { return type_; }
     bool ShieldOffered() const { return ClassHasShield(class_); }
     const std::vector<ItemListEntry>& entries() const { return entries_; }
+    // The entries as find sees them: the text and the index of the item the
+    // entry shows (as PickEntry finds it), none for an entry that shows none.
+    std::vector<FindEntry> FindEntries() const;
 
     // An entry of the item list is chosen; `nameRow` is the name row it stands
     // for. Returns the item row now shown, or nothing when the entry shows no

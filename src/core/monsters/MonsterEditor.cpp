@@ -42,6 +42,15 @@ void MonsterEditor::RefreshList() {
     }
 }
 
+std::vector<FindEntry> MonsterEditor::FindEntries() const {
+    std::vector<FindEntry> found;
+    found.reserve(entries_.size());
+    for (const MonsterListEntry& entry : entries_) {
+        found.push_back({entry.name, std::as_const(monsters_)[entry.position][MonsterSlot::Index]});
+    }
+    return found;
+}
+
 bool MonsterEditor::Select(std::size_t position) {
     selected_.reset();
     if (position >= monsters_.size()) {

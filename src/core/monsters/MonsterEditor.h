@@ -3,6 +3,7 @@
 #include "monsters/ExperienceChange.h"
 #include "monsters/MonsterNameTable.h"
 #include "monsters/MonsterTable.h"
+#include "records/ListFind.h"
 #include "records/LoadNotes.h"
 #include "records/TableEditor.h"
 #include "records/TextEncoding.h"
@@ -58,6 +59,8 @@ class MonsterEditor : public TableEditor<MonsterRecord> {
     // ConvertError, the entries before it built. No monster is selected after.
     void RefreshList();
     const std::vector<MonsterListEntry>& Entries() const { return entries_; }
+    // The entries as find sees them: the name and the monster's index.
+    std::vector<FindEntry> FindEntries() const;
 
     // Selects the record at `position`; false, with none selected, when there
     // is none. A name number that is not a number throws ConvertError with none

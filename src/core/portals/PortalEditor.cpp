@@ -24,6 +24,14 @@ std::vector<PortalListEntry> PortalEditor::listEntries() const {
     return entries;
 }
 
+std::vector<FindEntry> PortalEditor::FindEntries() const {
+    std::vector<FindEntry> found;
+    for (std::string& line : PortalListLines(file_.portals)) {
+        found.push_back({std::move(line), std::string()});
+    }
+    return found;
+}
+
 const PortalRecord* PortalEditor::selectedPortal() const {
     return selected_ ? &std::as_const(file_.portals)[*selected_] : nullptr;
 }

@@ -3,6 +3,7 @@
 #include "portals/EtcReader.h"
 #include "portals/NewPortal.h"
 #include "portals/PortalTable.h"
+#include "records/ListFind.h"
 #include "records/TableEditor.h"
 #include "records/TextEncoding.h"
 
@@ -51,6 +52,8 @@ class PortalEditor : public TableEditor<PortalRecord> {
 
     // Line k shows the portal at position k (PortalListLines).
     std::vector<PortalListEntry> listEntries() const;
+    // The lines as find sees them: a portal has no index.
+    std::vector<FindEntry> FindEntries() const;
 
     void selectPortal(std::size_t position) { selected_ = position; }
     // Null while no portal is selected.

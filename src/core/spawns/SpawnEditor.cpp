@@ -103,6 +103,27 @@ std::optional<SpawnEditor::ListPlace> SpawnEditor::PlaceOf(std::size_t spawn) co
     return std::nullopt;
 }
 
+std::vector<FindEntry> SpawnEditor::MonsterFindEntries() const {
+    std::vector<FindEntry> found;
+    found.reserve(monsters_.size());
+    for (const MonsterEntry& entry : monsters_) {
+        // An entry keeps its name, without its spawns, from a load until the list is built again.
+        found.push_back({entry.name, entry.spawns.empty()
+                                         ? std::string()
+                                         : std::as_const(spawns_)[entry.spawns.front()][SpawnField::Index]});
+    }
+    return found;
+}
+
+std::vector<FindEntry> SpawnEditor::AreaFindEntries() const {
+    std::vector<FindEntry> found;
+    found.reserve(areas().size());
+    for (const std::size_t spawn : areas()) {
+        found.push_back({AreaOf(spawn), AreaOf(spawn)});
+    }
+    return found;
+}
+
 void SpawnEditor::ShowSpawn(std::size_t spawn, SpawnFieldsView& view) {
     shown_.reset();
     const SpawnRecord& record = std::as_const(spawns_)[spawn];

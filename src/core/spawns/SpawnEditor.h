@@ -1,6 +1,7 @@
 #pragma once
 
 #include "monsters/MonsterNameTable.h"
+#include "records/ListFind.h"
 #include "records/TableEditor.h"
 #include "spawns/GenMonsterReader.h"
 #include "spawns/SpawnFieldsView.h"
@@ -77,6 +78,11 @@ class SpawnEditor : public TableEditor<SpawnRecord> {
         return std::as_const(spawns_)[spawn][SpawnField::Area];
     }
     std::optional<ListPlace> PlaceOf(std::size_t spawn) const;
+
+    // The two lists as find sees them: a monster entry by its name and the
+    // monster index of its spawns, an area by its number.
+    std::vector<FindEntry> MonsterFindEntries() const;
+    std::vector<FindEntry> AreaFindEntries() const;
 
     // Fills `view` with the fields of the spawn, each value converted as it
     // is given, so that a value that is not a number throws ConvertError with

@@ -338,6 +338,10 @@ void ItemPage::showItemList() {
     itemList->setCurrentIndex(-1);
 }
 
+FindTarget ItemPage::findTarget() const {
+    return {itemList, editor_.FindEntries(), editor_.nameText()};
+}
+
 void ItemPage::showItem(int position) {
     if (position < 0) {
         editor_.DropEntry();

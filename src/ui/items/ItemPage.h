@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FindTarget.h"
 #include "items/ItemEditor.h"
 
 #include <QObject>
@@ -48,6 +49,8 @@ class ItemPage : public QObject {
     // The choice of "Avalible for:", the item's class.
     void setItemClass(int choice);
     void toggleCannotBuy(bool ticked);
+    // The item list, for find.
+    FindTarget findTarget() const;
 
   signals:
     // The row the reader stood on after the last byte of InitItem.txt or of the names file.

@@ -156,6 +156,10 @@ void MonsterPage::showMonsterList() {
     }
 }
 
+FindTarget MonsterPage::findTarget() const {
+    return {monsterList, editor_.FindEntries(), editor_.NameText()};
+}
+
 void MonsterPage::showSelectedMonster() {
     const QListWidgetItem* item = monsterList->currentItem();
     if (item != nullptr && editor_.Select(item->data(Qt::UserRole).toULongLong())) {

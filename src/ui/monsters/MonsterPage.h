@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FindTarget.h"
 #include "monsters/MonsterEditor.h"
 
 #include <QObject>
@@ -51,6 +52,8 @@ class MonsterPage : public QObject {
     void changeExperienceForAll();
     // "Save InitMonster"; false when its dialog was cancelled.
     bool saveInitMonster();
+    // The monster list, for find.
+    FindTarget findTarget() const;
 
   private:
     struct TextField {

@@ -106,6 +106,10 @@ void PortalPage::listPortals() {
     }
 }
 
+FindTarget PortalPage::findTarget() const {
+    return {portalList_, editor_.FindEntries(), editor_.encoding()};
+}
+
 void PortalPage::showSelectedPortal() {
     const QListWidgetItem* item = portalList_->currentItem();
     if (item == nullptr) {

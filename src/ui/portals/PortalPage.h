@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FindTarget.h"
 #include "portals/PortalEditor.h"
 #include "portals/PortalFields.h"
 
@@ -32,6 +33,8 @@ class PortalPage : public QObject {
     void openAddPortalDialog();
     // False when its dialog was cancelled.
     bool saveEtc();
+    // The portal list, for find.
+    FindTarget findTarget() const;
 
   signals:
     // "Add new portal": the add-portal dialog is wanted.

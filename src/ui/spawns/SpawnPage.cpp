@@ -16,6 +16,7 @@
 #include "spawns/WrappedButton.h"
 #include "workspace/Workspace.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -87,6 +88,12 @@ void SpawnPage::build(QWidget* sheet) {
     auto* add = MakeControl<QPushButton>(sheet, "ans", "Add new spawn", QRect(136, 392, 97, 17));
     auto* save = MakeControl<QPushButton>(sheet, "SGM", "Save GenMonster", QRect(272, 392, 106, 17));
 
+    focusedList_ = monsterList_;
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == monsterList_ || now == areaList_) {
+            focusedList_ = static_cast<QListWidget*>(now);
+        }
+    });
     connect(new ListClicks(monsterList_), &ListClicks::clicked, this,
             Guarded(shell_, this, &SpawnPage::showMonsterAreas));
     connect(new ListClicks(areaList_), &ListClicks::clicked, this,
@@ -164,6 +171,13 @@ void SpawnPage::showAreas() {
         auto* item = new QListWidgetItem(ToQ(editor_.AreaOf(spawn), workspace_.spawnText), areaList_);
         item->setData(Qt::UserRole, QVariant::fromValue<qulonglong>(spawn));
     }
+}
+
+FindTarget SpawnPage::findTarget() const {
+    if (focusedList_ == areaList_) {
+        return {areaList_, editor_.AreaFindEntries(), workspace_.spawnText};
+    }
+    return {monsterList_, editor_.MonsterFindEntries(), workspace_.monsterNameText};
 }
 
 void SpawnPage::showMonsterAreas() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FindTarget.h"
 #include "spawns/SpawnControls.h"
 #include "spawns/SpawnEditor.h"
 
@@ -45,6 +46,8 @@ class SpawnPage : public QObject, private SpawnFieldsView {
     void openAddSpawnDialog();
     // False when its dialog was cancelled.
     bool saveGenMonster();
+    // For find, the list of the two that last had the focus, the monster list when neither had.
+    FindTarget findTarget() const;
 
     // A spawn added at `position`: the lists are built again as after a
     // load, with its monster and area chosen and its fields shown.
@@ -86,6 +89,7 @@ class SpawnPage : public QObject, private SpawnFieldsView {
 
     QListWidget* monsterList_ = nullptr;
     QListWidget* areaList_ = nullptr;
+    QListWidget* focusedList_ = nullptr;
     QLabel* monsterName_ = nullptr;
     QCheckBox* available_ = nullptr;
     SpawnControls fields_;
