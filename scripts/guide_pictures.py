@@ -72,6 +72,9 @@ def take(folder):
         app.wait_for("ListBox2", lambda w: len(w["items"]) > 2)
         app.click_item("ListBox2", app.find("ListBox2")["items"][2]["text"])
         shot.window("Form1", "monster-page")
+        app.menu("Load")
+        shot.window("Load1", "load-menu", "Form1")
+        app.key("Escape")
         app.click("Button6")
         app.wait_modal(lambda m: "fileNameEdit" in m)
         shot.window(None, "save-dialog")
@@ -128,6 +131,13 @@ def take(folder):
         shot.window("Form3", "minimap-armed")
         shot.window("Form4", "add-spawn-dialog")
         app.click("Form4/Button2")
+
+        app.click_item("ListBox3", "Bog Leech")
+        app.wait_for("ListBox4", lambda w: any(item["text"] == "9" for item in w["items"]))
+        app.click_item("ListBox4", "9")
+        app.click("mapa")
+        app.wait_for("Form3/area9", lambda w: w["visible"])
+        shot.window("Form3", "area-viewer-scrolled")
 
         app.click_tab("PageControl2", "Portals")
         app.click("letc")

@@ -93,6 +93,7 @@ void MainWindow::buildMenu() {
     ItemName1->setObjectName("ItemName1");
     MonsterName1 = load->addAction(QStringLiteral("MonsterName"));
     MonsterName1->setObjectName("MonsterName1");
+    buildPageFileActions(load);
     buildUndoActions();
     editMenu()->addSeparator();
     Find1 = editMenu()->addAction(QStringLiteral("Find..."));
@@ -306,6 +307,7 @@ void MainWindow::wireHandlers() {
     connect(Find1, &QAction::triggered, this, Guarded(*this, [this] { findField_->open(); }));
     connect(About1, &QAction::triggered, this, Guarded(*this, this, &MainWindow::showAbout));
     connect(Exit1, &QAction::triggered, this, &MainWindow::exitProgram);
+    wirePageFileActions();
 
     connect(spawnPage_, &SpawnPage::monsterNamesWanted, this, Guarded(*this, [this](bool& finished) {
                 monsterPage()->loadMonsterNames();

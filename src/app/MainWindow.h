@@ -110,6 +110,16 @@ class MainWindow : private MainWindowData, public QMainWindow, public Shell {
     // The list of the page in front, for find.
     std::optional<FindTarget> findTarget();
 
+    // The file the page in front loads and saves: "Load"'s last two actions
+    // (Ctrl+O, Ctrl+S) run its load and save as the page's buttons do.
+    enum class PageFile { None, InitMonster, GenMonster, Etc, InitItem };
+    PageFile pageFileInFront() const;
+    void buildPageFileActions(QMenu* load);
+    void wirePageFileActions();
+    void showPageFileActions();
+    void loadPageFile();
+    void savePageFile();
+
     // Each built on first use.
     MonsterPage* monsterPage();
     ItemPage* itemPage();
@@ -134,6 +144,8 @@ class MainWindow : private MainWindowData, public QMainWindow, public Shell {
     QAction* Redo1 = nullptr;
     QUndoGroup* undoGroup_ = nullptr;
     QAction* Find1 = nullptr;
+    QAction* LoadPageFile1 = nullptr;
+    QAction* SavePageFile1 = nullptr;
     QAction* Keepcommentsandlayout1 = nullptr;
     QAction* About1 = nullptr;
     QAction* Exit1 = nullptr;

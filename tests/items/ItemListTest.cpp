@@ -54,7 +54,8 @@ TEST(ItemList, RulesAAndB) {
          {"4", "defense", "helmet", "all"},
          {"5", "weapon", "sword", "Knight"},
          {"6", "weapon", "bow", "archer"},
-         {"7", "defense", "helmet", "mage"}},
+         {"7", "defense", "helmet", "mage"},
+         {"8", "defense", "helmet", "KNIGHT"}},
         {{"1", "Bow"}, {"2", "Long Bow"}, {"3", "Sword"}, {"4", "Cap"}, {"5", "Blade"}, {"7", "Hood"}});
     struct Case {
         const char* what;
@@ -69,8 +70,11 @@ TEST(ItemList, RulesAAndB) {
          "all",
          {"weapon", ItemField::Category},
          {"Bow", "Long Bow", "Sword", "Blade", "No name"}},
-        {"an all-class helmet meets both rules", "all", {"helmet", ItemField::Kind}, {"Cap", "Cap", "Hood"}},
-        {"Knight helmets", "Knight", {"helmet", ItemField::Kind}, {}},
+        {"an all-class helmet meets both rules",
+         "all",
+         {"helmet", ItemField::Kind},
+         {"Cap", "Cap", "Hood", "No name"}},
+        {"a class word in capitals", "Knight", {"helmet", ItemField::Kind}, {"No name"}},
         {"no type chosen yet", "all", {""}, {}},
     };
     for (const Case& test : cases) {
@@ -78,6 +82,11 @@ TEST(ItemList, RulesAAndB) {
                   test.expected)
             << test.what;
     }
+}
+
+TEST(ItemList, ClassPositionIgnoresTheCaseOfTheWord) {
+    EXPECT_EQ(ClassPosition("ALL"), 3);
+    EXPECT_EQ(ClassPosition("Knights"), std::nullopt);
 }
 
 TEST(ItemList, OnlyTheLastEntryOfANameRowShowsAnItem) {

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "support/PageState.h"
 #include "support/ShellFixture.h"
 
 #include "items/ItemPage.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,23 +55,7 @@ class ItemPageFixture : public ShellFixture {
         return entries;
     }
 
-    // Everything the page shows: each control's enabled state, each edit's and
-    // label's text, each box's tick.
-    std::vector<std::string> pageState() const {
-        std::vector<std::string> state;
-        for (const QWidget* widget : sheet.findChildren<QWidget*>()) {
-            QString line = widget->objectName() + (widget->isEnabled() ? " on" : " off");
-            if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
-                line += " text " + edit->text();
-            } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-                line += " text " + label->text();
-            } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-                line += button->isChecked() ? " ticked" : " unticked";
-            }
-            state.push_back(line.toStdString());
-        }
-        return state;
-    }
+    std::vector<std::string> pageState() const { return PageState(sheet); }
 
     ItemPage* page_ = new ItemPage(shell, *workspace, &sheet);
 };

@@ -98,6 +98,23 @@ TEST_F(ItemPageTest, LoadsAskForTheNamesAndEnableTheClassList) {
     EXPECT_EQ(shell.unanswered(), 0);
 }
 
+TEST_F(ItemPageTest, EitherLoadEmptiesThePageUntilAnItemIsChosen) {
+    loadSamples();
+    const std::vector<std::string> empty = pageState();
+    const std::pair<const char*, void (ItemPage::*)()> loads[] = {{"InitItem.txt", &ItemPage::loadInitItem},
+                                                                  {"ItemName.txt", &ItemPage::loadItemNames}};
+    for (const auto& [file, load] : loads) {
+        choose(kKnight, kShield);
+        control<QComboBox>("ComboBox3")->setCurrentIndex(0);
+        shell.answerFile(dataFile("items-sample", file));
+        (page().*load)();
+        EXPECT_EQ(pageState(), empty) << file;
+        for (const char* list : {"ComboBox1", "ComboBox2", "ComboBox3"}) {
+            EXPECT_EQ(control<QComboBox>(list)->currentIndex(), -1) << file << list;
+        }
+    }
+}
+
 TEST_F(ItemPageTest, ShieldIsATypeForKnightAndAllOnly) {
     loadSamples();
     auto* classes = control<QComboBox>("ComboBox1");

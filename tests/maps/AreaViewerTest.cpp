@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -68,6 +69,16 @@ TEST_F(AreaViewerTest, ShowAreaDrawsTheSelectedAreasOfTheFirstMap) {
     EXPECT_EQ(marker("11"), nullptr);
     EXPECT_TRUE(marker("7")->isVisibleTo(viewer.get()));
     EXPECT_TRUE(marker("9")->isVisibleTo(viewer.get()));
+}
+
+TEST_F(AreaViewerTest, ShowAreaScrollsTheFirstMarkerIntoSight) {
+    auto* scroll = viewer->findChild<QScrollArea*>("ViewerScroll");
+    // Area 9 lies beyond the window's first sight, area 7 within it.
+    for (const char* area : {"9", "7"}) {
+        viewer->showSelectedAreas({area});
+        const QRect shown(marker(area)->mapTo(scroll->viewport(), QPoint(0, 0)), marker(area)->size());
+        EXPECT_TRUE(scroll->viewport()->rect().contains(shown)) << area;
+    }
 }
 
 TEST_F(AreaViewerTest, ASpawnPointBecomesANineByNineCircle) {

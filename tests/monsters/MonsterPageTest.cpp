@@ -1,4 +1,5 @@
 #include "support/ListTexts.h"
+#include "support/PageState.h"
 #include "support/ShellFixture.h"
 
 #include "common/FileHistory.h"
@@ -164,6 +165,15 @@ TEST_F(MonsterPageTest, SelectionShowsTheRecordAndWritesNothing) {
     EXPECT_EQ(control<RadioGroup>("RadioGroup3")->itemIndex(), -1);
     EXPECT_EQ(control<QLineEdit>("LabeledEdit46")->text(), "12a");
     EXPECT_EQ(RecordAt(table(), 3), fourth);
+}
+
+TEST_F(MonsterPageTest, ALoadEmptiesThePageUntilAMonsterIsChosen) {
+    loadSample(true);
+    const std::vector<std::string> empty = PageState(sheet);
+    select(2);
+    shell.answerFile(sample("InitMonster.txt"));
+    page().loadInitMonster();
+    EXPECT_EQ(PageState(sheet), empty);
 }
 
 TEST_F(MonsterPageTest, EveryFieldStoresIntoItsSlot) {

@@ -1,4 +1,5 @@
 #include "support/ListTexts.h"
+#include "support/PageState.h"
 #include "support/ShellFixture.h"
 
 #include "common/WriterLines.h"
@@ -67,6 +68,14 @@ TEST_F(PortalPageTest, LoadListsThePortalsAndLeavesTheSharedDialogsTitle) {
 
     load(dataFile("portals-empty", "Etc.txt"));
     EXPECT_EQ(lines(), QStringList{"Portal from map:  to map:  "});
+}
+
+TEST_F(PortalPageTest, ALoadEmptiesThePageUntilAPortalIsChosen) {
+    loadSample();
+    const std::vector<std::string> empty = PageState(sheet);
+    clickLine(2);
+    loadSample();
+    EXPECT_EQ(PageState(sheet), empty);
 }
 
 TEST_F(PortalPageTest, CancelledOrFailedLoadChangesNothing) {
@@ -143,6 +152,8 @@ TEST_F(PortalPageTest, EmptyTableLineReportsTheEmptyTextOnce) {
     loadSample();
     clickLine(0);
     load(dataFile("portals-empty", "Etc.txt"));
+    control<QCheckBox>("CheckBox12")->setChecked(true);
+    control<QSpinBox>("SpinEdit13")->setValue(320);
     clickLine(0);
     EXPECT_FALSE(control<QCheckBox>("CheckBox12")->isChecked());
     EXPECT_EQ(shell.messages(), QStringList{"Brennick v1.14a: '' is not a valid integer value"});

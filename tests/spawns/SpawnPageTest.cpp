@@ -1,4 +1,5 @@
 #include "support/ListTexts.h"
+#include "support/PageState.h"
 #include "support/Places.h"
 #include "support/ShellFixture.h"
 
@@ -64,6 +65,15 @@ TEST_F(SpawnPageTest, LoadListsMonstersAndTheirAreas) {
     clickArea("Giant Rat", "7");
     EXPECT_EQ(items("ListBox4"), (QStringList{"7", "9", "11"}));
     EXPECT_TRUE(shell.messages().isEmpty());
+}
+
+TEST_F(SpawnPageTest, ALoadEmptiesThePageUntilAnAreaIsChosen) {
+    loadNames();
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    const std::vector<std::string> empty = PageState(sheet);
+    clickArea("Giant Rat", "9");
+    loadGenMonster(dataFile(kFolder, "GenMonster.txt"));
+    EXPECT_EQ(PageState(sheet), empty);
 }
 
 TEST_F(SpawnPageTest, ShowingASpawnPointFillsWorldUnitsAndGreysTheSecondCorner) {

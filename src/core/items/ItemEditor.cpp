@@ -19,6 +19,7 @@ ItemEditor::ItemEditor(ItemTable& items, ItemNameTable& names, ItemLoadState loa
 
 ItemFileLoad ItemEditor::LoadInitItem(const std::string& path) {
     const ItemFileLoad load = ReadInitItem(path, table(), kItemFileBlockSize);
+    forgetChoices();
     loads_.itemText = load.encoding;
     loads_.initItemLoaded = true;
     return load;
@@ -26,9 +27,19 @@ ItemFileLoad ItemEditor::LoadInitItem(const std::string& path) {
 
 ItemFileLoad ItemEditor::LoadItemNames(const std::string& path) {
     const ItemFileLoad load = ReadItemNames(path, names_, kItemFileBlockSize);
+    forgetChoices();
     loads_.nameText = load.encoding;
     loads_.itemNamesLoaded = true;
     return load;
+}
+
+void ItemEditor::forgetChoices() {
+    class_ = -1;
+    type_ = -1;
+    filter_ = {};
+    entries_.clear();
+    entryChosen_ = false;
+    shownNumber_.clear();
 }
 
 void ItemEditor::ChooseClass(int position) {

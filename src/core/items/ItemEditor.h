@@ -40,7 +40,8 @@ class ItemEditor : public TableEditor<ItemRow> {
 
     // Each load reads its file into its table and takes the file's text
     // encoding. A file that cannot be read throws InOutError; the file then
-    // does not count as loaded.
+    // does not count as loaded. A load leaves no class, type or item chosen
+    // and no item shown, as at start-up.
     ItemFileLoad LoadInitItem(const std::string& path);
     ItemFileLoad LoadItemNames(const std::string& path);
     // After InitItem.txt: whether to offer loading the names, not loaded yet.
@@ -87,6 +88,7 @@ class ItemEditor : public TableEditor<ItemRow> {
     bool SetCannotBuy(bool cannotBuy);
 
   private:
+    void forgetChoices();
     void rebuildList();
 
     ItemNameTable& names_;

@@ -2,11 +2,23 @@
 
 #include "records/IntegerText.h"
 
+#include <algorithm>
 #include <unordered_map>
+
+namespace {
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+} // namespace
+
+bool IsClassWord(std::string_view fieldText, std::string_view classText) {
+    return std::ranges::equal(fieldText, classText,
+                              [](char a, char b) { return asciiLower(a) == asciiLower(b); });
+}
 
 std::optional<int> ClassPosition(std::string_view fieldText) {
     for (std::size_t i = 0; i < kClassCount; ++i) {
-        if (kClassTexts[i] == fieldText) {
+        if (IsClassWord(fieldText, kClassTexts[i])) {
             return static_cast<int>(i);
         }
     }
@@ -66,7 +78,7 @@ std::vector<ItemListEntry> BuildItemList(const ItemTable& items, const ItemNameT
     const bool allClasses = classText == kClassTexts[kClassAll];
     for (std::size_t row = 0; row < items.size(); ++row) {
         const ItemRow& item = items[row];
-        if (item[ItemField::Class] == classText && item[ItemField::Kind] == filter.keyword) {
+        if (IsClassWord(item[ItemField::Class], classText) && item[ItemField::Kind] == filter.keyword) {
             addEntry(item);
         }
         if (allClasses && item[filter.field] == filter.keyword) {

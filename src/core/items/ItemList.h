@@ -20,7 +20,11 @@ inline constexpr int kClassAll = 3;
 inline constexpr int kTypeWeapon = 5;
 inline constexpr int kTypeShield = 6;
 
-// The position of a class text in the class list, or nothing for any other text.
+// Whether an item's class field holds the class text: files write the class
+// word in any case ("knight"), so ASCII letters match whatever their case.
+bool IsClassWord(std::string_view fieldText, std::string_view classText);
+
+// The position of the class a class field holds, or nothing for any other text.
 std::optional<int> ClassPosition(std::string_view fieldText);
 
 // Whether the type list offers "Shield" for the class at this position.
@@ -43,7 +47,7 @@ struct ItemListEntry {
 };
 
 // Builds the item list of a class and type. For each item row in order, rule A
-// (the class field is the class text and the kind the keyword) and, for the
+// (the class field is the class word, IsClassWord, and the kind the keyword) and, for the
 // class "all" only, rule B (the filter's field is the keyword) each add one
 // entry: the display name of the first name row whose number is the item's
 // name number, or "No name". Of the entries of one name row only the last

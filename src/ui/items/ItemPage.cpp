@@ -277,6 +277,7 @@ void ItemPage::loadItemNames() {
 }
 
 void ItemPage::finishLoad(const QString& path, const ItemFileLoad& load) {
+    showNothingChosen();
     if (editor_.ClassListOpen()) {
         classList->setEnabled(true);
     }
@@ -354,19 +355,21 @@ void ItemPage::showItem(int position) {
     }
 }
 
-void ItemPage::fillItem(const ItemRow& item, const QString& itemTitle) {
-    for (const BoundEdit& bound : edits_) {
-        showField(bound.field, item[bound.field]);
+void ItemPage::showNothingChosen() {
+    {
+        const QSignalBlocker blocker(classList);
+        classList->setCurrentIndex(-1);
     }
-    for (const BoundCheck& bound : flags_) {
-        showField(bound.field, item[bound.field]);
-    }
-    showField(ItemField::Class, item[ItemField::Class]);
-    showCannotBuy(item);
-    title->setText(itemTitle);
-    idValue->setText(ToQ(item[ItemField::NameNumber], editor_.itemText()));
-    indexValue->setText(ToQ(item[ItemField::Index], editor_.itemText()));
+    showTypes();
+    typeList->setEnabled(false);
+    showItemList();
+    itemList->setEnabled(false);
+    showValues(ItemRow(), QString());
+    resetDetailGroups();
+}
 
+void ItemPage::fillItem(const ItemRow& item, const QString& itemTitle) {
+    showValues(item, itemTitle);
     for (QWidget* group : std::initializer_list<QWidget*>{classChoice, optionsGroup, parametersGroup,
                                                           shopGroup, statisticGroup, forceGroup}) {
         group->setEnabled(true);
@@ -378,6 +381,20 @@ void ItemPage::fillItem(const ItemRow& item, const QString& itemTitle) {
         setForceOption(forceArmour, true);
         setForceOption(forceResistance, true);
     }
+}
+
+void ItemPage::showValues(const ItemRow& item, const QString& itemTitle) {
+    for (const BoundEdit& bound : edits_) {
+        showField(bound.field, item[bound.field]);
+    }
+    for (const BoundCheck& bound : flags_) {
+        showField(bound.field, item[bound.field]);
+    }
+    showField(ItemField::Class, item[ItemField::Class]);
+    showCannotBuy(item);
+    title->setText(itemTitle);
+    idValue->setText(ToQ(item[ItemField::NameNumber], editor_.itemText()));
+    indexValue->setText(ToQ(item[ItemField::Index], editor_.itemText()));
 }
 
 void ItemPage::showCannotBuy(const ItemRow& item) {

@@ -95,7 +95,11 @@ class ItemPage : public QObject {
     void showTypes();
     void showItemList();
     void resetDetailGroups();
+    // After a load: the lists and fields as at start-up, nothing chosen or shown.
+    void showNothingChosen();
     void fillItem(const ItemRow& item, const QString& itemTitle);
+    // The item's values and title in the fields, without enabling them.
+    void showValues(const ItemRow& item, const QString& itemTitle);
     void showCannotBuy(const ItemRow& item);
     void showField(ItemField field, const std::string& value);
     void showChange(const ItemEditor::Change& change);

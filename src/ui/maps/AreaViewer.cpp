@@ -148,13 +148,15 @@ void AreaViewer::showSelectedAreas(const std::vector<std::string>& selectedAreas
     const SpawnTable& spawns = workspace_.spawns;
     const auto firstOfArea = FirstRecordOfEachArea(spawns);
     // The canvas is fitted to all the markers once when the loop ends, also
-    // when a failure ends it.
+    // when a failure ends it, and scrolled to bring the first into sight: the
+    // markers of a large map lie far from its top-left corner.
     struct FitWhenDone {
         AreaViewer& viewer;
-        bool markerPlaced = false;
+        MarkerShape* first = nullptr;
         ~FitWhenDone() {
-            if (markerPlaced) {
+            if (first != nullptr) {
                 viewer.fitCanvas();
+                viewer.scroll_->ensureWidgetVisible(first);
             }
         }
     } fit{*this};
@@ -170,8 +172,11 @@ void AreaViewer::showSelectedAreas(const std::vector<std::string>& selectedAreas
         }
         if (record[SpawnField::Map] == IntToStr(*currentMap)) {
             if (const std::optional<Marker> shape = SpawnMarker(record, *currentMap, picturePlace())) {
-                placeMarker(markerNamed(kMarkerPrefix + ToQ(area, workspace_.spawnText)), *shape);
-                fit.markerPlaced = true;
+                MarkerShape* marker = markerNamed(kMarkerPrefix + ToQ(area, workspace_.spawnText));
+                placeMarker(marker, *shape);
+                if (fit.first == nullptr) {
+                    fit.first = marker;
+                }
             }
         }
     }

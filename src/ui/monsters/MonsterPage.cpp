@@ -21,6 +21,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -124,6 +125,7 @@ void MonsterPage::loadFile(FileDialog dialog, FileRead read, const QString& load
     if (replaced != nullptr) {
         replaced->Loaded(*path);
     }
+    showMonster();
     WarnLoadNotes(shell_, *path, result.notes);
     shell_.PostStatus(loaded);
     if (result.next == AfterLoad::RefreshList) {
@@ -137,13 +139,12 @@ void MonsterPage::refreshMonsterList() {
     if (!editor_.CanRefreshList()) {
         return;
     }
-    try {
-        editor_.RefreshList();
-    } catch (...) {
-        showMonsterList(); // the entries built before the failure
-        throw;
-    }
-    showMonsterList();
+    // The list shows the entries built, also when a failure ended the build, and no monster.
+    const auto showBuilt = qScopeGuard([this] {
+        showMonsterList();
+        showMonster();
+    });
+    editor_.RefreshList();
 }
 
 void MonsterPage::showMonsterList() {
@@ -161,11 +162,17 @@ FindTarget MonsterPage::findTarget() const {
 
 void MonsterPage::showSelectedMonster() {
     const QListWidgetItem* item = monsterList->currentItem();
-    if (item == nullptr || !editor_.Select(item->data(Qt::UserRole).toULongLong())) {
-        return;
+    if (item != nullptr && editor_.Select(item->data(Qt::UserRole).toULongLong())) {
+        showMonster();
     }
+}
+
+void MonsterPage::showMonster() {
     titleLabel->setText(ToQ(editor_.Title(), editor_.NameText()));
-    indexLabel->setText(QStringLiteral("Index: ") + ToQ(editor_.Field(Slot::Index), editor_.MonsterText()));
+    indexLabel->setText(editor_.SelectedPosition()
+                            ? QStringLiteral("Index: ") +
+                                  ToQ(editor_.Field(Slot::Index), editor_.MonsterText())
+                            : QStringLiteral("Index:"));
     showSlot(Slot::Commented);
     showSlot(Slot::RangeAttack);
     for (const TextField& field : textFields_) {

@@ -89,6 +89,8 @@ class MonsterPage : public QObject {
     void loadFile(FileDialog dialog, FileRead read, const QString& loaded, const QString& notLoaded,
                   FileHistory* replaced = nullptr);
     void showMonsterList();
+    // The fields of the selected monster; empty, as at start-up, while none is selected.
+    void showMonster();
     void showField(const TextField& field);
     void showField(const NumberField& field);
     void showSlot(MonsterSlot slot);

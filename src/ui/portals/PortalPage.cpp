@@ -95,7 +95,9 @@ void PortalPage::loadEtc() {
     WarnLoadNotes(shell_, *path, load.notes);
 }
 
+// The list built anew has no portal selected, so the fields show none.
 void PortalPage::listPortals() {
+    fields_.clear();
     const QSignalBlocker blocker(portalList_);
     portalList_->clear();
     for (const PortalListEntry& entry : editor_.listEntries()) {

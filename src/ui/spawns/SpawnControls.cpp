@@ -5,6 +5,7 @@
 #include "common/SpinEdit.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLayout>
 
 namespace {
@@ -27,6 +28,18 @@ void SpawnControls::applyTypeOfSpawn() const {
     if (choice == 0 || choice == 1) {
         corners[2]->setEnabled(choice == 1);
         corners[3]->setEnabled(choice == 1);
+    }
+}
+
+void SpawnControls::showNone() const {
+    for (SpinEdit* field : {map, max, cycle}) {
+        field->setValue(0);
+    }
+    typeOfSpawn->setItemIndex(-1);
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        corners[i]->setValue(0);
+        corners[i]->setEnabled(true);
+        cornerLabels[i]->setText(QStringLiteral("0"));
     }
 }
 

@@ -37,6 +37,9 @@ struct SpawnControls {
     // "Spawn Point" (0) disables the second corner's fields, "Spawn Area" (1)
     // enables them; no choice leaves them as they are.
     void applyTypeOfSpawn() const;
+
+    // The fields as built: every value 0, no type of spawn, every corner enabled.
+    void showNone() const;
 };
 
 // The row of values, at the map's caption and field, the maximum's caption

@@ -25,6 +25,22 @@
 
 #include <algorithm>
 
+namespace {
+// Blocks the change handlers of a spawn's fields while the blockers live.
+std::vector<QSignalBlocker> quietFields(QCheckBox* available, const SpawnControls& fields) {
+    std::vector<QSignalBlocker> blockers;
+    blockers.emplace_back(available);
+    blockers.emplace_back(fields.typeOfSpawn);
+    for (QObject* field : {fields.map, fields.max, fields.cycle}) {
+        blockers.emplace_back(field);
+    }
+    for (QObject* field : fields.corners) {
+        blockers.emplace_back(field);
+    }
+    return blockers;
+}
+} // namespace
+
 SpawnPage::SpawnPage(Shell& shell, Workspace& workspace, QWidget* sheet)
     : QObject(sheet), shell_(shell), workspace_(workspace),
       editor_(workspace.spawns, workspace.monsterNames, workspace.genMonsterRead),
@@ -113,6 +129,7 @@ void SpawnPage::loadGenMonster() {
     history_.Loaded(*path);
     workspace_.spawnText = load.encoding;
     showAreas();
+    showNoSpawn();
     WarnLoadNotes(shell_, *path, load.notes);
     shell_.PostStatus(QStringLiteral("GenMonster Loaded!"));
     workspace_.GenMonsterLoaded = true;
@@ -134,6 +151,7 @@ void SpawnPage::refreshMonsterList() {
     const auto showBuilt = qScopeGuard([this] {
         showMonsterList();
         showAreas();
+        showNoSpawn();
     });
     editor_.BuildMonsterList();
 }
@@ -178,16 +196,15 @@ void SpawnPage::showClickedArea() {
 }
 
 void SpawnPage::showSpawn(std::size_t spawn) {
-    std::vector<QSignalBlocker> blockers;
-    blockers.emplace_back(available_);
-    blockers.emplace_back(fields_.typeOfSpawn);
-    for (QObject* field : {fields_.map, fields_.max, fields_.cycle}) {
-        blockers.emplace_back(field);
-    }
-    for (QObject* field : fields_.corners) {
-        blockers.emplace_back(field);
-    }
+    const std::vector<QSignalBlocker> quiet = quietFields(available_, fields_);
     editor_.ShowSpawn(spawn, *this);
+}
+
+void SpawnPage::showNoSpawn() {
+    const std::vector<QSignalBlocker> quiet = quietFields(available_, fields_);
+    available_->setChecked(false);
+    monsterName_->clear();
+    fields_.showNone();
 }
 
 void SpawnPage::ShowAvailable(bool available) {

@@ -71,6 +71,8 @@ class SpawnPage : public QObject, private SpawnFieldsView {
     void showMonsterList();
     void showAreas();
     void showSpawn(std::size_t spawn);
+    // The fields as at start-up, after a load or a new monster list.
+    void showNoSpawn();
 
     void ShowAvailable(bool available) override;
     void ShowMonsterName(const std::string& name) override;
