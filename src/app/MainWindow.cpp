@@ -78,9 +78,9 @@ void MainWindow::buildStatusLine() {
     statusBar->addWidget(findField_, 1);
     setStatusBar(statusBar);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(3000);
+    statusTimer_ = new QTimer(this);
+    statusTimer_->setObjectName("Timer1");
+    statusTimer_->setInterval(3000);
 }
 
 void MainWindow::buildMenu() {
@@ -89,55 +89,55 @@ void MainWindow::buildMenu() {
     bar->setNativeMenuBar(false);
     QMenu* load = bar->addMenu(QStringLiteral("Load"));
     load->setObjectName("Load1");
-    ItemName1 = load->addAction(QStringLiteral("ItemName"));
-    ItemName1->setObjectName("ItemName1");
-    MonsterName1 = load->addAction(QStringLiteral("MonsterName"));
-    MonsterName1->setObjectName("MonsterName1");
+    loadItemNamesAction_ = load->addAction(QStringLiteral("ItemName"));
+    loadItemNamesAction_->setObjectName("ItemName1");
+    loadMonsterNamesAction_ = load->addAction(QStringLiteral("MonsterName"));
+    loadMonsterNamesAction_->setObjectName("MonsterName1");
     buildPageFileActions(load);
     buildUndoActions();
     editMenu()->addSeparator();
-    Find1 = editMenu()->addAction(QStringLiteral("Find..."));
-    Find1->setObjectName("Find1");
-    Find1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    findAction_ = editMenu()->addAction(QStringLiteral("Find..."));
+    findAction_->setObjectName("Find1");
+    findAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     QMenu* options = bar->addMenu(QStringLiteral("Options"));
     options->setObjectName("Options1");
-    Keepcommentsandlayout1 = options->addAction(QStringLiteral("Keep comments and layout"));
-    Keepcommentsandlayout1->setObjectName("Keepcommentsandlayout1");
-    Keepcommentsandlayout1->setCheckable(true);
-    About1 = bar->addAction(QStringLiteral("About"));
-    About1->setObjectName("About1");
-    Exit1 = bar->addAction(QStringLiteral("Exit"));
-    Exit1->setObjectName("Exit1");
+    keepLayoutAction_ = options->addAction(QStringLiteral("Keep comments and layout"));
+    keepLayoutAction_->setObjectName("Keepcommentsandlayout1");
+    keepLayoutAction_->setCheckable(true);
+    aboutAction_ = bar->addAction(QStringLiteral("About"));
+    aboutAction_->setObjectName("About1");
+    exitAction_ = bar->addAction(QStringLiteral("Exit"));
+    exitAction_->setObjectName("Exit1");
 }
 
 void MainWindow::buildPages() {
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName("PageControl1");
-    PageControl1->setFixedSize(kClientWidth, kPageHeight);
-    setCentralWidget(PageControl1);
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName("PageControl1");
+    pages_->setFixedSize(kClientWidth, kPageHeight);
+    setCentralWidget(pages_);
 
-    addSheet(PageControl1, "TabSheet1", "Character", false);
-    addSheet(PageControl1, "TabSheet2", "Item", true);
-    addSheet(PageControl1, "TabSheet3", "Shop", false);
-    addSheet(PageControl1, "TabSheet4", "Monster", true);
-    QWidget* map = addSheet(PageControl1, "TabSheet9", "Map", true);
-    addSheet(PageControl1, "TabSheet5", "Skill", false);
-    addSheet(PageControl1, "TabSheet6", "Misc", false);
-    addSheet(PageControl1, "TabSheet7", "Quest", false);
-    extras_ = addSheet(PageControl1, "TabSheet8", "dodatkow", false);
+    addSheet(pages_, "TabSheet1", "Character", false);
+    addSheet(pages_, "TabSheet2", "Item", true);
+    addSheet(pages_, "TabSheet3", "Shop", false);
+    addSheet(pages_, "TabSheet4", "Monster", true);
+    QWidget* map = addSheet(pages_, "TabSheet9", "Map", true);
+    addSheet(pages_, "TabSheet5", "Skill", false);
+    addSheet(pages_, "TabSheet6", "Misc", false);
+    addSheet(pages_, "TabSheet7", "Quest", false);
+    extras_ = addSheet(pages_, "TabSheet8", "dodatkow", false);
 
     buildMapPage(map);
-    PageControl1->setCurrentWidget(map);
+    pages_->setCurrentWidget(map);
 }
 
 void MainWindow::buildMapPage(QWidget* sheet) {
-    PageControl2 = new QTabWidget(sheet);
-    PageControl2->setObjectName("PageControl2");
-    PageControl2->setGeometry(0, 0, 390, 445);
-    addSheet(PageControl2, "TabSheet12", "Portals", true);
-    QWidget* monsters = addSheet(PageControl2, "TabSheet10", "Monsters", true);
-    addSheet(PageControl2, "TabSheet11", "NPC", false);
-    PageControl2->setCurrentWidget(monsters);
+    mapPages_ = new QTabWidget(sheet);
+    mapPages_->setObjectName("PageControl2");
+    mapPages_->setGeometry(0, 0, 390, 445);
+    addSheet(mapPages_, "TabSheet12", "Portals", true);
+    QWidget* monsters = addSheet(mapPages_, "TabSheet10", "Monsters", true);
+    addSheet(mapPages_, "TabSheet11", "NPC", false);
+    mapPages_->setCurrentWidget(monsters);
 
     auto* world = new QLabel(sheet);
     world->setObjectName("Image14");
@@ -155,7 +155,7 @@ void MainWindow::buildMapPage(QWidget* sheet) {
 MonsterPage* MainWindow::monsterPage() {
     if (monsterPage_ == nullptr) {
         monsterPage_ =
-            new MonsterPage(*this, MainWindowData::workspace, PageControl1->findChild<QWidget*>("TabSheet4"));
+            new MonsterPage(*this, MainWindowData::workspace, pages_->findChild<QWidget*>("TabSheet4"));
     }
     return monsterPage_;
 }
@@ -164,15 +164,14 @@ ItemPage* MainWindow::itemPage() {
     if (itemPage_ != nullptr) {
         return itemPage_;
     }
-    itemPage_ =
-        new ItemPage(*this, MainWindowData::workspace, PageControl1->findChild<QWidget*>("TabSheet2"));
+    itemPage_ = new ItemPage(*this, MainWindowData::workspace, pages_->findChild<QWidget*>("TabSheet2"));
     connect(itemPage_, &ItemPage::initItemRead, this, [this](std::int64_t lastRow) {
         hiddenPageExtras();
-        ost_init->setText(QString::number(lastRow));
+        lastItemRowLabel_->setText(QString::number(lastRow));
     });
     connect(itemPage_, &ItemPage::itemNamesRead, this, [this](std::int64_t lastRow) {
         hiddenPageExtras();
-        ost_nazwa->setText(QString::number(lastRow));
+        lastItemNameRowLabel_->setText(QString::number(lastRow));
     });
     return itemPage_;
 }
@@ -182,7 +181,7 @@ PortalPage* MainWindow::portalPage() {
         return portalPage_;
     }
     portalPage_ =
-        new PortalPage(*this, MainWindowData::workspace, PageControl2->findChild<QWidget*>("TabSheet12"));
+        new PortalPage(*this, MainWindowData::workspace, mapPages_->findChild<QWidget*>("TabSheet12"));
     connect(portalPage_, &PortalPage::addPortalWanted, this,
             Guarded(*this, [this] { addPortalDialog()->open(); }));
     return portalPage_;
@@ -207,9 +206,9 @@ void MainWindow::buildRemainingParts() {
     hiddenPageExtras();
     if (!fieldDumpBuilt_) {
         fieldDumpBuilt_ = true;
-        QWidget* character = PageControl1->findChild<QWidget*>("TabSheet1");
+        QWidget* character = pages_->findChild<QWidget*>("TabSheet1");
         new FieldDumpPage(*this, MainWindowData::workspace, character); // owned by its sheet
-        auto* shopList = new QListWidget(PageControl1->findChild<QWidget*>("TabSheet3"));
+        auto* shopList = new QListWidget(pages_->findChild<QWidget*>("TabSheet3"));
         shopList->setObjectName("ListBox1");
         shopList->setGeometry(8, 8, 200, 400);
     }
@@ -234,12 +233,12 @@ QWidget* MainWindow::hiddenPageExtras() {
     log->setPlainText(QStringLiteral("Log..."));
     log->setGeometry(8, 216, 400, 150);
 
-    ost_init = new QLabel(extras_);
-    ost_init->setObjectName("ost_init");
-    ost_init->setGeometry(420, 8, 100, 16);
-    ost_nazwa = new QLabel(extras_);
-    ost_nazwa->setObjectName("ost_nazwa");
-    ost_nazwa->setGeometry(420, 28, 100, 16);
+    lastItemRowLabel_ = new QLabel(extras_);
+    lastItemRowLabel_->setObjectName("ost_init");
+    lastItemRowLabel_->setGeometry(420, 8, 100, 16);
+    lastItemNameRowLabel_ = new QLabel(extras_);
+    lastItemNameRowLabel_->setObjectName("ost_nazwa");
+    lastItemNameRowLabel_->setGeometry(420, 28, 100, 16);
     return extras_;
 }
 
@@ -288,8 +287,8 @@ AddPortalDialog* MainWindow::addPortalDialog() {
 // to another, is connected here; the windows built later connect theirs when
 // they are built.
 void MainWindow::wireHandlers() {
-    connect(Timer1, &QTimer::timeout, this, &MainWindow::clearStatus);
-    for (QTabWidget* pages : {PageControl1, PageControl2}) {
+    connect(statusTimer_, &QTimer::timeout, this, &MainWindow::clearStatus);
+    for (QTabWidget* pages : {pages_, mapPages_}) {
         connect(pages, &QTabWidget::currentChanged, this, Guarded(*this, [this, pages](int index) {
                     buildPageShown(pages->widget(index));
                     followPageInFront();
@@ -299,14 +298,15 @@ void MainWindow::wireHandlers() {
     for (FileHistory& history : MainWindowData::histories) {
         connect(&history.stack(), &QUndoStack::cleanChanged, this, &MainWindow::showUnsavedChanges);
     }
-    connect(ItemName1, &QAction::triggered, this, Guarded(*this, [this] { itemPage()->loadItemNames(); }));
-    connect(MonsterName1, &QAction::triggered, this,
+    connect(loadItemNamesAction_, &QAction::triggered, this,
+            Guarded(*this, [this] { itemPage()->loadItemNames(); }));
+    connect(loadMonsterNamesAction_, &QAction::triggered, this,
             Guarded(*this, [this] { monsterPage()->loadMonsterNames(); }));
-    connect(Keepcommentsandlayout1, &QAction::toggled, this,
+    connect(keepLayoutAction_, &QAction::toggled, this,
             [this](bool checked) { MainWindowData::workspace.KeepLayout = checked; });
-    connect(Find1, &QAction::triggered, this, Guarded(*this, [this] { findField_->open(); }));
-    connect(About1, &QAction::triggered, this, Guarded(*this, this, &MainWindow::showAbout));
-    connect(Exit1, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(findAction_, &QAction::triggered, this, Guarded(*this, [this] { findField_->open(); }));
+    connect(aboutAction_, &QAction::triggered, this, Guarded(*this, this, &MainWindow::showAbout));
+    connect(exitAction_, &QAction::triggered, this, &MainWindow::exitProgram);
     wirePageFileActions();
 
     connect(spawnPage_, &SpawnPage::monsterNamesWanted, this, Guarded(*this, [this](bool& finished) {
@@ -322,8 +322,8 @@ void MainWindow::wireHandlers() {
 }
 
 std::optional<FindTarget> MainWindow::findTarget() {
-    const QString page = PageControl1->currentWidget()->objectName();
-    const QString mapPage = PageControl2->currentWidget()->objectName();
+    const QString page = pages_->currentWidget()->objectName();
+    const QString mapPage = mapPages_->currentWidget()->objectName();
     if (page == "TabSheet4") {
         return monsterPage()->findTarget();
     }

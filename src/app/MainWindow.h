@@ -131,24 +131,24 @@ class MainWindow : private MainWindowData, public QMainWindow, public Shell {
     AddPortalDialog* addPortalDialog();
     QFileDialog* fileDialog(FileDialog which);
 
-    QTabWidget* PageControl1 = nullptr;
-    QTabWidget* PageControl2 = nullptr;
+    QTabWidget* pages_ = nullptr;
+    QTabWidget* mapPages_ = nullptr;
     QLabel* statusPanel_ = nullptr;
     FindField* findField_ = nullptr;
-    QTimer* Timer1 = nullptr;
+    QTimer* statusTimer_ = nullptr;
 
-    QAction* ItemName1 = nullptr;
-    QAction* MonsterName1 = nullptr;
+    QAction* loadItemNamesAction_ = nullptr;
+    QAction* loadMonsterNamesAction_ = nullptr;
     QMenu* editMenu_ = nullptr;
-    QAction* Undo1 = nullptr;
-    QAction* Redo1 = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     QUndoGroup* undoGroup_ = nullptr;
-    QAction* Find1 = nullptr;
-    QAction* LoadPageFile1 = nullptr;
-    QAction* SavePageFile1 = nullptr;
-    QAction* Keepcommentsandlayout1 = nullptr;
-    QAction* About1 = nullptr;
-    QAction* Exit1 = nullptr;
+    QAction* findAction_ = nullptr;
+    QAction* loadPageFileAction_ = nullptr;
+    QAction* savePageFileAction_ = nullptr;
+    QAction* keepLayoutAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
 
     MonsterPage* monsterPage_ = nullptr;
     ItemPage* itemPage_ = nullptr;
@@ -158,8 +158,8 @@ class MainWindow : private MainWindowData, public QMainWindow, public Shell {
     // The hidden page "dodatkow": the writers' line buffer and the labels of
     // the last rows the item readers stood on.
     QWidget* extras_ = nullptr;
-    QLabel* ost_init = nullptr;
-    QLabel* ost_nazwa = nullptr;
+    QLabel* lastItemRowLabel_ = nullptr;
+    QLabel* lastItemNameRowLabel_ = nullptr;
     std::unique_ptr<WriterLines> lines_;
     bool fieldDumpBuilt_ = false;
     bool painted_ = false;

@@ -43,14 +43,15 @@ void MainWindow::buildUndoActions() {
     for (FileHistory& history : MainWindowData::histories) {
         undoGroup_->addStack(&history.stack());
     }
-    Undo1 = undoGroup_->createUndoAction(this, QStringLiteral("Undo"));
-    Undo1->setObjectName("Undo1");
-    Undo1->setShortcut(QKeySequence::Undo);
-    Redo1 = undoGroup_->createRedoAction(this, QStringLiteral("Redo"));
-    Redo1->setObjectName("Redo1");
-    Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    editMenu()->addActions({Undo1, Redo1});
-    addActions({Undo1, Redo1});
+    undoAction_ = undoGroup_->createUndoAction(this, QStringLiteral("Undo"));
+    undoAction_->setObjectName("Undo1");
+    undoAction_->setShortcut(QKeySequence::Undo);
+    redoAction_ = undoGroup_->createRedoAction(this, QStringLiteral("Redo"));
+    redoAction_->setObjectName("Redo1");
+    redoAction_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    editMenu()->addActions({undoAction_, redoAction_});
+    addActions({undoAction_, redoAction_});
     // A line edit in front takes Ctrl+Z for its own undo; here every change is
     // undone through the history of its table.
     qApp->installEventFilter(this);
@@ -69,8 +70,8 @@ FileHistory& MainWindow::history(EditedTable table) {
 }
 
 void MainWindow::followPageInFront() {
-    const QString page = PageControl1->currentWidget()->objectName();
-    const QString mapPage = PageControl2->currentWidget()->objectName();
+    const QString page = pages_->currentWidget()->objectName();
+    const QString mapPage = mapPages_->currentWidget()->objectName();
     QUndoStack* active = nullptr;
     if (page == "TabSheet4") {
         active = &history(EditedTable::InitMonster).stack();

@@ -13,9 +13,9 @@
 #include <QTabWidget>
 
 MainWindow::PageFile MainWindow::pageFileInFront() const {
-    const QWidget* page = PageControl1->currentWidget();
+    const QWidget* page = pages_->currentWidget();
     if (page->objectName() == "TabSheet9") {
-        page = PageControl2->currentWidget();
+        page = mapPages_->currentWidget();
     }
     const QString name = page->objectName();
     return name == "TabSheet4"    ? PageFile::InitMonster
@@ -27,21 +27,21 @@ MainWindow::PageFile MainWindow::pageFileInFront() const {
 
 void MainWindow::buildPageFileActions(QMenu* load) {
     load->addSeparator();
-    LoadPageFile1 = load->addAction(QString());
-    LoadPageFile1->setObjectName("LoadPageFile1");
-    LoadPageFile1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    SavePageFile1 = load->addAction(QString());
-    SavePageFile1->setObjectName("SavePageFile1");
-    SavePageFile1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    loadPageFileAction_ = load->addAction(QString());
+    loadPageFileAction_->setObjectName("LoadPageFile1");
+    loadPageFileAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    savePageFileAction_ = load->addAction(QString());
+    savePageFileAction_->setObjectName("SavePageFile1");
+    savePageFileAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 }
 
 void MainWindow::wirePageFileActions() {
-    for (QTabWidget* pages : {PageControl1, PageControl2}) {
+    for (QTabWidget* pages : {pages_, mapPages_}) {
         connect(pages, &QTabWidget::currentChanged, this,
                 Guarded(*this, this, &MainWindow::showPageFileActions));
     }
-    connect(LoadPageFile1, &QAction::triggered, this, Guarded(*this, this, &MainWindow::loadPageFile));
-    connect(SavePageFile1, &QAction::triggered, this, Guarded(*this, this, &MainWindow::savePageFile));
+    connect(loadPageFileAction_, &QAction::triggered, this, Guarded(*this, this, &MainWindow::loadPageFile));
+    connect(savePageFileAction_, &QAction::triggered, this, Guarded(*this, this, &MainWindow::savePageFile));
     showPageFileActions();
 }
 
@@ -57,10 +57,10 @@ void MainWindow::showPageFileActions() {
                                                         : QString();
     const bool loads = file != PageFile::None;
     const bool saves = loads && file != PageFile::InitItem;
-    LoadPageFile1->setText(QStringLiteral("Load") + name);
-    LoadPageFile1->setEnabled(loads);
-    SavePageFile1->setText(saves ? QStringLiteral("Save") + name : QStringLiteral("Save"));
-    SavePageFile1->setEnabled(saves);
+    loadPageFileAction_->setText(QStringLiteral("Load") + name);
+    loadPageFileAction_->setEnabled(loads);
+    savePageFileAction_->setText(saves ? QStringLiteral("Save") + name : QStringLiteral("Save"));
+    savePageFileAction_->setEnabled(saves);
 }
 
 void MainWindow::loadPageFile() {

@@ -14,8 +14,8 @@
 void MainWindow::PostStatus(const QString& text) {
     statusPanel_->setText(text);
     // Enabling a running timer does not restart its count.
-    if (!Timer1->isActive()) {
-        Timer1->start();
+    if (!statusTimer_->isActive()) {
+        statusTimer_->start();
     }
 }
 
@@ -24,7 +24,7 @@ QString MainWindow::statusText() const {
 }
 
 void MainWindow::clearStatus() {
-    Timer1->stop();
+    statusTimer_->stop();
     statusPanel_->setText(QString());
 }
 
