@@ -103,6 +103,18 @@ class Brennick:
                 raise AssertionError(f"{name} did not become ready: {widget}")
             time.sleep(0.05)
 
+    def wait_saved(self, path, status, timeout=TIMEOUT):
+        """Waits for a save to write path (saves are atomic: once there, it is whole). The status line then shows
+        status, unless the status timer, left running by an earlier message, has cleared it already."""
+        deadline = time.time() + timeout
+        while not os.path.exists(path):
+            if time.time() > deadline:
+                raise AssertionError(f"nothing was saved to {path}")
+            time.sleep(0.05)
+        text = self.find("StatusBar1")["text"]
+        if text not in (status, ""):
+            raise AssertionError(f"the status line says {text!r} after saving {path}")
+
     def wait_modal(self, condition=lambda m: True, timeout=TIMEOUT):
         deadline = time.time() + timeout
         while True:

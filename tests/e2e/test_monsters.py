@@ -38,7 +38,7 @@ class MonsterCycleTest(BrennickTestCase):
         target = self.scratch("InitMonster.txt")
         app.click("Button6")
         app.answer_file_dialog(target, shot="save-dialog")
-        app.wait_for("StatusBar1", lambda w: w["text"] == "InitMonster saved! in: " + target)
+        app.wait_saved(target, "InitMonster saved! in: " + target)
         self.assertEqual(self.read_bytes(target), self.read_bytes(os.path.join(DATA, "expected.txt")))
 
     def test_keep_comments_and_layout_changes_only_the_edited_monster(self):
@@ -52,7 +52,7 @@ class MonsterCycleTest(BrennickTestCase):
         target = self.scratch("InitMonster.txt")
         app.click("Button6")
         app.answer_file_dialog(target)
-        app.wait_for("StatusBar1", lambda w: w["text"] == "InitMonster saved! in: " + target)
+        app.wait_saved(target, "InitMonster saved! in: " + target)
         self.assertEqual(self.read_bytes(target), self.read_bytes(os.path.join(DATA, "kept.txt")))
 
     def test_cancelled_save_writes_nothing(self):

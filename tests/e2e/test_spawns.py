@@ -85,7 +85,7 @@ class SpawnCycleTest(BrennickTestCase):
         target = self.scratch("GenMonster.txt")
         app.click("SGM")
         app.answer_file_dialog(target)
-        app.wait_for("StatusBar1", lambda w: w["text"] == "GenMonster saved! in: " + target)
+        app.wait_saved(target, "GenMonster saved! in: " + target)
         self.assertEqual(self.read_bytes(target), self.read_bytes(os.path.join(DATA, "expected.txt")))
 
     def test_point_spawn_shown_edited_drawn_and_saved(self):
@@ -105,7 +105,7 @@ class SpawnCycleTest(BrennickTestCase):
         target = self.scratch("GenMonster.txt")
         app.click("SGM")
         app.answer_file_dialog(target)
-        app.wait_for("StatusBar1", lambda w: w["text"] == "GenMonster saved! in: " + target)
+        app.wait_saved(target, "GenMonster saved! in: " + target)
         self.assertEqual(self.read_bytes(target), self.read_bytes(os.path.join(POINT, "expected.txt")))
         self.assertFalse(app.modal().get("found"))
 

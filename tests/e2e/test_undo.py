@@ -12,7 +12,7 @@ class UndoTest(BrennickTestCase):
         target = self.scratch(name)
         self.app.click("Button6")
         self.app.answer_file_dialog(target)
-        self.app.wait_for("StatusBar1", lambda w: w["text"] == "InitMonster saved! in: " + target)
+        self.app.wait_saved(target, "InitMonster saved! in: " + target)
         return self.read_bytes(target)
 
     def test_undone_edit_saves_as_before_and_close_asks_about_unsaved_changes(self):
