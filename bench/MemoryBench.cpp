@@ -8,6 +8,7 @@
 #include "BrennickApplication.h"
 #include "MainWindow.h"
 #include "ServerSizeData.h"
+#include "support/DialogDriver.h"
 
 #include "monsters/MonsterSlots.h"
 
@@ -76,16 +77,7 @@ class DialogAnswerer {
     void answer() {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            // The name field takes the whole path, whichever folder the dialog shows.
-            const QString& path = files.at(dialog->objectName());
-            if (QWidget* focused = dialog->focusWidget()) {
-                focused->clearFocus();
-            }
-            dialog->selectFile(path);
-            if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
-                name->setText(path);
-            }
-            static_cast<QDialog*>(dialog)->accept();
+            DialogDriver::chooseFile(files.at(dialog->objectName()))(dialog);
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             if (box->icon() == QMessageBox::Critical) {
                 errors << box->text();
