@@ -321,20 +321,41 @@ void MainWindow::wireHandlers() {
             Guarded(*this, [this] { addSpawnDialog()->open(); }));
 }
 
+std::optional<EditedTable> MainWindow::tableInFront() const {
+    const QWidget* page = pages_->currentWidget();
+    if (page->objectName() == "TabSheet9") {
+        page = mapPages_->currentWidget();
+    }
+    const QString name = page->objectName();
+    if (name == "TabSheet4") {
+        return EditedTable::InitMonster;
+    }
+    if (name == "TabSheet10") {
+        return EditedTable::GenMonster;
+    }
+    if (name == "TabSheet12") {
+        return EditedTable::Etc;
+    }
+    if (name == "TabSheet2") {
+        return EditedTable::Items;
+    }
+    return std::nullopt;
+}
+
 std::optional<FindTarget> MainWindow::findTarget() {
-    const QString page = pages_->currentWidget()->objectName();
-    const QString mapPage = mapPages_->currentWidget()->objectName();
-    if (page == "TabSheet4") {
+    const std::optional<EditedTable> table = tableInFront();
+    if (!table) {
+        return std::nullopt;
+    }
+    switch (*table) {
+    case EditedTable::InitMonster:
         return monsterPage()->findTarget();
-    }
-    if (page == "TabSheet2") {
-        return itemPage()->findTarget();
-    }
-    if (page == "TabSheet9" && mapPage == "TabSheet12") {
-        return portalPage()->findTarget();
-    }
-    if (page == "TabSheet9" && mapPage == "TabSheet10") {
+    case EditedTable::GenMonster:
         return spawnPage_->findTarget();
+    case EditedTable::Etc:
+        return portalPage()->findTarget();
+    case EditedTable::Items:
+        return itemPage()->findTarget();
     }
     return std::nullopt;
 }

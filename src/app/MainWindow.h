@@ -104,6 +104,8 @@ class MainWindow : private MainWindowData, public QMainWindow, public Shell {
     void wireHandlers();
     // The history Undo and Redo act on follows the page in front.
     void followPageInFront();
+    // The table of the page in front, which Undo, Redo, find, Ctrl+O and Ctrl+S act on.
+    std::optional<EditedTable> tableInFront() const;
     void showUnsavedChanges();
     // Each written file's unsaved changes saved or dropped; false keeps the program open.
     bool mayClose();
@@ -112,8 +114,6 @@ class MainWindow : private MainWindowData, public QMainWindow, public Shell {
 
     // The file the page in front loads and saves: "Load"'s last two actions
     // (Ctrl+O, Ctrl+S) run its load and save as the page's buttons do.
-    enum class PageFile { None, InitMonster, GenMonster, Etc, InitItem };
-    PageFile pageFileInFront() const;
     void buildPageFileActions(QMenu* load);
     void wirePageFileActions();
     void showPageFileActions();

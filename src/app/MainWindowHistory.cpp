@@ -70,19 +70,8 @@ FileHistory& MainWindow::history(EditedTable table) {
 }
 
 void MainWindow::followPageInFront() {
-    const QString page = pages_->currentWidget()->objectName();
-    const QString mapPage = mapPages_->currentWidget()->objectName();
-    QUndoStack* active = nullptr;
-    if (page == "TabSheet4") {
-        active = &history(EditedTable::InitMonster).stack();
-    } else if (page == "TabSheet2") {
-        active = &history(EditedTable::Items).stack();
-    } else if (page == "TabSheet9" && mapPage == "TabSheet10") {
-        active = &history(EditedTable::GenMonster).stack();
-    } else if (page == "TabSheet9" && mapPage == "TabSheet12") {
-        active = &history(EditedTable::Etc).stack();
-    }
-    undoGroup_->setActiveStack(active);
+    const std::optional<EditedTable> table = tableInFront();
+    undoGroup_->setActiveStack(table ? &history(*table).stack() : nullptr);
 }
 
 void MainWindow::showUnsavedChanges() {

@@ -12,19 +12,6 @@
 #include <QMenu>
 #include <QTabWidget>
 
-MainWindow::PageFile MainWindow::pageFileInFront() const {
-    const QWidget* page = pages_->currentWidget();
-    if (page->objectName() == "TabSheet9") {
-        page = mapPages_->currentWidget();
-    }
-    const QString name = page->objectName();
-    return name == "TabSheet4"    ? PageFile::InitMonster
-           : name == "TabSheet10" ? PageFile::GenMonster
-           : name == "TabSheet12" ? PageFile::Etc
-           : name == "TabSheet2"  ? PageFile::InitItem
-                                  : PageFile::None;
-}
-
 void MainWindow::buildPageFileActions(QMenu* load) {
     load->addSeparator();
     loadPageFileAction_ = load->addAction(QString());
@@ -48,53 +35,69 @@ void MainWindow::wirePageFileActions() {
 // The actions are named for the file of the page in front; the item page
 // loads InitItem.txt but never writes it.
 void MainWindow::showPageFileActions() {
-    const PageFile file = pageFileInFront();
+    const std::optional<EditedTable> table = tableInFront();
     // The name the page's buttons give the file.
-    const QString name = file == PageFile::InitMonster  ? QStringLiteral(" InitMonster")
-                         : file == PageFile::GenMonster ? QStringLiteral(" GenMonster")
-                         : file == PageFile::Etc        ? QStringLiteral(" Etc")
-                         : file == PageFile::InitItem   ? QStringLiteral(" InitItem")
-                                                        : QString();
-    const bool loads = file != PageFile::None;
-    const bool saves = loads && file != PageFile::InitItem;
+    QString name;
+    if (table) {
+        switch (*table) {
+        case EditedTable::InitMonster:
+            name = QStringLiteral(" InitMonster");
+            break;
+        case EditedTable::GenMonster:
+            name = QStringLiteral(" GenMonster");
+            break;
+        case EditedTable::Etc:
+            name = QStringLiteral(" Etc");
+            break;
+        case EditedTable::Items:
+            name = QStringLiteral(" InitItem");
+            break;
+        }
+    }
+    const bool saves = table && *table != EditedTable::Items;
     loadPageFileAction_->setText(QStringLiteral("Load") + name);
-    loadPageFileAction_->setEnabled(loads);
+    loadPageFileAction_->setEnabled(table.has_value());
     savePageFileAction_->setText(saves ? QStringLiteral("Save") + name : QStringLiteral("Save"));
     savePageFileAction_->setEnabled(saves);
 }
 
 void MainWindow::loadPageFile() {
-    switch (pageFileInFront()) {
-    case PageFile::InitMonster:
+    const std::optional<EditedTable> table = tableInFront();
+    if (!table) {
+        return;
+    }
+    switch (*table) {
+    case EditedTable::InitMonster:
         monsterPage()->loadInitMonster();
         return;
-    case PageFile::GenMonster:
+    case EditedTable::GenMonster:
         spawnPage_->loadGenMonster();
         return;
-    case PageFile::Etc:
+    case EditedTable::Etc:
         portalPage()->loadEtc();
         return;
-    case PageFile::InitItem:
+    case EditedTable::Items:
         itemPage()->loadInitItem();
-        return;
-    case PageFile::None:
         return;
     }
 }
 
 void MainWindow::savePageFile() {
-    switch (pageFileInFront()) {
-    case PageFile::InitMonster:
+    const std::optional<EditedTable> table = tableInFront();
+    if (!table) {
+        return;
+    }
+    switch (*table) {
+    case EditedTable::InitMonster:
         monsterPage()->saveInitMonster();
         return;
-    case PageFile::GenMonster:
+    case EditedTable::GenMonster:
         spawnPage_->saveGenMonster();
         return;
-    case PageFile::Etc:
+    case EditedTable::Etc:
         portalPage()->saveEtc();
         return;
-    case PageFile::InitItem:
-    case PageFile::None:
+    case EditedTable::Items:
         return;
     }
 }
