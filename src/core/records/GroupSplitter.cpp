@@ -87,6 +87,13 @@ SplitResult SplitRecords(std::string_view bytes, std::string_view keyword,
     std::size_t groupBegin = 0;
     std::size_t groupStart = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (depth > 0) {
+            // Inside a record only parentheses count.
+            i = NextParenthesis(bytes, i);
+            if (i == bytes.size()) {
+                break;
+            }
+        }
         const char c = bytes[i];
         if (depth > 0) {
             if (c == '(') {
