@@ -1,9 +1,10 @@
-#include "records/FieldRecord.h"
 #include "records/TableEditor.h"
+#include "records/FieldRecord.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -53,5 +54,28 @@ TEST(TableEditorTest, ChangesAppliedAtOnceOrThroughAHistoryAreTakenBackExactly) 
             EXPECT_EQ(heard, 4);
         }
     }
+}
+
+TEST(RecordTableTest, GrowingNeverMovesARecordAndACopyGrowsOnItsOwn) {
+    RecordTable<Record> table;
+    std::vector<const Record*> addresses;
+    for (int k = 0; k < 100; ++k) {
+        addresses.push_back(&table.Append({{std::to_string(k), "", ""}, {}}));
+    }
+    RecordTable<Record> copy = table;
+    copy.Resize(300);
+    copy[250].fields[0] = "new";
+    table.Resize(40);
+    table.RemoveLast();
+    for (std::size_t k = 0; k < 100; ++k) {
+        EXPECT_EQ(copy[k].fields[0], std::to_string(k));
+        if (k < 39) {
+            EXPECT_EQ(&std::as_const(table)[k], addresses[k]);
+            EXPECT_EQ(table[k].fields[0], std::to_string(k));
+        }
+    }
+    EXPECT_EQ(table.size(), 39u);
+    EXPECT_EQ(std::as_const(table)[39], Record{});
+    EXPECT_EQ(copy[250].fields[0], "new");
 }
 } // namespace

@@ -2,8 +2,8 @@
 
 #include "records/RecordSpan.h"
 
+#include <bit>
 #include <cstddef>
-#include <deque>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -20,47 +20,69 @@
 // from what was read.
 template <typename Record> class RecordTable {
   public:
-    std::size_t size() const { return records_.size(); }
-    bool empty() const { return records_.empty(); }
+    RecordTable() = default;
+    RecordTable(const RecordTable& other)
+        : chunks_(other.chunks_), size_(other.size_), handedOut_(other.handedOut_), spans_(other.spans_) {
+        reserveChunks();
+    }
+    RecordTable(RecordTable&&) noexcept = default;
+    RecordTable& operator=(const RecordTable& other) {
+        RecordTable copy(other);
+        return *this = std::move(copy);
+    }
+    RecordTable& operator=(RecordTable&&) noexcept = default;
+    ~RecordTable() = default;
+
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
 
     const Record& operator[](std::size_t position) const {
         static const Record none{};
-        return position < records_.size() ? records_[position] : none;
+        return position < size_ ? at(position) : none;
     }
 
     Record& operator[](std::size_t position) {
-        if (position >= records_.size()) {
+        if (position >= size_) {
             throw std::out_of_range("no record at position " + std::to_string(position) + " of a table of " +
-                                    std::to_string(records_.size()));
+                                    std::to_string(size_));
         }
         handedOut_[position] = true;
-        return records_[position];
+        return at(position);
     }
 
     Record& Append() {
         handedOut_.push_back(true);
-        return records_.emplace_back();
+        return chunkForNext().emplace_back();
     }
 
     Record& Append(Record record) {
         handedOut_.push_back(true);
-        return records_.emplace_back(std::move(record));
+        return chunkForNext().emplace_back(std::move(record));
     }
 
     // Drops the last record (an appended record taken back).
     void RemoveLast() {
-        records_.pop_back();
+        --size_;
+        chunks_.back().pop_back();
+        if (chunks_.back().empty()) {
+            chunks_.pop_back();
+        }
         handedOut_.pop_back();
     }
 
     // Grows the table with empty records, or cuts it, to `count` records.
     void Resize(std::size_t count) {
-        records_.resize(count);
-        handedOut_.resize(count, true);
+        while (size_ > count) {
+            RemoveLast();
+        }
+        while (size_ < count) {
+            Append();
+        }
     }
 
     void clear() {
-        records_.clear();
+        chunks_.clear();
+        size_ = 0;
         handedOut_.clear();
         spans_.clear();
     }
@@ -83,7 +105,43 @@ template <typename Record> class RecordTable {
     }
 
   private:
-    std::deque<Record> records_;
+    // Record p is in chunk k = bit_width(p + 1) - 1, at p + 1 - 2^k: chunk k
+    // holds 2^k records and has room for all of them from its start, so
+    // growing never moves a record and a table of n records makes about
+    // log2(n) allocations.
+    static std::size_t chunkOf(std::size_t position) {
+        return static_cast<std::size_t>(std::bit_width(position + 1)) - 1;
+    }
+
+    static std::size_t chunkCapacity(std::size_t chunk) { return std::size_t{1} << chunk; }
+
+    const Record& at(std::size_t position) const {
+        const std::size_t chunk = chunkOf(position);
+        return chunks_[chunk][position + 1 - chunkCapacity(chunk)];
+    }
+
+    Record& at(std::size_t position) {
+        const std::size_t chunk = chunkOf(position);
+        return chunks_[chunk][position + 1 - chunkCapacity(chunk)];
+    }
+
+    std::vector<Record>& chunkForNext() {
+        const std::size_t chunk = chunkOf(size_++);
+        if (chunk == chunks_.size()) {
+            chunks_.emplace_back().reserve(chunkCapacity(chunk));
+        }
+        return chunks_[chunk];
+    }
+
+    // A copied chunk has room for its records only; it gets room for all of them again.
+    void reserveChunks() {
+        for (std::size_t chunk = 0; chunk < chunks_.size(); ++chunk) {
+            chunks_[chunk].reserve(chunkCapacity(chunk));
+        }
+    }
+
+    std::vector<std::vector<Record>> chunks_;
+    std::size_t size_ = 0;
     std::vector<bool> handedOut_;
     std::vector<RecordSpan> spans_;
 };
