@@ -7,7 +7,9 @@
 # scheduling (-entropic=0; its entropic bookkeeping costs more than these
 # targets do per input), and a build without comparison tracing (about half
 # the time of a run), whose part the dictionaries in fuzz/dict/ take over:
-# they give the mutations the keys of each file. Prints one line of figures
+# they give the mutations the keys of each file. AddressSanitizer records no
+# allocation stacks (a tenth of a run): it finds the same faults, and a crash
+# file replayed on the fuzz build gives the whole report. Prints one line of figures
 # per target; a finding leaves its crash file in the work folder and makes
 # the script fail.
 set -euo pipefail
@@ -31,7 +33,7 @@ run_target() {
     if [[ -d fuzz/corpus/$name ]]; then
         cp -r fuzz/corpus/"$name"/. "$work/$name/corpus/"
     fi
-    nice -n "$NICE" "$fuzzer" -max_total_time="$SECONDS_PER_TARGET" -max_len="$MAX_LEN" -entropic=0 \
+    ASAN_OPTIONS=${ASAN_OPTIONS:-malloc_context_size=0} nice -n "$NICE" "$fuzzer" -max_total_time="$SECONDS_PER_TARGET" -max_len="$MAX_LEN" -entropic=0 \
         -dict="fuzz/dict/$name.dict" -rss_limit_mb=4096 -print_final_stats=1 \
         -artifact_prefix="$work/$name/findings/" "$work/$name/corpus" >"$work/$name/log" 2>&1 || true
 }
