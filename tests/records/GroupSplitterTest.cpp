@@ -1,10 +1,8 @@
 #include "records/GroupSplitter.h"
-#include "records/ByteClasses.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -90,21 +88,5 @@ TEST(GroupSplitter, NamesKeywordTakesEveryLength) {
         split("(monstername 1 \"Ra\")\n(monstername 2 \"Hill Goblin\")", "monstername").records;
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(found[0].text, "(monstername 1 \"Ra\"");
-}
-
-TEST(GroupSplitter, NextParenthesisAgreesWithAPlainSearch) {
-    // Bytes next to the parentheses in value, high bytes among them, every start position.
-    const std::string alphabet = "()*'a \xa8\xa9\xe9";
-    std::mt19937 random(7);
-    for (int round = 0; round < 200; ++round) {
-        std::string bytes(random() % 40, ' ');
-        for (char& c : bytes) {
-            c = random() % 4 == 0 ? alphabet[random() % alphabet.size()] : 'x';
-        }
-        for (std::size_t at = 0; at <= bytes.size(); ++at) {
-            const std::size_t plain = std::min(bytes.find_first_of("()", at), bytes.size());
-            ASSERT_EQ(NextParenthesis(bytes, at), plain) << bytes << " from " << at;
-        }
-    }
 }
 } // namespace
