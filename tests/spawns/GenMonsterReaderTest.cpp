@@ -129,13 +129,18 @@ TEST(GenMonsterReaderTest, ASecondLoadLeavesNoTraceOfTheFirst) {
     SpawnTable table;
     std::string longer;
     for (int i = 0; i < 5; ++i) {
-        longer += kSpawn + "\r\n";
+        longer += kSpawn + "\r\n(genmonster (index 12345678901234567) (max 4 9) (odd 1))\r\n";
     }
     ParseGenMonster(longer, table);
-    ParseGenMonster(";" + kSpawn, table);
+    const std::string second = ";" + kSpawn + "(genmonster (index 7))";
+    ParseGenMonster(second, table);
+    SpawnTable fresh;
+    ParseGenMonster(second, fresh);
     EXPECT_EQ(RecordAt(table, 0)[SpawnField::Commented], "1");
-    EXPECT_EQ(std::as_const(table)[1][SpawnField::Index], "");
-    EXPECT_EQ(table.LiveCount(), 1u);
+    EXPECT_EQ(RecordAt(table, 0), RecordAt(fresh, 0));
+    EXPECT_EQ(RecordAt(table, 1), RecordAt(fresh, 1));
+    EXPECT_EQ(std::as_const(table)[2][SpawnField::Index], "");
+    EXPECT_EQ(table.LiveCount(), 2u);
 }
 
 TEST(GenMonsterReaderTest, EveryRecordOfTheFileIsStored) {

@@ -19,5 +19,13 @@ template <std::size_t FieldCount, typename Field = std::size_t> struct FieldReco
     std::string& operator[](Field field) { return fields.at(static_cast<std::size_t>(field)); }
     const std::string& operator[](Field field) const { return fields.at(static_cast<std::size_t>(field)); }
 
+    // Empties every field and the extras, keeping the fields' storage for the next values.
+    void Clear() {
+        for (std::string& field : fields) {
+            field.clear();
+        }
+        extras = {};
+    }
+
     bool operator==(const FieldRecord&) const = default;
 };

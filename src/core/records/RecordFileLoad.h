@@ -16,26 +16,27 @@ struct RecordFileLoad {
     TextEncoding encoding = TextEncoding::Latin1;
 };
 
-// Empties `table` and fills it with every record of the bytes that starts
-// with `keyword`, in file order, each parsed by `parse(text, commented,
+// Replaces the records of `table` with every record of the bytes that
+// starts with `keyword`, in file order, each parsed by `parse(text, commented,
 // record)`; the table remembers where each record stood. A record whose
 // `keyField` is empty is kept like the others and named in the notes as a
 // `noun` without its `keyName` ("monster", "name").
 template <typename Table, typename Parse, typename Field>
 RecordFileLoad ReadKeyedRecords(std::string_view bytes, std::string_view keyword, Table& table, Parse parse,
                                 Field keyField, std::string_view noun, std::string_view keyName) {
-    table.clear();
     RecordFileLoad load;
     std::vector<KeylessRecord> keyless;
+    std::size_t count = 0;
     SplitResult split = SplitRecords(bytes, keyword, [&](const RecordGroup& group) {
-        const std::size_t position = table.size();
-        auto& record = table.Append();
+        const std::size_t position = count++;
+        auto& record = table.Refill(position);
         RecordText groups(group.text, group.groups);
         parse(groups, group.commented, record);
         if (record[keyField].empty()) {
             keyless.push_back({position, static_cast<std::size_t>(group.text.data() - bytes.data())});
         }
     });
+    table.Resize(count);
     table.SetSpans(std::move(split.spans));
     load.stored = table.size();
     load.encoding = DetectEncoding(bytes);

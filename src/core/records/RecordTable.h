@@ -60,6 +60,22 @@ template <typename Record> class RecordTable {
         return chunkForNext().emplace_back(std::move(record));
     }
 
+    // The record at `position` emptied for a reader to fill, or a new one
+    // when `position` is the size: a table read again reuses the storage of
+    // the records it held. The reader cuts the table to its count at the end.
+    Record& Refill(std::size_t position) {
+        if (position == size_) {
+            return Append();
+        }
+        Record& record = (*this)[position];
+        if constexpr (requires { record.Clear(); }) {
+            record.Clear();
+        } else {
+            record = Record{};
+        }
+        return record;
+    }
+
     // Drops the last record (an appended record taken back).
     void RemoveLast() {
         --size_;
