@@ -77,5 +77,11 @@ TEST(RecordTableTest, GrowingNeverMovesARecordAndACopyGrowsOnItsOwn) {
     EXPECT_EQ(table.size(), 39u);
     EXPECT_EQ(std::as_const(table)[39], Record{});
     EXPECT_EQ(copy[250].fields[0], "new");
+
+    copy.clear();
+    copy.Append({{"again", "", ""}, {}});
+    copy.Resize(130);
+    EXPECT_EQ(copy[0].fields[0], "again");
+    EXPECT_EQ(copy[129], Record{});
 }
 } // namespace

@@ -78,11 +78,7 @@ template <typename Record> class RecordTable {
 
     // Drops the last record (an appended record taken back).
     void RemoveLast() {
-        --size_;
-        chunks_.back().pop_back();
-        if (chunks_.back().empty()) {
-            chunks_.pop_back();
-        }
+        chunks_[chunkOf(--size_)].pop_back();
         handedOut_.pop_back();
     }
 
@@ -96,8 +92,11 @@ template <typename Record> class RecordTable {
         }
     }
 
+    // Drops every record; the table keeps its storage for the records it gets next.
     void clear() {
-        chunks_.clear();
+        for (std::vector<Record>& chunk : chunks_) {
+            chunk.clear();
+        }
         size_ = 0;
         handedOut_.clear();
         spans_.clear();
@@ -124,7 +123,7 @@ template <typename Record> class RecordTable {
     // Record p is in chunk k = bit_width(p + 1) - 1, at p + 1 - 2^k: chunk k
     // holds 2^k records and has room for all of them from its start, so
     // growing never moves a record and a table of n records makes about
-    // log2(n) allocations.
+    // log2(n) allocations. Chunks outlive the records dropped from them.
     static std::size_t chunkOf(std::size_t position) {
         return static_cast<std::size_t>(std::bit_width(position + 1)) - 1;
     }
@@ -143,7 +142,7 @@ template <typename Record> class RecordTable {
 
     std::vector<Record>& chunkForNext() {
         const std::size_t chunk = chunkOf(size_++);
-        if (chunk == chunks_.size()) {
+        if (chunk == chunks_.size()) { // else a chunk kept from records dropped earlier
             chunks_.emplace_back().reserve(chunkCapacity(chunk));
         }
         return chunks_[chunk];
