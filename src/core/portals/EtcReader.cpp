@@ -1,5 +1,6 @@
 #include "portals/EtcReader.h"
 
+#include "portals/ByteMarks.h"
 #include "records/ByteClasses.h"
 #include "records/ExtractValues.h"
 #include "records/FileBytes.h"
@@ -9,7 +10,6 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <cstring>
 #include <span>
 #include <utility>
 #include <vector>
@@ -24,52 +24,17 @@ bool blanksOnly(std::string_view text) {
     return std::ranges::all_of(text, [](char c) { return c == ' ' || c == '\t'; });
 }
 
-// The first byte of eight, in memory order, whose mark (0xFF) is set.
-std::size_t firstMarked(std::uint64_t marks) {
-    if constexpr (std::endian::native == std::endian::little) {
-        return static_cast<std::size_t>(std::countr_zero(marks)) / 8;
-    } else {
-        return static_cast<std::size_t>(std::countl_zero(marks)) / 8;
-    }
-}
-
-// The first of the bytes `Stops` at or after `from` (the size of the bytes
-// when none follows): sixteen bytes at a time compared with each of them at
-// once, byte by byte at the end of the bytes.
-template <char... Stops> std::size_t findFirstOf(std::string_view bytes, std::size_t from) {
-    using Block = char __attribute__((vector_size(16)));
-    using Halves = std::uint64_t __attribute__((vector_size(16)));
-    for (; from + sizeof(Block) <= bytes.size(); from += sizeof(Block)) {
-        Block block;
-        std::memcpy(&block, bytes.data() + from, sizeof block);
-        const auto marks = reinterpret_cast<Halves>(((block == Stops) | ...));
-        if (marks[0] != 0) {
-            return from + firstMarked(marks[0]);
-        }
-        if (marks[1] != 0) {
-            return from + 8 + firstMarked(marks[1]);
-        }
-    }
-    while (from < bytes.size() && ((bytes[from] != Stops) && ...)) {
-        ++from;
-    }
-    return from;
-}
-
-// The scan stops at parentheses, ";" and line ends and passes every other byte in one run.
-std::size_t nextStop(std::string_view bytes, std::size_t from) {
-    return findFirstOf<'(', ')', ';', '\r', '\n'>(bytes, from);
-}
-
 std::size_t lineEndFrom(std::string_view bytes, std::size_t from) {
-    return findFirstOf<'\r', '\n'>(bytes, from);
+    return FindFirstOf<'\r', '\n'>(bytes, from);
 }
 
 void fillGoto(const RecordText& groups, bool commented, GotoRecord& record) {
     record[GotoField::Commented] = commented ? "1" : "0";
     std::string surplus;
     ExtractKeywordValues(groups, fieldRange(record, GotoField::Value1, 5), surplus);
-    record.extras.AddSurplus(FieldIndex(GotoField::Value1), std::move(surplus));
+    if (!surplus.empty()) {
+        record.extras.AddSurplus(FieldIndex(GotoField::Value1), std::move(surplus));
+    }
     record.extras.kept = groups.UntakenGroups();
 }
 
@@ -90,7 +55,9 @@ void fillPortal(RecordText& groups, bool commented, PortalRecord& record) {
     for (const auto& [key, first, count] : kPortalKeys) {
         std::string surplus;
         start = ExtractValues(groups, key, fieldRange(record, first, count), surplus, start);
-        record.extras.AddSurplus(FieldIndex(first), std::move(surplus));
+        if (!surplus.empty()) {
+            record.extras.AddSurplus(FieldIndex(first), std::move(surplus));
+        }
     }
     record.extras.kept = groups.UntakenGroups();
 }
@@ -104,9 +71,14 @@ template <typename Record> struct Stored {
     std::size_t waitingForLineEnd = 0;
     Record* last = nullptr;
 
-    Record& add(const RecordSpan& span) {
+    // A record read from `begin` (its ";" mark or its "(") and `open` (its "(") up to, not including, `end`.
+    Record& add(std::size_t begin, std::size_t open, std::size_t end) {
         const std::size_t position = spans.size();
-        spans.push_back(span);
+        RecordSpan& span = spans.emplace_back();
+        span.begin = begin;
+        span.open = open;
+        span.end = end;
+        span.replaceEnd = end;
         if (position < table.size()) {
             last = &table[position];
             for (std::string& field : last->fields) {
@@ -139,8 +111,22 @@ class EtcScanner {
 
     void scan(std::string_view bytes) {
         bytes_ = bytes;
-        for (std::size_t at = nextStop(bytes, 0); at < bytes.size(); at = nextStop(bytes, at + 1)) {
-            at = depth_ > 0 ? stepInGroup(at) : step(at);
+        // The scan takes the parentheses, ";" and line ends, 64 bytes' worth
+        // at a time, and passes every other byte.
+        std::size_t chunk = 0;
+        while (chunk < bytes.size()) {
+            std::uint64_t stops = MarksFrom<'(', ')', ';', '\r', '\n'>(bytes, chunk);
+            std::size_t next = chunk + 64;
+            while (stops != 0) {
+                const std::size_t at = chunk + static_cast<std::size_t>(std::countr_zero(stops));
+                const std::size_t after = (depth_ > 0 ? stepInGroup(at) : step(at)) + 1;
+                if (after - chunk >= 64) {
+                    next = after;
+                    break;
+                }
+                stops &= ~std::uint64_t{0} << (after - chunk);
+            }
+            chunk = next;
         }
         if (depth_ > 0) {
             load_.notes.push_back(OpenGroupNote(LineOf(bytes, groupStart_)));
@@ -230,17 +216,15 @@ class EtcScanner {
     void groupClosed(std::size_t close) {
         const std::string_view text = bytes_.substr(groupStart_, close - groupStart_);
         const bool commented = groupBegin_ != groupStart_;
-        const RecordSpan span{
-            .begin = groupBegin_, .open = groupStart_, .end = close + 1, .replaceEnd = close + 1};
         const std::string_view keyword = LeadingWord(text);
         lastClosed_ = nullptr;
         if (keyword == "goto") {
-            fillGoto(RecordText(text, groups_), commented, gotos_.add(span));
+            fillGoto(RecordText(text, groups_), commented, gotos_.add(groupBegin_, groupStart_, close + 1));
             owners_.gotoRecord = true;
             lastClosed_ = &gotos_.spans.back();
         } else if (keyword == "portal") {
             RecordText groups(text, groups_);
-            fillPortal(groups, commented, portals_.add(span));
+            fillPortal(groups, commented, portals_.add(groupBegin_, groupStart_, close + 1));
             owners_.portalRecord = true;
             lastClosed_ = &portals_.spans.back();
         } else {
