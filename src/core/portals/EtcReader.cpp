@@ -66,8 +66,10 @@ void fillPortal(RecordText& groups, bool commented, PortalRecord& record) {
 // The records a table holds from an earlier read are overwritten in turn, so
 // that a read into a table filled before reuses their storage.
 template <typename Record> struct Stored {
+    explicit Stored(EtcTable<Record>& records) : table(records) { spans.reserve(table.size()); }
+
     EtcTable<Record>& table;
-    std::vector<RecordSpan> spans{};
+    std::vector<RecordSpan> spans;
     std::size_t waitingForLineEnd = 0;
     Record* last = nullptr;
 
@@ -107,7 +109,9 @@ template <typename Record> struct Stored {
 class EtcScanner {
   public:
     EtcScanner(PortalTable& portals, GotoTable& gotos, EtcOtherRecords& others)
-        : portals_{portals}, gotos_{gotos}, others_(others) {}
+        : portals_{portals}, gotos_{gotos}, others_(others) {
+        groups_.reserve(kGroupsReserved);
+    }
 
     void scan(std::string_view bytes) {
         bytes_ = bytes;
@@ -228,8 +232,11 @@ class EtcScanner {
             owners_.portalRecord = true;
             lastClosed_ = &portals_.spans.back();
         } else {
-            std::string& record = others_.emplace_back(commented ? ";" : "");
-            record += TidyGroup(bytes_.substr(groupStart_, text.size() + 1));
+            std::string& record =
+                others_.emplace_back(TidyGroup(bytes_.substr(groupStart_, text.size() + 1)));
+            if (commented) {
+                record.insert(0, 1, ';');
+            }
         }
     }
 
@@ -274,6 +281,7 @@ class EtcScanner {
     std::size_t groupBegin_ = 0; // the group's ";" mark, or its "("
     std::size_t groupStart_ = 0; // its "("
     // The top-level groups of the group open at depth 1, found as the scan passes them.
+    static constexpr std::size_t kGroupsReserved = 16;
     std::vector<RecordText::Group> groups_;
     Owners owners_;
     // The span of the goto or portal closed last on the line, when no other group closed after it.
