@@ -58,9 +58,13 @@ bool keepsItsShape(const Table& table, std::size_t stored, IsLineKey isLineKey) 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    PortalTable portals;
-    GotoTable gotos;
-    EtcOtherRecords others;
+    // Only the tables' storage outlives a run: each run starts them empty.
+    static PortalTable portals;
+    static GotoTable gotos;
+    static EtcOtherRecords others;
+    portals.clear();
+    gotos.clear();
+    others.clear();
     const EtcLoad load = ReadEtc(bytes, portals, gotos, others);
     Check(EtcKeepingLayout(bytes, gotos, portals) == bytes);
     HandOutEveryRecord(gotos);
