@@ -1,6 +1,8 @@
 #include "portals/EtcReader.h"
 #include "portals/EtcWriter.h"
 
+#include "portals/EtcTableDump.h"
+
 #include "support/SavedGroups.h"
 #include "support/SeededChoices.h"
 
@@ -8,6 +10,7 @@
 
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -157,4 +160,28 @@ TEST_P(EtcLosslessTest, ReadWriteReadWriteGivesTheSameBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, EtcLosslessTest, ::testing::Values(1u, 2u, 3u));
+
+TEST(EtcLossless, AReadIntoFilledTablesStoresWhatAReadIntoEmptyTablesDoes) {
+    PortalTable portals;
+    GotoTable gotos;
+    EtcOtherRecords others;
+    // Fewer records than the read before, then more.
+    for (const auto& [seed, gotoCount, portalCount] :
+         {std::tuple{1u, 180u, 140u}, {2u, 90u, 30u}, {3u, 180u, 140u}}) {
+        const EtcFile file(seed, gotoCount, portalCount);
+        ReadEtc(file.bytes(), portals, gotos, others);
+        const EtcTables fresh(file.bytes());
+        EXPECT_EQ(gotos.size(), fresh.gotos.size());
+        EXPECT_EQ(portals.size(), fresh.portals.size());
+        EXPECT_EQ(DumpTables(gotos, portals, others), DumpTables(fresh.gotos, fresh.portals, fresh.others));
+        // Every record handed out for writing and written back where it was read.
+        for (std::size_t position = 0; position < portals.size(); ++position) {
+            static_cast<void>(portals[position]);
+        }
+        for (std::size_t position = 0; position < gotos.size(); ++position) {
+            static_cast<void>(gotos[position]);
+        }
+        EXPECT_EQ(EtcKeepingLayout(file.bytes(), gotos, portals), file.bytes());
+    }
+}
 } // namespace

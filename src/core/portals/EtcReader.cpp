@@ -1,12 +1,16 @@
 #include "portals/EtcReader.h"
 
+#include "portals/ByteMarks.h"
 #include "records/ByteClasses.h"
 #include "records/ExtractValues.h"
 #include "records/FileBytes.h"
 #include "records/GroupSplitter.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <span>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -17,17 +21,83 @@ std::span<std::string> fieldRange(Record& record, Field first, std::size_t count
 }
 
 bool blanksOnly(std::string_view text) {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
+    return std::ranges::all_of(text, [](char c) { return c == ' ' || c == '\t'; });
+}
+
+std::size_t lineEndFrom(std::string_view bytes, std::size_t from) {
+    return FindFirstOf<'\r', '\n'>(bytes, from);
+}
+
+void fillGoto(const RecordText& groups, bool commented, GotoRecord& record) {
+    record[GotoField::Commented] = commented ? "1" : "0";
+    std::string surplus;
+    ExtractKeywordValues(groups, fieldRange(record, GotoField::Value1, 5), surplus);
+    if (!surplus.empty()) {
+        record.extras.AddSurplus(FieldIndex(GotoField::Value1), std::move(surplus));
+    }
+    record.extras.kept = groups.UntakenGroups();
+}
+
+struct PortalKey {
+    std::string_view key;
+    PortalField first;
+    std::size_t count;
+};
+constexpr std::array<PortalKey, 3> kPortalKeys{{
+    {"country", PortalField::Country1, 2},
+    {"from", PortalField::FromMap, 5},
+    {"to", PortalField::ToMap, 4},
+}};
+
+void fillPortal(RecordText& groups, bool commented, PortalRecord& record) {
+    record[PortalField::Commented] = commented ? "1" : "0";
+    std::size_t start = 0;
+    for (const auto& [key, first, count] : kPortalKeys) {
+        std::string surplus;
+        start = ExtractValues(groups, key, fieldRange(record, first, count), surplus, start);
+        if (!surplus.empty()) {
+            record.extras.AddSurplus(FieldIndex(first), std::move(surplus));
+        }
+    }
+    record.extras.kept = groups.UntakenGroups();
 }
 
 // The records of one table as the scanner stores them, with where each stood.
-template <typename Table> struct Stored {
-    Table& table;
-    std::size_t count = 0;
-    std::vector<RecordSpan> spans{};
-    std::size_t waitingForLineEnd = 0;
+// The records a table holds from an earlier read are overwritten in turn, so
+// that a read into a table filled before reuses their storage.
+template <typename Record> struct Stored {
+    explicit Stored(EtcTable<Record>& records) : table(records) { spans.reserve(table.size()); }
 
-    RecordSpan& last() { return spans.back(); }
+    EtcTable<Record>& table;
+    std::vector<RecordSpan> spans;
+    std::size_t waitingForLineEnd = 0;
+    Record* last = nullptr;
+
+    // A record read from `begin` (its ";" mark or its "(") and `open` (its "(") up to, not including, `end`.
+    Record& add(std::size_t begin, std::size_t open, std::size_t end) {
+        const std::size_t position = spans.size();
+        RecordSpan& span = spans.emplace_back();
+        span.begin = begin;
+        span.open = open;
+        span.end = end;
+        span.replaceEnd = end;
+        if (position < table.size()) {
+            last = &table[position];
+            for (std::string& field : last->fields) {
+                field.clear();
+            }
+            last->extras = RecordExtras{};
+        } else {
+            last = &table.Append();
+        }
+        return *last;
+    }
+
+    // Drops the records left over from an earlier read.
+    void finish() {
+        table.Resize(spans.size());
+        table.SetSpans(std::move(spans));
+    }
 
     void lineEnded(std::size_t after) {
         for (; waitingForLineEnd < spans.size(); ++waitingForLineEnd) {
@@ -39,89 +109,134 @@ template <typename Table> struct Stored {
 class EtcScanner {
   public:
     EtcScanner(PortalTable& portals, GotoTable& gotos, EtcOtherRecords& others)
-        : portals_{portals}, gotos_{gotos}, others_(others) {}
+        : portals_{portals}, gotos_{gotos}, others_(others) {
+        groups_.reserve(kGroupsReserved);
+    }
 
     void scan(std::string_view bytes) {
         bytes_ = bytes;
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
-            i = step(i);
+        // The scan takes the parentheses, ";" and line ends, 64 bytes' worth
+        // at a time, and passes every other byte.
+        std::size_t chunk = 0;
+        while (chunk < bytes.size()) {
+            std::uint64_t stops = MarksFrom<'(', ')', ';', '\r', '\n'>(bytes, chunk);
+            std::size_t next = chunk + 64;
+            while (stops != 0) {
+                const std::size_t at = chunk + static_cast<std::size_t>(std::countr_zero(stops));
+                const std::size_t after = (depth_ > 0 ? stepInGroup(at) : step(at)) + 1;
+                if (after - chunk >= 64) {
+                    next = after;
+                    break;
+                }
+                stops &= ~std::uint64_t{0} << (after - chunk);
+            }
+            chunk = next;
         }
         if (depth_ > 0) {
             load_.notes.push_back(OpenGroupNote(LineOf(bytes, groupStart_)));
         }
-        load_.gotosStored = gotos_.count;
-        load_.portalsStored = portals_.count;
-        gotos_.table.SetSpans(std::move(gotos_.spans));
-        portals_.table.SetSpans(std::move(portals_.spans));
+        load_.gotosStored = gotos_.spans.size();
+        load_.portalsStored = portals_.spans.size();
+        gotos_.finish();
+        portals_.finish();
     }
 
     const EtcLoad& load() const { return load_; }
 
   private:
-    // Takes the byte at `at` and any it skips after it; returns the last one taken.
+    // Takes the byte at `at`, outside every group, and any it skips after it;
+    // returns the last one taken.
     std::size_t step(std::size_t at) {
-        const char c = bytes_[at];
-        if (depth_ > 0) {
-            if (c == '(') {
-                ++depth_;
-            } else if (c == ')' && --depth_ == 0) {
-                groupClosed(at);
-            } else if (IsLineEnd(c)) {
-                // A line end inside a group ends the line the record before it stood on.
-                owners_ = Owners{};
-                lastClosed_ = nullptr;
-            }
-            return at;
-        }
-        if (c == '(') {
+        switch (bytes_[at]) {
+        case '(':
             openGroup(at, at);
-        } else if (c == ';') {
+            return at;
+        case ';': {
             if (owners_.any()) {
                 return trailingComment(at);
             }
             const std::size_t marked = MarkedGroup(bytes_, at);
-            const std::string_view rest = marked == std::string_view::npos ? "" : bytes_.substr(marked);
-            if (marked == at + 1 || StartsWithKeyword(rest, "goto") || StartsWithKeyword(rest, "portal")) {
-                openGroup(at, marked);
-                return marked;
+            if (marked != std::string_view::npos) {
+                const std::string_view keyword = LeadingWord(bytes_.substr(marked));
+                if (marked == at + 1 || keyword == "goto" || keyword == "portal") {
+                    openGroup(at, marked);
+                    return marked;
+                }
             }
-            return LineEndFrom(bytes_, at) - 1;
-        } else if (IsLineEnd(c)) {
-            owners_ = Owners{};
-            lastClosed_ = nullptr;
+            return lineEndFrom(bytes_, at) - 1;
+        }
+        case ')':
+            return at;
+        default:
+            lineEnded();
             gotos_.lineEnded(AfterLineEnd(bytes_, at));
             portals_.lineEnded(AfterLineEnd(bytes_, at));
+            return at;
         }
-        return at;
+    }
+
+    // Takes the byte at `at` inside a group; the record's own groups are
+    // found on the way.
+    std::size_t stepInGroup(std::size_t at) {
+        switch (bytes_[at]) {
+        case '(':
+            if (depth_ == 1) {
+                RecordText::Group& group = groups_.emplace_back();
+                group.open = at - groupStart_;
+                group.key = LeadingWord(bytes_.substr(at));
+            } else if (depth_ == 2) {
+                groups_.back().nested = true;
+            }
+            ++depth_;
+            return at;
+        case ')':
+            if (--depth_ == 1) {
+                groups_.back().close = at - groupStart_;
+            } else if (depth_ == 0) {
+                groupClosed(at);
+            }
+            return at;
+        case ';':
+            return at;
+        default:
+            // A line end inside a group ends the line the record before it stood on.
+            lineEnded();
+            return at;
+        }
+    }
+
+    void lineEnded() {
+        owners_ = Owners{};
+        lastClosed_ = nullptr;
     }
 
     void openGroup(std::size_t begin, std::size_t open) {
         depth_ = 1;
         groupBegin_ = begin;
         groupStart_ = open;
+        groups_.clear();
     }
 
     void groupClosed(std::size_t close) {
         const std::string_view text = bytes_.substr(groupStart_, close - groupStart_);
         const bool commented = groupBegin_ != groupStart_;
-        const RecordSpan span{
-            .begin = groupBegin_, .open = groupStart_, .end = close + 1, .replaceEnd = close + 1};
+        const std::string_view keyword = LeadingWord(text);
         lastClosed_ = nullptr;
-        if (StartsWithKeyword(text, "goto")) {
-            gotos_.table.Append(ParseGotoRecord(text, commented));
-            ++gotos_.count;
-            gotos_.spans.push_back(span);
+        if (keyword == "goto") {
+            fillGoto(RecordText(text, groups_), commented, gotos_.add(groupBegin_, groupStart_, close + 1));
             owners_.gotoRecord = true;
-            lastClosed_ = &gotos_.last();
-        } else if (StartsWithKeyword(text, "portal")) {
-            portals_.table.Append(ParsePortalRecord(text, commented));
-            ++portals_.count;
-            portals_.spans.push_back(span);
+            lastClosed_ = &gotos_.spans.back();
+        } else if (keyword == "portal") {
+            RecordText groups(text, groups_);
+            fillPortal(groups, commented, portals_.add(groupBegin_, groupStart_, close + 1));
             owners_.portalRecord = true;
-            lastClosed_ = &portals_.last();
+            lastClosed_ = &portals_.spans.back();
         } else {
-            others_.push_back((commented ? ";" : "") +
-                              TidyGroup(bytes_.substr(groupStart_, text.size() + 1)));
+            std::string& record =
+                others_.emplace_back(TidyGroup(bytes_.substr(groupStart_, text.size() + 1)));
+            if (commented) {
+                record.insert(0, 1, ';');
+            }
         }
     }
 
@@ -129,17 +244,17 @@ class EtcScanner {
     // record right before it (with nothing but blanks between) takes it into
     // its bytes. Returns the comment's last byte.
     std::size_t trailingComment(std::size_t semicolon) {
-        const std::size_t end = LineEndFrom(bytes_, semicolon);
-        const std::string comment(bytes_.substr(semicolon + 1, end - semicolon - 1));
+        const std::size_t end = lineEndFrom(bytes_, semicolon);
+        const std::string_view comment = bytes_.substr(semicolon + 1, end - semicolon - 1);
         if (owners_.gotoRecord) {
-            gotos_.table[gotos_.count - 1][GotoField::Comment] = comment;
-            gotos_.last().commentBegin = semicolon + 1;
-            gotos_.last().commentEnd = end;
+            (*gotos_.last)[GotoField::Comment] = comment;
+            gotos_.spans.back().commentBegin = semicolon + 1;
+            gotos_.spans.back().commentEnd = end;
         }
         if (owners_.portalRecord) {
-            portals_.table[portals_.count - 1][PortalField::Comment] = comment;
-            portals_.last().commentBegin = semicolon + 1;
-            portals_.last().commentEnd = end;
+            (*portals_.last)[PortalField::Comment] = comment;
+            portals_.spans.back().commentBegin = semicolon + 1;
+            portals_.spans.back().commentEnd = end;
         }
         if (lastClosed_ != nullptr &&
             blanksOnly(bytes_.substr(lastClosed_->end, semicolon - lastClosed_->end))) {
@@ -157,51 +272,37 @@ class EtcScanner {
         bool any() const { return gotoRecord || portalRecord; }
     };
 
-    Stored<PortalTable> portals_;
-    Stored<GotoTable> gotos_;
+    Stored<PortalRecord> portals_;
+    Stored<GotoRecord> gotos_;
     EtcOtherRecords& others_;
     EtcLoad load_;
     std::string_view bytes_;
     std::size_t depth_ = 0;
     std::size_t groupBegin_ = 0; // the group's ";" mark, or its "("
     std::size_t groupStart_ = 0; // its "("
+    // The top-level groups of the group open at depth 1, found as the scan passes them.
+    static constexpr std::size_t kGroupsReserved = 16;
+    std::vector<RecordText::Group> groups_;
     Owners owners_;
-    // The goto or portal closed last on the line, when no other group closed after it.
+    // The span of the goto or portal closed last on the line, when no other group closed after it.
     RecordSpan* lastClosed_ = nullptr;
 };
 } // namespace
 
 GotoRecord ParseGotoRecord(std::string_view text, bool commented) {
     GotoRecord record;
-    record[GotoField::Commented] = commented ? "1" : "0";
-    const RecordText groups(text);
-    std::string surplus;
-    ExtractKeywordValues(groups, fieldRange(record, GotoField::Value1, 5), surplus);
-    record.extras.AddSurplus(FieldIndex(GotoField::Value1), std::move(surplus));
-    record.extras.kept = groups.UntakenGroups();
+    fillGoto(RecordText(text), commented, record);
     return record;
 }
 
 PortalRecord ParsePortalRecord(std::string_view text, bool commented) {
     PortalRecord record;
-    record[PortalField::Commented] = commented ? "1" : "0";
     RecordText groups(text);
-    std::size_t start = 0;
-    for (const auto& [key, first, count] :
-         {std::tuple<std::string_view, PortalField, std::size_t>{"country", PortalField::Country1, 2},
-          {"from", PortalField::FromMap, 5},
-          {"to", PortalField::ToMap, 4}}) {
-        std::string surplus;
-        start = ExtractValues(groups, key, fieldRange(record, first, count), surplus, start);
-        record.extras.AddSurplus(FieldIndex(first), std::move(surplus));
-    }
-    record.extras.kept = groups.UntakenGroups();
+    fillPortal(groups, commented, record);
     return record;
 }
 
 EtcLoad ReadEtc(std::string_view bytes, PortalTable& portals, GotoTable& gotos, EtcOtherRecords& others) {
-    portals.clear();
-    gotos.clear();
     others.clear();
     EtcScanner scanner(portals, gotos, others);
     scanner.scan(bytes);
