@@ -1,7 +1,7 @@
 #include "portals/EtcReader.h"
 
-#include "portals/ByteMarks.h"
 #include "records/ByteClasses.h"
+#include "records/ByteMarks.h"
 #include "records/ExtractValues.h"
 #include "records/FileBytes.h"
 #include "records/GroupSplitter.h"
@@ -81,15 +81,7 @@ template <typename Record> struct Stored {
         span.open = open;
         span.end = end;
         span.replaceEnd = end;
-        if (position < table.size()) {
-            last = &table[position];
-            for (std::string& field : last->fields) {
-                field.clear();
-            }
-            last->extras = RecordExtras{};
-        } else {
-            last = &table.Append();
-        }
+        last = &table.Refill(position);
         return *last;
     }
 

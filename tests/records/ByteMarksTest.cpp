@@ -1,4 +1,4 @@
-#include "portals/ByteMarks.h"
+#include "records/ByteMarks.h"
 
 #include <gtest/gtest.h>
 
