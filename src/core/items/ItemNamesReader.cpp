@@ -1,5 +1,6 @@
 #include "items/ItemNamesReader.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -8,42 +9,86 @@ constexpr std::string_view kRecordKeyword = "itemname";
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
+
+// The first position from `at` on, before `size`, whose byte is one of `wanted`; `size` if none.
+template <char... wanted> std::size_t findAny(const char* bytes, std::size_t at, std::size_t size) {
+    while (at < size && ((bytes[at] != wanted) && ...)) {
+        ++at;
+    }
+    return at;
+}
 } // namespace
 
-ItemNameEntry* ItemNamesReader::currentRow() {
-    if (load_.lastRow < 0) {
-        ++load_.valuesLeftOut;
-        return nullptr;
+void ItemNamesReader::Scan(std::string_view bytes, std::size_t count) {
+    const char* data = bytes.data();
+    std::size_t at = 0;
+    while (at < count) {
+        const std::size_t passed = passPlainBytes(data, at, count, bytes.size());
+        if (passed == at) {
+            step(data, at, bytes.size());
+            ++at;
+        } else {
+            at = passed;
+        }
     }
-    const auto row = static_cast<std::size_t>(load_.lastRow);
-    if (row >= table_.size()) {
-        table_.Resize(row + 1);
-    }
-    return &table_[row];
+    value_.Detach();
 }
 
-void ItemNamesReader::Step(char b, std::optional<char> a) {
+std::size_t ItemNamesReader::passPlainBytes(const char* bytes, std::size_t at, std::size_t count,
+                                            std::size_t size) {
+    std::size_t end = at;
+    switch (mode_) {
+    case Mode::None:
+        return findAny<'(', '"'>(bytes, at, count);
+    case Mode::Word: {
+        // A word byte only extends the word unless it is a blank or a quote, is
+        // followed by a blank, or completes the record keyword.
+        const std::size_t stop = findAny<' ', '\t', '"'>(bytes, at, size);
+        end = stop == size ? size : std::max(at + 1, stop) - 1;
+        if (value_.size() < kRecordKeyword.size()) {
+            end = std::min(end, at + kRecordKeyword.size() - 1 - value_.size());
+        }
+        break;
+    }
+    case Mode::Quoted: {
+        // A quoted byte only extends the name unless it is "(" or a quote, or
+        // is followed by a quote.
+        const std::size_t stop = findAny<'(', '"'>(bytes, at, size);
+        end = stop == size || bytes[stop] == '(' ? stop : std::max(at + 1, stop) - 1;
+        break;
+    }
+    }
+    end = std::min(end, count);
+    value_.Append(bytes + at, end - at);
+    return end;
+}
+
+void ItemNamesReader::step(const char* bytes, std::size_t at, std::size_t size) {
+    const char b = bytes[at];
+    const bool blankAfter = at + 1 < size && isBlank(bytes[at + 1]);
+    const bool quoteAfter = at + 1 < size && bytes[at + 1] == '"';
     if (mode_ == Mode::Word && !isBlank(b)) {
-        value_ += b;
-        if (std::string_view(value_) == kRecordKeyword) {
+        value_.Append(bytes + at, 1);
+        if (value_.size() == kRecordKeyword.size() && value_.View() == kRecordKeyword) {
             ++load_.lastRow;
-            value_.clear();
-        } else if (a && isBlank(*a)) {
+            row_ = nullptr;
+            value_.Clear();
+        } else if (blankAfter) {
             if (ItemNameEntry* row = currentRow()) {
-                row->number = value_;
+                row->number = value_.View();
             }
             mode_ = Mode::None;
-            value_.clear();
+            value_.Clear();
         }
     }
     if (mode_ == Mode::Quoted) {
-        value_ += b;
-        if (a == '"') {
+        value_.Append(bytes + at, 1);
+        if (quoteAfter) {
             if (ItemNameEntry* row = currentRow()) {
-                row->displayName = value_;
+                row->displayName = value_.View();
             }
             mode_ = Mode::None;
-            value_.clear();
+            value_.Clear();
             closedQuote_ = true;
         }
     }
@@ -57,6 +102,21 @@ void ItemNamesReader::Step(char b, std::optional<char> a) {
             mode_ = Mode::Quoted;
         }
     }
+}
+
+ItemNameEntry* ItemNamesReader::currentRow() {
+    if (load_.lastRow < 0) {
+        ++load_.valuesLeftOut;
+        return nullptr;
+    }
+    if (row_ == nullptr) {
+        const auto row = static_cast<std::size_t>(load_.lastRow);
+        if (row >= table_.size()) {
+            table_.Resize(row + 1);
+        }
+        row_ = &table_[row];
+    }
+    return row_;
 }
 
 ItemFileLoad ParseItemNames(std::string_view bytes, ItemNameTable& table) {
