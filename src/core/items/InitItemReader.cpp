@@ -90,29 +90,36 @@ constexpr bool noKeyBeginsAnother() {
 }
 static_assert(noKeyBeginsAnother());
 
-// The keys chained by first byte.
+// The keys chained by their first two bytes (every key has two), so that a
+// search mostly compares one key.
 struct KeyIndex {
     static constexpr std::uint8_t kNone = 0xFF;
     std::array<std::uint8_t, 256> first{};
     std::array<std::uint8_t, kKeys.size()> next{};
+
+    static constexpr std::size_t Bucket(char a, char b) {
+        return (static_cast<unsigned char>(a) * 31u + static_cast<unsigned char>(b)) % 256u;
+    }
 };
 static_assert(kKeys.size() < KeyIndex::kNone);
+static_assert(std::ranges::all_of(kKeys, [](const Key& key) { return key.text.size() >= 2; }));
 
 constexpr KeyIndex kKeyIndex = [] {
     KeyIndex index;
     index.first.fill(KeyIndex::kNone);
     for (std::size_t i = kKeys.size(); i-- > 0;) {
-        std::uint8_t& head = index.first[static_cast<unsigned char>(kKeys[i].text.front())];
+        std::uint8_t& head = index.first[KeyIndex::Bucket(kKeys[i].text[0], kKeys[i].text[1])];
         index.next[i] = head;
         head = static_cast<std::uint8_t>(i);
     }
     return index;
 }();
 
-// Calls `found` with the position of every key whose first byte is `first`
-// until it returns true; gives that position, or kKeys.size() if none.
-template <typename Found> std::size_t searchKeys(char first, Found found) {
-    for (std::uint8_t i = kKeyIndex.first[static_cast<unsigned char>(first)]; i != KeyIndex::kNone;
+// Calls `found` with the position of every key that begins with the bytes a
+// and b (and a few others) until it returns true; gives that position, or
+// kKeys.size() if none.
+template <typename Found> std::size_t searchKeys(char a, char b, Found found) {
+    for (std::uint8_t i = kKeyIndex.first[KeyIndex::Bucket(a, b)]; i != KeyIndex::kNone;
          i = kKeyIndex.next[i]) {
         if (found(i)) {
             return i;
@@ -123,9 +130,9 @@ template <typename Found> std::size_t searchKeys(char first, Found found) {
 
 // The position of the key that is the whole text; kKeys.size() if none.
 std::size_t findKey(std::string_view text) {
-    return text.empty()
+    return text.size() < 2
                ? kKeys.size()
-               : searchKeys(text.front(), [text](std::size_t key) { return kKeys[key].text == text; });
+               : searchKeys(text[0], text[1], [text](std::size_t key) { return kKeys[key].text == text; });
 }
 
 std::uint64_t loadWord(const char* bytes) {
@@ -160,10 +167,26 @@ static_assert(kLongestKey <= 16);
 std::size_t keyAt(const char* text) {
     const std::uint64_t low = loadWord(text);
     const std::uint64_t high = loadWord(text + 8);
-    return searchKeys(text[0], [low, high](std::size_t key) {
+    return searchKeys(text[0], text[1], [low, high](std::size_t key) {
         const KeyPattern& pattern = kKeyPatterns[key];
         return (low & pattern.lowMask) == pattern.low && (high & pattern.highMask) == pattern.high;
     });
+}
+
+// The bytes that end the bytes of a word value or stand after its last one.
+constexpr std::array<bool, 256> kWordStops = [] {
+    std::array<bool, 256> stops{};
+    for (const char c : {' ', '\t', '(', ')'}) {
+        stops[static_cast<unsigned char>(c)] = true;
+    }
+    return stops;
+}();
+
+std::size_t findWordStop(const char* bytes, std::size_t at, std::size_t size) {
+    while (at < size && !kWordStops[static_cast<unsigned char>(bytes[at])]) {
+        ++at;
+    }
+    return at;
 }
 
 // The first position from `at` on, before `size`, whose byte is one of `wanted`; `size` if none.
@@ -216,9 +239,8 @@ std::size_t InitItemReader::passPlainBytes(const char* bytes, std::size_t at, st
         }
         open_ = true;
         keyLength_ = 0;
-        return at + 1;
-    }
-    if (separatorPassed_) {
+        ++at;
+    } else if (separatorPassed_) {
         return passValueBytes(bytes, at, count, size);
     }
     if (mode_ != Mode::None) {
@@ -238,17 +260,21 @@ std::size_t InitItemReader::passPlainBytes(const char* bytes, std::size_t at, st
         return findAny<'('>(bytes, at, count);
     }
     const std::string_view text = kKeys[key].text;
-    keyLength_ = text.copy(keyBytes_.data(), text.size());
     takeKey(key);
-    if (mode_ == Mode::Word || mode_ == Mode::Flag) {
-        separatorPassed_ = true;
-        return at + text.size() + 1;
+    if (kKeys[key].action != KeyAction::Field) {
+        return at + text.size();
     }
-    return at + text.size();
+    if (mode_ == Mode::Quoted) {
+        // The key text goes on growing up to the quote.
+        keyLength_ = text.copy(keyBytes_.data(), text.size());
+        return at + text.size();
+    }
+    separatorPassed_ = true;
+    return passValueBytes(bytes, at + text.size() + 1, count, size);
 }
 
-std::size_t InitItemReader::passValueBytes(const char* bytes, std::size_t at, std::size_t count,
-                                           std::size_t size) {
+inline std::size_t InitItemReader::passValueBytes(const char* bytes, std::size_t at, std::size_t count,
+                                                  std::size_t size) {
     switch (mode_) {
     case Mode::Word: {
         // Blanks between values do nothing; a word byte only extends the value
@@ -256,7 +282,7 @@ std::size_t InitItemReader::passValueBytes(const char* bytes, std::size_t at, st
         while (at < count && isBlank(bytes[at])) {
             ++at;
         }
-        const std::size_t stop = findAny<' ', '\t', '(', ')'>(bytes, at, size);
+        const std::size_t stop = findWordStop(bytes, at, size);
         if (stop > count || stop == size || bytes[stop] == '(' || stop == at) {
             const std::size_t end = std::min(stop, count);
             value_.Append(bytes + at, end - at);
@@ -369,7 +395,7 @@ void InitItemReader::wordStep(const char* bytes, std::size_t at, std::optional<c
     }
 }
 
-void InitItemReader::storeWord(StoredBefore reason) {
+inline void InitItemReader::storeWord(StoredBefore reason) {
     if (valueCount_ >= 1) {
         ++field_;
     }
@@ -424,19 +450,32 @@ void InitItemReader::takeKey(std::size_t position) {
     }
 }
 
-void InitItemReader::store(std::size_t field, std::string_view value) {
+inline void InitItemReader::store(std::size_t field, std::string_view value) {
+    if (row_ != nullptr && field < ItemRow::kFieldCount) {
+        std::string& text = row_->fields[field];
+        // Loading a file over the table it filled before finds most fields at
+        // their length: their bytes are overwritten in place.
+        if (text.size() == value.size()) {
+            std::copy(value.begin(), value.end(), text.begin());
+        } else {
+            text = value;
+        }
+    } else {
+        storeInNewRow(field, value);
+    }
+}
+
+void InitItemReader::storeInNewRow(std::size_t field, std::string_view value) {
     if (load_.lastRow < 0 || field >= ItemRow::kFieldCount) {
         ++load_.valuesLeftOut;
         return;
     }
-    if (row_ == nullptr) {
-        const auto row = static_cast<std::size_t>(load_.lastRow);
-        // Rows are never cleared: a load overwrites them, and adds the rows the table lacks.
-        if (row >= table_.size()) {
-            table_.Resize(row + 1);
-        }
-        row_ = &table_[row];
+    const auto row = static_cast<std::size_t>(load_.lastRow);
+    // Rows are never cleared: a load overwrites them, and adds the rows the table lacks.
+    if (row >= table_.size()) {
+        table_.Resize(row + 1);
     }
+    row_ = &table_[row];
     row_->fields[field] = value;
 }
 

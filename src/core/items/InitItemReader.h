@@ -40,6 +40,7 @@ class InitItemReader {
     void keyStep(char b);
     void takeKey(std::size_t key); // the key's position in the key list
     void store(std::size_t field, std::string_view value);
+    void storeInNewRow(std::size_t field, std::string_view value); // also a value no row can take
     void storeWord(StoredBefore reason);
     void endGroup();
 

@@ -36,30 +36,64 @@ void ItemNamesReader::Scan(std::string_view bytes, std::size_t count) {
 
 std::size_t ItemNamesReader::passPlainBytes(const char* bytes, std::size_t at, std::size_t count,
                                             std::size_t size) {
-    std::size_t end = at;
     switch (mode_) {
     case Mode::None:
-        return findAny<'(', '"'>(bytes, at, count);
-    case Mode::Word: {
-        // A word byte only extends the word unless it is a blank or a quote, is
-        // followed by a blank, or completes the record keyword.
-        const std::size_t stop = findAny<' ', '\t', '"'>(bytes, at, size);
-        end = stop == size ? size : std::max(at + 1, stop) - 1;
-        if (value_.size() < kRecordKeyword.size()) {
-            end = std::min(end, at + kRecordKeyword.size() - 1 - value_.size());
+        // Only "(" and a quote do anything here.
+        at = findAny<'(', '"'>(bytes, at, count);
+        if (at < count) {
+            startAt(bytes[at]);
+            ++at;
         }
-        break;
-    }
+        return at;
+    case Mode::Word:
+        return passWordBytes(bytes, at, count, size);
     case Mode::Quoted: {
         // A quoted byte only extends the name unless it is "(" or a quote, or
-        // is followed by a quote.
+        // is followed by a quote, which stores the name.
         const std::size_t stop = findAny<'(', '"'>(bytes, at, size);
-        end = stop == size || bytes[stop] == '(' ? stop : std::max(at + 1, stop) - 1;
-        break;
+        if (stop < size && stop <= count && stop > at && bytes[stop] == '"') {
+            value_.Append(bytes + at, stop - at);
+            storeName();
+            return stop;
+        }
+        const std::size_t end =
+            std::min(stop == size || bytes[stop] == '(' ? stop : std::max(at + 1, stop) - 1, count);
+        value_.Append(bytes + at, end - at);
+        return end;
     }
+    }
+    return at;
+}
+
+std::size_t ItemNamesReader::passWordBytes(const char* bytes, std::size_t at, std::size_t count,
+                                           std::size_t size) {
+    // Blanks in word mode do nothing.
+    while (at < count && isBlank(bytes[at])) {
+        ++at;
+    }
+    if (value_.size() == 0 && count - at >= kRecordKeyword.size() &&
+        std::string_view(bytes + at, kRecordKeyword.size()) == kRecordKeyword) {
+        ++load_.lastRow;
+        row_ = nullptr;
+        return at + kRecordKeyword.size();
+    }
+    // A word byte only extends the word unless it is a blank or a quote, is
+    // followed by a blank, or completes the record keyword.
+    const std::size_t stop = findAny<' ', '\t', '"'>(bytes, at, size);
+    std::size_t end = stop == size ? size : std::max(at + 1, stop) - 1;
+    if (value_.size() < kRecordKeyword.size()) {
+        end = std::min(end, at + kRecordKeyword.size() - 1 - value_.size());
     }
     end = std::min(end, count);
     value_.Append(bytes + at, end - at);
+    // The last byte before a blank ends the word and stores it, unless it
+    // completes the keyword or is a "(", which starts a word again.
+    if (end + 1 == stop && end < count && stop < size && isBlank(bytes[stop]) && bytes[end] != '(' &&
+        value_.size() + 1 != kRecordKeyword.size()) {
+        value_.Append(bytes + end, 1);
+        storeNumber();
+        return end + 1;
+    }
     return end;
 }
 
@@ -74,24 +108,19 @@ void ItemNamesReader::step(const char* bytes, std::size_t at, std::size_t size) 
             row_ = nullptr;
             value_.Clear();
         } else if (blankAfter) {
-            if (ItemNameEntry* row = currentRow()) {
-                row->number = value_.View();
-            }
-            mode_ = Mode::None;
-            value_.Clear();
+            storeNumber();
         }
     }
     if (mode_ == Mode::Quoted) {
         value_.Append(bytes + at, 1);
         if (quoteAfter) {
-            if (ItemNameEntry* row = currentRow()) {
-                row->displayName = value_.View();
-            }
-            mode_ = Mode::None;
-            value_.Clear();
-            closedQuote_ = true;
+            storeName();
         }
     }
+    startAt(b);
+}
+
+void ItemNamesReader::startAt(char b) {
     if (b == '(') {
         mode_ = Mode::Word;
     }
@@ -102,6 +131,23 @@ void ItemNamesReader::step(const char* bytes, std::size_t at, std::size_t size) 
             mode_ = Mode::Quoted;
         }
     }
+}
+
+void ItemNamesReader::storeNumber() {
+    if (ItemNameEntry* row = currentRow()) {
+        row->number = value_.View();
+    }
+    mode_ = Mode::None;
+    value_.Clear();
+}
+
+void ItemNamesReader::storeName() {
+    if (ItemNameEntry* row = currentRow()) {
+        row->displayName = value_.View();
+    }
+    mode_ = Mode::None;
+    value_.Clear();
+    closedQuote_ = true;
 }
 
 ItemNameEntry* ItemNamesReader::currentRow() {

@@ -26,7 +26,11 @@ class ItemNamesReader {
     enum class Mode { None, Word, Quoted };
 
     std::size_t passPlainBytes(const char* bytes, std::size_t at, std::size_t count, std::size_t size);
+    std::size_t passWordBytes(const char* bytes, std::size_t at, std::size_t count, std::size_t size);
     void step(const char* bytes, std::size_t at, std::size_t size);
+    void startAt(char b); // what "(" and a quote start
+    void storeNumber();
+    void storeName();
     ItemNameEntry* currentRow();
 
     ItemNameTable& table_;
