@@ -160,7 +160,6 @@ const std::array<KeyPattern, kKeys.size()> kKeyPatterns = [] {
     }
     return patterns;
 }();
-static_assert(kLongestKey <= 16);
 
 // The position of the key that the bytes at `text` begin with; sixteen bytes
 // are there. kKeys.size() if none.
@@ -171,30 +170,6 @@ std::size_t keyAt(const char* text) {
         const KeyPattern& pattern = kKeyPatterns[key];
         return (low & pattern.lowMask) == pattern.low && (high & pattern.highMask) == pattern.high;
     });
-}
-
-// The bytes that end the bytes of a word value or stand after its last one.
-constexpr std::array<bool, 256> kWordStops = [] {
-    std::array<bool, 256> stops{};
-    for (const char c : {' ', '\t', '(', ')'}) {
-        stops[static_cast<unsigned char>(c)] = true;
-    }
-    return stops;
-}();
-
-std::size_t findWordStop(const char* bytes, std::size_t at, std::size_t size) {
-    while (at < size && !kWordStops[static_cast<unsigned char>(bytes[at])]) {
-        ++at;
-    }
-    return at;
-}
-
-// The first position from `at` on, before `size`, whose byte is one of `wanted`; `size` if none.
-template <char... wanted> std::size_t findAny(const char* bytes, std::size_t at, std::size_t size) {
-    while (at < size && ((bytes[at] != wanted) && ...)) {
-        ++at;
-    }
-    return at;
 }
 
 bool isBlank(char c) {
@@ -233,7 +208,7 @@ void InitItemReader::Scan(std::string_view bytes, std::size_t count) {
 std::size_t InitItemReader::passPlainBytes(const char* bytes, std::size_t at, std::size_t count,
                                            std::size_t size) {
     if (!open_) {
-        at = findAny<'('>(bytes, at, count);
+        at = FindAny<'('>(bytes, at, count);
         if (at == count) {
             return at;
         }
@@ -248,7 +223,7 @@ std::size_t InitItemReader::passPlainBytes(const char* bytes, std::size_t at, st
     }
     // Past the longest key nothing matches until the next "(".
     if (keyLength_ == keyBytes_.size()) {
-        return findAny<'('>(bytes, at, count);
+        return FindAny<'('>(bytes, at, count);
     }
     if (keyLength_ != 0 || count - at <= keyBytes_.size()) {
         return at;
@@ -257,7 +232,7 @@ std::size_t InitItemReader::passPlainBytes(const char* bytes, std::size_t at, st
     const std::size_t key = keyAt(bytes + at);
     if (key == kKeys.size()) {
         keyLength_ = keyBytes_.size();
-        return findAny<'('>(bytes, at, count);
+        return FindAny<'('>(bytes, at, count);
     }
     const std::string_view text = kKeys[key].text;
     takeKey(key);
@@ -282,7 +257,7 @@ inline std::size_t InitItemReader::passValueBytes(const char* bytes, std::size_t
         while (at < count && isBlank(bytes[at])) {
             ++at;
         }
-        const std::size_t stop = findWordStop(bytes, at, size);
+        const std::size_t stop = FindAny<' ', '\t', '(', ')'>(bytes, at, size);
         if (stop > count || stop == size || bytes[stop] == '(' || stop == at) {
             const std::size_t end = std::min(stop, count);
             value_.Append(bytes + at, end - at);
@@ -303,7 +278,7 @@ inline std::size_t InitItemReader::passValueBytes(const char* bytes, std::size_t
     case Mode::Quoted: {
         // A quoted byte only extends the value unless it is "(", or is followed
         // by a quote, which stores the value.
-        const std::size_t stop = findAny<'"', '('>(bytes, at, size);
+        const std::size_t stop = FindAny<'"', '('>(bytes, at, size);
         if (stop > count || stop == size || bytes[stop] == '(' || stop == at) {
             const std::size_t end = std::min(stop, count);
             value_.Append(bytes + at, end - at);
@@ -315,7 +290,7 @@ inline std::size_t InitItemReader::passValueBytes(const char* bytes, std::size_t
         return stop;
     }
     case Mode::Flag: {
-        const std::size_t stop = findAny<'0', '1', '2', '('>(bytes, at, count);
+        const std::size_t stop = FindAny<'0', '1', '2', '('>(bytes, at, count);
         if (stop == count || bytes[stop] == '(') {
             return stop;
         }
@@ -452,14 +427,7 @@ void InitItemReader::takeKey(std::size_t position) {
 
 inline void InitItemReader::store(std::size_t field, std::string_view value) {
     if (row_ != nullptr && field < ItemRow::kFieldCount) {
-        std::string& text = row_->fields[field];
-        // Loading a file over the table it filled before finds most fields at
-        // their length: their bytes are overwritten in place.
-        if (text.size() == value.size()) {
-            std::copy(value.begin(), value.end(), text.begin());
-        } else {
-            text = value;
-        }
+        StoreText(row_->fields[field], value);
     } else {
         storeInNewRow(field, value);
     }
@@ -476,7 +444,7 @@ void InitItemReader::storeInNewRow(std::size_t field, std::string_view value) {
         table_.Resize(row + 1);
     }
     row_ = &table_[row];
-    row_->fields[field] = value;
+    StoreText(row_->fields[field], value);
 }
 
 ItemFileLoad ParseInitItem(std::string_view bytes, ItemTable& table) {

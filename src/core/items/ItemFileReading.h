@@ -4,6 +4,7 @@
 #include "records/LoadNotes.h"
 #include "records/TextEncoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -30,6 +31,24 @@ struct ItemFileLoad {
 
     LoadNotes notes() const;
 };
+
+// The first position from `at` on, before `size`, whose byte is one of `wanted`; `size` if none.
+template <char... wanted> std::size_t FindAny(const char* bytes, std::size_t at, std::size_t size) {
+    while (at < size && ((bytes[at] != wanted) && ...)) {
+        ++at;
+    }
+    return at;
+}
+
+// Stores a value into a field. Loading a file over the table it filled before
+// finds most fields at their length: their bytes are overwritten in place.
+inline void StoreText(std::string& field, std::string_view value) {
+    if (field.size() == value.size()) {
+        std::copy(value.begin(), value.end(), field.begin());
+    } else {
+        field = value;
+    }
+}
 
 // The text of a value being read: a view into the bytes being scanned while
 // it runs unbroken through them, copied out only when a skipped byte or the

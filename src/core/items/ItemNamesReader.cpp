@@ -9,14 +9,6 @@ constexpr std::string_view kRecordKeyword = "itemname";
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
-
-// The first position from `at` on, before `size`, whose byte is one of `wanted`; `size` if none.
-template <char... wanted> std::size_t findAny(const char* bytes, std::size_t at, std::size_t size) {
-    while (at < size && ((bytes[at] != wanted) && ...)) {
-        ++at;
-    }
-    return at;
-}
 } // namespace
 
 void ItemNamesReader::Scan(std::string_view bytes, std::size_t count) {
@@ -34,12 +26,12 @@ void ItemNamesReader::Scan(std::string_view bytes, std::size_t count) {
     value_.Detach();
 }
 
-std::size_t ItemNamesReader::passPlainBytes(const char* bytes, std::size_t at, std::size_t count,
-                                            std::size_t size) {
+inline std::size_t ItemNamesReader::passPlainBytes(const char* bytes, std::size_t at, std::size_t count,
+                                                   std::size_t size) {
     switch (mode_) {
     case Mode::None:
         // Only "(" and a quote do anything here.
-        at = findAny<'(', '"'>(bytes, at, count);
+        at = FindAny<'(', '"'>(bytes, at, count);
         if (at < count) {
             startAt(bytes[at]);
             ++at;
@@ -50,7 +42,7 @@ std::size_t ItemNamesReader::passPlainBytes(const char* bytes, std::size_t at, s
     case Mode::Quoted: {
         // A quoted byte only extends the name unless it is "(" or a quote, or
         // is followed by a quote, which stores the name.
-        const std::size_t stop = findAny<'(', '"'>(bytes, at, size);
+        const std::size_t stop = FindAny<'(', '"'>(bytes, at, size);
         if (stop < size && stop <= count && stop > at && bytes[stop] == '"') {
             value_.Append(bytes + at, stop - at);
             storeName();
@@ -65,8 +57,8 @@ std::size_t ItemNamesReader::passPlainBytes(const char* bytes, std::size_t at, s
     return at;
 }
 
-std::size_t ItemNamesReader::passWordBytes(const char* bytes, std::size_t at, std::size_t count,
-                                           std::size_t size) {
+inline std::size_t ItemNamesReader::passWordBytes(const char* bytes, std::size_t at, std::size_t count,
+                                                  std::size_t size) {
     // Blanks in word mode do nothing.
     while (at < count && isBlank(bytes[at])) {
         ++at;
@@ -79,7 +71,7 @@ std::size_t ItemNamesReader::passWordBytes(const char* bytes, std::size_t at, st
     }
     // A word byte only extends the word unless it is a blank or a quote, is
     // followed by a blank, or completes the record keyword.
-    const std::size_t stop = findAny<' ', '\t', '"'>(bytes, at, size);
+    const std::size_t stop = FindAny<' ', '\t', '"'>(bytes, at, size);
     std::size_t end = stop == size ? size : std::max(at + 1, stop) - 1;
     if (value_.size() < kRecordKeyword.size()) {
         end = std::min(end, at + kRecordKeyword.size() - 1 - value_.size());
@@ -135,7 +127,7 @@ void ItemNamesReader::startAt(char b) {
 
 void ItemNamesReader::storeNumber() {
     if (ItemNameEntry* row = currentRow()) {
-        row->number = value_.View();
+        StoreText(row->number, value_.View());
     }
     mode_ = Mode::None;
     value_.Clear();
@@ -143,7 +135,7 @@ void ItemNamesReader::storeNumber() {
 
 void ItemNamesReader::storeName() {
     if (ItemNameEntry* row = currentRow()) {
-        row->displayName = value_.View();
+        StoreText(row->displayName, value_.View());
     }
     mode_ = Mode::None;
     value_.Clear();
