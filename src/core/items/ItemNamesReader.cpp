@@ -32,11 +32,11 @@ inline std::size_t ItemNamesReader::passPlainBytes(const char* bytes, std::size_
     case Mode::None:
         // Only "(" and a quote do anything here.
         at = FindAny<'(', '"'>(bytes, at, count);
-        if (at < count) {
-            startAt(bytes[at]);
-            ++at;
+        if (at == count) {
+            return at;
         }
-        return at;
+        startAt(bytes[at]);
+        return mode_ == Mode::Word ? passWordBytes(bytes, at + 1, count, size) : at + 1;
     case Mode::Word:
         return passWordBytes(bytes, at, count, size);
     case Mode::Quoted: {
@@ -46,7 +46,12 @@ inline std::size_t ItemNamesReader::passPlainBytes(const char* bytes, std::size_
         if (stop < size && stop <= count && stop > at && bytes[stop] == '"') {
             value_.Append(bytes + at, stop - at);
             storeName();
-            return stop;
+            if (stop == count) {
+                return stop;
+            }
+            // The quote that closes the name opens nothing.
+            closedQuote_ = false;
+            return stop + 1;
         }
         const std::size_t end =
             std::min(stop == size || bytes[stop] == '(' ? stop : std::max(at + 1, stop) - 1, count);
