@@ -9,15 +9,17 @@
 #include <string>
 #include <string_view>
 
-// The InitItem.txt scanner: a byte-by-byte state machine that looks one byte
-// ahead. Keys are taken as soon as the bytes after "(" spell one of them,
+// The InitItem.txt scanner: a state machine over the bytes that looks one
+// byte ahead. Keys are taken as soon as the bytes after "(" spell one of them,
 // exactly and with case; values are collected in word, quoted or flag mode.
+// Runs of bytes that only extend a value or that no state looks at are
+// passed over in one go, and a key after "(" is taken whole; the other bytes
+// take one step each.
 class InitItemReader {
   public:
     explicit InitItemReader(ItemTable& table) : table_(table) {}
 
-    // Examines byte b, with a the byte that follows it in the file (none after the last byte).
-    void Step(char b, std::optional<char> a);
+    void Scan(std::string_view bytes, std::size_t count);
 
     // Its last row counts `item` records; the values left out are those met
     // before the first record or past field 70.
@@ -30,10 +32,15 @@ class InitItemReader {
     enum class Mode { None, Word, Quoted, Flag };
     enum class StoredBefore { Blank, CloseParen };
 
-    void valueStep(char b, std::optional<char> a);
-    void wordStep(char b, std::optional<char> a);
+    std::size_t passPlainBytes(const char* bytes, std::size_t at, std::size_t count, std::size_t size);
+    std::size_t passValueBytes(const char* bytes, std::size_t at, std::size_t count, std::size_t size);
+    void step(const char* bytes, std::size_t at, std::size_t size);
+    void valueStep(const char* bytes, std::size_t at, std::optional<char> a);
+    void wordStep(const char* bytes, std::size_t at, std::optional<char> a);
     void keyStep(char b);
-    void store(std::size_t field, const std::string& value);
+    void takeKey(std::size_t key); // the key's position in the key list
+    void store(std::size_t field, std::string_view value);
+    void storeInNewRow(std::size_t field, std::string_view value); // also a value no row can take
     void storeWord(StoredBefore reason);
     void endGroup();
 
@@ -46,7 +53,8 @@ class InitItemReader {
     std::size_t field_ = 0;
     std::array<char, kKeyBytes> keyBytes_{};
     std::size_t keyLength_ = 0;
-    std::string value_;
+    ValueText value_;
+    ItemRow* row_ = nullptr; // the current row, once a value was stored in it
 };
 
 // Fills the table from the bytes of an InitItem.txt, as if read from a file
