@@ -192,16 +192,9 @@ constexpr std::string_view kPresent = "1";
 
 void InitItemReader::Scan(std::string_view bytes, std::size_t count) {
     const char* data = bytes.data();
-    std::size_t at = 0;
-    while (at < count) {
-        const std::size_t passed = passPlainBytes(data, at, count, bytes.size());
-        if (passed == at) {
-            step(data, at, bytes.size());
-            ++at;
-        } else {
-            at = passed;
-        }
-    }
+    ScanBytes(
+        count, [&](std::size_t at) { return passPlainBytes(data, at, count, bytes.size()); },
+        [&](std::size_t at) { step(data, at, bytes.size()); });
     value_.Detach();
 }
 

@@ -40,6 +40,22 @@ template <char... wanted> std::size_t FindAny(const char* bytes, std::size_t at,
     return at;
 }
 
+// Scans bytes[0, count): `pass(at)` passes a run of bytes that only extend a
+// value or do nothing and gives where the run ended; a byte it cannot pass
+// goes through `step(at)` alone.
+template <typename Pass, typename Step> void ScanBytes(std::size_t count, Pass pass, Step step) {
+    std::size_t at = 0;
+    while (at < count) {
+        const std::size_t passed = pass(at);
+        if (passed == at) {
+            step(at);
+            ++at;
+        } else {
+            at = passed;
+        }
+    }
+}
+
 // Stores a value into a field. Loading a file over the table it filled before
 // finds most fields at their length: their bytes are overwritten in place.
 inline void StoreText(std::string& field, std::string_view value) {
