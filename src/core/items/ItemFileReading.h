@@ -33,6 +33,8 @@ struct ItemFileLoad {
 };
 
 // The first position from `at` on, before `size`, whose byte is one of `wanted`; `size` if none.
+// A plain loop: the runs the item readers pass are a few bytes long, where
+// the sixteen-bytes-at-a-time search (FindFirstOf) costs more than it saves.
 template <char... wanted> std::size_t FindAny(const char* bytes, std::size_t at, std::size_t size) {
     while (at < size && ((bytes[at] != wanted) && ...)) {
         ++at;

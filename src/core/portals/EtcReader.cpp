@@ -8,8 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
-#include <cstdint>
 #include <span>
 #include <utility>
 #include <vector>
@@ -109,21 +107,8 @@ class EtcScanner {
         bytes_ = bytes;
         // The scan takes the parentheses, ";" and line ends, 64 bytes' worth
         // at a time, and passes every other byte.
-        std::size_t chunk = 0;
-        while (chunk < bytes.size()) {
-            std::uint64_t stops = MarksFrom<'(', ')', ';', '\r', '\n'>(bytes, chunk);
-            std::size_t next = chunk + 64;
-            while (stops != 0) {
-                const std::size_t at = chunk + static_cast<std::size_t>(std::countr_zero(stops));
-                const std::size_t after = (depth_ > 0 ? stepInGroup(at) : step(at)) + 1;
-                if (after - chunk >= 64) {
-                    next = after;
-                    break;
-                }
-                stops &= ~std::uint64_t{0} << (after - chunk);
-            }
-            chunk = next;
-        }
+        StepThroughMarks<'(', ')', ';', '\r', '\n'>(
+            bytes, [this](std::size_t at) { return depth_ > 0 ? stepInGroup(at) : step(at); });
         if (depth_ > 0) {
             load_.notes.push_back(OpenGroupNote(LineOf(bytes, groupStart_)));
         }

@@ -56,3 +56,22 @@ template <char... Bytes> std::size_t FindFirstOf(std::string_view bytes, std::si
     }
     return from;
 }
+
+// Calls `step(at)` at every byte of `bytes` that is one of `Bytes`, in file
+// order, taking them from a mask of 64 bytes at a time; `step` gives the last
+// position it took, and the pass goes on after it.
+template <char... Bytes, typename Step> void StepThroughMarks(std::string_view bytes, Step step) {
+    for (std::size_t block = 0; block < bytes.size();) {
+        std::uint64_t marks = MarksFrom<Bytes...>(bytes, block);
+        std::size_t next = block + 64;
+        while (marks != 0) {
+            const std::size_t after = step(block + static_cast<std::size_t>(std::countr_zero(marks))) + 1;
+            if (after - block >= 64) {
+                next = after;
+                break;
+            }
+            marks &= ~std::uint64_t{0} << (after - block);
+        }
+        block = next;
+    }
+}

@@ -3,9 +3,6 @@
 #include "records/ByteClasses.h"
 #include "records/ByteMarks.h"
 
-#include <bit>
-#include <cstdint>
-
 namespace {
 std::size_t skipBlanks(std::string_view text, std::size_t at) {
     while (at < text.size() && IsBlank(text[at])) {
@@ -142,21 +139,8 @@ SplitResult SplitRecords(std::string_view bytes, std::string_view keyword,
         }
         return i;
     };
-    // Only parentheses, ";" and line ends matter: the pass takes them from
-    // a mask of 64 bytes at a time and steps over every other byte.
-    for (std::size_t block = 0; block < bytes.size();) {
-        std::uint64_t stops = MarksFrom<'(', ')', ';', '\r', '\n'>(bytes, block);
-        std::size_t next = block + 64;
-        while (stops != 0) {
-            const std::size_t after = step(block + static_cast<std::size_t>(std::countr_zero(stops))) + 1;
-            if (after - block >= 64) {
-                next = after;
-                break;
-            }
-            stops &= ~std::uint64_t{0} << (after - block);
-        }
-        block = next;
-    }
+    // Only parentheses, ";" and line ends matter; the pass steps over every other byte.
+    StepThroughMarks<'(', ')', ';', '\r', '\n'>(bytes, step);
     if (depth > 0) {
         result.openGroupLine = LineOf(bytes, groupStart);
     }
