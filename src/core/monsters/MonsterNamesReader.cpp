@@ -5,17 +5,17 @@
 
 namespace {
 constexpr std::string_view kKeyword = "monstername";
-} // namespace
 
-MonsterNameEntry ParseMonsterNameRecord(std::string_view text) {
-    MonsterNameEntry entry;
+// Fills an empty entry (a reader fills the table's own entries in place).
+void readMonsterName(std::string_view text, MonsterNameEntry& entry) {
+    const std::size_t firstQuote = text.find('"');
     const std::string_view keyword = LeadingWord(text);
     if (keyword == kKeyword) {
         // The number runs up to the second byte before the next quote: the byte
         // right before the quote is the separating blank.
         const std::size_t afterKeyword =
             static_cast<std::size_t>(keyword.data() - text.data()) + keyword.size();
-        const std::size_t nextQuote = text.find('"', afterKeyword);
+        const std::size_t nextQuote = firstQuote >= afterKeyword ? firstQuote : text.find('"', afterKeyword);
         const std::size_t end = nextQuote == std::string_view::npos ? text.size()
                                 : nextQuote >= afterKeyword + 1     ? nextQuote - 1
                                                                     : afterKeyword;
@@ -25,13 +25,18 @@ MonsterNameEntry ParseMonsterNameRecord(std::string_view text) {
             }
         }
     }
-    const std::size_t firstQuote = text.find('"');
     if (firstQuote != std::string_view::npos) {
         const std::size_t closing = text.find('"', firstQuote + 1);
         if (closing != std::string_view::npos) {
-            entry.displayName = std::string(text.substr(firstQuote + 1, closing - firstQuote - 1));
+            entry.displayName = text.substr(firstQuote + 1, closing - firstQuote - 1);
         }
     }
+}
+} // namespace
+
+MonsterNameEntry ParseMonsterNameRecord(std::string_view text) {
+    MonsterNameEntry entry;
+    readMonsterName(text, entry);
     return entry;
 }
 
@@ -40,7 +45,7 @@ MonsterNamesLoad ParseMonsterNames(std::string_view bytes, MonsterNameTable& tab
     MonsterNamesLoad load;
     // The names file has no comment syntax: every record counts, as its position names a number.
     const SplitResult split = SplitRecords(
-        bytes, kKeyword, [&](const RecordGroup& group) { table.Append(ParseMonsterNameRecord(group.text)); },
+        bytes, kKeyword, [&](const RecordGroup& group) { readMonsterName(group.text, table.Append()); },
         LineComments::No);
     load.stored = table.size();
     load.encoding = DetectEncoding(bytes);
