@@ -10,10 +10,10 @@
 # take over: they give the mutations the keys of each file.
 # The campaign's build checks every run for undefined behaviour (trapping, so
 # that its checks do not keep the compiler from inlining) and every index into
-# a string, view, vector or array; AddressSanitizer would take two thirds of a
-# run, so it checks instead every input the campaign kept (each input that
-# reached new code) afterwards, on the fuzz build, which also gives the whole
-# report of any crash file. Prints one line of figures per target; a finding
+# a string, view, span, vector or array; AddressSanitizer would take about 60 %
+# of a run, so it checks instead every input the campaign kept (each input that
+# reached new code or new counts of code) afterwards, on the fuzz build, which
+# also gives the whole report of any crash file. Prints one line of figures per target; a finding
 # leaves its crash file in the work folder and makes the script fail.
 set -euo pipefail
 cd "$(dirname "$0")/.."
