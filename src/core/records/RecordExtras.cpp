@@ -1,13 +1,14 @@
 #include "records/RecordExtras.h"
 
-const std::string& RecordExtras::SurplusOf(std::size_t firstField) const {
-    static const std::string none;
+const std::string RecordExtras::kNone;
+
+const std::string& RecordExtras::surplusOf(std::size_t firstField) const {
     for (const auto& [field, words] : surplus) {
         if (field == firstField) {
             return words;
         }
     }
-    return none;
+    return kNone;
 }
 
 void RecordExtras::AddSurplus(std::size_t firstField, std::string words) {

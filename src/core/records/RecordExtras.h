@@ -15,8 +15,15 @@ struct RecordExtras {
     std::vector<std::string> kept;
 
     // The surplus words of the group whose first field is `firstField` (empty when none).
-    const std::string& SurplusOf(std::size_t firstField) const;
+    const std::string& SurplusOf(std::size_t firstField) const {
+        // Most records have none: that answer stays inline.
+        return surplus.empty() ? kNone : surplusOf(firstField);
+    }
     void AddSurplus(std::size_t firstField, std::string words);
 
     bool operator==(const RecordExtras&) const = default;
+
+  private:
+    static const std::string kNone;
+    const std::string& surplusOf(std::size_t firstField) const;
 };
