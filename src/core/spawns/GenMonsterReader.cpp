@@ -16,7 +16,7 @@ void parseSpawnRecord(RecordText& groups, bool commented, SpawnRecord& record) {
     for (const GenMonsterKey& key : kGenMonsterKeys) {
         std::string surplus;
         start =
-            ExtractValues(groups, key.key, fields.subspan(key.firstPosition(), key.fields), surplus, start);
+            ExtractValues(groups, key.key(), fields.subspan(key.firstPosition(), key.fields), surplus, start);
         record.extras.AddSurplus(key.firstPosition(), std::move(surplus));
     }
     record.extras.kept = groups.UntakenGroups();

@@ -9,13 +9,21 @@
 #include <span>
 
 namespace {
-// The values of a key's group, each after one space, then its surplus words.
-void putValues(LineWriter& line, const SpawnRecord& record, const GenMonsterKey& key) {
+// A key's group up to its ")": the key, its values separated by single spaces, then its surplus words.
+void putGroup(LineWriter& line, const SpawnRecord& record, const GenMonsterKey& key) {
+    line.Put(key.opening);
     const std::string& surplus = record.extras.SurplusOf(key.firstPosition());
     const auto values = std::span(record.fields).subspan(key.firstPosition(), key.fields);
+    // A lone value with nothing after it is written as it is, also when empty.
+    if (values.size() == 1 && surplus.empty()) {
+        line.Put(values[0]);
+        return;
+    }
     const std::size_t filled = FilledValueCount(values, !surplus.empty());
     for (std::size_t value = 0; value < values.size(); ++value) {
-        line.Put(' ');
+        if (value > 0) {
+            line.Put(' ');
+        }
         line.Put(WrittenValue(values[value], value, filled));
     }
     line.Put(surplus);
@@ -39,16 +47,13 @@ std::string GenMonsterLine(const SpawnRecord& record) {
         if (&key == &kRectKey) {
             break;
         }
-        line.Put('(');
-        line.Put(key.key);
-        putValues(line, record, key);
+        putGroup(line, record, key);
         line.Put(") ");
     }
     // A spawn given by other groups (a point as "(xy x y)") has no rect of its own.
     const bool rect = !cornersEmpty(record) || extras.kept.empty();
     if (rect) {
-        line.Put("(rect");
-        putValues(line, record, kRectKey);
+        putGroup(line, record, kRectKey);
         line.Put(')');
     }
     for (std::size_t i = 0; i < extras.kept.size(); ++i) {
