@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
-RecordText::RecordText(std::string_view text) : text_(text), groups_(inline_.data(), 0) {
+RecordText::RecordText(std::string_view text) : text_(text) {
     // The record's own "(" is at position 0; its groups stand at depth 1.
     std::size_t depth = 0;
     for (std::size_t i = 1; i < text.size(); ++i) {
         if (text[i] == '(') {
             if (depth == 1) {
-                groups_.back().nested = true;
+                own_.back().nested = true;
             }
             if (depth++ == 0) {
                 std::size_t keyStart = i + 1;
@@ -21,26 +21,14 @@ RecordText::RecordText(std::string_view text) : text_(text), groups_(inline_.dat
                 while (keyEnd < text.size() && IsWordByte(text[keyEnd])) {
                     ++keyEnd;
                 }
-                addGroup({i, text.size(), text.substr(keyStart, keyEnd - keyStart)});
+                own_.push_back({i, text.size(), text.substr(keyStart, keyEnd - keyStart)});
                 i = keyEnd - 1;
             }
         } else if (text[i] == ')' && depth > 0 && --depth == 0) {
-            groups_.back().close = i;
+            own_.back().close = i;
         }
     }
-}
-
-void RecordText::addGroup(const Group& group) {
-    if (groups_.size() < inline_.size()) {
-        inline_[groups_.size()] = group;
-        groups_ = std::span(inline_.data(), groups_.size() + 1);
-        return;
-    }
-    if (more_.empty()) {
-        more_.assign(inline_.begin(), inline_.end());
-    }
-    more_.push_back(group);
-    groups_ = more_;
+    groups_ = own_;
 }
 
 std::size_t RecordText::FirstCloseIn(std::size_t group, std::size_t from) const {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -58,15 +57,13 @@ class RecordText {
     std::vector<std::string> UntakenGroups() const;
 
   private:
-    void addGroup(const Group& group);
     // The first group that opens at or after `start`.
     std::size_t firstAtOrAfter(std::size_t start) const;
 
     std::string_view text_;
-    // The groups it found itself: most records hold few, which stay in the object.
-    static constexpr std::size_t kInlineGroups = 16;
-    std::array<Group, kInlineGroups> inline_;
-    std::vector<Group> more_;
+    // The groups it found itself; a reader hands over the groups it found
+    // while passing the record, and this stays empty.
+    std::vector<Group> own_;
     std::span<Group> groups_;
     mutable std::size_t afterFound_ = 0; // just after the group a search found last
 };
