@@ -21,7 +21,7 @@ void parseMonsterRecord(RecordText& groups, bool commented, MonsterRecord& recor
     // Both raw groups are searched from where `resist` ended.
     ReadRawGroup(groups, "quest", record[MonsterSlot::Quest], at);
     ReadRawGroup(groups, "skill", record[MonsterSlot::Skill], at);
-    record.extras.kept = groups.UntakenGroups();
+    groups.KeepUntakenGroups(record.extras.kept);
 }
 } // namespace
 

@@ -33,7 +33,7 @@ void fillGoto(const RecordText& groups, bool commented, GotoRecord& record) {
     if (!surplus.empty()) {
         record.extras.AddSurplus(FieldIndex(GotoField::Value1), std::move(surplus));
     }
-    record.extras.kept = groups.UntakenGroups();
+    groups.KeepUntakenGroups(record.extras.kept);
 }
 
 struct PortalKey {
@@ -57,7 +57,7 @@ void fillPortal(RecordText& groups, bool commented, PortalRecord& record) {
             record.extras.AddSurplus(FieldIndex(first), std::move(surplus));
         }
     }
-    record.extras.kept = groups.UntakenGroups();
+    groups.KeepUntakenGroups(record.extras.kept);
 }
 
 // The records of one table as the scanner stores them, with where each stood.

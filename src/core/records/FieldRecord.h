@@ -24,7 +24,8 @@ template <std::size_t FieldCount, typename Field = std::size_t> struct FieldReco
         for (std::string& field : fields) {
             field.clear();
         }
-        extras = {};
+        extras.surplus.clear();
+        extras.kept.clear();
     }
 
     bool operator==(const FieldRecord&) const = default;

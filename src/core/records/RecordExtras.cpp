@@ -10,9 +10,3 @@ const std::string& RecordExtras::surplusOf(std::size_t firstField) const {
     }
     return kNone;
 }
-
-void RecordExtras::AddSurplus(std::size_t firstField, std::string words) {
-    if (!words.empty()) {
-        surplus.emplace_back(firstField, std::move(words));
-    }
-}

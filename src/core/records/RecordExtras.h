@@ -19,7 +19,11 @@ struct RecordExtras {
         // Most records have none: that answer stays inline.
         return surplus.empty() ? kNone : surplusOf(firstField);
     }
-    void AddSurplus(std::size_t firstField, std::string words);
+    void AddSurplus(std::size_t firstField, std::string words) {
+        if (!words.empty()) {
+            surplus.emplace_back(firstField, std::move(words));
+        }
+    }
 
     bool operator==(const RecordExtras&) const = default;
 

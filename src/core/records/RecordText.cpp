@@ -79,15 +79,14 @@ std::optional<RecordText::KeyGroup> RecordText::FindKeyGroup(std::string_view ke
     return std::nullopt;
 }
 
-std::vector<std::string> RecordText::UntakenGroups() const {
-    std::vector<std::string> untaken;
+void RecordText::KeepUntakenGroups(std::vector<std::string>& kept) const {
+    kept.clear();
     for (const Group& group : groups_) {
         if (!group.taken) {
             const std::size_t end = group.close < text_.size() ? group.close + 1 : text_.size();
-            untaken.push_back(TidyGroup(text_.substr(group.open, end - group.open)));
+            kept.push_back(TidyGroup(text_.substr(group.open, end - group.open)));
         }
     }
-    return untaken;
 }
 
 std::string TidyGroup(std::string_view group) {

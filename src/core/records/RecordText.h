@@ -53,8 +53,9 @@ class RecordText {
 
     void Take(std::size_t group) { groups_[group].taken = true; }
 
-    // The groups no search took, in file order, each tidied (TidyGroup).
-    std::vector<std::string> UntakenGroups() const;
+    // Replaces what `kept` holds with the groups no search took, in file
+    // order, each tidied (TidyGroup); a record read again keeps its storage.
+    void KeepUntakenGroups(std::vector<std::string>& kept) const;
 
   private:
     // The first group that opens at or after `start`.

@@ -19,7 +19,7 @@ void parseSpawnRecord(RecordText& groups, bool commented, SpawnRecord& record) {
             ExtractValues(groups, key.key(), fields.subspan(key.firstPosition(), key.fields), surplus, start);
         record.extras.AddSurplus(key.firstPosition(), std::move(surplus));
     }
-    record.extras.kept = groups.UntakenGroups();
+    groups.KeepUntakenGroups(record.extras.kept);
 }
 } // namespace
 
