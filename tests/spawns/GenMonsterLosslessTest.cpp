@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -138,4 +139,20 @@ TEST_P(GenMonsterLosslessTest, ReadWriteReadWriteGivesTheSameBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, GenMonsterLosslessTest, ::testing::Values(1u, 2u));
+
+TEST(GenMonsterLossless, AReadIntoAFilledTableStoresWhatAReadIntoAnEmptyOneDoes) {
+    SpawnTable table;
+    // Fewer records than the read before, then more: each refilled record drops what it held.
+    for (const auto& [seed, count] : {std::pair{1u, 3600u}, {2u, 900u}, {3u, 3600u}}) {
+        const SpawnFile file(seed, count);
+        ParseGenMonster(file.bytes(), table);
+        SpawnTable fresh;
+        ParseGenMonster(file.bytes(), fresh);
+        ASSERT_EQ(table.size(), fresh.size());
+        for (std::size_t i = 0; i < fresh.size(); ++i) {
+            EXPECT_TRUE(std::as_const(table)[i] == std::as_const(fresh)[i])
+                << "seed " << seed << ", spawn " << i;
+        }
+    }
+}
 } // namespace
