@@ -13,8 +13,9 @@
 # a string, view, span, vector or array; AddressSanitizer would take about 60 %
 # of a run, so it checks instead every input the campaign kept (each input that
 # reached new code or new counts of code) afterwards, on the fuzz build, which
-# also gives the whole report of any crash file. Prints one line of figures per target; a finding
-# leaves its crash file in the work folder and makes the script fail.
+# also gives the whole report of any crash file. Prints one line of figures per
+# target; a finding leaves its crash file in the work folder and makes the
+# script fail.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
