@@ -37,6 +37,9 @@ TEST_P(InitMonsterRecordTest, StoresEachKeyInItsSlots) {
     EXPECT_EQ(load.stored, 1u);
     ExpectSlots(RecordAt((*table), 0), GetParam().first);
     EXPECT_EQ(RecordAt((*table), 0).extras, GetParam().extras);
+    // A file's records are read in one pass where they can be; the key search reads the same.
+    const RecordSpan& span = *table->SpanOf(0);
+    EXPECT_EQ(RecordAt((*table), 0), ParseMonsterRecord(span.RecordText(GetParam().bytes), span.Commented()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -87,6 +90,18 @@ INSTANTIATE_TEST_SUITE_P(
                     {37, "5"},
                     {49, " 7 1"},
                     {50, " (3 1) (4 1)"}}},
+        RecordCase{"QuestTwiceTakesTheOneAfterResist",
+                   "(monster (name 1) (quest 1) (resist 1 2 3 4 5) (quest 2))",
+                   {{0, "0"}, {1, "1"}, {33, "1"}, {34, "2"}, {35, "3"}, {36, "4"}, {37, "5"}, {50, " 2"}},
+                   {{}, {"(quest 1)"}}},
+        RecordCase{"GroupInsideAValueGroupEndsItsValuesAtTheFirstClose",
+                   "(monster (name 1 (x) 2) (index 2))",
+                   {{0, "0"}, {1, "1"}, {2, "2"}},
+                   {{{SlotNumber(Slot::Name), " (x"}}, {}}},
+        RecordCase{"KeptGroupOfAKeyLeftOutIsTakenForIt",
+                   "(monster (name 1) (level 5) (regen 1) (race 2) (race 3))",
+                   {{0, "0"}, {1, "1"}, {4, "2"}, {5, "5"}},
+                   {{}, {"(regen 1)", "(race 3)"}}},
         RecordCase{
             "RecordOverSeveralLines",
             "(monster (name 2)\r\n\t(index 2) (country 1 2 3)\r\n\t(exp -40) (hp \"9\"))\r\n",

@@ -38,6 +38,11 @@ TEST_P(GenMonsterRecordTest, ReadsTheFieldsOfTheFirstRecord) {
     const auto table = Parse(GetParam().bytes);
     EXPECT_EQ(Fields(RecordAt((*table), 0)), GetParam().fields);
     EXPECT_EQ(RecordAt((*table), 0).extras, GetParam().extras);
+    // A file's records are read in one pass where they can be; the key search reads the same.
+    const RecordSpan& span = *table->SpanOf(0);
+    SpawnRecord searched;
+    ParseGenMonsterRecord(span.RecordText(GetParam().bytes), span.Commented(), searched);
+    EXPECT_EQ(RecordAt((*table), 0), searched);
 }
 
 const std::string kSpawn =

@@ -2,13 +2,27 @@
 
 #include "monsters/MonsterSlots.h"
 #include "records/ExtractValues.h"
-#include "records/GroupSplitter.h"
+#include "records/GroupsInOrder.h"
+#include "records/RecordFileLoad.h"
 
+#include <array>
 #include <span>
 #include <utility>
 #include <vector>
 
 namespace {
+// Every group a monster record's key search takes, in its order.
+constexpr auto kMonsterGroups = [] {
+    std::array<KeyedGroup, kMonsterValueGroups.size() + 2> groups{};
+    std::size_t at = 0;
+    for (const MonsterGroup& group : kMonsterValueGroups) {
+        groups[at++] = {group.key, group.firstSlot, group.count};
+    }
+    groups[at++] = {"quest", SlotNumber(MonsterSlot::Quest), 1, true};
+    groups[at++] = {"skill", SlotNumber(MonsterSlot::Skill), 1, true};
+    return groups;
+}();
+
 void parseMonsterRecord(RecordText& groups, bool commented, MonsterRecord& record) {
     record[MonsterSlot::Commented] = commented ? "1" : "0";
     const std::span<std::string> slots(record.fields);
@@ -33,6 +47,6 @@ MonsterRecord ParseMonsterRecord(std::string_view text, bool commented) {
 }
 
 InitMonsterLoad ParseInitMonster(std::string_view bytes, MonsterTable& table) {
-    return ReadKeyedRecords(bytes, "monster", table, parseMonsterRecord, MonsterSlot::Name, "monster",
-                            "name");
+    return ReadKeyedRecords(bytes, "monster", table, kMonsterGroups, parseMonsterRecord, MonsterSlot::Commented,
+                            MonsterSlot::Name, "monster", "name");
 }

@@ -45,7 +45,14 @@ MonsterNamesLoad ParseMonsterNames(std::string_view bytes, MonsterNameTable& tab
     MonsterNamesLoad load;
     // The names file has no comment syntax: every record counts, as its position names a number.
     const SplitResult split = SplitRecords(
-        bytes, kKeyword, [&](const RecordGroup& group) { readMonsterName(group.text, table.Append()); },
+        bytes, kKeyword,
+        [&](const RecordOpening& record) {
+            const std::size_t close = ClosingParenthesis(bytes, record.open);
+            if (close != std::string_view::npos) {
+                readMonsterName(bytes.substr(record.open, close - record.open), table.Append());
+            }
+            return close;
+        },
         LineComments::No);
     load.stored = table.size();
     load.encoding = DetectEncoding(bytes);

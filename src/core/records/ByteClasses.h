@@ -6,7 +6,7 @@
 // The byte classes of the record syntax, looked up in one table: the readers
 // ask for every byte they pass.
 namespace byte_classes {
-enum : std::uint8_t { kBlank = 1, kWord = 2, kLineEnd = 4 };
+enum : std::uint8_t { kBlank = 1, kWord = 2, kLineEnd = 4, kValueEnd = 8 };
 
 constexpr std::array<std::uint8_t, 256> kTable = [] {
     std::array<std::uint8_t, 256> table{};
@@ -15,6 +15,9 @@ constexpr std::array<std::uint8_t, 256> kTable = [] {
     }
     for (const unsigned char c : {'\r', '\n'}) {
         table[c] |= kLineEnd;
+    }
+    for (const unsigned char c : {' ', '\t', '\r', '\n', '(', ')'}) {
+        table[c] |= kValueEnd;
     }
     for (unsigned c = 0; c < 256; ++c) {
         if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_') {
@@ -37,6 +40,11 @@ constexpr bool IsBlank(char c) {
 // A byte that can stand in a key or keyword: a letter, a digit or "_".
 constexpr bool IsWordByte(char c) {
     return byte_classes::Is(c, byte_classes::kWord);
+}
+
+// A value in a group ends at a blank or a parenthesis.
+constexpr bool EndsValue(char c) {
+    return byte_classes::Is(c, byte_classes::kValueEnd);
 }
 
 // A line ends at a CR, an LF or a CR LF.

@@ -78,62 +78,63 @@ std::size_t LineOf(std::string_view bytes, std::size_t position) {
     return line;
 }
 
+std::size_t ClosingParenthesis(std::string_view bytes, std::size_t open) {
+    std::size_t depth = 0;
+    for (std::size_t at = open; at < bytes.size(); ++at) {
+        at = FindFirstOf<'(', ')'>(bytes, at);
+        if (at == bytes.size()) {
+            break;
+        }
+        if (bytes[at] == '(') {
+            ++depth;
+        } else if (--depth == 0) {
+            return at;
+        }
+    }
+    return std::string_view::npos;
+}
+
 SplitResult SplitRecords(std::string_view bytes, std::string_view keyword,
-                         const std::function<void(const RecordGroup&)>& onRecord, LineComments comments) {
+                         const std::function<std::size_t(const RecordOpening&)>& readRecord,
+                         LineComments comments) {
     SplitResult result;
     LineEnds lineEnds(result.spans);
-    std::vector<RecordText::Group> groups;
-    groups.reserve(32);
-    std::size_t depth = 0;
-    std::size_t groupBegin = 0;
+    std::size_t depth = 0; // of a group that is no record
     std::size_t groupStart = 0;
+    std::optional<std::size_t> openRecord; // a record the bytes end in
+    // A record opening at `open`, marked from `begin`: read whole, the pass goes on at its ")".
+    const auto record = [&](std::size_t begin, std::size_t open) {
+        const std::size_t close = readRecord(RecordOpening{open, begin != open});
+        if (close == std::string_view::npos) {
+            openRecord = open;
+            return bytes.size() - 1;
+        }
+        result.spans.push_back({.begin = begin, .open = open, .end = close + 1, .replaceEnd = close + 1});
+        return close;
+    };
     // Handles the byte at `i`, one that may matter; gives the last position it took.
     const auto step = [&](std::size_t i) {
         const char c = bytes[i];
         if (depth > 0) {
+            // Inside a group only parentheses count.
             if (c == '(') {
-                if (depth == 2) {
-                    groups.back().nested = true;
-                } else if (depth == 1) {
-                    // A group of the record: its key is read here, and the pass goes on after it.
-                    const std::size_t keyStart = skipBlanks(bytes, i + 1);
-                    std::size_t keyEnd = keyStart;
-                    while (keyEnd < bytes.size() && IsWordByte(bytes[keyEnd])) {
-                        ++keyEnd;
-                    }
-                    groups.push_back(
-                        {i - groupStart, bytes.size(), bytes.substr(keyStart, keyEnd - keyStart)});
-                    i = keyEnd - 1;
-                }
                 ++depth;
             } else if (c == ')') {
-                if (--depth == 1) {
-                    groups.back().close = i - groupStart;
-                } else if (depth == 0) {
-                    const std::string_view text = bytes.substr(groupStart, i - groupStart);
-                    if (StartsWithKeyword(text, keyword)) {
-                        onRecord(RecordGroup{text, groupBegin != groupStart, groups});
-                        result.spans.push_back(
-                            {.begin = groupBegin, .open = groupStart, .end = i + 1, .replaceEnd = i + 1});
-                    }
-                }
+                --depth;
             }
-            // Inside a record only parentheses count.
         } else if (c == '(') {
+            if (StartsWithKeyword(bytes.substr(i), keyword)) {
+                return record(i, i);
+            }
             depth = 1;
-            groupBegin = groupStart = i;
-            groups.clear();
+            groupStart = i;
         } else if (c == ';' && comments == LineComments::Yes) {
             const std::size_t marked = MarkedGroup(bytes, i);
             if (marked != std::string_view::npos && StartsWithKeyword(bytes.substr(marked), keyword)) {
-                depth = 1;
-                groupBegin = i;
-                groupStart = i = marked;
-                groups.clear();
-            } else {
-                // Comment text: the pass goes on at its line end.
-                i = LineEndFrom(bytes, i) - 1;
+                return record(i, marked);
             }
+            // Comment text: the pass goes on at its line end.
+            i = LineEndFrom(bytes, i) - 1;
         } else if (IsLineEnd(c)) {
             lineEnds.ended(AfterLineEnd(bytes, i));
         }
@@ -143,6 +144,8 @@ SplitResult SplitRecords(std::string_view bytes, std::string_view keyword,
     StepThroughMarks<'(', ')', ';', '\r', '\n'>(bytes, step);
     if (depth > 0) {
         result.openGroupLine = LineOf(bytes, groupStart);
+    } else if (openRecord) {
+        result.openGroupLine = LineOf(bytes, *openRecord);
     }
     return result;
 }

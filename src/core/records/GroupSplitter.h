@@ -1,22 +1,18 @@
 #pragma once
 
 #include "records/RecordSpan.h"
-#include "records/RecordText.h"
 
 #include <cstddef>
 #include <functional>
 #include <optional>
-#include <span>
 #include <string_view>
 #include <vector>
 
-// One record found by the splitter: its text runs from the group's opening
-// parenthesis up to, not including, the closing one.
-struct RecordGroup {
-    std::string_view text;
-    bool commented = false; // a ";" marks it commented out
-    // Its top-level groups, found on the same pass (RecordText takes them).
-    std::span<RecordText::Group> groups;
+// Where a record of the keyword opens: its "(", and whether a ";" marks it
+// commented out.
+struct RecordOpening {
+    std::size_t open;
+    bool commented = false;
 };
 
 struct SplitResult {
@@ -32,15 +28,21 @@ struct SplitResult {
 enum class LineComments { Yes, No };
 
 // Cuts a record file into its top-level parenthesised groups by counting
-// parentheses; a ")" with no group open closes nothing. A completed group is
-// a record only when it starts with the keyword (StartsWithKeyword); every
-// other group is skipped. With line comments, a ";" outside every group
-// starts comment text that ends with its line, whose parentheses open and
-// close nothing; only a ";" followed by blanks if any and a record of the
-// keyword (MarkedGroup) marks that record commented out instead.
+// parentheses; a ")" with no group open closes nothing. A group that starts
+// with the keyword (StartsWithKeyword) is a record: `readRecord` reads it from
+// its opening and gives the position of its closing ")" (ClosingParenthesis),
+// where the cut goes on; every other group is skipped. With line comments, a
+// ";" outside every group starts comment text that ends with its line, whose
+// parentheses open and close nothing; only a ";" followed by blanks if any
+// and a record of the keyword (MarkedGroup) marks that record commented out
+// instead.
 SplitResult SplitRecords(std::string_view bytes, std::string_view keyword,
-                         const std::function<void(const RecordGroup&)>& onRecord,
+                         const std::function<std::size_t(const RecordOpening&)>& readRecord,
                          LineComments comments = LineComments::Yes);
+
+// The ")" that closes the group whose "(" stands at `open`; npos when the
+// bytes end first.
+std::size_t ClosingParenthesis(std::string_view bytes, std::size_t open);
 
 // True when `text` is "(", blanks if any, the keyword, and then a byte that
 // is not a letter, digit or "_" (or nothing).

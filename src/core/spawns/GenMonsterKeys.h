@@ -12,8 +12,8 @@ struct GenMonsterKey {
     SpawnField firstField;
     std::size_t fields;
 
-    std::string_view key() const { return opening.substr(1, opening.size() - 2); }
-    std::size_t firstPosition() const { return static_cast<std::size_t>(firstField); }
+    constexpr std::string_view key() const { return opening.substr(1, opening.size() - 2); }
+    constexpr std::size_t firstPosition() const { return static_cast<std::size_t>(firstField); }
 };
 
 // The reader searches the keys in this order, each after the previous one;

@@ -1,14 +1,27 @@
 #include "spawns/GenMonsterReader.h"
 
 #include "records/ExtractValues.h"
-#include "records/GroupSplitter.h"
+#include "records/GroupsInOrder.h"
+#include "records/RecordFileLoad.h"
 #include "spawns/GenMonsterKeys.h"
 
+#include <array>
+#include <iterator>
 #include <span>
 #include <utility>
 #include <vector>
 
 namespace {
+// Every group a spawn record's key search takes, in its order.
+constexpr auto kSpawnGroups = [] {
+    std::array<KeyedGroup, std::size(kGenMonsterKeys)> groups{};
+    std::size_t at = 0;
+    for (const GenMonsterKey& key : kGenMonsterKeys) {
+        groups[at++] = {key.key(), key.firstPosition(), key.fields};
+    }
+    return groups;
+}();
+
 void parseSpawnRecord(RecordText& groups, bool commented, SpawnRecord& record) {
     record[SpawnField::Commented] = commented ? "1" : "0";
     const std::span<std::string> fields(record.fields);
@@ -29,6 +42,6 @@ void ParseGenMonsterRecord(std::string_view text, bool commented, SpawnRecord& r
 }
 
 GenMonsterLoad ParseGenMonster(std::string_view bytes, SpawnTable& table) {
-    return ReadKeyedRecords(bytes, "genmonster", table, parseSpawnRecord, SpawnField::Index, "spawn",
-                            "index");
+    return ReadKeyedRecords(bytes, "genmonster", table, kSpawnGroups, parseSpawnRecord, SpawnField::Commented,
+                            SpawnField::Index, "spawn", "index");
 }

@@ -1,0 +1,189 @@
+#include "records/GroupsInOrder.h"
+
+#include "records/ByteClasses.h"
+#include "records/GroupSplitter.h"
+#include "records/RecordText.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+
+namespace {
+constexpr std::size_t kMostGroups = 64;
+
+std::uint64_t bit(std::size_t group) {
+    return std::uint64_t{1} << group;
+}
+
+// Keys are a few bytes long: a plain loop beats a call to memcmp.
+bool sameKey(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return x == y; });
+}
+
+class RecordPass {
+  public:
+    RecordPass(std::string_view bytes, std::size_t open, std::span<const KeyedGroup> groups,
+               std::span<std::string> fields, RecordExtras& extras)
+        : bytes_(bytes), open_(open), at_(open + 1), groups_(groups), fields_(fields), extras_(extras) {
+        for (std::size_t group = 0; group < groups.size() && group < kMostGroups; ++group) {
+            (groups[group].raw ? rawGroups_ : valueGroups_) |= bit(group);
+        }
+    }
+
+    InOrderRead run() {
+        if (groups_.size() > kMostGroups) {
+            return otherShape();
+        }
+        for (;;) {
+            // Between groups only parentheses count.
+            while (at_ < bytes_.size() && bytes_[at_] != '(' && bytes_[at_] != ')') {
+                ++at_;
+            }
+            if (at_ == bytes_.size()) {
+                return {std::string_view::npos, false};
+            }
+            if (bytes_[at_] == ')') {
+                return {at_, true};
+            }
+            const std::size_t groupOpen = at_++;
+            skipBlanks();
+            if (!(nextKeyFollows() ? readValues() : readGroupOfKey(groupOpen))) {
+                return otherShape();
+            }
+        }
+    }
+
+  private:
+    void skipBlanks() {
+        while (at_ < bytes_.size() && IsBlank(bytes_[at_])) {
+            ++at_;
+        }
+    }
+
+    // Whether the key of the next value group follows, as it does in a
+    // record as written; the cursor then passes it.
+    bool nextKeyFollows() {
+        const std::size_t next = std::countr_zero(valueGroups_ & ~(bit(next_) - 1));
+        if (next >= groups_.size()) {
+            return false;
+        }
+        const std::string_view key = groups_[next].key;
+        const std::size_t after = at_ + key.size();
+        if (after >= bytes_.size() || IsWordByte(bytes_[after]) || !sameKey(bytes_.substr(at_, key.size()), key)) {
+            return false;
+        }
+        at_ = after;
+        take(next);
+        return true;
+    }
+
+    void take(std::size_t group) {
+        leftOut_ |= valueGroups_ & (bit(group) - 1) & ~(bit(next_) - 1);
+        current_ = group;
+        next_ = group + 1;
+    }
+
+    // The values of the current group up to its ")".
+    bool readValues() {
+        const KeyedGroup& group = groups_[current_];
+        std::size_t field = 0;
+        std::string surplus;
+        for (;;) {
+            skipBlanks();
+            if (at_ == bytes_.size() || bytes_[at_] == '(') {
+                return false;
+            }
+            if (bytes_[at_] == ')') {
+                break;
+            }
+            const std::size_t start = at_;
+            while (at_ < bytes_.size() && !EndsValue(bytes_[at_])) {
+                ++at_;
+            }
+            const std::string_view value = bytes_.substr(start, at_ - start);
+            if (field < group.count) {
+                fields_[group.first + field++] = value;
+            } else {
+                surplus += ' ';
+                surplus += value;
+            }
+        }
+        ++at_;
+        extras_.AddSurplus(group.first, std::move(surplus));
+        return true;
+    }
+
+    // A group whose key is not the next value group's: a later value group,
+    // a raw group, or a group no key search takes, which is kept.
+    bool readGroupOfKey(std::size_t groupOpen) {
+        const std::size_t keyStart = at_;
+        while (at_ < bytes_.size() && IsWordByte(bytes_[at_])) {
+            ++at_;
+        }
+        const std::string_view key = bytes_.substr(keyStart, at_ - keyStart);
+        if (const std::size_t later = find(key, valueGroups_ & ~(bit(next_) - 1)); later < groups_.size()) {
+            take(later);
+            return readValues();
+        }
+        const std::size_t contents = at_;
+        if (!passGroup()) {
+            return false;
+        }
+        if (const std::size_t raw = find(key, rawGroups_ & ~rawTaken_); raw < groups_.size()) {
+            rawTaken_ |= bit(raw);
+            fields_[groups_[raw].first].assign(bytes_.substr(contents, at_ - 1 - contents));
+            return true;
+        }
+        // A search for a group left out, or for a raw group again, would take it.
+        if (find(key, leftOut_ | rawTaken_) < groups_.size()) {
+            return false;
+        }
+        extras_.kept.push_back(TidyGroup(bytes_.substr(groupOpen, at_ - groupOpen)));
+        return true;
+    }
+
+    // Passes the rest of the group, its own groups included, and its ")".
+    bool passGroup() {
+        for (std::size_t depth = 1; at_ < bytes_.size(); ++at_) {
+            if (bytes_[at_] == '(') {
+                ++depth;
+            } else if (bytes_[at_] == ')' && --depth == 0) {
+                ++at_;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The first group among `which` whose key is `key`.
+    std::size_t find(std::string_view key, std::uint64_t which) const {
+        for (; which != 0; which &= which - 1) {
+            const std::size_t group = std::countr_zero(which);
+            if (sameKey(groups_[group].key, key)) {
+                return group;
+            }
+        }
+        return groups_.size();
+    }
+
+    InOrderRead otherShape() const { return {ClosingParenthesis(bytes_, open_), false}; }
+
+    std::string_view bytes_;
+    std::size_t open_;
+    std::size_t at_;
+    std::span<const KeyedGroup> groups_;
+    std::span<std::string> fields_;
+    RecordExtras& extras_;
+    std::uint64_t valueGroups_ = 0;
+    std::uint64_t rawGroups_ = 0;
+    std::size_t next_ = 0;    // the value groups before it are taken or left out
+    std::size_t current_ = 0; // the value group being read
+    std::uint64_t leftOut_ = 0;
+    std::uint64_t rawTaken_ = 0;
+};
+} // namespace
+
+InOrderRead ReadGroupsInOrder(std::string_view bytes, std::size_t open, std::span<const KeyedGroup> groups,
+                              std::span<std::string> fields, RecordExtras& extras) {
+    return RecordPass(bytes, open, groups, fields, extras).run();
+}
