@@ -1,5 +1,6 @@
 // GenMonster reader and writer on any bytes: every record read is stored with
-// the page's columns empty, the layout-keeping save of the table as read
+// the page's columns empty, holding what the key search reads from its text,
+// the layout-keeping save of the table as read
 // (also with every record handed out for writing) gives the bytes back, and
 // read -> write -> read -> write gives the same bytes whenever every spawn
 // written keeps its shape.
@@ -15,6 +16,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -49,6 +51,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static SpawnTable first;
     first.clear();
     Check(ParseGenMonster(bytes, first).stored == first.size());
+    // A record read in one pass holds what the key search reads from its text.
+    static SpawnRecord searched;
+    for (std::size_t position = 0; position < first.size(); ++position) {
+        const RecordSpan& span = *first.SpanOf(position);
+        searched.Clear();
+        ParseGenMonsterRecord(span.RecordText(bytes), span.Commented(), searched);
+        Check(std::as_const(first)[position] == searched);
+    }
     Check(GenMonsterKeepingLayout(bytes, first) == bytes);
     HandOutEveryRecord(first);
     Check(GenMonsterKeepingLayout(bytes, first) == bytes);

@@ -1,5 +1,5 @@
 // InitMonster reader and writer on any bytes: every record read is stored,
-// the layout-keeping save of the table as read (also with every record
+// holding what the key search reads from its text, the layout-keeping save of the table as read (also with every record
 // handed out for writing) gives the bytes back, and read -> write -> read ->
 // write gives the same bytes whenever every record written keeps its shape.
 #include "FixedPoint.h"
@@ -15,6 +15,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 bool isLineKey(std::string_view key) {
@@ -73,6 +74,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static MonsterTable first;
     first.clear();
     Check(ParseInitMonster(bytes, first).stored == first.size());
+    // A record read in one pass holds what the key search reads from its text.
+    for (std::size_t position = 0; position < first.size(); ++position) {
+        const RecordSpan& span = *first.SpanOf(position);
+        Check(std::as_const(first)[position] == ParseMonsterRecord(span.RecordText(bytes), span.Commented()));
+    }
     Check(InitMonsterKeepingLayout(bytes, first) == bytes);
     HandOutEveryRecord(first);
     Check(InitMonsterKeepingLayout(bytes, first) == bytes);
