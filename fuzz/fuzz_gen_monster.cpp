@@ -1,9 +1,8 @@
 // GenMonster reader and writer on any bytes: every record read is stored with
 // the page's columns empty, holding what the key search reads from its text,
-// the layout-keeping save of the table as read
-// (also with every record handed out for writing) gives the bytes back, and
-// read -> write -> read -> write gives the same bytes whenever every spawn
-// written keeps its shape.
+// the layout-keeping save of the table as read (also with every record handed
+// out for writing) gives the bytes back, and read -> write -> read -> write
+// gives the same bytes whenever every spawn written keeps its shape.
 #include "FixedPoint.h"
 
 #include "spawns/GenMonsterReader.h"

@@ -1,7 +1,8 @@
 // InitMonster reader and writer on any bytes: every record read is stored,
-// holding what the key search reads from its text, the layout-keeping save of the table as read (also with every record
-// handed out for writing) gives the bytes back, and read -> write -> read ->
-// write gives the same bytes whenever every record written keeps its shape.
+// holding what the key search reads from its text, the layout-keeping save of
+// the table as read (also with every record handed out for writing) gives the
+// bytes back, and read -> write -> read -> write gives the same bytes whenever
+// every record written keeps its shape.
 #include "FixedPoint.h"
 
 #include "monsters/InitMonsterReader.h"
