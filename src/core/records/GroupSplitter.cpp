@@ -3,6 +3,9 @@
 #include "records/ByteClasses.h"
 #include "records/ByteMarks.h"
 
+#include <bit>
+#include <cstdint>
+
 namespace {
 std::size_t skipBlanks(std::string_view text, std::size_t at) {
     while (at < text.size() && IsBlank(text[at])) {
@@ -80,15 +83,14 @@ std::size_t LineOf(std::string_view bytes, std::size_t position) {
 
 std::size_t ClosingParenthesis(std::string_view bytes, std::size_t open) {
     std::size_t depth = 0;
-    for (std::size_t at = open; at < bytes.size(); ++at) {
-        at = FindFirstOf<'(', ')'>(bytes, at);
-        if (at == bytes.size()) {
-            break;
-        }
-        if (bytes[at] == '(') {
-            ++depth;
-        } else if (--depth == 0) {
-            return at;
+    for (std::size_t block = open; block < bytes.size(); block += 64) {
+        for (std::uint64_t marks = MarksFrom<'(', ')'>(bytes, block); marks != 0; marks &= marks - 1) {
+            const std::size_t at = block + static_cast<std::size_t>(std::countr_zero(marks));
+            if (bytes[at] == '(') {
+                ++depth;
+            } else if (--depth == 0) {
+                return at;
+            }
         }
     }
     return std::string_view::npos;
