@@ -83,10 +83,38 @@ class RecordPass {
         next_ = group + 1;
     }
 
-    // The values of the current group up to its ")".
+    // The values of the current group up to its ")", which the cursor passes.
     bool readValues() {
         const KeyedGroup& group = groups_[current_];
-        std::size_t field = 0;
+        std::string* field = &fields_[group.first];
+        std::string* const last = field + group.count;
+        for (;;) {
+            skipBlanks();
+            if (at_ == bytes_.size() || bytes_[at_] == '(') {
+                return false;
+            }
+            if (bytes_[at_] == ')') {
+                ++at_;
+                return true;
+            }
+            if (field == last) {
+                return readSurplus(group.first);
+            }
+            *field++ = value();
+        }
+    }
+
+    // A value: the bytes up to a blank or a parenthesis.
+    std::string_view value() {
+        const std::size_t start = at_;
+        while (at_ < bytes_.size() && !EndsValue(bytes_[at_])) {
+            ++at_;
+        }
+        return bytes_.substr(start, at_ - start);
+    }
+
+    // The values past the group's last field, each after one space, up to its ")".
+    [[gnu::noinline]] bool readSurplus(std::size_t firstField) {
         std::string surplus;
         for (;;) {
             skipBlanks();
@@ -94,23 +122,13 @@ class RecordPass {
                 return false;
             }
             if (bytes_[at_] == ')') {
-                break;
-            }
-            const std::size_t start = at_;
-            while (at_ < bytes_.size() && !EndsValue(bytes_[at_])) {
                 ++at_;
+                extras_.AddSurplus(firstField, std::move(surplus));
+                return true;
             }
-            const std::string_view value = bytes_.substr(start, at_ - start);
-            if (field < group.count) {
-                fields_[group.first + field++] = value;
-            } else {
-                surplus += ' ';
-                surplus += value;
-            }
+            surplus += ' ';
+            surplus += value();
         }
-        ++at_;
-        extras_.AddSurplus(group.first, std::move(surplus));
-        return true;
     }
 
     // A group whose key is not the next value group's: a later value group,
