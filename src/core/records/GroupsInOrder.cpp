@@ -63,17 +63,16 @@ class RecordPass {
     // Whether the key of the next value group follows, as it does in a
     // record as written; the cursor then passes it.
     bool nextKeyFollows() {
-        const std::size_t next = std::countr_zero(valueGroups_ & ~(bit(next_) - 1));
-        if (next >= groups_.size()) {
+        if (next_ == groups_.size() || groups_[next_].raw) {
             return false;
         }
-        const std::string_view key = groups_[next].key;
+        const std::string_view key = groups_[next_].key;
         const std::size_t after = at_ + key.size();
         if (after >= bytes_.size() || IsWordByte(bytes_[after]) || !sameKey(bytes_.substr(at_, key.size()), key)) {
             return false;
         }
         at_ = after;
-        take(next);
+        take(next_);
         return true;
     }
 
