@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <cstring>
+
+static_assert(std::endian::native == std::endian::little, "a key's first byte is the lowest of its head");
 
 namespace {
 constexpr std::size_t kMostGroups = 64;
@@ -66,14 +69,29 @@ class RecordPass {
         if (next_ == groups_.size() || groups_[next_].raw) {
             return false;
         }
-        const std::string_view key = groups_[next_].key;
-        const std::size_t after = at_ + key.size();
-        if (after >= bytes_.size() || IsWordByte(bytes_[after]) || !sameKey(bytes_.substr(at_, key.size()), key)) {
+        const KeyedGroup& group = groups_[next_];
+        const std::size_t after = at_ + group.key.size();
+        if (after >= bytes_.size() || IsWordByte(bytes_[after]) || !keyAt(group)) {
             return false;
         }
         at_ = after;
         take(next_);
         return true;
+    }
+
+    // Whether the group's key stands at the cursor, which leaves a byte after it.
+    bool keyAt(const KeyedGroup& group) const {
+        if (at_ + sizeof group.head <= bytes_.size()) {
+            std::uint64_t text = 0;
+            std::memcpy(&text, bytes_.data() + at_, sizeof text);
+            if (((text ^ group.head) & group.headMask) != 0) {
+                return false;
+            }
+            return group.key.size() <= sizeof group.head ||
+                   sameKey(bytes_.substr(at_ + sizeof group.head, group.key.size() - sizeof group.head),
+                           group.key.substr(sizeof group.head));
+        }
+        return sameKey(bytes_.substr(at_, group.key.size()), group.key);
     }
 
     void take(std::size_t group) {

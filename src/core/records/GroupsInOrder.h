@@ -3,6 +3,7 @@
 #include "records/RecordExtras.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -10,10 +11,23 @@
 // A group a keyed reader takes: its key and the fields its values go to. A
 // raw group's contents after its key go whole into its one field.
 struct KeyedGroup {
+    constexpr KeyedGroup() = default;
+    constexpr KeyedGroup(std::string_view groupKey, std::size_t firstField, std::size_t valueCount = 1,
+                         bool rawGroup = false)
+        : key(groupKey), first(firstField), count(valueCount), raw(rawGroup) {
+        for (std::size_t at = 0; at < key.size() && at < sizeof head; ++at) {
+            head |= std::uint64_t{static_cast<unsigned char>(key[at])} << (8 * at);
+            headMask |= std::uint64_t{0xFF} << (8 * at);
+        }
+    }
+
     std::string_view key;
-    std::size_t first;
+    std::size_t first = 0;
     std::size_t count = 1;
     bool raw = false;
+    // The key's first eight bytes as a little-endian word, and which of its bytes they fill.
+    std::uint64_t head = 0;
+    std::uint64_t headMask = 0;
 };
 
 // What a one-pass read of a record found.
