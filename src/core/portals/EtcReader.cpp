@@ -5,6 +5,7 @@
 #include "records/ExtractValues.h"
 #include "records/FileBytes.h"
 #include "records/GroupSplitter.h"
+#include "records/GroupsInOrder.h"
 
 #include <algorithm>
 #include <array>
@@ -36,26 +37,20 @@ void fillGoto(const RecordText& groups, bool commented, GotoRecord& record) {
     groups.KeepUntakenGroups(record.extras.kept);
 }
 
-struct PortalKey {
-    std::string_view key;
-    PortalField first;
-    std::size_t count;
-};
-constexpr std::array<PortalKey, 3> kPortalKeys{{
-    {"country", PortalField::Country1, 2},
-    {"from", PortalField::FromMap, 5},
-    {"to", PortalField::ToMap, 4},
+constexpr std::array<KeyedGroup, 3> kPortalGroups{{
+    {"country", FieldIndex(PortalField::Country1), 2},
+    {"from", FieldIndex(PortalField::FromMap), 5},
+    {"to", FieldIndex(PortalField::ToMap), 4},
 }};
 
 void fillPortal(RecordText& groups, bool commented, PortalRecord& record) {
     record[PortalField::Commented] = commented ? "1" : "0";
     std::size_t start = 0;
-    for (const auto& [key, first, count] : kPortalKeys) {
+    for (const KeyedGroup& group : kPortalGroups) {
         std::string surplus;
-        start = ExtractValues(groups, key, fieldRange(record, first, count), surplus, start);
-        if (!surplus.empty()) {
-            record.extras.AddSurplus(FieldIndex(first), std::move(surplus));
-        }
+        start = ExtractValues(groups, group.key, std::span(record.fields).subspan(group.first, group.count),
+                              surplus, start);
+        record.extras.AddSurplus(group.first, std::move(surplus));
     }
     groups.KeepUntakenGroups(record.extras.kept);
 }
@@ -71,16 +66,14 @@ template <typename Record> struct Stored {
     std::size_t waitingForLineEnd = 0;
     Record* last = nullptr;
 
-    // A record read from `begin` (its ";" mark or its "(") and `open` (its "(") up to, not including, `end`.
-    Record& add(std::size_t begin, std::size_t open, std::size_t end) {
-        const std::size_t position = spans.size();
-        RecordSpan& span = spans.emplace_back();
-        span.begin = begin;
-        span.open = open;
-        span.end = end;
-        span.replaceEnd = end;
-        last = &table.Refill(position);
-        return *last;
+    // The next record, emptied for the scanner to fill.
+    Record& next() { return table.Refill(spans.size()); }
+
+    // The record next() gave, read from `begin` (its ";" mark or its "(") and
+    // `open` (its "(") up to, not including, `end`.
+    void closed(std::size_t begin, std::size_t open, std::size_t end) {
+        last = &table[spans.size()];
+        spans.push_back({.begin = begin, .open = open, .end = end, .replaceEnd = end});
     }
 
     // Drops the records left over from an earlier read.
@@ -99,19 +92,13 @@ template <typename Record> struct Stored {
 class EtcScanner {
   public:
     EtcScanner(PortalTable& portals, GotoTable& gotos, EtcOtherRecords& others)
-        : portals_{portals}, gotos_{gotos}, others_(others) {
-        groups_.reserve(kGroupsReserved);
-    }
+        : portals_{portals}, gotos_{gotos}, others_(others) {}
 
     void scan(std::string_view bytes) {
         bytes_ = bytes;
         // The scan takes the parentheses, ";" and line ends, 64 bytes' worth
         // at a time, and passes every other byte.
-        StepThroughMarks<'(', ')', ';', '\r', '\n'>(
-            bytes, [this](std::size_t at) { return depth_ > 0 ? stepInGroup(at) : step(at); });
-        if (depth_ > 0) {
-            load_.notes.push_back(OpenGroupNote(LineOf(bytes, groupStart_)));
-        }
+        StepThroughMarks<'(', ')', ';', '\r', '\n'>(bytes, [this](std::size_t at) { return step(at); });
         load_.gotosStored = gotos_.spans.size();
         load_.portalsStored = portals_.spans.size();
         gotos_.finish();
@@ -126,8 +113,7 @@ class EtcScanner {
     std::size_t step(std::size_t at) {
         switch (bytes_[at]) {
         case '(':
-            openGroup(at, at);
-            return at;
+            return readGroup(at, at);
         case ';': {
             if (owners_.any()) {
                 return trailingComment(at);
@@ -136,8 +122,7 @@ class EtcScanner {
             if (marked != std::string_view::npos) {
                 const std::string_view keyword = LeadingWord(bytes_.substr(marked));
                 if (marked == at + 1 || keyword == "goto" || keyword == "portal") {
-                    openGroup(at, marked);
-                    return marked;
+                    return readGroup(at, marked);
                 }
             }
             return lineEndFrom(bytes_, at) - 1;
@@ -152,34 +137,37 @@ class EtcScanner {
         }
     }
 
-    // Takes the byte at `at` inside a group; the record's own groups are
-    // found on the way.
-    std::size_t stepInGroup(std::size_t at) {
-        switch (bytes_[at]) {
-        case '(':
-            if (depth_ == 1) {
-                RecordText::Group& group = groups_.emplace_back();
-                group.open = at - groupStart_;
-                group.key = LeadingWord(bytes_.substr(at));
-            } else if (depth_ == 2) {
-                groups_.back().nested = true;
+    // Reads the top-level group whose "(" stands at `open`, marked from
+    // `begin` (its ";" mark, or its "("); returns its ")".
+    std::size_t readGroup(std::size_t begin, std::size_t open) {
+        const bool commented = begin != open;
+        const std::string_view keyword = LeadingWord(bytes_.substr(open));
+        std::size_t close = std::string_view::npos;
+        if (keyword == "portal") {
+            PortalRecord& record = portals_.next();
+            const InOrderRead pass = ReadGroupsInOrder(bytes_, open, kPortalGroups, record.fields, record.extras);
+            close = pass.close;
+            if (pass.read) {
+                record[PortalField::Commented] = commented ? "1" : "0";
+            } else if (close != std::string_view::npos) {
+                record.Clear();
+                RecordText groups(bytes_.substr(open, close - open));
+                fillPortal(groups, commented, record);
             }
-            ++depth_;
-            return at;
-        case ')':
-            if (--depth_ == 1) {
-                groups_.back().close = at - groupStart_;
-            } else if (depth_ == 0) {
-                groupClosed(at);
-            }
-            return at;
-        case ';':
-            return at;
-        default:
-            // A line end inside a group ends the line the record before it stood on.
-            lineEnded();
-            return at;
+        } else {
+            close = ClosingParenthesis(bytes_, open);
         }
+        if (close == std::string_view::npos) {
+            // Nothing after its "(" is a record.
+            load_.notes.push_back(OpenGroupNote(LineOf(bytes_, open)));
+            return bytes_.size() - 1;
+        }
+        // A line end inside the group ends the line the records before it stood on.
+        if (owners_.any() && FindFirstOf<'\r', '\n'>(bytes_.substr(0, close), open) < close) {
+            lineEnded();
+        }
+        groupClosed(keyword, begin, open, close);
+        return close;
     }
 
     void lineEnded() {
@@ -187,30 +175,21 @@ class EtcScanner {
         lastClosed_ = nullptr;
     }
 
-    void openGroup(std::size_t begin, std::size_t open) {
-        depth_ = 1;
-        groupBegin_ = begin;
-        groupStart_ = open;
-        groups_.clear();
-    }
-
-    void groupClosed(std::size_t close) {
-        const std::string_view text = bytes_.substr(groupStart_, close - groupStart_);
-        const bool commented = groupBegin_ != groupStart_;
-        const std::string_view keyword = LeadingWord(text);
+    void groupClosed(std::string_view keyword, std::size_t begin, std::size_t open, std::size_t close) {
+        const std::string_view text = bytes_.substr(open, close - open);
+        const bool commented = begin != open;
         lastClosed_ = nullptr;
         if (keyword == "goto") {
-            fillGoto(RecordText(text, groups_), commented, gotos_.add(groupBegin_, groupStart_, close + 1));
+            fillGoto(RecordText(text), commented, gotos_.next());
+            gotos_.closed(begin, open, close + 1);
             owners_.gotoRecord = true;
             lastClosed_ = &gotos_.spans.back();
         } else if (keyword == "portal") {
-            RecordText groups(text, groups_);
-            fillPortal(groups, commented, portals_.add(groupBegin_, groupStart_, close + 1));
+            portals_.closed(begin, open, close + 1);
             owners_.portalRecord = true;
             lastClosed_ = &portals_.spans.back();
         } else {
-            std::string& record =
-                others_.emplace_back(TidyGroup(bytes_.substr(groupStart_, text.size() + 1)));
+            std::string& record = others_.emplace_back(TidyGroup(bytes_.substr(open, text.size() + 1)));
             if (commented) {
                 record.insert(0, 1, ';');
             }
@@ -254,12 +233,6 @@ class EtcScanner {
     EtcOtherRecords& others_;
     EtcLoad load_;
     std::string_view bytes_;
-    std::size_t depth_ = 0;
-    std::size_t groupBegin_ = 0; // the group's ";" mark, or its "("
-    std::size_t groupStart_ = 0; // its "("
-    // The top-level groups of the group open at depth 1, found as the scan passes them.
-    static constexpr std::size_t kGroupsReserved = 16;
-    std::vector<RecordText::Group> groups_;
     Owners owners_;
     // The span of the goto or portal closed last on the line, when no other group closed after it.
     RecordSpan* lastClosed_ = nullptr;
