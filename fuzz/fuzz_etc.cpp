@@ -1,8 +1,8 @@
 // Etc.txt reader and writer on any bytes: the tables hold what the reader
-// promises, the layout-keeping save of the tables as read (also with every
-// record handed out for writing) gives the bytes back, and read -> write ->
-// read -> write gives the same bytes whenever every goto and portal keeps
-// its shape.
+// promises and what the key search reads, the layout-keeping save of the
+// tables as read (also with every record handed out for writing) gives the
+// bytes back, and read -> write -> read -> write gives the same bytes whenever
+// every goto and portal keeps its shape.
 #include "FixedPoint.h"
 
 #include "portals/EtcReader.h"
@@ -15,6 +15,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -44,6 +45,18 @@ template <typename Table> void checkTable(const Table& table, std::size_t stored
     }
 }
 
+// Each record read holds what the key search reads from its text, which
+// leaves out the trailing comment.
+template <typename Table, typename Parse>
+void checkKeySearch(const Table& table, std::string_view bytes, Parse parse) {
+    for (std::size_t position = 0; position < table.size(); ++position) {
+        const RecordSpan& span = *table.SpanOf(position);
+        auto searched = parse(span.RecordText(bytes), span.Commented());
+        searched.fields.back() = table[position].fields.back();
+        Check(table[position] == searched);
+    }
+}
+
 template <typename Table, typename IsLineKey>
 bool keepsItsShape(const Table& table, std::size_t stored, IsLineKey isLineKey) {
     for (std::size_t position = 0; position < stored; ++position) {
@@ -66,6 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     gotos.clear();
     others.clear();
     const EtcLoad load = ReadEtc(bytes, portals, gotos, others);
+    checkKeySearch(std::as_const(gotos), bytes, ParseGotoRecord);
+    checkKeySearch(std::as_const(portals), bytes, ParsePortalRecord);
     Check(EtcKeepingLayout(bytes, gotos, portals) == bytes);
     HandOutEveryRecord(gotos);
     HandOutEveryRecord(portals);

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -30,11 +32,25 @@ struct ReadCase {
 
 class EtcReaderTest : public ::testing::TestWithParam<ReadCase> {};
 
+// A file's records are read in one pass; the key search reads the same from
+// each record's text, which leaves out the trailing comment.
+template <typename Table, typename Parse>
+void expectTheKeySearchReadsTheSame(const Table& table, std::string_view bytes, Parse parse) {
+    for (std::size_t position = 0; position < table.size(); ++position) {
+        const RecordSpan& span = *table.SpanOf(position);
+        auto searched = parse(span.RecordText(bytes), span.Commented());
+        searched.fields.back() = table[position].fields.back();
+        EXPECT_EQ(table[position], searched) << span.RecordText(bytes);
+    }
+}
+
 TEST_P(EtcReaderTest, StoresEveryRecord) {
     Tables tables;
     const EtcLoad load = tables.read(GetParam().bytes);
     EXPECT_EQ(tables.dump(), GetParam().expected);
     EXPECT_TRUE(load.notes.empty());
+    expectTheKeySearchReadsTheSame(std::as_const(tables.gotos), GetParam().bytes, ParseGotoRecord);
+    expectTheKeySearchReadsTheSame(std::as_const(tables.portals), GetParam().bytes, ParsePortalRecord);
 }
 
 const std::string kPortal = "(portal (country 0 2) (from 3 1 2 3 4) (to 5 6 7 8))";
@@ -131,7 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"RecordOverSeveralLines",
                  "(portal (country 0 2)\r\n  (from 3 1 2 3 4)\r\n  (to 5 6 7 8)) ; c\r\n",
                  {"P|0" + kPortalFields + " c"}},
-        ReadCase{"EmptyGoto", "(goto)", {"G|0||||||"}}),
+        ReadCase{"EmptyGoto", "(goto)", {"G|0||||||"}},
+        ReadCase{"GotoValuesEndAtItsFirstGroup", "(goto 1 2 (x 1) 3)", {"G|0|1|2|||||&(x 1)"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EtcReader, EveryRecordOfTheFileIsStored) {

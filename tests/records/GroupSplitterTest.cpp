@@ -20,15 +20,15 @@ struct Split {
 
 Split split(std::string_view bytes, std::string_view keyword = "monster") {
     Split result;
-    result.openGroupLine = SplitRecords(bytes, keyword, [&](const RecordOpening& record) {
-                               const std::size_t close = ClosingParenthesis(bytes, record.open);
-                               if (close != std::string_view::npos) {
-                                   result.records.push_back(
-                                       {std::string(bytes.substr(record.open, close - record.open)),
-                                        record.commented});
-                               }
-                               return close;
-                           }).openGroupLine;
+    result.openGroupLine =
+        SplitRecords(bytes, keyword, [&](const RecordOpening& record) {
+            const std::size_t close = ClosingParenthesis(bytes, record.open);
+            if (close != std::string_view::npos) {
+                result.records.push_back(
+                    {std::string(bytes.substr(record.open, close - record.open)), record.commented});
+            }
+            return close;
+        }).openGroupLine;
     return result;
 }
 

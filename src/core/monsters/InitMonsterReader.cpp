@@ -47,6 +47,6 @@ MonsterRecord ParseMonsterRecord(std::string_view text, bool commented) {
 }
 
 InitMonsterLoad ParseInitMonster(std::string_view bytes, MonsterTable& table) {
-    return ReadKeyedRecords(bytes, "monster", table, kMonsterGroups, parseMonsterRecord, MonsterSlot::Commented,
-                            MonsterSlot::Name, "monster", "name");
+    return ReadKeyedRecords(bytes, "monster", table, kMonsterGroups, parseMonsterRecord,
+                            MonsterSlot::Commented, MonsterSlot::Name, "monster", "name");
 }

@@ -37,6 +37,8 @@ void fillGoto(const RecordText& groups, bool commented, GotoRecord& record) {
     groups.KeepUntakenGroups(record.extras.kept);
 }
 
+constexpr KeyedGroup kGotoValues{"goto", FieldIndex(GotoField::Value1), 5};
+
 constexpr std::array<KeyedGroup, 3> kPortalGroups{{
     {"country", FieldIndex(PortalField::Country1), 2},
     {"from", FieldIndex(PortalField::FromMap), 5},
@@ -145,7 +147,8 @@ class EtcScanner {
         std::size_t close = std::string_view::npos;
         if (keyword == "portal") {
             PortalRecord& record = portals_.next();
-            const InOrderRead pass = ReadGroupsInOrder(bytes_, open, kPortalGroups, record.fields, record.extras);
+            const InOrderRead pass =
+                ReadGroupsInOrder(bytes_, open, kPortalGroups, record.fields, record.extras);
             close = pass.close;
             if (pass.read) {
                 record[PortalField::Commented] = commented ? "1" : "0";
@@ -154,6 +157,10 @@ class EtcScanner {
                 RecordText groups(bytes_.substr(open, close - open));
                 fillPortal(groups, commented, record);
             }
+        } else if (keyword == "goto") {
+            GotoRecord& record = gotos_.next();
+            close = ReadKeywordValues(bytes_, open, kGotoValues, record.fields, record.extras).close;
+            record[GotoField::Commented] = commented ? "1" : "0";
         } else {
             close = ClosingParenthesis(bytes_, open);
         }
@@ -180,7 +187,6 @@ class EtcScanner {
         const bool commented = begin != open;
         lastClosed_ = nullptr;
         if (keyword == "goto") {
-            fillGoto(RecordText(text), commented, gotos_.next());
             gotos_.closed(begin, open, close + 1);
             owners_.gotoRecord = true;
             lastClosed_ = &gotos_.spans.back();

@@ -20,7 +20,8 @@ std::uint64_t bit(std::size_t group) {
 
 // Keys are a few bytes long: a plain loop beats a call to memcmp.
 bool sameKey(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return x == y; });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return x == y; });
 }
 
 class RecordPass {
@@ -54,6 +55,25 @@ class RecordPass {
                 return otherShape();
             }
         }
+    }
+
+    // The values right after the record's keyword, up to the first parenthesis.
+    void readKeywordValues(const KeyedGroup& values) {
+        skipBlanks();
+        while (at_ < bytes_.size() && IsWordByte(bytes_[at_])) {
+            ++at_;
+        }
+        std::size_t field = 0;
+        std::string surplus;
+        for (skipBlanks(); at_ < bytes_.size() && bytes_[at_] != '(' && bytes_[at_] != ')'; skipBlanks()) {
+            if (field < values.count) {
+                fields_[values.first + field++] = value();
+            } else {
+                surplus += ' ';
+                surplus += value();
+            }
+        }
+        extras_.AddSurplus(values.first, std::move(surplus));
     }
 
   private:
@@ -217,6 +237,13 @@ class RecordPass {
     std::uint64_t rawTaken_ = 0;
 };
 } // namespace
+
+InOrderRead ReadKeywordValues(std::string_view bytes, std::size_t open, const KeyedGroup& values,
+                              std::span<std::string> fields, RecordExtras& extras) {
+    RecordPass pass(bytes, open, {}, fields, extras);
+    pass.readKeywordValues(values);
+    return pass.run();
+}
 
 InOrderRead ReadGroupsInOrder(std::string_view bytes, std::size_t open, std::span<const KeyedGroup> groups,
                               std::span<std::string> fields, RecordExtras& extras) {

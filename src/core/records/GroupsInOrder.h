@@ -46,3 +46,10 @@ struct InOrderRead {
 // 64 groups.
 InOrderRead ReadGroupsInOrder(std::string_view bytes, std::size_t open, std::span<const KeyedGroup> groups,
                               std::span<std::string> fields, RecordExtras& extras);
+
+// The same for a record whose values stand right after its keyword, such as
+// "(goto 1 2 3 4 5)": they go to the fields of `values` as ExtractKeywordValues
+// stores them, and every group of the record is kept. Such a record always
+// has a shape this reads.
+InOrderRead ReadKeywordValues(std::string_view bytes, std::size_t open, const KeyedGroup& values,
+                              std::span<std::string> fields, RecordExtras& extras);
