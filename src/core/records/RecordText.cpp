@@ -10,7 +10,7 @@ RecordText::RecordText(std::string_view text) : text_(text) {
     for (std::size_t i = 1; i < text.size(); ++i) {
         if (text[i] == '(') {
             if (depth == 1) {
-                own_.back().nested = true;
+                groups_.back().nested = true;
             }
             if (depth++ == 0) {
                 std::size_t keyStart = i + 1;
@@ -21,14 +21,13 @@ RecordText::RecordText(std::string_view text) : text_(text) {
                 while (keyEnd < text.size() && IsWordByte(text[keyEnd])) {
                     ++keyEnd;
                 }
-                own_.push_back({i, text.size(), text.substr(keyStart, keyEnd - keyStart)});
+                groups_.push_back({i, text.size(), text.substr(keyStart, keyEnd - keyStart)});
                 i = keyEnd - 1;
             }
         } else if (text[i] == ')' && depth > 0 && --depth == 0) {
-            own_.back().close = i;
+            groups_.back().close = i;
         }
     }
-    groups_ = own_;
 }
 
 std::size_t RecordText::FirstCloseIn(std::size_t group, std::size_t from) const {

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,19 +13,7 @@
 // groups no search took are kept with the record and written back.
 class RecordText {
   public:
-    // A top-level group: positions in the record's text.
-    struct Group {
-        std::size_t open;
-        std::size_t close; // the text's end for a group left open
-        std::string_view key;
-        bool nested = false; // holds a group of its own
-        bool taken = false;
-    };
-
-    // Finds the groups of `text` itself.
     explicit RecordText(std::string_view text);
-    // Takes the groups the splitter found while it passed the record.
-    RecordText(std::string_view text, std::span<Group> groups) : text_(text), groups_(groups) {}
 
     RecordText(const RecordText&) = delete;
     RecordText& operator=(const RecordText&) = delete;
@@ -58,14 +45,20 @@ class RecordText {
     void KeepUntakenGroups(std::vector<std::string>& kept) const;
 
   private:
+    // A top-level group: positions in the record's text.
+    struct Group {
+        std::size_t open;
+        std::size_t close; // the text's end for a group left open
+        std::string_view key;
+        bool nested = false; // holds a group of its own
+        bool taken = false;
+    };
+
     // The first group that opens at or after `start`.
     std::size_t firstAtOrAfter(std::size_t start) const;
 
     std::string_view text_;
-    // The groups it found itself; a reader hands over the groups it found
-    // while passing the record, and this stays empty.
-    std::vector<Group> own_;
-    std::span<Group> groups_;
+    std::vector<Group> groups_;
     mutable std::size_t afterFound_ = 0; // just after the group a search found last
 };
 
