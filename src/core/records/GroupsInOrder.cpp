@@ -120,25 +120,35 @@ class RecordPass {
         next_ = group + 1;
     }
 
-    // The values of the current group up to its ")", which the cursor passes.
+    enum class InGroup { Value, Closed, OtherShape };
+
+    // Passes the blanks to what follows in a value group: a value, its ")"
+    // (which the cursor passes), or what no value group of the writer holds.
+    InGroup nextInGroup() {
+        skipBlanks();
+        if (at_ == bytes_.size() || bytes_[at_] == '(') {
+            return InGroup::OtherShape;
+        }
+        if (bytes_[at_] == ')') {
+            ++at_;
+            return InGroup::Closed;
+        }
+        return InGroup::Value;
+    }
+
+    // The values of the current group up to its ")".
     bool readValues() {
         const KeyedGroup& group = groups_[current_];
         std::string* field = &fields_[group.first];
         std::string* const last = field + group.count;
-        for (;;) {
-            skipBlanks();
-            if (at_ == bytes_.size() || bytes_[at_] == '(') {
-                return false;
-            }
-            if (bytes_[at_] == ')') {
-                ++at_;
-                return true;
-            }
+        InGroup next = nextInGroup();
+        for (; next == InGroup::Value; next = nextInGroup()) {
             if (field == last) {
                 return readSurplus(group.first);
             }
             *field++ = value();
         }
+        return next == InGroup::Closed;
     }
 
     // A value: the bytes up to a blank or a parenthesis.
@@ -153,19 +163,13 @@ class RecordPass {
     // The values past the group's last field, each after one space, up to its ")".
     [[gnu::noinline]] bool readSurplus(std::size_t firstField) {
         std::string surplus;
-        for (;;) {
-            skipBlanks();
-            if (at_ == bytes_.size() || bytes_[at_] == '(') {
-                return false;
-            }
-            if (bytes_[at_] == ')') {
-                ++at_;
-                extras_.AddSurplus(firstField, std::move(surplus));
-                return true;
-            }
+        InGroup next = InGroup::Value;
+        for (; next == InGroup::Value; next = nextInGroup()) {
             surplus += ' ';
             surplus += value();
         }
+        extras_.AddSurplus(firstField, std::move(surplus));
+        return next == InGroup::Closed;
     }
 
     // A group whose key is not the next value group's: a later value group,
