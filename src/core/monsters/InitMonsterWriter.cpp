@@ -4,202 +4,253 @@
 #include "monsters/MonsterSlots.h"
 #include "records/ByteClasses.h"
 #include "records/GroupSplitter.h"
+#include "records/GroupsInOrder.h"
 #include "records/KeptLayout.h"
 #include "records/LineWriter.h"
 #include "records/WrittenValues.h"
 
 #include <array>
+#include <bitset>
+#include <cstdint>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
 using Slot = MonsterSlot;
 
-// Whether the line writes a group of this key.
-bool isLineKey(std::string_view key) {
-    for (const MonsterGroup& group : kMonsterValueGroups) {
-        if (group.key == key) {
-            return true;
-        }
+// How a piece of the line is written.
+enum class Write {
+    Always,     // the group, also when its slots are empty
+    IfFilled,   // the group when its first slot holds something
+    Country,    // the first value always, the others when written filled
+    ItemGroups, // each of the two groups whose first slot holds something other than "0"
+    Raw,        // the raw text in its group, when there is any
+    RawAlways,  // the raw text in its group, also when empty
+};
+
+struct Piece {
+    std::string_view key;
+    std::size_t first; // slot
+    std::size_t count;
+    Write write;
+    // What follows the piece and each kept group of its key.
+    std::string_view separator = " ";
+};
+
+constexpr Write WriteOf(std::string_view key) {
+    if (key == "name" || key == "index" || key == "race" || key == "level") {
+        return Write::Always;
     }
-    return key == "skill" || key == "quest";
+    if (key == "country") {
+        return Write::Country;
+    }
+    return key == "itemgroup" ? Write::ItemGroups : Write::IfFilled;
 }
 
-// Builds a line in one buffer: the writer runs over every monster.
+// The line's pieces in the order it writes them: the value groups in the
+// order the reader searches them (both item groups one piece), then the raw
+// groups. A kept group of one of these keys follows its key's piece; the
+// last piece is followed by the kept groups of every other key (and those of
+// its own).
+constexpr auto kLine = [] {
+    std::array<Piece, kMonsterValueGroups.size() + 1> line{};
+    std::size_t at = 0;
+    for (const MonsterGroup& group : kMonsterValueGroups) {
+        if (group.firstSlot != SlotNumber(Slot::ItemGroup2)) {
+            // No blank between the dodge and the attack: "(dodge 5)(attack 0 12 8)".
+            line[at++] = {group.key, group.firstSlot, group.count, WriteOf(group.key),
+                          group.key == "dodge" ? "" : " "};
+        }
+    }
+    line[at++] = {"skill", SlotNumber(Slot::Skill), 1, Write::Raw, ""};
+    line[at++] = {"quest", SlotNumber(Slot::Quest), 1, Write::RawAlways, ""};
+    return line;
+}();
+constexpr std::size_t kLastPiece = kLine.size() - 1;
+static_assert(kLine.size() <= 32, "a piece's kept groups are marked by one bit");
+
+constexpr auto kPieceHeads = [] {
+    std::array<std::uint64_t, kLine.size()> heads{};
+    for (std::size_t piece = 0; piece < kLine.size(); ++piece) {
+        heads[piece] = KeyHead(kLine[piece].key);
+    }
+    return heads;
+}();
+
+// The piece a kept group of `key` follows.
+std::size_t PieceOfKey(std::string_view key) {
+    const std::uint64_t head = KeyHead(key);
+    for (std::size_t piece = 0; piece < kLastPiece; ++piece) {
+        if (kPieceHeads[piece] == head && kLine[piece].key.size() == key.size() &&
+            (key.size() <= sizeof head || kLine[piece].key == key)) {
+            return piece;
+        }
+    }
+    return kLastPiece;
+}
+
+// Bytes the line writes besides the record's own text: per piece its "(",
+// key, blank, ")" and separator, and a blank and a "0" per value (both item
+// groups counted), then ";(monster " and the closing ")".
+constexpr std::size_t kFixedRoom = [] {
+    std::size_t room = std::string_view(";(monster )").size();
+    for (const Piece& piece : kLine) {
+        const std::size_t groups = piece.write == Write::ItemGroups ? 2 : 1;
+        room += groups * (piece.key.size() + 4 + 2 * piece.count);
+    }
+    return room;
+}();
+
+// Writes the pieces of a record's line. Each step takes and gives the end of
+// what is written; the room is there (kFixedRoom and the record's bytes).
 class LineBuilder {
   public:
     explicit LineBuilder(const MonsterRecord& record) : record_(record.fields), extras_(record.extras) {
-        keptKeys_.reserve(record.extras.kept.size());
-        for (const std::string& group : record.extras.kept) {
-            const std::string_view key = LeadingWord(group);
-            keptKeys_.push_back(key == "quest" || !isLineKey(key) ? std::string_view() : key);
-        }
-        for (const auto& [first, words] : record.extras.surplus) {
-            surplus_.at(first) = words;
-        }
-    }
-
-    // "(key v1 v2 ...)" with single spaces between the values, empty ones
-    // included, and the group's surplus values before its ")".
-    void group(std::string_view key, std::size_t first, std::size_t count) {
-        put('(');
-        put(key);
-        const std::size_t filled = filledValues(first, count);
-        for (std::size_t value = 0; value < count; ++value) {
-            put(' ');
-            put(WrittenValue(record_[first + value], value, filled));
-        }
-        closeGroup(first);
-    }
-
-    // A group written when its first slot holds something, and the kept
-    // groups of its key after it.
-    void optional(std::string_view key, MonsterSlot firstSlot, std::size_t count,
-                  std::string_view separator = " ") {
-        const std::size_t first = SlotNumber(firstSlot);
-        if (!record_[first].empty()) {
-            group(key, first, count);
-            put(separator);
-        }
-        kept(key, separator);
-    }
-
-    void always(std::string_view key, MonsterSlot slot) {
-        group(key, SlotNumber(slot), 1);
-        put(' ');
-        kept(key, " ");
-    }
-
-    void itemGroups() {
-        for (const std::size_t first : {SlotNumber(Slot::ItemGroup1), SlotNumber(Slot::ItemGroup2)}) {
-            if (!record_[first].empty() && record_[first] != "0") {
-                group("itemgroup", first, 2);
-                put(' ');
+        for (std::size_t group = 0; group < extras_.kept.size(); ++group) {
+            const std::size_t piece = PieceOfKey(LeadingWord(extras_.kept[group]));
+            keptPieces_.set(piece);
+            if (group < keptPiece_.size()) {
+                keptPiece_[group] = static_cast<std::uint8_t>(piece);
             }
         }
-        kept("itemgroup", " ");
+        for (const auto& [first, words] : extras_.surplus) {
+            surplusSlots_.set(first);
+        }
+    }
+
+    // The piece `Number` of the line and the kept groups that follow it.
+    template <std::size_t Number> char* WritePiece(char* out) const {
+        constexpr auto kPiece = kLine[Number];
+        constexpr std::size_t kFirst = kPiece.first;
+        if constexpr (kPiece.write == Write::Always) {
+            out = group(out, kPiece.key, kFirst, kPiece.count);
+            out = PutPiece(out, kPiece.separator);
+        } else if constexpr (kPiece.write == Write::IfFilled) {
+            if (!record_[kFirst].empty()) {
+                out = group(out, kPiece.key, kFirst, kPiece.count);
+                out = PutPiece(out, kPiece.separator);
+            }
+        } else if constexpr (kPiece.write == Write::Country) {
+            out = country(out);
+            out = PutPiece(out, kPiece.separator);
+        } else if constexpr (kPiece.write == Write::ItemGroups) {
+            for (const std::size_t first : {kFirst, SlotNumber(Slot::ItemGroup2)}) {
+                if (!record_[first].empty() && std::string_view(record_[first]) != "0") {
+                    out = group(out, kPiece.key, first, kPiece.count);
+                    out = PutPiece(out, kPiece.separator);
+                }
+            }
+        } else if constexpr (kPiece.write == Write::Raw) {
+            if (!record_[kFirst].empty()) {
+                out = raw(out, kPiece.key, record_[kFirst]);
+            }
+        } else {
+            out = raw(out, kPiece.key, record_[kFirst]);
+        }
+        if (keptPieces_.test(Number)) {
+            out = kept(out, Number, kPiece.separator);
+        }
+        return out;
+    }
+
+  private:
+    // "(key v1 v2 ...)" with single spaces between the values, empty ones
+    // included, and the group's surplus values before its ")".
+    char* group(char* out, std::string_view key, std::size_t first, std::size_t count) const {
+        *out++ = '(';
+        out = PutPiece(out, key);
+        const std::size_t filled = filledValues(first, count);
+        for (std::size_t value = 0; value < count; ++value) {
+            *out++ = ' ';
+            out = PutPiece(out, WrittenValue(record_[first + value], value, filled));
+        }
+        return closeGroup(out, first);
     }
 
     // The first value always, the others only when they are written filled.
-    void country() {
+    char* country(char* out) const {
         constexpr std::size_t kCountry = SlotNumber(Slot::Country);
-        put("(country ");
+        out = PutPiece(out, "(country ");
         const std::size_t filled = filledValues(kCountry, 3);
-        put(WrittenValue(record_[kCountry], 0, filled));
+        out = PutPiece(out, WrittenValue(record_[kCountry], 0, filled));
         for (std::size_t value = 1; value < filled; ++value) {
-            put(' ');
-            put(WrittenValue(record_[kCountry + value], value, filled));
+            *out++ = ' ';
+            out = PutPiece(out, WrittenValue(record_[kCountry + value], value, filled));
         }
-        closeGroup(kCountry);
-        put(' ');
-        kept("country", " ");
+        return closeGroup(out, kCountry);
     }
 
     // A raw text that kept the blank after its key as read is written right
     // after the key, so that reading and writing it again changes nothing.
-    void raw(std::string_view key, const std::string& text) {
-        put('(');
-        put(key);
+    static char* raw(char* out, std::string_view key, const std::string& text) {
+        *out++ = '(';
+        out = PutPiece(out, key);
         if (text.empty() || !IsBlank(text.front())) {
-            put(' ');
+            *out++ = ' ';
         }
-        put(text);
-        put(')');
+        out = PutPiece(out, text);
+        *out++ = ')';
+        return out;
     }
 
-    void skill() {
-        const std::string& skill = record_[SlotNumber(Slot::Skill)];
-        if (!skill.empty()) {
-            raw("skill", skill);
-        }
-        kept("skill", "");
-    }
-
-    // The last group of the line: its kept groups and those of keys the line
-    // does not write follow it, each after one space.
-    void questAndTheRest() {
-        raw("quest", record_[SlotNumber(Slot::Quest)]);
-        for (std::size_t i = 0; i < keptKeys_.size(); ++i) {
-            if (keptKeys_[i].empty()) {
-                put(' ');
-                put(extras_.kept[i]);
+    // The kept groups that follow the piece `number`: after the last piece,
+    // each after one space; after any other, each followed by its separator.
+    char* kept(char* out, std::size_t number, std::string_view separator) const {
+        for (std::size_t at = 0; at < extras_.kept.size(); ++at) {
+            const std::string& group = extras_.kept[at];
+            if (pieceOfKept(at) == number) {
+                if (number == kLastPiece) {
+                    *out++ = ' ';
+                    out = PutPiece(out, group);
+                } else {
+                    out = PutPiece(out, group);
+                    out = PutPiece(out, separator);
+                }
             }
         }
+        return out;
     }
 
-    void text(std::string_view piece) { put(piece); }
-
-    std::string take() const { return line_.Take(); }
-
-  private:
-    void put(char c) { line_.Put(c); }
-    void put(std::string_view piece) { line_.Put(piece); }
+    std::size_t pieceOfKept(std::size_t group) const {
+        return group < keptPiece_.size() ? keptPiece_[group] : PieceOfKey(LeadingWord(extras_.kept[group]));
+    }
 
     std::size_t filledValues(std::size_t first, std::size_t count) const {
-        return FilledValueCount(std::span(record_).subspan(first, count), !surplus_[first].empty());
+        return FilledValueCount(std::span(record_).subspan(first, count), surplusSlots_.test(first));
     }
 
-    void closeGroup(std::size_t first) {
-        put(surplus_[first]);
-        put(')');
-    }
-
-    void kept(std::string_view key, std::string_view separator) {
-        for (std::size_t i = 0; i < keptKeys_.size(); ++i) {
-            if (keptKeys_[i] == key) {
-                put(extras_.kept[i]);
-                put(separator);
-            }
+    char* closeGroup(char* out, std::size_t first) const {
+        if (surplusSlots_.test(first)) {
+            out = PutPiece(out, extras_.SurplusOf(first));
         }
+        *out++ = ')';
+        return out;
     }
 
     const decltype(MonsterRecord::fields)& record_;
     const RecordExtras& extras_;
-    // The key of each kept group whose key's piece it follows; empty for one
-    // that goes after the quest.
-    std::vector<std::string_view> keptKeys_;
-    std::array<std::string_view, MonsterTable::kSlots> surplus_{}; // by the first slot of their group
-    LineWriter line_;
+    std::bitset<kLine.size()> keptPieces_;    // the pieces kept groups follow
+    std::array<std::uint8_t, 8> keptPiece_{}; // the piece each of the first kept groups follows, found once
+    std::bitset<MonsterTable::kSlots> surplusSlots_; // the first slots of groups with surplus words
 };
 } // namespace
 
 std::string InitMonsterLine(const MonsterRecord& record) {
-    LineBuilder line(record);
-    if (record[Slot::Commented] == "1") {
-        line.text(";");
-    }
-    line.text("(monster ");
-    line.always("name", Slot::Name);
-    line.always("index", Slot::Index);
-    line.country();
-    line.always("race", Slot::Race);
-    line.always("level", Slot::Level);
-    line.optional("ai", Slot::Ai, 1);
-    line.optional("range", Slot::Range, 1);
-    line.optional("sight", Slot::Sight1, 2);
-    line.optional("exp", Slot::Exp, 1);
-    line.itemGroups();
-    line.optional("str", Slot::Str, 1);
-    line.optional("hth", Slot::Hth, 1);
-    line.optional("int", Slot::Int, 1);
-    line.optional("wis", Slot::Wis, 1);
-    line.optional("dex", Slot::Dex, 1);
-    line.optional("hp", Slot::Hp, 1);
-    line.optional("mp", Slot::Mp, 1);
-    line.optional("aspeed", Slot::Aspeed, 1);
-    line.optional("hit", Slot::Hit, 1);
-    line.optional("dodge", Slot::Dodge, 1, "");
-    line.optional("attack", Slot::RangeAttack, 3);
-    line.optional("magic", Slot::MagicMax, 2);
-    line.optional("defense", Slot::PhysicalDefense, 2);
-    line.optional("absorb", Slot::Absorb, 1);
-    line.optional("mspeed", Slot::Mspeed, 2);
-    line.optional("resist", Slot::ResistFire, 5);
-    line.skill();
-    line.questAndTheRest();
-    line.text(")");
-    return line.take();
+    const LineBuilder builder(record);
+    return LineWithin(kFixedRoom + RecordTextBytes(record), [&builder, &record](char* out) {
+        if (std::string_view(record[Slot::Commented]) == "1") {
+            *out++ = ';';
+        }
+        out = PutPiece(out, "(monster ");
+        [&builder, &out ]<std::size_t... Number>(std::index_sequence<Number...>) {
+            ((out = builder.WritePiece<Number>(out)), ...);
+        }
+        (std::make_index_sequence<kLine.size()>());
+        *out++ = ')';
+        return out;
+    });
 }
 
 std::size_t SavedMonsterCount(const MonsterTable& table) {

@@ -11,24 +11,25 @@ namespace {
 constexpr const char* kGotoBanner = "; goto -----------------------------------";
 constexpr const char* kPortalBanner = "; portal -----------------------------------";
 
-void putCommentMark(LineWriter& line, const std::string& commented) {
-    if (commented != "0") {
-        line.Put(';');
+char* putCommentMark(char* out, const std::string& commented) {
+    if (std::string_view(commented) != "0") {
+        *out++ = ';';
     }
+    return out;
 }
 
 // The fields first to last, each after one space, then the group's surplus values.
 template <typename Record, typename Field>
-void putSpacedFields(LineWriter& line, const Record& record, Field first, Field last) {
+char* putSpacedFields(char* out, const Record& record, Field first, Field last) {
     const std::string& surplus = record.extras.SurplusOf(FieldIndex(first));
     const auto values =
         std::span(record.fields).subspan(FieldIndex(first), FieldIndex(last) - FieldIndex(first) + 1);
     const std::size_t filled = FilledValueCount(values, !surplus.empty());
     for (std::size_t value = 0; value < values.size(); ++value) {
-        line.Put(' ');
-        line.Put(WrittenValue(values[value], value, filled));
+        *out++ = ' ';
+        out = PutPiece(out, WrittenValue(values[value], value, filled));
     }
-    line.Put(surplus);
+    return PutPiece(out, surplus);
 }
 
 // The record read at `span` with its trailing comment (its last field), as the reader stored it.
@@ -38,40 +39,47 @@ template <typename Parse> auto recordAsRead(std::string_view read, const RecordS
     return record;
 }
 
-void putKeptGroups(LineWriter& line, const RecordExtras& extras) {
+char* putKeptGroups(char* out, const RecordExtras& extras) {
     for (const std::string& group : extras.kept) {
-        line.Put(' ');
-        line.Put(group);
+        *out++ = ' ';
+        out = PutPiece(out, group);
     }
+    return out;
+}
+
+// Bytes a line writes besides the record's own text: its fixed text, and a
+// blank and a "0" per field.
+template <typename Record> std::size_t lineBound(const Record& record, std::string_view fixedText) {
+    return fixedText.size() + 2 * record.fields.size() + RecordTextBytes(record);
 }
 } // namespace
 
 std::string GotoLine(const GotoRecord& record) {
-    LineWriter line;
-    putCommentMark(line, record[GotoField::Commented]);
-    line.Put("(goto");
-    putSpacedFields(line, record, GotoField::Value1, GotoField::Value5);
-    putKeptGroups(line, record.extras);
-    line.Put(") ;");
-    line.Put(record[GotoField::Comment]);
-    return line.Take();
+    return LineWithin(lineBound(record, ";(goto) ;"), [&record](char* out) {
+        out = putCommentMark(out, record[GotoField::Commented]);
+        out = PutPiece(out, "(goto");
+        out = putSpacedFields(out, record, GotoField::Value1, GotoField::Value5);
+        out = putKeptGroups(out, record.extras);
+        out = PutPiece(out, ") ;");
+        return PutPiece(out, record[GotoField::Comment]);
+    });
 }
 
 std::string PortalLine(const PortalRecord& record) {
     using enum PortalField;
-    LineWriter line;
-    putCommentMark(line, record[Commented]);
-    line.Put("(portal (country");
-    putSpacedFields(line, record, Country1, Country2);
-    line.Put(") (from");
-    putSpacedFields(line, record, FromMap, Y2);
-    line.Put(") (to");
-    putSpacedFields(line, record, ToMap, ToZ);
-    line.Put(')');
-    putKeptGroups(line, record.extras);
-    line.Put(") ;");
-    line.Put(record[Comment]);
-    return line.Take();
+    return LineWithin(lineBound(record, ";(portal (country) (from) (to)) ;"), [&record](char* out) {
+        out = putCommentMark(out, record[Commented]);
+        out = PutPiece(out, "(portal (country");
+        out = putSpacedFields(out, record, Country1, Country2);
+        out = PutPiece(out, ") (from");
+        out = putSpacedFields(out, record, FromMap, Y2);
+        out = PutPiece(out, ") (to");
+        out = putSpacedFields(out, record, ToMap, ToZ);
+        *out++ = ')';
+        out = putKeptGroups(out, record.extras);
+        out = PutPiece(out, ") ;");
+        return PutPiece(out, record[Comment]);
+    });
 }
 
 std::vector<std::string> EtcLines(const GotoTable& gotos, const PortalTable& portals,

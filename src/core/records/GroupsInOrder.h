@@ -8,18 +8,25 @@
 #include <string>
 #include <string_view>
 
+// A key's first eight bytes as a little-endian word, zero past its end:
+// keys of up to eight bytes compare as one number.
+constexpr std::uint64_t KeyHead(std::string_view key) {
+    std::uint64_t head = 0;
+    for (std::size_t at = 0; at < key.size() && at < sizeof head; ++at) {
+        head |= std::uint64_t{static_cast<unsigned char>(key[at])} << (8 * at);
+    }
+    return head;
+}
+
 // A group a keyed reader takes: its key and the fields its values go to. A
 // raw group's contents after its key go whole into its one field.
 struct KeyedGroup {
     constexpr KeyedGroup() = default;
     constexpr KeyedGroup(std::string_view groupKey, std::size_t firstField, std::size_t valueCount = 1,
                          bool rawGroup = false)
-        : key(groupKey), first(firstField), count(valueCount), raw(rawGroup) {
-        for (std::size_t at = 0; at < key.size() && at < sizeof head; ++at) {
-            head |= std::uint64_t{static_cast<unsigned char>(key[at])} << (8 * at);
-            headMask |= std::uint64_t{0xFF} << (8 * at);
-        }
-    }
+        : key(groupKey), first(firstField), count(valueCount), raw(rawGroup), head(KeyHead(groupKey)),
+          headMask(groupKey.size() >= sizeof head ? ~std::uint64_t{0}
+                                                  : (std::uint64_t{1} << (8 * groupKey.size())) - 1) {}
 
     std::string_view key;
     std::size_t first = 0;

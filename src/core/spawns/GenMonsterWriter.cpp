@@ -9,24 +9,34 @@
 #include <span>
 
 namespace {
+// Bytes a line writes besides the record's own text: each key's opening,
+// ")" and separator, a blank and a "0" per value, ";(genmonster " and the
+// closing ")".
+constexpr std::size_t kFixedRoom = [] {
+    std::size_t room = std::string_view(";(genmonster )").size();
+    for (const GenMonsterKey& key : kGenMonsterKeys) {
+        room += key.opening.size() + 2 + 2 * key.fields;
+    }
+    return room;
+}();
+
 // A key's group up to its ")": the key, its values separated by single spaces, then its surplus words.
-void putGroup(LineWriter& line, const SpawnRecord& record, const GenMonsterKey& key) {
-    line.Put(key.opening);
+char* putGroup(char* out, const SpawnRecord& record, const GenMonsterKey& key) {
+    out = PutPiece(out, key.opening);
     const std::string& surplus = record.extras.SurplusOf(key.firstPosition());
     const auto values = std::span(record.fields).subspan(key.firstPosition(), key.fields);
     // A lone value with nothing after it is written as it is, also when empty.
     if (values.size() == 1 && surplus.empty()) {
-        line.Put(values[0]);
-        return;
+        return PutPiece(out, values[0]);
     }
     const std::size_t filled = FilledValueCount(values, !surplus.empty());
     for (std::size_t value = 0; value < values.size(); ++value) {
         if (value > 0) {
-            line.Put(' ');
+            *out++ = ' ';
         }
-        line.Put(WrittenValue(values[value], value, filled));
+        out = PutPiece(out, WrittenValue(values[value], value, filled));
     }
-    line.Put(surplus);
+    return PutPiece(out, surplus);
 }
 
 bool cornersEmpty(const SpawnRecord& record) {
@@ -37,33 +47,34 @@ bool cornersEmpty(const SpawnRecord& record) {
 } // namespace
 
 std::string GenMonsterLine(const SpawnRecord& record) {
-    const RecordExtras& extras = record.extras;
-    LineWriter line;
-    if (record[SpawnField::Commented] == "1") {
-        line.Put(';');
-    }
-    line.Put("(genmonster ");
-    for (const GenMonsterKey& key : kGenMonsterKeys) {
-        if (&key == &kRectKey) {
-            break;
+    return LineWithin(kFixedRoom + RecordTextBytes(record), [&record](char* out) {
+        const RecordExtras& extras = record.extras;
+        if (std::string_view(record[SpawnField::Commented]) == "1") {
+            *out++ = ';';
         }
-        putGroup(line, record, key);
-        line.Put(") ");
-    }
-    // A spawn given by other groups (a point as "(xy x y)") has no rect of its own.
-    const bool rect = !cornersEmpty(record) || extras.kept.empty();
-    if (rect) {
-        putGroup(line, record, kRectKey);
-        line.Put(')');
-    }
-    for (std::size_t i = 0; i < extras.kept.size(); ++i) {
-        if (rect || i > 0) {
-            line.Put(' ');
+        out = PutPiece(out, "(genmonster ");
+        for (const GenMonsterKey& key : kGenMonsterKeys) {
+            if (&key == &kRectKey) {
+                break;
+            }
+            out = putGroup(out, record, key);
+            out = PutPiece(out, ") ");
         }
-        line.Put(extras.kept[i]);
-    }
-    line.Put(')');
-    return line.Take();
+        // A spawn given by other groups (a point as "(xy x y)") has no rect of its own.
+        const bool rect = !cornersEmpty(record) || extras.kept.empty();
+        if (rect) {
+            out = putGroup(out, record, kRectKey);
+            *out++ = ')';
+        }
+        for (std::size_t i = 0; i < extras.kept.size(); ++i) {
+            if (rect || i > 0) {
+                *out++ = ' ';
+            }
+            out = PutPiece(out, extras.kept[i]);
+        }
+        *out++ = ')';
+        return out;
+    });
 }
 
 std::size_t SavedSpawnCount(const SpawnTable& table) {
