@@ -38,9 +38,7 @@ TEST(LineBufferWriterTest, ValuesOfEveryLengthReadBack) {
         }
     }
 }
-} // namespace
 
-namespace {
 // Every group written, every value after the first written as "0" (surplus
 // words follow it), surplus words and kept groups: the most bytes a line
 // writes besides its record's own. A line longer than the room its writer

@@ -120,8 +120,17 @@ class LineBuilder {
         }
     }
 
+    // Every piece of the line, in order.
+    char* WritePieces(char* out) const { return writePieces(out, std::make_index_sequence<kLine.size()>()); }
+
+  private:
+    template <std::size_t... Number> char* writePieces(char* out, std::index_sequence<Number...>) const {
+        ((out = writePiece<Number>(out)), ...);
+        return out;
+    }
+
     // The piece `Number` of the line and the kept groups that follow it.
-    template <std::size_t Number> char* WritePiece(char* out) const {
+    template <std::size_t Number> char* writePiece(char* out) const {
         constexpr auto kPiece = kLine[Number];
         constexpr std::size_t kFirst = kPiece.first;
         if constexpr (kPiece.write == Write::Always) {
@@ -155,7 +164,6 @@ class LineBuilder {
         return out;
     }
 
-  private:
     // "(key v1 v2 ...)" with single spaces between the values, empty ones
     // included, and the group's surplus values before its ")".
     char* group(char* out, std::string_view key, std::size_t first, std::size_t count) const {
@@ -244,10 +252,7 @@ std::string InitMonsterLine(const MonsterRecord& record) {
             *out++ = ';';
         }
         out = PutPiece(out, "(monster ");
-        [&builder, &out ]<std::size_t... Number>(std::index_sequence<Number...>) {
-            ((out = builder.WritePiece<Number>(out)), ...);
-        }
-        (std::make_index_sequence<kLine.size()>());
+        out = builder.WritePieces(out);
         *out++ = ')';
         return out;
     });

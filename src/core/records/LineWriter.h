@@ -38,7 +38,7 @@ inline char* PutPiece(char* out, std::string_view piece) {
 }
 
 // The bytes of a record's own text a line can hold: its fields, its surplus
-// words and its kept groups, each of these with one byte to set it apart.
+// words and its kept groups, each kept group with one byte to set it apart.
 template <typename Record> std::size_t RecordTextBytes(const Record& record) {
     std::size_t bytes = 0;
     for (const std::string& field : record.fields) {
