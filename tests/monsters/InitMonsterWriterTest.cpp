@@ -105,6 +105,15 @@ INSTANTIATE_TEST_SUITE_P(
                  "(monster (name ) (index ) (country ) (race ) (level ) (skill 7)(quest\t(3 1)))"},
         LineCase{
             "SpaceOnlyQuest", {{50, " "}}, "(monster (name ) (index ) (country ) (race ) (level ) (quest ))"},
+        LineCase{
+            "LongValues",
+            {{1, "123456789012345"},
+             {2, "1234567890123456"},
+             {4, "12345678901234567"},
+             {8, "1"},
+             {9, "123456789012345"}},
+            "(monster (name 123456789012345) (index 1234567890123456) (country ) (race 12345678901234567) "
+            "(level ) (sight 1 123456789012345) (quest ))"},
         LineCase{"BytesWrittenUnchanged",
                  {{1, "\"x\xE9\""}, {5, "12a"}},
                  "(monster (name \"x\xE9\") (index ) (country ) (race ) (level 12a) (quest ))"}),
@@ -212,7 +221,7 @@ class TableGenerator {
         if (any) {
             text[0] = bytes[pick(bytes.size())];
         }
-        for (std::size_t i = pick(8); i > 0; --i) {
+        for (std::size_t i = pick(20); i > 0; --i) {
             text += bytes[pick(bytes.size())];
         }
         return text;

@@ -9,9 +9,10 @@
 #include "records/LineWriter.h"
 #include "records/WrittenValues.h"
 
+#include <algorithm>
 #include <array>
-#include <bitset>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -70,6 +71,11 @@ constexpr auto kLine = [] {
 }();
 constexpr std::size_t kLastPiece = kLine.size() - 1;
 static_assert(kLine.size() <= 32, "a piece's kept groups are marked by one bit");
+static_assert(std::ranges::all_of(kLine,
+                                  [](const Piece& piece) {
+                                      return piece.separator.empty() || piece.separator == " ";
+                                  }),
+              "a separator is a blank or nothing");
 
 constexpr auto kPieceHeads = [] {
     std::array<std::uint64_t, kLine.size()> heads{};
@@ -79,10 +85,58 @@ constexpr auto kPieceHeads = [] {
     return heads;
 }();
 
+// "(key" of each piece, padded to the bytes PutField copies at once: one
+// copy of a fixed size writes it.
+struct Opening {
+    std::array<char, kLineSpill> text{};
+    std::size_t size = 0;
+};
+static_assert(std::ranges::all_of(kLine, [](const Piece& piece) { return piece.key.size() < kLineSpill; }));
+
+constexpr auto kOpenings = [] {
+    std::array<Opening, kLine.size()> openings{};
+    for (std::size_t piece = 0; piece < kLine.size(); ++piece) {
+        openings[piece].text[0] = '(';
+        std::ranges::copy(kLine[piece].key, openings[piece].text.begin() + 1);
+        openings[piece].size = kLine[piece].key.size() + 1;
+    }
+    return openings;
+}();
+
+char* PutOpening(char* out, const Opening& opening) {
+    std::memcpy(out, opening.text.data(), opening.text.size());
+    return out + opening.size;
+}
+
+// The pieces but the last, found by their key's head: each sits at the place
+// its head hashes to, or at the next free one after it.
+constexpr std::size_t kHeadPlaces = 64;
+constexpr std::uint8_t kNoPiece = 0xff;
+static_assert(kLastPiece < kHeadPlaces, "a free place ends every search");
+
+constexpr std::size_t PlaceOfHead(std::uint64_t head) {
+    return static_cast<std::size_t>((head * 0x9e3779b97f4a7c15) >> 58);
+}
+
+constexpr auto kPieceAtPlace = [] {
+    std::array<std::uint8_t, kHeadPlaces> pieces{};
+    pieces.fill(kNoPiece);
+    for (std::size_t piece = 0; piece < kLastPiece; ++piece) {
+        std::size_t place = PlaceOfHead(kPieceHeads[piece]);
+        while (pieces[place] != kNoPiece) {
+            place = (place + 1) % kHeadPlaces;
+        }
+        pieces[place] = static_cast<std::uint8_t>(piece);
+    }
+    return pieces;
+}();
+
 // The piece a kept group of `key` follows.
 std::size_t PieceOfKey(std::string_view key) {
     const std::uint64_t head = KeyHead(key);
-    for (std::size_t piece = 0; piece < kLastPiece; ++piece) {
+    for (std::size_t place = PlaceOfHead(head); kPieceAtPlace[place] != kNoPiece;
+         place = (place + 1) % kHeadPlaces) {
+        const std::size_t piece = kPieceAtPlace[place];
         if (kPieceHeads[piece] == head && kLine[piece].key.size() == key.size() &&
             (key.size() <= sizeof head || kLine[piece].key == key)) {
             return piece;
@@ -103,91 +157,135 @@ constexpr std::size_t kFixedRoom = [] {
     return room;
 }();
 
+// What every piece asks of the record, passed by value so that it stays in
+// registers: a member would be read again after every byte written (a char
+// may alias it).
+struct LineMarks {
+    const std::string* slots = nullptr;
+    std::uint64_t surplusSlots = 0; // the first slots of groups with surplus words
+    std::uint32_t keptPieces = 0;   // the pieces kept groups follow
+
+    bool empty(std::size_t slot) const { return slots[slot].empty(); }
+    bool surplus(std::size_t slot) const { return (surplusSlots >> slot & 1) != 0; }
+};
+
 // Writes the pieces of a record's line. Each step takes and gives the end of
 // what is written; the room is there (kFixedRoom and the record's bytes).
 class LineBuilder {
   public:
-    explicit LineBuilder(const MonsterRecord& record) : record_(record.fields), extras_(record.extras) {
+    explicit LineBuilder(const MonsterRecord& record) : extras_(record.extras) {
+        marks_.slots = record.fields.data();
         for (std::size_t group = 0; group < extras_.kept.size(); ++group) {
             const std::size_t piece = PieceOfKey(LeadingWord(extras_.kept[group]));
-            keptPieces_.set(piece);
+            marks_.keptPieces |= std::uint32_t{1} << piece;
             if (group < keptPiece_.size()) {
                 keptPiece_[group] = static_cast<std::uint8_t>(piece);
             }
         }
         for (const auto& [first, words] : extras_.surplus) {
-            surplusSlots_.set(first);
+            marks_.surplusSlots |= std::uint64_t{1} << first;
         }
     }
 
     // Every piece of the line, in order.
-    char* WritePieces(char* out) const { return writePieces(out, std::make_index_sequence<kLine.size()>()); }
+    char* WritePieces(char* out) const {
+        return writePieces(out, marks_, std::make_index_sequence<kLine.size()>());
+    }
 
   private:
-    template <std::size_t... Number> char* writePieces(char* out, std::index_sequence<Number...>) const {
-        ((out = writePiece<Number>(out)), ...);
+    template <std::size_t... Number>
+    char* writePieces(char* out, const LineMarks marks, std::index_sequence<Number...>) const {
+        ((out = writePiece<Number>(out, marks)), ...);
         return out;
     }
 
     // The piece `Number` of the line and the kept groups that follow it.
-    template <std::size_t Number> char* writePiece(char* out) const {
+    template <std::size_t Number> char* writePiece(char* out, const LineMarks marks) const {
         constexpr auto kPiece = kLine[Number];
         constexpr std::size_t kFirst = kPiece.first;
         if constexpr (kPiece.write == Write::Always) {
-            out = group(out, kPiece.key, kFirst, kPiece.count);
-            out = PutPiece(out, kPiece.separator);
+            out = group<Number, kFirst>(out, marks);
         } else if constexpr (kPiece.write == Write::IfFilled) {
-            if (!record_[kFirst].empty()) {
-                out = group(out, kPiece.key, kFirst, kPiece.count);
-                out = PutPiece(out, kPiece.separator);
+            if (!marks.empty(kFirst)) {
+                out = group<Number, kFirst>(out, marks);
             }
         } else if constexpr (kPiece.write == Write::Country) {
-            out = country(out);
-            out = PutPiece(out, kPiece.separator);
+            out = separate<Number>(country(out, marks));
         } else if constexpr (kPiece.write == Write::ItemGroups) {
-            for (const std::size_t first : {kFirst, SlotNumber(Slot::ItemGroup2)}) {
-                if (!record_[first].empty() && std::string_view(record_[first]) != "0") {
-                    out = group(out, kPiece.key, first, kPiece.count);
-                    out = PutPiece(out, kPiece.separator);
-                }
+            constexpr std::size_t kSecond = SlotNumber(Slot::ItemGroup2);
+            if (!marks.empty(kFirst) && std::string_view(marks.slots[kFirst]) != "0") {
+                out = group<Number, kFirst>(out, marks);
+            }
+            if (!marks.empty(kSecond) && std::string_view(marks.slots[kSecond]) != "0") {
+                out = group<Number, kSecond>(out, marks);
             }
         } else if constexpr (kPiece.write == Write::Raw) {
-            if (!record_[kFirst].empty()) {
-                out = raw(out, kPiece.key, record_[kFirst]);
+            if (!marks.empty(kFirst)) {
+                out = raw(out, kPiece.key, marks.slots[kFirst]);
             }
         } else {
-            out = raw(out, kPiece.key, record_[kFirst]);
+            out = raw(out, kPiece.key, marks.slots[kFirst]);
         }
-        if (keptPieces_.test(Number)) {
+        if ((marks.keptPieces >> Number & 1) != 0) {
             out = kept(out, Number, kPiece.separator);
         }
         return out;
     }
 
-    // "(key v1 v2 ...)" with single spaces between the values, empty ones
-    // included, and the group's surplus values before its ")".
-    char* group(char* out, std::string_view key, std::size_t first, std::size_t count) const {
-        *out++ = '(';
-        out = PutPiece(out, key);
-        const std::size_t filled = filledValues(first, count);
+    // "(key v1 v2 ...)" and the piece's separator, with single spaces between
+    // the values, empty ones included, and the group's surplus values before
+    // its ")".
+    template <std::size_t Number, std::size_t First> char* group(char* out, const LineMarks marks) const {
+        constexpr std::size_t kCount = kLine[Number].count;
+        // The values are read before anything is written, each once: after
+        // a byte written they would be read again.
+        std::array<std::string_view, kCount> values;
+        bool noneEmpty = true;
+        for (std::size_t value = 0; value < kCount; ++value) {
+            values[value] = marks.slots[First + value];
+            noneEmpty = noneEmpty && !values[value].empty();
+        }
+        out = PutOpening(out, kOpenings[Number]);
+        if (noneEmpty) [[likely]] {
+            for (const std::string_view value : values) {
+                *out++ = ' ';
+                out = PutField(out, value);
+            }
+        } else {
+            out = valuesWithEmpties(out, First, kCount, marks);
+        }
+        return separate<Number>(closeGroup(out, First, marks));
+    }
+
+    // The values of a group one of which is empty.
+    static char* valuesWithEmpties(char* out, std::size_t first, std::size_t count, const LineMarks marks) {
+        const std::size_t filled = filledValues(first, count, marks);
         for (std::size_t value = 0; value < count; ++value) {
             *out++ = ' ';
-            out = PutPiece(out, WrittenValue(record_[first + value], value, filled));
+            out = PutPiece(out, WrittenValue(marks.slots[first + value], value, filled));
         }
-        return closeGroup(out, first);
+        return out;
+    }
+
+    // The blank after the piece `Number`, when it has one.
+    template <std::size_t Number> static char* separate(char* out) {
+        if constexpr (!kLine[Number].separator.empty()) {
+            *out++ = ' ';
+        }
+        return out;
     }
 
     // The first value always, the others only when they are written filled.
-    char* country(char* out) const {
+    char* country(char* out, const LineMarks marks) const {
         constexpr std::size_t kCountry = SlotNumber(Slot::Country);
         out = PutPiece(out, "(country ");
-        const std::size_t filled = filledValues(kCountry, 3);
-        out = PutPiece(out, WrittenValue(record_[kCountry], 0, filled));
+        const std::size_t filled = filledValues(kCountry, 3, marks);
+        out = PutPiece(out, WrittenValue(marks.slots[kCountry], 0, filled));
         for (std::size_t value = 1; value < filled; ++value) {
             *out++ = ' ';
-            out = PutPiece(out, WrittenValue(record_[kCountry + value], value, filled));
+            out = PutPiece(out, WrittenValue(marks.slots[kCountry + value], value, filled));
         }
-        return closeGroup(out, kCountry);
+        return closeGroup(out, kCountry, marks);
     }
 
     // A raw text that kept the blank after its key as read is written right
@@ -225,23 +323,23 @@ class LineBuilder {
         return group < keptPiece_.size() ? keptPiece_[group] : PieceOfKey(LeadingWord(extras_.kept[group]));
     }
 
-    std::size_t filledValues(std::size_t first, std::size_t count) const {
-        return FilledValueCount(std::span(record_).subspan(first, count), surplusSlots_.test(first));
+    static std::size_t filledValues(std::size_t first, std::size_t count, const LineMarks marks) {
+        return FilledValueCount(std::span(marks.slots + first, count), marks.surplus(first));
     }
 
-    char* closeGroup(char* out, std::size_t first) const {
-        if (surplusSlots_.test(first)) {
-            out = PutPiece(out, extras_.SurplusOf(first));
+    char* closeGroup(char* out, std::size_t first, const LineMarks marks) const {
+        if (marks.surplus(first)) [[unlikely]] {
+            out = putSurplus(out, first);
         }
         *out++ = ')';
         return out;
     }
 
-    const decltype(MonsterRecord::fields)& record_;
+    char* putSurplus(char* out, std::size_t first) const { return PutPiece(out, extras_.SurplusOf(first)); }
+
     const RecordExtras& extras_;
-    std::bitset<kLine.size()> keptPieces_;    // the pieces kept groups follow
+    LineMarks marks_;
     std::array<std::uint8_t, 8> keptPiece_{}; // the piece each of the first kept groups follows, found once
-    std::bitset<MonsterTable::kSlots> surplusSlots_; // the first slots of groups with surplus words
 };
 } // namespace
 

@@ -37,6 +37,25 @@ inline char* PutPiece(char* out, std::string_view piece) {
     return out + n;
 }
 
+// Room past a line's bound that PutField may write into.
+inline constexpr std::size_t kLineSpill = 16;
+
+// A string's storage holds its capacity and the terminating null, and no
+// string has less capacity than an empty one (its inner buffer).
+static_assert(std::string().capacity() + 1 >= kLineSpill);
+
+// Copies `field`, the whole text of a std::string, to `out` like PutPiece; a
+// text shorter than kLineSpill is copied as kLineSpill bytes at once from the
+// string's storage, and the bytes past its end are written over by what follows.
+[[gnu::always_inline]] inline char* PutField(char* out, std::string_view field) {
+    const std::size_t n = field.size();
+    if (n < kLineSpill) [[likely]] {
+        std::memcpy(out, field.data(), kLineSpill);
+        return out + n;
+    }
+    return PutPiece(out, field);
+}
+
 // The bytes of a record's own text a line can hold: its fields, its surplus
 // words and its kept groups, each kept group with one byte to set it apart.
 template <typename Record> std::size_t RecordTextBytes(const Record& record) {
@@ -54,14 +73,15 @@ template <typename Record> std::size_t RecordTextBytes(const Record& record) {
 }
 
 // A line of a saved file of at most `bound` bytes, which `write` writes from
-// the pointer it is given (with PutPiece and single bytes), giving back the
-// end. The bytes go straight into the line, allocated once; the writer keeps
-// its position in a local pointer, not in an object, where every byte
-// written would make the compiler read the position again (a char may be any
-// object). A bound too small is a fault of the writer that has already
-// written past the line: the program stops before anything else runs.
+// the pointer it is given (with PutPiece, PutField and single bytes), giving
+// back the end. The bytes go straight into the line, allocated once with
+// kLineSpill bytes to spare; the writer keeps its position in a local
+// pointer, not in an object, where every byte written would make the
+// compiler read the position again (a char may be any object). A bound too
+// small is a fault of the writer that has already written past the line:
+// the program stops before anything else runs.
 template <typename Write> std::string LineWithin(std::size_t bound, Write write) {
-    std::string line(bound, '\0');
+    std::string line(bound + kLineSpill, '\0');
     const char* const end = write(line.data());
     if (end > line.data() + bound) {
         std::abort();
