@@ -46,6 +46,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Values are written as the texts they are, never reformatted.
         LineCase{"TextsKept", Spawn("0", "05", "+1", "-0", "x", "\"q\"", "-7", "0", "1", "2"),
                  "(genmonster (index 05) (map +1) (area -0) (max x) (cycle \"q\") (rect -7 0 1 2))"},
+        LineCase{
+            "LongValues",
+            Spawn("0", "123456789012345", "1234567890123456", "12345678901234567", "1", "2",
+                  "123456789012345", "1234567890123456", "12345678901234567", "4"),
+            "(genmonster (index 123456789012345) (map 1234567890123456) (area 12345678901234567) (max 1) "
+            "(cycle 2) (rect 123456789012345 1234567890123456 12345678901234567 4))"},
         // An emptied value before a written one is "0", so that the next one keeps its slot.
         LineCase{"EmptiedValuesBeforeWrittenOnesAreZero",
                  {{"0", "1", "2", "3", "", "5", "", "7", "", ""},

@@ -27,14 +27,15 @@ char* putGroup(char* out, const SpawnRecord& record, const GenMonsterKey& key) {
     const auto values = std::span(record.fields).subspan(key.firstPosition(), key.fields);
     // A lone value with nothing after it is written as it is, also when empty.
     if (values.size() == 1 && surplus.empty()) {
-        return PutPiece(out, values[0]);
+        return PutField(out, values[0]);
     }
     const std::size_t filled = FilledValueCount(values, !surplus.empty());
     for (std::size_t value = 0; value < values.size(); ++value) {
         if (value > 0) {
             *out++ = ' ';
         }
-        out = PutPiece(out, WrittenValue(values[value], value, filled));
+        const std::string& text = values[value];
+        out = text.empty() ? PutPiece(out, WrittenValue(text, value, filled)) : PutField(out, text);
     }
     return PutPiece(out, surplus);
 }
