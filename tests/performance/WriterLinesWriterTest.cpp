@@ -6,6 +6,7 @@
 #include "monsters/InitMonsterWriter.h"
 #include "monsters/MonsterSlots.h"
 #include "portals/EtcWriter.h"
+#include "records/LineWriter.h"
 #include "spawns/GenMonsterWriter.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,11 @@ void FillForTheLongestLine(Record& record, std::initializer_list<std::size_t> fi
         record.extras.AddSurplus(first, " 9");
     }
     record.extras.kept = {"(x)", "(y 1)"};
+}
+
+// A short field is copied from its string's storage at a fixed width.
+TEST(LineRoomTest, EveryStringsStorageHoldsAFieldCopy) {
+    EXPECT_GE(std::string().capacity() + 1, kLineSpill);
 }
 
 TEST(LineRoomTest, LongestLinesOfEveryWriterFitTheirRoom) {
