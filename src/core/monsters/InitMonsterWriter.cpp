@@ -168,6 +168,7 @@ struct LineMarks {
     bool empty(std::size_t slot) const { return slots[slot].empty(); }
     bool surplus(std::size_t slot) const { return (surplusSlots >> slot & 1) != 0; }
 };
+static_assert(MonsterTable::kSlots <= 64, "a slot's surplus words are marked by one bit");
 
 // Writes the pieces of a record's line. Each step takes and gives the end of
 // what is written; the room is there (kFixedRoom and the record's bytes).
